@@ -1,0 +1,99 @@
+#include "angles/TKaty_strona.h"
+
+#include "angles/TWykres_katow.h"
+#include "app/TStringGrid.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QtCharts/QChart>
+
+namespace {
+
+QLabel *PanelWartosci(const QString &nazwa, QWidget *rodzic, bool czerwony)
+{
+    auto *p = new QLabel(QStringLiteral("999,99 m"), rodzic);
+    p->setObjectName(nazwa);
+    p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, czerwony ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    p->setPalette(pal);
+    QFont f = p->font();
+    f.setBold(true);
+    f.setPointSize(8);
+    p->setFont(f);
+    p->setAlignment(Qt::AlignCenter);
+    p->setMinimumWidth(p->fontMetrics().horizontalAdvance(QStringLiteral("9999,99 m")) + 10);
+    return p;
+}
+
+} // namespace
+
+TKaty_strona::TKaty_strona(QWidget *parent) : QWidget(parent)
+{
+    Chart1 = new TWykres_katow(this);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+
+    Panel12 = new QFrame(Chart1);
+    Panel12->setObjectName(QStringLiteral("Panel12"));
+    Panel12->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel12->setLineWidth(1);
+    Panel12->setAutoFillBackground(true);
+    auto *ramka = new QFrame(Panel12);
+    ramka->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel_wykres_H = PanelWartosci(QStringLiteral("Panel_wykres_H"), ramka, false);
+    Panel_wykres_klasa = PanelWartosci(QStringLiteral("Panel_wykres_klasa"), ramka, false);
+    Panel_wykres_kat = PanelWartosci(QStringLiteral("Panel_wykres_kat"), ramka, true);
+    auto *s = new QGridLayout(ramka);
+    s->setContentsMargins(6, 4, 6, 4);
+    s->setHorizontalSpacing(6);
+    s->setVerticalSpacing(3);
+    const QString podpisy[] = {QStringLiteral("Wysokość budyku:"),
+                               QStringLiteral("Klasa ochronności:"),
+                               QStringLiteral("Kąt osłonowy:")};
+    QLabel *panele[] = {Panel_wykres_H, Panel_wykres_klasa, Panel_wykres_kat};
+    for (int i = 0; i < 3; ++i) {
+        auto *l = new QLabel(podpisy[i], ramka);
+        l->setObjectName(QStringLiteral("Label%1").arg(30 + i));
+        s->addWidget(l, i, 0);
+        s->addWidget(panele[i], i, 1);
+    }
+    auto *u12 = new QVBoxLayout(Panel12);
+    u12->setContentsMargins(2, 2, 2, 2);
+    u12->addWidget(ramka);
+    Panel12->adjustSize();
+    connect(Chart1->chart(), &QChart::plotAreaChanged, this, [this] { UmiescPanel12(); });
+
+    Label29 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
+    StringGrid2 = new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Wysokość H [m]"),
+                                   QStringLiteral("Kąt [°]")},
+                                  this);
+    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    StringGrid2->setColumnWidth(0, 319);
+    StringGrid2->setColumnWidth(1, 100);
+    StringGrid2->setColumnWidth(2, 94);
+    StringGrid2->verticalHeader()->setDefaultSectionSize(19);
+    StringGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    auto *u = new QVBoxLayout(this);
+    u->setContentsMargins(6, 6, 6, 6);
+    u->setSpacing(4);
+    u->addWidget(Chart1, 3);
+    u->addWidget(Label29);
+    u->addWidget(StringGrid2, 1);
+}
+
+void TKaty_strona::UmiescPanel12()
+{
+    const QRectF obszar = Chart1->ObszarWykresu();
+    if (obszar.isEmpty())
+        return;
+    const QPoint prawy_gorny =
+        Chart1->viewport()->mapTo(Chart1, obszar.topRight().toPoint());
+    Panel12->move(prawy_gorny.x() - Panel12->width() - 8, prawy_gorny.y() + 8);
+    Panel12->raise();
+}

@@ -1,0 +1,250 @@
+#include "angles/TWykres_katow.h"
+
+#include "angles/KrzyweKatow.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QPainter>
+#include <QtCharts/QChart>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <QtMath>
+
+namespace {
+
+const QColor kolory_klas[4] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
+                               QColor(0, 0, 255)};
+const char *const nazwy_klas[4] = {"I", "II", "III", "IV"};
+
+// Every curve ends at this angle at the limit height of its class.
+constexpr double kat_koncowy = 23;
+// Half the side of the end marker's box, in pixels.
+constexpr double promien_znacznika = 4;
+
+constexpr double os_h_max = 62;
+constexpr double os_kat_max = 80;
+
+// The left axis title is painted by the chart itself, horizontally, in the
+// space the left margin keeps free before the axis labels.
+const QString tytul_osi_kata = QStringLiteral("α (°)");
+constexpr int odstep_tytulu = 6; // free pixels on each side of that title
+
+QFont CzcionkaTytuluOsi(int piksele)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(piksele);
+    f.setBold(true);
+    return f;
+}
+
+QFont CzcionkaEtykietyKlasy()
+{
+    return QFont(QStringLiteral("Arial"), 10, QFont::Bold);
+}
+
+void UstawOs(QValueAxis *os, double max)
+{
+    os->setRange(0, max);
+    os->setTickType(QValueAxis::TicksDynamic);
+    os->setTickAnchor(0);
+    os->setTickInterval(10);
+    os->setMinorTickCount(0);
+    os->setLabelFormat(QStringLiteral("%.0f"));
+    os->setLabelsFont(QFont(QStringLiteral("Arial"), 8));
+    os->setLabelsBrush(Qt::black);
+    os->setLinePen(QPen(Qt::black, 1));
+    os->setGridLinePen(QPen(QColor(208, 208, 208), 1));
+    os->setTitleBrush(Qt::black);
+}
+
+} // namespace
+
+TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setRenderHint(QPainter::Antialiasing);
+    setInteractive(false);
+    setRubberBand(QChartView::NoRubberBand);
+    setDragMode(QGraphicsView::NoDrag);
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+    QChart *wykres = chart();
+    wykres->setTheme(QChart::ChartThemeLight);
+
+    m_os_h = new QValueAxis(wykres);
+    m_os_kat = new QValueAxis(wykres);
+    wykres->addAxis(m_os_h, Qt::AlignBottom);
+    wykres->addAxis(m_os_kat, Qt::AlignLeft);
+    for (int k = 0; k < 4; ++k) {
+        m_serie[k] = new QLineSeries(wykres);
+        m_serie[k]->setName(QString::fromLatin1(nazwy_klas[k]));
+        wykres->addSeries(m_serie[k]);
+        m_serie[k]->attachAxis(m_os_h);
+        m_serie[k]->attachAxis(m_os_kat);
+    }
+
+    // The theme has decorated what was added; from here on our own settings.
+    wykres->setTitle(QStringLiteral("Wykresy zależności kątów osłonowych od wysokości budynku z "
+                                    "uwzględnieniem klas ochronności"));
+    wykres->setTitleFont(QFont(QStringLiteral("Arial"), 8));
+    wykres->setTitleBrush(Qt::black);
+    wykres->legend()->hide();
+    wykres->setDropShadowEnabled(false);
+    wykres->setBackgroundRoundness(0);
+    wykres->setBackgroundPen(Qt::NoPen);
+    wykres->setBackgroundBrush(palette().color(QPalette::Window));
+    wykres->setPlotAreaBackgroundVisible(false);
+    wykres->layout()->setContentsMargins(0, 0, 0, 0);
+    const int lewy = qCeil(QFontMetricsF(CzcionkaTytuluOsi(16)).horizontalAdvance(tytul_osi_kata)) +
+                     2 * odstep_tytulu;
+    wykres->setMargins(QMargins(lewy, 2, 10, 2));
+
+    UstawOs(m_os_h, os_h_max);
+    m_os_h->setTitleText(QStringLiteral("h (m)"));
+    m_os_h->setTitleFont(CzcionkaTytuluOsi(15));
+    UstawOs(m_os_kat, os_kat_max);
+
+    for (int k = 0; k < 4; ++k) {
+        // Two pixels wide: a one-pixel yellow line is hard to see on the grey.
+        m_serie[k]->setPen(QPen(kolory_klas[k], 2, Qt::SolidLine));
+        m_serie[k]->setPointsVisible(false);
+        m_serie[k]->setPointLabelsVisible(false);
+    }
+}
+
+void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
+{
+    m_krzywe = &krzywe;
+    m_linie_klasa = 0;
+    m_os_h->setRange(0, os_h_max);
+    m_os_kat->setRange(0, os_kat_max);
+    for (int k = 0; k < 4; ++k) {
+        const std::vector<double> &krzywa = krzywe.Krzywa(k + 1);
+        QList<QPointF> punkty;
+        punkty.reserve(qsizetype(krzywa.size()));
+        for (std::size_t j = 0; j < krzywa.size(); ++j)
+            punkty.append(QPointF(double(j) / 100.0, krzywa[j]));
+        // One replace() instead of thousands of append()s on a live series.
+        m_serie[k]->replace(punkty);
+    }
+}
+
+void TWykres_katow::Odswiez()
+{
+    m_linie_klasa = 0;
+    viewport()->repaint();
+}
+
+void TWykres_katow::RysujLinieKata(int klasa, double h)
+{
+    if (klasa < 1 || klasa > 4 || !m_krzywe || !m_krzywe->KatOslonowy(klasa, h))
+        return;
+    m_linie_klasa = klasa;
+    m_linie_h = h;
+    viewport()->update();
+}
+
+QLineSeries *TWykres_katow::Seria(int klasa) const
+{
+    return klasa >= 1 && klasa <= 4 ? m_serie[klasa - 1] : nullptr;
+}
+
+QPointF TWykres_katow::NaScenie(int klasa, double h_m, double kat) const
+{
+    QLineSeries *seria = Seria(klasa) ? Seria(klasa) : m_serie[0];
+    return chart()->mapToScene(chart()->mapToPosition(QPointF(h_m, kat), seria));
+}
+
+QPointF TWykres_katow::Pozycja(int klasa, double h_m, double kat) const
+{
+    return viewportTransform().map(NaScenie(klasa, h_m, kat));
+}
+
+QRectF TWykres_katow::ObszarNaScenie() const
+{
+    return chart()->mapRectToScene(chart()->plotArea());
+}
+
+QRectF TWykres_katow::ObszarWykresu() const
+{
+    return viewportTransform().mapRect(ObszarNaScenie());
+}
+
+QPointF TWykres_katow::PunktLiniiKata() const
+{
+    if (!m_linie_klasa || !m_krzywe)
+        return QPointF();
+    const std::optional<double> kat = m_krzywe->KatOslonowy(m_linie_klasa, m_linie_h);
+    return kat ? Pozycja(m_linie_klasa, m_linie_h, *kat) : QPointF();
+}
+
+QSize TWykres_katow::sizeHint() const
+{
+    return QSize(633, 329);
+}
+
+QSize TWykres_katow::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void TWykres_katow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        chart()->setBackgroundBrush(palette().color(QPalette::Window));
+    QChartView::changeEvent(event);
+}
+
+void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
+{
+    QChartView::drawForeground(painter, rect);
+    painter->save();
+    const QRectF obszar = ObszarNaScenie();
+
+    // Left axis title, horizontal, centred on the plot area's height.
+    painter->setFont(CzcionkaTytuluOsi(16));
+    painter->setPen(Qt::black);
+    const QFontMetricsF tytul(painter->font());
+    const double x_tytulu = chart()->mapToScene(chart()->rect().topLeft()).x() + odstep_tytulu;
+    painter->drawText(
+        QPointF(x_tytulu, obszar.center().y() + (tytul.ascent() - tytul.descent()) / 2),
+        tytul_osi_kata);
+
+    // Class labels just above the end of each curve.
+    painter->setFont(CzcionkaEtykietyKlasy());
+    const QFontMetricsF etykieta(painter->font());
+    for (int k = 0; k < 4; ++k) {
+        const QString nazwa = QString::fromLatin1(nazwy_klas[k]);
+        const QPointF koniec =
+            NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1), kat_koncowy);
+        painter->setPen(kolory_klas[k]);
+        painter->drawText(QPointF(koniec.x() - etykieta.horizontalAdvance(nazwa) / 2,
+                                  koniec.y() - promien_znacznika - 3 - etykieta.descent()),
+                          nazwa);
+    }
+
+    // End markers.
+    for (int k = 0; k < 4; ++k) {
+        const QPointF koniec =
+            NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1), kat_koncowy);
+        painter->setPen(QPen(kolory_klas[k], 1, Qt::SolidLine));
+        painter->setBrush(kolory_klas[k]);
+        painter->drawEllipse(koniec, promien_znacznika, promien_znacznika);
+    }
+
+    // Guide lines of the element shown, until the next Odswiez().
+    if (m_linie_klasa && m_krzywe) {
+        const std::optional<double> kat = m_krzywe->KatOslonowy(m_linie_klasa, m_linie_h);
+        if (kat) {
+            const QPointF p = NaScenie(m_linie_klasa, m_linie_h, *kat);
+            painter->setRenderHint(QPainter::Antialiasing, false);
+            painter->setPen(QPen(QColor(255, 255, 255), 1, Qt::SolidLine));
+            painter->drawLine(p, QPointF(p.x(), obszar.bottom()));
+            painter->drawLine(QPointF(obszar.left(), p.y()), p);
+        }
+    }
+    painter->restore();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QtCharts/QChartView>
+
+namespace kerwano {
+class KrzyweKatow;
+}
+class QLineSeries;
+class QValueAxis;
+
+// Chart1: protective angle against height for the four classes, with a
+// round marker at the end of each curve, the class labels above the ends
+// and, on request, white guide lines from both axes to one point of the
+// current class's curve. Shows data only: no zoom, no panning, no clicks.
+class TWykres_katow : public QChartView
+{
+    Q_OBJECT
+public:
+    explicit TWykres_katow(QWidget *parent = nullptr);
+
+    // Sets the fixed axis ranges and fills Series1..Series4 from the curves
+    // (point j of a series is the point at j centimetres). Called once.
+    void PrzygotujWykres(const kerwano::KrzyweKatow &krzywe);
+
+    // Repaints the chart at once; the guide lines of an earlier element go.
+    void Odswiez();
+
+    // Draws the guide lines for `klasa` (1..4) at height `h` metres, where
+    // the curves give an angle: from the point down to the bottom of the
+    // plot area and from the left edge of the plot area to the point. They
+    // stay until the next Odswiez(). Other class codes draw nothing.
+    void RysujLinieKata(int klasa, double h);
+
+    // For tests and layout: the series of a class (1..4), the pixel position
+    // (in viewport coordinates) of a value pair on that series' axes, the
+    // plot area in viewport coordinates, and the guide lines' point, if any.
+    QLineSeries *Seria(int klasa) const;
+    QPointF Pozycja(int klasa, double h_m, double kat) const;
+    QRectF ObszarWykresu() const;
+    bool MaLinieKata() const { return m_linie_klasa != 0; }
+    QPointF PunktLiniiKata() const;
+
+    // The designed size, 633 x 329; the chart grows with its layout.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void drawForeground(QPainter *painter, const QRectF &rect) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Scene counterparts of Pozycja() and ObszarWykresu(), for painting.
+    QPointF NaScenie(int klasa, double h_m, double kat) const;
+    QRectF ObszarNaScenie() const;
+
+    const kerwano::KrzyweKatow *m_krzywe = nullptr;
+    QLineSeries *m_serie[4] = {};
+    QValueAxis *m_os_h = nullptr;
+    QValueAxis *m_os_kat = nullptr;
+    int m_linie_klasa = 0;
+    double m_linie_h = 0;
+};

@@ -1,0 +1,336 @@
+#include "app/TProgram_form.h"
+
+#include "angles/TKaty_strona.h"
+#include "angles/TWykres_katow.h"
+#include "app/TPanel_boczny.h"
+#include "app/TStringGrid.h"
+#include "elements/ParametryElementu.h"
+#include "elements/TOdstepy_strona.h"
+#include "risk/Formaty.h"
+#include "risk/Konwersja.h"
+#include "risk/TInfo_form.h"
+#include "risk/TKlasa_strona.h"
+#include "risk/Wspolczynniki.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <cmath>
+
+namespace {
+
+const QString NOWY_PROJEKT = QStringLiteral("Nowy projekt.kwp");
+const QString DOMYSLNY_PROJEKTANT = QStringLiteral(
+    "Biuro Projektów Ochrony Odgromowej, ul. Przykładowa 1, 00-001 Warszawa");
+
+double *Wspolczynnik(kerwano::DaneKlasy &d, int nr)
+{
+    double *w[kerwano::LICZBA_LIST] = {&d.A1, &d.A2, &d.A3, &d.A4, &d.B1, &d.B2, &d.B3,
+                                       &d.B4, &d.C1, &d.C2, &d.C3, &d.Ng, &d.Ce};
+    return w[nr - 1];
+}
+
+double *Wymiar(kerwano::DaneKlasy &d, int nr)
+{
+    double *w[3] = {&d.dlugosc_budynku, &d.szerokosc_budynku, &d.wysokosc_budynku};
+    return w[nr - 1];
+}
+
+} // namespace
+
+TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
+    : QMainWindow(parent), m_argumenty(argumenty)
+{
+    setObjectName(QStringLiteral("Program_form"));
+    pierwsze_pokazanie = true;
+    numer_projektu.clear();
+    data_wykonania = QDate::currentDate().toString(QStringLiteral("d.M.yyyy"));
+    projektant = DOMYSLNY_PROJEKTANT;
+    liczba_elementow = 0;
+    m_folder_dialogow = QCoreApplication::applicationDirPath();
+    nazwa_pliku = NOWY_PROJEKT;
+    setWindowTitle(TytulOkna(nazwa_pliku));
+    nienazwany = true;
+    gotowy = false;
+
+    UtworzAkcje();
+    UtworzMenu();
+    UtworzWidzety();
+    TabSheet2->Chart1->PrzygotujWykres(m_krzywe_katow);
+
+    setMinimumSize(800, 590);
+    resize(800, 600);
+    if (const QScreen *ekran = screen())
+        move(ekran->availableGeometry().center() - rect().center());
+}
+
+QString TProgram_form::TytulOkna(const QString &nazwa_pliku)
+{
+    return QStringLiteral("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - ") +
+           QFileInfo(nazwa_pliku).fileName();
+}
+
+QStringList TProgram_form::PlikiProjektow(const QStringList &parametry)
+{
+    QStringList pliki;
+    for (const QString &p : parametry) {
+        const QFileInfo plik(p);
+        if (p.toUpper().endsWith(QStringLiteral(".KWP")) && plik.isFile())
+            pliki << p;
+    }
+    return pliki;
+}
+
+void TProgram_form::UtworzAkcje()
+{
+    auto akcja = [this](const char *nazwa, const QString &tekst, const QKeySequence &skrot) {
+        auto *a = new QAction(tekst, this);
+        a->setObjectName(QString::fromLatin1(nazwa));
+        a->setShortcut(skrot);
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        return a;
+    };
+    Wczytajprojekt1 = akcja("Wczytajprojekt1", QStringLiteral("Otwórz projekt"), Qt::Key_F3);
+    Zapiszprojekt1 = akcja("Zapiszprojekt1", QStringLiteral("Zapisz projekt"), Qt::Key_F2);
+    Zapiszjako1 = akcja("Zapiszjako1", QStringLiteral("Zapisz jako..."), {});
+    Drukujformularz1 = akcja("Drukujformularz1", QStringLiteral("Drukuj formularz klasyfikacyjny"),
+                             Qt::CTRL | Qt::Key_K);
+    Drukujobliczenia1 =
+        akcja("Drukujobliczenia1", QStringLiteral("Drukuj obliczenia"), Qt::CTRL | Qt::Key_O);
+    Wyjcie1 = akcja("Wyjcie1", QStringLiteral("Wyjście"), {});
+    Daneprojektu1 = akcja("Daneprojektu1", QStringLiteral("Dane projektu"), Qt::CTRL | Qt::Key_D);
+    N2 = akcja("N2", QStringLiteral("Obliczanie klasy ochronności"), {});
+    Obliczaniektwosonowych1 =
+        akcja("Obliczaniektwosonowych1", QStringLiteral("Obliczanie kątów osłonowych"), {});
+    Obliczanieodstpwizolacyjnych1 = akcja("Obliczanieodstpwizolacyjnych1",
+                                          QStringLiteral("Obliczanie odstępów izolacyjnych"), {});
+    OpisProgramu1 = akcja("OpisProgramu1", QStringLiteral("Opis Programu"), Qt::Key_F1);
+
+    Zapiszprojekt1->setEnabled(false);
+    connect(N2, &QAction::triggered, this, [this] { PageControl1->setCurrentIndex(0); });
+    connect(Obliczaniektwosonowych1, &QAction::triggered, this,
+            [this] { PageControl1->setCurrentIndex(1); });
+    connect(Obliczanieodstpwizolacyjnych1, &QAction::triggered, this,
+            [this] { PageControl1->setCurrentIndex(2); });
+}
+
+void TProgram_form::UtworzMenu()
+{
+    QMenu *program = menuBar()->addMenu(QStringLiteral("Program"));
+    program->setObjectName(QStringLiteral("Program1"));
+    program->addAction(Wczytajprojekt1);
+    program->addSeparator();
+    program->addAction(Zapiszprojekt1);
+    program->addAction(Zapiszjako1);
+    program->addSeparator();
+    program->addAction(Drukujformularz1);
+    program->addAction(Drukujobliczenia1);
+    program->addSeparator();
+    program->addAction(Wyjcie1);
+
+    QMenu *obliczenia = menuBar()->addMenu(QStringLiteral("Obliczenia"));
+    obliczenia->setObjectName(QStringLiteral("Obliczenia1"));
+    obliczenia->addAction(Daneprojektu1);
+    obliczenia->addSeparator();
+    obliczenia->addAction(N2);
+    obliczenia->addAction(Obliczaniektwosonowych1);
+    obliczenia->addAction(Obliczanieodstpwizolacyjnych1);
+
+    QMenu *info = menuBar()->addMenu(QStringLiteral("Info"));
+    info->setObjectName(QStringLiteral("Info1"));
+    info->addAction(OpisProgramu1);
+}
+
+void TProgram_form::UtworzWidzety()
+{
+    PageControl1 = new QTabWidget;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheet1 = new TKlasa_strona;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2 = new TKaty_strona;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    TabSheet3 = new TOdstepy_strona;
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("Obliczanie klasy ochronności"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Obliczanie kątów osłonowych"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Obliczanie odstępów izolacyjnych"));
+
+    Panel2 = new TPanel_boczny;
+    Splitter1 = new QSplitter(Qt::Horizontal);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->addWidget(PageControl1);
+    Splitter1->addWidget(Panel2);
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setCollapsible(0, false);
+    Splitter1->setChildrenCollapsible(false);
+    setCentralWidget(Splitter1);
+
+    connect(TabSheet1, &TKlasa_strona::ListaZmieniona, this, &TProgram_form::ComboBoxChange);
+    connect(TabSheet1, &TKlasa_strona::WymiarZmieniony, this, &TProgram_form::EditChange);
+    connect(TabSheet1, &TKlasa_strona::Button1Click, this, &TProgram_form::Button1Click);
+    connect(Panel2, &TPanel_boczny::Label33Click, Panel2, &QWidget::hide);
+    connect(Panel2, &TPanel_boczny::Image2Click, this,
+            [] { QDesktopServices::openUrl(TPanel_boczny::AdresStrony()); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int strona) {
+        if (strona == 1)
+            TabSheet2Show();
+    });
+    connect(TabSheet2->StringGrid2, &TStringGrid::WybranoWiersz, this,
+            &TProgram_form::PokazKatElementu);
+}
+
+void TProgram_form::showEvent(QShowEvent *zdarzenie)
+{
+    QMainWindow::showEvent(zdarzenie);
+    // The defaults are set once, when the window first appears; showing it
+    // again (after minimising, say) must not reset the project.
+    if (pierwsze_pokazanie)
+        FormShow();
+}
+
+void TProgram_form::FormShow()
+{
+    for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr)
+        TabSheet1->ComboBox(nr)->setCurrentIndex(0);
+    for (int nr = 1; nr <= 3; ++nr)
+        TabSheet1->Edit(nr)->setText(QStringLiteral("1"));
+    m_dane = kerwano::DaneKlasy();
+    m_wyniki.klasa = 0;
+    gotowy = true;
+    ObliczKlase(false);
+    UstawZmodyfikowany(false);
+    PageControl1->setCurrentIndex(0);
+    for (const QString &plik : PlikiProjektow(m_argumenty.mid(1)))
+        WczytajProjekt(plik);
+    pierwsze_pokazanie = false;
+}
+
+void TProgram_form::WczytajProjekt(const QString &sciezka)
+{
+    // Reading project files arrives with the project file format.
+    Q_UNUSED(sciezka);
+}
+
+void TProgram_form::UstawZmodyfikowany(bool value)
+{
+    zmodyfikowany = value;
+    Zapiszprojekt1->setEnabled(value);
+}
+
+void TProgram_form::ComboBoxChange(int nr)
+{
+    const int indeks = TabSheet1->ComboBox(nr)->currentIndex();
+    const kerwano::ListaWspolczynnika &lista = kerwano::Lista(nr - 1);
+    if (indeks >= 0 && indeks < static_cast<int>(lista.pozycje.size()))
+        *Wspolczynnik(m_dane, nr) = lista.pozycje[static_cast<size_t>(indeks)].wartosc;
+    ObliczKlase(false);
+}
+
+void TProgram_form::EditChange(int nr)
+{
+    // A text that is not a number leaves the dimension in force, silently;
+    // so does a negative one, which no building has.
+    const std::optional<double> wartosc = kerwano::TekstNaLiczbe(TabSheet1->Edit(nr)->text());
+    if (!wartosc || *wartosc < 0)
+        return;
+    *Wymiar(m_dane, nr) = *wartosc;
+    ObliczKlase(false);
+}
+
+void TProgram_form::ObliczKlase(bool wymus)
+{
+    if (!gotowy)
+        return;
+    const int stara_klasa = m_wyniki.klasa;
+    m_wyniki = kerwano::ObliczKlase(m_dane);
+    TabSheet1->PokazWyniki(m_wyniki);
+    TabSheet3->Panel_odi_klasa->setText(kerwano::TekstKlasy(m_wyniki.klasa, m_wyniki.klasa_plus));
+    OdswiezKolumneKatow(stara_klasa, wymus);
+    if (PageControl1->currentIndex() == 1)
+        TabSheet2->Chart1->Odswiez();
+    UstawZmodyfikowany(true);
+}
+
+void TProgram_form::Button1Click()
+{
+    TInfo_form arkusz(m_wyniki.klasa, this);
+    arkusz.exec();
+}
+
+void TProgram_form::OdswiezKolumneKatow(int stara_klasa, bool wymus)
+{
+    if (liczba_elementow <= 0 || (m_wyniki.klasa == stara_klasa && !wymus))
+        return;
+    TStringGrid *siatka = TabSheet2->StringGrid2;
+    for (int w = 1; w <= liczba_elementow; ++w) {
+        if (m_wyniki.klasa == 0) {
+            siatka->UstawCells(2, w, QStringLiteral("?"));
+            continue;
+        }
+        const double h = kerwano::TekstNaLiczbe(siatka->Cells(1, w)).value_or(std::nan(""));
+        siatka->UstawCells(2, w, m_krzywe_katow.TekstKata(m_wyniki.klasa, h));
+    }
+}
+
+void TProgram_form::PokazKatElementu(int wiersz)
+{
+    TStringGrid *siatka = TabSheet2->StringGrid2;
+    TabSheet2->Chart1->Odswiez();
+    const QString klasa_tekst = kerwano::TekstKlasy(m_wyniki.klasa, m_wyniki.klasa_plus);
+    if (siatka->Cells(2, wiersz) == QStringLiteral("?") || siatka->Cells(1, wiersz).isEmpty()) {
+        // No angle for this row: the panel shows the class in force and no angle.
+        TabSheet2->Panel_wykres_klasa->setText(klasa_tekst);
+        TabSheet2->Panel_wykres_kat->setText(QStringLiteral("?"));
+        return;
+    }
+    const double h = kerwano::TekstNaLiczbe(siatka->Cells(1, wiersz)).value_or(std::nan(""));
+    TabSheet2->Chart1->RysujLinieKata(m_wyniki.klasa, h);
+    TabSheet2->Panel_wykres_klasa->setText(klasa_tekst);
+    const double H = kerwano::CzytajH(TabSheet3->StringGrid1->Cells(1, wiersz));
+    const std::optional<double> kat = m_krzywe_katow.KatOslonowy(m_wyniki.klasa, H);
+    TabSheet2->Panel_wykres_kat->setText(
+        kat ? QString::number(static_cast<long long>(std::trunc(*kat))) + QStringLiteral(" °")
+            : QStringLiteral("?"));
+}
+
+void TProgram_form::TabSheet2Show()
+{
+    PokazKatElementu(TabSheet2->StringGrid2->Row());
+    TabSheet2->Panel_wykres_H->setText(kerwano::F2(m_dane.wysokosc_budynku) +
+                                       QStringLiteral(" m"));
+}
+
+void TProgram_form::WczytajElementy(const QList<kerwano::ElementDachu> &elementy)
+{
+    TStringGrid *siatka1 = TabSheet3->StringGrid1;
+    TStringGrid *siatka2 = TabSheet2->StringGrid2;
+    liczba_elementow = static_cast<int>(elementy.size());
+    siatka1->UstawRowCount(2);
+    siatka2->UstawRowCount(2);
+    siatka1->WyczyscWiersz(1);
+    siatka2->WyczyscWiersz(1);
+    for (int i = 1; i <= liczba_elementow; ++i) {
+        const kerwano::ElementDachu &e = elementy.at(i - 1);
+        if (i > 1) {
+            siatka1->UstawRowCount(i + 1);
+            siatka2->UstawRowCount(i + 1);
+        }
+        siatka1->UstawCells(0, i, e.nazwa);
+        siatka1->UstawCells(1, i, e.parametry);
+        siatka2->UstawCells(0, i, e.nazwa);
+        siatka2->UstawCells(1, i, kerwano::DwaMiejsca(kerwano::CzytajH(e.parametry)));
+        siatka2->UstawCells(2, i, QStringLiteral("?"));
+    }
+    if (liczba_elementow > 0)
+        ObliczKlase(true);
+}

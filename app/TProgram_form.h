@@ -1,0 +1,92 @@
+#pragma once
+
+#include "angles/KrzyweKatow.h"
+#include "elements/ElementDachu.h"
+#include "risk/Klasa.h"
+
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QSplitter;
+class QTabWidget;
+class TKaty_strona;
+class TKlasa_strona;
+class TOdstepy_strona;
+class TPanel_boczny;
+
+// The main window: three pages, the menus and the side panel. It holds the
+// whole project state, keeps the title, the modified flag and the results in
+// step, and coordinates the pages; calculations live in the core library.
+class TProgram_form : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TProgram_form(const QStringList &argumenty = {}, QWidget *parent = nullptr);
+
+    static QString TytulOkna(const QString &nazwa_pliku);
+    // The command-line parameters (the program's own path excluded) that name
+    // an existing file with the extension .kwp in any letter case, in order.
+    static QStringList PlikiProjektow(const QStringList &parametry);
+
+    // Page-1 calculation: results, class, verdict, the angle column when the
+    // class changed (or `wymus`), the chart when page 2 shows, modified flag.
+    void ObliczKlase(bool wymus);
+    void UstawZmodyfikowany(bool value);
+
+    // Replaces the roof element list with `elementy` as a loaded project
+    // brings them: heights from the texts, angles recomputed for the class.
+    void WczytajElementy(const QList<kerwano::ElementDachu> &elementy);
+
+    // Protective angles of page 2.
+    void OdswiezKolumneKatow(int stara_klasa, bool wymus);
+    void PokazKatElementu(int wiersz);
+
+    // State readable by the other windows.
+    const kerwano::DaneKlasy &dane() const { return m_dane; }
+    const kerwano::WynikiKlasy &wyniki() const { return m_wyniki; }
+    int klasa() const { return m_wyniki.klasa; }
+    int klasa_plus() const { return m_wyniki.klasa_plus; }
+    const kerwano::KrzyweKatow &krzywe_katow() const { return m_krzywe_katow; }
+
+    // Project state.
+    QString numer_projektu, data_wykonania, projektant, budowa, inwestor, zleceniodawca;
+    int liczba_elementow = 0;
+    QString nazwa_pliku;
+    bool zmodyfikowany = false;
+    bool nienazwany = true;
+    bool gotowy = false;
+    bool pierwsze_pokazanie = true;
+
+    // Pages, panels and menu items, named as the components they stand for.
+    QTabWidget *PageControl1;
+    TKlasa_strona *TabSheet1;
+    TKaty_strona *TabSheet2;
+    TOdstepy_strona *TabSheet3;
+    TPanel_boczny *Panel2;
+    QSplitter *Splitter1;
+    QAction *Wczytajprojekt1, *Zapiszprojekt1, *Zapiszjako1, *Drukujformularz1,
+        *Drukujobliczenia1, *Wyjcie1, *Daneprojektu1, *N2, *Obliczaniektwosonowych1,
+        *Obliczanieodstpwizolacyjnych1, *OpisProgramu1;
+
+protected:
+    void showEvent(QShowEvent *zdarzenie) override;
+
+private:
+    void UtworzAkcje();
+    void UtworzMenu();
+    void UtworzWidzety();
+    void FormShow();
+
+    void ComboBoxChange(int nr);
+    void EditChange(int nr);
+    void Button1Click();
+    void TabSheet2Show();
+    void WczytajProjekt(const QString &sciezka);
+
+    kerwano::DaneKlasy m_dane;
+    kerwano::WynikiKlasy m_wyniki;
+    kerwano::KrzyweKatow m_krzywe_katow;
+    QString m_folder_dialogow;
+    QStringList m_argumenty;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace kerwano {
+
+// Arrangement of the element's earth electrode against the building's.
+enum class TypUkladu { A = 1, B = 2 };
+// Medium between the element and the installation.
+enum class Material { Powietrze = 1, Dielektryk = 2 };
+
+// Builds the parameter text of a roof element, for example
+// "Układ A, układ 3, powietrze, H = 15,00, L = 7,50, c = 10,00, n = 4".
+// `typ_instalacji` is 1, 2 or 3; `fc` is f for layout 2 and c for layout 3,
+// unused for layout 1; `n` is used for layout 3 only. Numbers are written
+// with DwaMiejsca (two decimals, decimal comma).
+QString ZlozParametry(TypUkladu uklad, int typ_instalacji, Material material, double H, double L,
+                      double fc, int n);
+
+// Codes read back from a text; 0 when no key is found. Keys are searched
+// case-sensitively anywhere in the text and a later key wins over an
+// earlier one ("Układ B," over "Układ A,", "układ 3," over "układ 1,").
+int CzytajTypUkladu(const QString &tekst);     // "Układ A," 1, "Układ B," 2
+int CzytajTypInstalacji(const QString &tekst); // "układ 1," 1 .. "układ 3," 3
+int CzytajMaterial(const QString &tekst);      // "powietrze," 1, "dielektryk," 2
+
+// Numbers read back from a text: the value after the first "H = " (etc.) up
+// to the first comma-space (or the rest of the text, at most 255
+// characters), converted with TekstNaLiczbe / TekstNaCalkowita. A missing
+// key or a value that does not convert gives 0.
+double CzytajH(const QString &tekst);
+double CzytajL(const QString &tekst);
+double CzytajF(const QString &tekst);
+double CzytajC(const QString &tekst);
+int CzytajN(const QString &tekst);
+
+} // namespace kerwano

@@ -1,0 +1,276 @@
+#include "risk/TInfo_form.h"
+
+#include "risk/ParametryKlasy.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using kerwano::ParametryKlasy;
+
+// Client area of the sheet; the window is not resizable.
+constexpr int szerokosc_okna = 728;
+constexpr int wysokosc_okna = 410;
+constexpr int margines_okna = 8;
+constexpr int odstep_pol = 4;
+
+// One value box: a framed box with a wrapped title on top and, at its
+// bottom, the symbol, the value panel and the unit in one line.
+struct OpisPola
+{
+    QString tytul;
+    QString symbol; // may be empty or span two lines
+    QString jednostka;
+    QLabel **panel;
+    const char *nazwa;
+    QString ParametryKlasy::*wartosc;
+};
+
+QFont Pogrubiona(const QWidget *w)
+{
+    QFont f = w->font();
+    f.setBold(true);
+    return f;
+}
+
+// Width of a value panel: its widest text over all classes plus the frame
+// and a little air, so the boxes do not jump when the class changes.
+int SzerokoscPanelu(const QFont &pogrubiona, QString ParametryKlasy::*wartosc)
+{
+    const QFontMetrics fm(pogrubiona);
+    int najszerszy = 0;
+    for (int klasa = 0; klasa <= 4; ++klasa)
+        najszerszy =
+            qMax(najszerszy, fm.horizontalAdvance(kerwano::ParametryDlaKlasy(klasa).*wartosc));
+    return qMax(najszerszy + 8, 2 * fm.height());
+}
+
+// White value panel with bold, centred text in a sunken frame.
+QLabel *UtworzPanel(const char *nazwa, QString ParametryKlasy::*wartosc, QWidget *rodzic)
+{
+    auto *panel = new QLabel(rodzic);
+    panel->setObjectName(QLatin1String(nazwa));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(1);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setTextFormat(Qt::PlainText);
+
+    const QFont pogrubiona = Pogrubiona(panel);
+    panel->setFont(pogrubiona);
+
+    QPalette paleta = panel->palette();
+    paleta.setColor(QPalette::Window, Qt::white);
+    paleta.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(paleta);
+    panel->setAutoFillBackground(true);
+
+    panel->setFixedSize(SzerokoscPanelu(pogrubiona, wartosc),
+                        QFontMetrics(pogrubiona).height() + 10);
+    return panel;
+}
+
+// Symbol or unit label next to a value panel. Its last line is centred on
+// the panel's text, also when the symbol spans two lines.
+QLabel *UtworzEtykiete(const QString &tekst, int wysokosc_panelu, QWidget *rodzic)
+{
+    auto *etykieta = new QLabel(tekst, rodzic);
+    etykieta->setTextFormat(Qt::PlainText);
+    etykieta->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    const QFontMetrics fm(etykieta->font());
+    const int dol = qMax(0, (wysokosc_panelu - fm.height()) / 2);
+    etykieta->setContentsMargins(0, 0, 0, dol);
+    const int linie = int(tekst.count(QLatin1Char('\n'))) + 1;
+    etykieta->setFixedSize(
+        etykieta->sizeHint().width(),
+        qMax(wysokosc_panelu, (linie - 1) * fm.lineSpacing() + fm.height() + dol));
+    return etykieta;
+}
+
+QFrame *UtworzPole(const OpisPola &opis, QWidget *rodzic)
+{
+    auto *pole = new QFrame(rodzic);
+    pole->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    auto *uklad = new QVBoxLayout(pole);
+    uklad->setContentsMargins(4, 8, 4, 10);
+    uklad->setSpacing(10);
+
+    auto *tytul = new QLabel(opis.tytul, pole);
+    tytul->setTextFormat(Qt::PlainText);
+    tytul->setWordWrap(true);
+    tytul->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    uklad->addWidget(tytul);
+    uklad->addStretch(1);
+
+    *opis.panel = UtworzPanel(opis.nazwa, opis.wartosc, pole);
+    const int h = (*opis.panel)->height();
+
+    auto *linia = new QHBoxLayout;
+    linia->setSpacing(2);
+    linia->addStretch(1);
+    if (!opis.symbol.isEmpty())
+        linia->addWidget(UtworzEtykiete(opis.symbol, h, pole), 0, Qt::AlignBottom);
+    linia->addWidget(*opis.panel, 0, Qt::AlignBottom);
+    linia->addWidget(UtworzEtykiete(opis.jednostka, h, pole), 0, Qt::AlignBottom);
+    linia->addStretch(1);
+    uklad->addLayout(linia);
+    return pole;
+}
+
+QLabel *UtworzNaglowek(const QString &tekst, QWidget *rodzic)
+{
+    auto *naglowek = new QLabel(tekst, rodzic);
+    naglowek->setTextFormat(Qt::PlainText);
+    return naglowek;
+}
+
+// Widths of the boxes of one row filling `dostepne` pixels: the narrower
+// boxes are widened to one common width, the wider ones keep what their
+// content needs. Should the content not fit at all (a much wider font), the
+// row is shared in proportion to the needs, so that boxes never overlap.
+QList<int> RozdzielSzerokosc(const QList<int> &potrzebne, int dostepne)
+{
+    int suma = 0;
+    for (int p : potrzebne)
+        suma += p;
+
+    QList<int> szerokosci = potrzebne;
+    if (suma > dostepne) {
+        for (int &s : szerokosci)
+            s = s * dostepne / suma;
+    } else {
+        for (int wspolna = dostepne; wspolna > 0; --wspolna) {
+            int razem = 0;
+            for (int p : potrzebne)
+                razem += qMax(p, wspolna);
+            if (razem <= dostepne) {
+                for (int &s : szerokosci)
+                    s = qMax(s, wspolna);
+                break;
+            }
+        }
+    }
+
+    // The rounding remainder goes to the last box so the row ends flush.
+    suma = 0;
+    for (int s : szerokosci)
+        suma += s;
+    szerokosci.last() += dostepne - suma;
+    return szerokosci;
+}
+
+// A row of boxes across the whole window, with value panels at least
+// `min_panelu` wide. The widths come from RozdzielSzerokosc, so a long title
+// wraps instead of squeezing the values; the layout gives all boxes of the
+// row the height of the tallest one.
+QHBoxLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *rodzic)
+{
+    auto *rzad = new QHBoxLayout;
+    rzad->setSpacing(odstep_pol);
+
+    QList<QFrame *> pola;
+    for (const OpisPola &opis : opisy) {
+        pola.append(UtworzPole(opis, rodzic));
+        QLabel *panel = *opis.panel;
+        panel->setFixedWidth(qMax(panel->width(), min_panelu));
+    }
+
+    const int n = int(pola.size());
+    QList<int> potrzebne;
+    for (QFrame *pole : pola)
+        potrzebne.append(pole->minimumSizeHint().width());
+    const QList<int> szerokosci =
+        RozdzielSzerokosc(potrzebne, szerokosc_okna - 2 * margines_okna - (n - 1) * odstep_pol);
+    for (int i = 0; i < n; ++i) {
+        pola[i]->setFixedWidth(szerokosci[i]);
+        rzad->addWidget(pola[i]);
+    }
+    return rzad;
+}
+
+} // namespace
+
+TInfo_form::TInfo_form(int klasa, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint)
+{
+    setWindowTitle(QStringLiteral("Zwody i przewody odprowadzające"));
+
+    auto *uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(margines_okna, margines_okna + 2, margines_okna, margines_okna + 2);
+    uklad->setSpacing(4);
+
+    auto *linia_klasy = new QHBoxLayout;
+    linia_klasy->setSpacing(4);
+    linia_klasy->addWidget(
+        UtworzNaglowek(QStringLiteral("Obliczona klasa ochronności obiektu: "), this));
+    Panel_klasa = UtworzPanel("Panel_klasa", &ParametryKlasy::klasa, this);
+    Panel_klasa->setFixedWidth(Panel_klasa->width() * 3 / 2);
+    linia_klasy->addWidget(Panel_klasa);
+    linia_klasy->addStretch(1);
+    uklad->addLayout(linia_klasy);
+    uklad->addStretch(1);
+
+    uklad->addWidget(
+        UtworzNaglowek(QStringLiteral("Dane wynikające z wyliczonej klasy ochronności:"), this));
+    uklad->addLayout(UtworzRzad(
+        {
+            {QStringLiteral("Skuteczność ochrony"), QStringLiteral("E ="), QStringLiteral("%"),
+             &Panel_E, "Panel_E", &ParametryKlasy::E},
+            {QStringLiteral("Amplituda pądu wyładowania"), QStringLiteral("Is ="),
+             QStringLiteral("kA"), &Panel_Is, "Panel_Is", &ParametryKlasy::Is},
+            {QStringLiteral("Stromość narastania"), QStringLiteral("dI/dt ="),
+             QStringLiteral("kA/us"), &Panel_didt, "Panel_didt", &ParametryKlasy::didt},
+            {QStringLiteral("Kształt impulsu"), QStringLiteral("t czoła/\nt półszczytu ="),
+             QStringLiteral("us"), &Panel_tt, "Panel_tt", &ParametryKlasy::tt},
+            {QStringLiteral("Całkowity ładunek"), QStringLiteral("Q ="), QStringLiteral("C"),
+             &Panel_Q, "Panel_Q", &ParametryKlasy::Q},
+            {QStringLiteral("Energia właściwa"), QStringLiteral("W/R ="),
+             QStringLiteral("kJ/") + QChar(0x03A9), &Panel_WR, "Panel_WR", &ParametryKlasy::WR},
+        },
+        0, this));
+    uklad->addStretch(1);
+
+    uklad->addWidget(UtworzNaglowek(
+        QStringLiteral("Dane do projektu rozlokowania zwodów i przewodów odprowadzających::"),
+        this));
+    uklad->addLayout(UtworzRzad(
+        {
+            {QStringLiteral("Wymiary siatki zwodów"), QStringLiteral("a x b ="),
+             QStringLiteral("m"), &Panel_ab, "Panel_ab", &ParametryKlasy::ab},
+            {QStringLiteral("Promień kuli"), QStringLiteral("R ="), QStringLiteral("m"), &Panel_R,
+             "Panel_R", &ParametryKlasy::R},
+            {QStringLiteral("Maksymalne odstępy przewodów odprowadzających"), QString(),
+             QStringLiteral("m"), &Panel_ods, "Panel_ods", &ParametryKlasy::ods},
+            {QStringLiteral("Wysokość spodziewanych uderzeń bocznych"), QStringLiteral("H >"),
+             QStringLiteral("m"), &Panel_H, "Panel_H", &ParametryKlasy::H},
+        },
+        4 * QFontMetrics(Panel_klasa->font()).height(), this));
+    uklad->addStretch(1);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button1->setMinimumWidth(90);
+    uklad->addWidget(Button1, 0, Qt::AlignHCenter);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+    const ParametryKlasy p = kerwano::ParametryDlaKlasy(klasa);
+    Panel_klasa->setText(p.klasa);
+    Panel_E->setText(p.E);
+    Panel_Is->setText(p.Is);
+    Panel_didt->setText(p.didt);
+    Panel_tt->setText(p.tt);
+    Panel_Q->setText(p.Q);
+    Panel_WR->setText(p.WR);
+    Panel_ab->setText(p.ab);
+    Panel_R->setText(p.R);
+    Panel_ods->setText(p.ods);
+    Panel_H->setText(p.H);
+
+    setFixedSize(szerokosc_okna, wysokosc_okna);
+}

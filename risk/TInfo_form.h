@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// "Zwody i przewody odprowadzające": the lightning current parameters and
+// the design data of air terminations and down conductors for one
+// protection class. Fixed texts per class, filled once at creation.
+class TInfo_form : public QDialog
+{
+    Q_OBJECT
+public:
+    // `klasa` is the computed class code (0 none, 1 I, 2 II, 3 III, 4 IV);
+    // class I with additional measures is passed as 1.
+    explicit TInfo_form(int klasa, QWidget *parent = nullptr);
+
+    // The eleven value panels, named as the components they stand for
+    // (objectName "Panel_klasa", "Panel_E", ... "Panel_H").
+    QLabel *Panel_klasa;
+    QLabel *Panel_E;
+    QLabel *Panel_Is;
+    QLabel *Panel_didt;
+    QLabel *Panel_tt;
+    QLabel *Panel_Q;
+    QLabel *Panel_WR;
+    QLabel *Panel_ab;
+    QLabel *Panel_R;
+    QLabel *Panel_ods;
+    QLabel *Panel_H;
+    QPushButton *Button1; // "OK", the default button
+};

@@ -1,0 +1,183 @@
+#include "risk/TInfo_form.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const char *const nazwy_paneli[] = {"Panel_klasa", "Panel_E",   "Panel_Is", "Panel_didt",
+                                    "Panel_tt",    "Panel_Q",   "Panel_WR", "Panel_ab",
+                                    "Panel_R",     "Panel_ods", "Panel_H"};
+
+QList<QLabel *> Panele(const TInfo_form &f)
+{
+    return {f.Panel_klasa, f.Panel_E,  f.Panel_Is, f.Panel_didt, f.Panel_tt, f.Panel_Q,
+            f.Panel_WR,    f.Panel_ab, f.Panel_R,  f.Panel_ods,  f.Panel_H};
+}
+
+} // namespace
+
+class TestInfoForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void teksty_data();
+    void teksty();
+    void zamykanie_data();
+    void zamykanie();
+    void okno();
+    void uklad_data();
+    void uklad();
+};
+
+void TestInfoForm::teksty_data()
+{
+    QTest::addColumn<int>("klasa");
+    QTest::addColumn<QStringList>("teksty"); // in the order of nazwy_paneli
+
+    const QStringList nieznane(11, QStringLiteral("?"));
+    const auto t = [](const char *teksty) { return QString::fromUtf8(teksty).split(' '); };
+    QTest::newRow("brak klasy") << 0 << nieznane;
+    QTest::newRow("I (także I+)") << 1 << t("I 98 200 20 10/350 300 10000 5x5 20 10 20");
+    QTest::newRow("II") << 2 << t("II 95 150 15 10/350 225 5600 10x10 30 15 30");
+    QTest::newRow("III") << 3 << t("III 90 100 10 10/350 150 2500 15x15 45 20 45");
+    QTest::newRow("IV") << 4 << t("IV 80 100 10 10/350 150 2500 20x20 60 25 60");
+    QTest::newRow("kod ujemny") << -1 << nieznane;
+    QTest::newRow("kod za duży") << 5 << nieznane;
+}
+
+void TestInfoForm::teksty()
+{
+    QFETCH(int, klasa);
+    QFETCH(QStringList, teksty);
+
+    TInfo_form f(klasa);
+    const QList<QLabel *> panele = Panele(f);
+    for (int i = 0; i < panele.size(); ++i) {
+        QVERIFY2(panele[i], nazwy_paneli[i]);
+        QCOMPARE(panele[i]->objectName(), QLatin1String(nazwy_paneli[i]));
+        QCOMPARE(panele[i]->text(), teksty[i]);
+    }
+}
+
+void TestInfoForm::zamykanie_data()
+{
+    QTest::addColumn<int>("klawisz");
+    QTest::addColumn<int>("wynik");
+
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("przycisk OK") << -1 << int(QDialog::Accepted);
+    QTest::newRow("ikona zamknięcia") << -2 << int(QDialog::Rejected);
+}
+
+void TestInfoForm::zamykanie()
+{
+    QFETCH(int, klawisz);
+    QFETCH(int, wynik);
+
+    TInfo_form f(3);
+    f.setResult(-1);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.Button1->objectName(), QStringLiteral("Button1"));
+    QCOMPARE(f.Button1->text(), QStringLiteral("OK"));
+    QVERIFY(f.Button1->isDefault());
+
+    if (klawisz == -1)
+        QTest::mouseClick(f.Button1, Qt::LeftButton);
+    else if (klawisz == -2)
+        f.close();
+    else
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                    : static_cast<QWidget *>(&f),
+                        Qt::Key(klawisz));
+
+    QVERIFY(!f.isVisible());
+    QCOMPARE(f.result(), wynik);
+}
+
+void TestInfoForm::okno()
+{
+    TInfo_form f(1);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Zwody i przewody odprowadzające"));
+    QCOMPARE(f.size(), QSize(728, 410));
+    QCOMPARE(f.minimumSize(), QSize(728, 410));
+    QCOMPARE(f.maximumSize(), QSize(728, 410));
+
+    const Qt::WindowFlags flagi = f.windowFlags();
+    QVERIFY(flagi.testFlag(Qt::WindowCloseButtonHint) && flagi.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(!(flagi & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint)));
+}
+
+void TestInfoForm::uklad_data()
+{
+    QTest::addColumn<int>("klasa");
+    QTest::newRow("brak klasy") << 0;
+    QTest::newRow("I") << 1;
+    QTest::newRow("IV") << 4;
+}
+
+// The sheet must stay readable in the fixed window whatever the font: no
+// value cut off, no box title clipped, no box sticking out of the window or
+// into its neighbour, the boxes of one row equally high.
+void TestInfoForm::uklad()
+{
+    QFETCH(int, klasa);
+
+    TInfo_form f(klasa);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    const QRect okno = f.rect();
+
+    for (QLabel *panel : Panele(f))
+        QVERIFY2(panel->font().bold(), qPrintable(panel->objectName()));
+
+    const QList<QList<QLabel *>> rzedy = {
+        {f.Panel_E, f.Panel_Is, f.Panel_didt, f.Panel_tt, f.Panel_Q, f.Panel_WR},
+        {f.Panel_ab, f.Panel_R, f.Panel_ods, f.Panel_H}};
+    int dol_poprzedniego = f.Panel_klasa->mapTo(&f, QPoint(0, f.Panel_klasa->height())).y();
+    for (const QList<QLabel *> &rzad : rzedy) {
+        QRect poprzednie;
+        for (QLabel *panel : rzad) {
+            auto *ramka = qobject_cast<QFrame *>(panel->parentWidget());
+            QVERIFY(ramka && ramka != static_cast<QWidget *>(&f));
+            const QRect r(ramka->mapTo(&f, QPoint(0, 0)), ramka->size());
+            const QString nazwa = panel->objectName();
+            QVERIFY2(okno.contains(r), qPrintable(nazwa));
+            QVERIFY2(r.top() > dol_poprzedniego, qPrintable(nazwa));
+            if (!poprzednie.isNull()) {
+                QVERIFY2(r.left() > poprzednie.right(), qPrintable(nazwa));
+                QCOMPARE(r.top(), poprzednie.top());
+                QCOMPARE(r.height(), poprzednie.height());
+                QCOMPARE(panel->mapTo(&f, QPoint(0, 0)).y(),
+                         rzad.first()->mapTo(&f, QPoint(0, 0)).y());
+            }
+            poprzednie = r;
+
+            // Every label of the box, the value panel included, shows its
+            // whole text.
+            for (QLabel *etykieta : ramka->findChildren<QLabel *>()) {
+                const QString opis = nazwa + QLatin1String(": ") + etykieta->text();
+                QVERIFY2(ramka->rect().contains(etykieta->geometry()), qPrintable(opis));
+                const QRect obszar = etykieta->contentsRect();
+                if (etykieta->wordWrap()) {
+                    QVERIFY2(etykieta->heightForWidth(etykieta->width()) <= etykieta->height(),
+                             qPrintable(opis));
+                } else {
+                    const QRect tekst = etykieta->fontMetrics().boundingRect(
+                        obszar, int(etykieta->alignment()), etykieta->text());
+                    QVERIFY2(obszar.contains(tekst), qPrintable(opis));
+                }
+            }
+        }
+        dol_poprzedniego = poprzednie.bottom();
+    }
+    QVERIFY(f.Button1->mapTo(&f, QPoint(0, 0)).y() > dol_poprzedniego);
+    QVERIFY(qAbs(f.Button1->geometry().center().x() - okno.center().x()) <= 1);
+}
+
+QTEST_MAIN(TestInfoForm)
+#include "tst_info_form.moc"

@@ -1,0 +1,432 @@
+#include "app/TPanel_boczny.h"
+#include "app/TProgram_form.h"
+#include "elements/TOdstepy_strona.h"
+#include "risk/TInfo_form.h"
+#include "risk/TKlasa_strona.h"
+#include "risk/Wspolczynniki.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The main window with page 1, driven through its widgets as a user would.
+class TstProgramForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startup();
+    void listyIMenu();
+    void wpisywanieWymiaru();
+    void filtrKlawiszy_data();
+    void filtrKlawiszy();
+    void skrotySchowka();
+    void wybieranieZList();
+    void budynekWzorcowy();
+    void flagaModyfikacji();
+    void budynekBezPowierzchni();
+    void strony();
+    void panelBoczny();
+    void arkuszKlasy_data();
+    void arkuszKlasy();
+    void plikiZWierszaPolecen();
+
+private:
+    // Picks entry `indeks` of ComboBox<nr> with the keyboard, as a user does.
+    void Wybierz(int nr, int indeks);
+    void Wpisz(int nr, const QString &tekst);
+    QString Tekst(const char *nazwa) const;
+
+    TProgram_form *m_okno = nullptr;
+};
+
+void TstProgramForm::init()
+{
+    m_okno = new TProgram_form({QStringLiteral("kerwano")});
+    m_okno->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_okno));
+}
+
+void TstProgramForm::cleanup()
+{
+    delete m_okno;
+    m_okno = nullptr;
+}
+
+void TstProgramForm::Wybierz(int nr, int indeks)
+{
+    QComboBox *c = m_okno->TabSheet1->ComboBox(nr);
+    c->setFocus();
+    QTest::keyClick(c, Qt::Key_Home);
+    for (int i = 0; i < indeks; ++i)
+        QTest::keyClick(c, Qt::Key_Down);
+    QCOMPARE(c->currentIndex(), indeks);
+}
+
+void TstProgramForm::Wpisz(int nr, const QString &tekst)
+{
+    QLineEdit *e = m_okno->TabSheet1->Edit(nr);
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, tekst);
+}
+
+QString TstProgramForm::Tekst(const char *nazwa) const
+{
+    const QLabel *l = m_okno->findChild<QLabel *>(QString::fromLatin1(nazwa));
+    return l ? l->text() : QStringLiteral("<brak>");
+}
+
+void TstProgramForm::startup()
+{
+    QCOMPARE(m_okno->windowTitle(),
+             QString("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - Nowy projekt.kwp"));
+    QCOMPARE(m_okno->PageControl1->currentIndex(), 0);
+    for (int nr = 1; nr <= 13; ++nr)
+        QCOMPARE(m_okno->TabSheet1->ComboBox(nr)->currentIndex(), 0);
+    for (int nr = 1; nr <= 3; ++nr)
+        QCOMPARE(m_okno->TabSheet1->Edit(nr)->text(), QString("1"));
+    QCOMPARE(Tekst("Label_A"), QString("A = 80,00000"));
+    QCOMPARE(Tekst("Label_B"), QString("B = 10,00000"));
+    QCOMPARE(Tekst("Label_C"), QString("C = 1,00000"));
+    QCOMPARE(Tekst("Label_Nc"), QString("Nc = 800,00000"));
+    QCOMPARE(Tekst("Label_Ae"), QString("Ae = 41,27430"));
+    QCOMPARE(Tekst("Label_Nd"), QString("Nd = 0,00002"));
+    QCOMPARE(Tekst("Label_E"), QString("E < 0"));
+    QCOMPARE(Tekst("Label21"), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
+                                       "wykonać zabezpieczenia przeciwprzepięciowe."));
+    QCOMPARE(Tekst("Panel_odi_klasa"), QString("?"));
+    QCOMPARE(m_okno->klasa(), 0);
+    QVERIFY(!m_okno->zmodyfikowany);
+    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(m_okno->nienazwany);
+    QCOMPARE(m_okno->data_wykonania, QDate::currentDate().toString("d.M.yyyy"));
+    QVERIFY(!m_okno->projektant.isEmpty());
+    QCOMPARE(m_okno->minimumSize(), QSize(800, 590));
+    // Nothing on page 1 needs more room than the smallest window gives it.
+    m_okno->resize(800, 590);
+    QTest::qWait(10);
+    QVERIFY2(m_okno->TabSheet1->minimumSizeHint().width() <= m_okno->TabSheet1->width() &&
+                 m_okno->TabSheet1->minimumSizeHint().height() <= m_okno->TabSheet1->height(),
+             "page 1 is clipped at 800 x 590");
+    // Showing the window again (after minimising) keeps the project as it is.
+    Wpisz(3, "7");
+    m_okno->hide();
+    m_okno->show();
+    QCOMPARE(m_okno->TabSheet1->Edit(3)->text(), QString("7"));
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 7.0);
+}
+
+void TstProgramForm::listyIMenu()
+{
+    for (int nr = 1; nr <= 13; ++nr) {
+        const QComboBox *c = m_okno->TabSheet1->ComboBox(nr);
+        QVERIFY(!c->isEditable());
+        const kerwano::ListaWspolczynnika &l = kerwano::Lista(nr - 1);
+        QCOMPARE(c->count(), static_cast<int>(l.pozycje.size()));
+        for (int i = 0; i < c->count(); ++i)
+            QCOMPARE(c->itemText(i), l.pozycje[size_t(i)].tekst);
+    }
+    QCOMPARE(m_okno->TabSheet1->ComboBox(8)->itemText(1),
+             QString("Instalacja utrudniająca rozprzestrzenianie się ognia"));
+    QCOMPARE(m_okno->TabSheet1->GroupBox3->title(), QString(" Stutki pożaru "));
+
+    QStringList menu;
+    for (QAction *m : m_okno->menuBar()->actions()) {
+        menu << m->text();
+        for (QAction *a : m->menu()->actions())
+            menu << (a->isSeparator() ? QString("-")
+                                      : a->text() + "|" + a->shortcut().toString());
+    }
+    QCOMPARE(menu, QStringList({"Program", "Otwórz projekt|F3", "-", "Zapisz projekt|F2",
+                                "Zapisz jako...|", "-", "Drukuj formularz klasyfikacyjny|Ctrl+K",
+                                "Drukuj obliczenia|Ctrl+O", "-", "Wyjście|", "Obliczenia",
+                                "Dane projektu|Ctrl+D", "-", "Obliczanie klasy ochronności|",
+                                "Obliczanie kątów osłonowych|",
+                                "Obliczanie odstępów izolacyjnych|", "Info",
+                                "Opis Programu|F1"}));
+}
+
+void TstProgramForm::wpisywanieWymiaru()
+{
+    QLineEdit *e = m_okno->TabSheet1->Edit(3);
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_End);
+    QTest::keyClick(e, Qt::Key_0); // "10": every keystroke recalculates
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 10.0);
+    QCOMPARE(Tekst("Label_Ae"), QString("Ae = 2948,43000"));
+    QTest::keyClick(e, Qt::Key_Comma);
+    QTest::keyClick(e, Qt::Key_5);
+    QCOMPARE(e->text(), QString("10,5"));
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 10.5);
+    // Clearing the field keeps the last number in use.
+    const QString ae = Tekst("Label_Ae");
+    e->clear();
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 10.5);
+    QCOMPARE(Tekst("Label_Ae"), ae);
+    // A lone comma is 0.
+    QTest::keyClick(e, Qt::Key_Comma);
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 0.0);
+    // Text set by the program goes the same way; a negative one is refused.
+    e->setText("12,5");
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 12.5);
+    e->setText("-3");
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 12.5);
+    e->setText("1,2,3");
+    QCOMPARE(m_okno->dane().wysokosc_budynku, 12.5);
+}
+
+void TstProgramForm::filtrKlawiszy_data()
+{
+    QTest::addColumn<QString>("klawisze");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("po_backspace");
+    QTest::newRow("cyfry i przecinek") << "12,5" << "12,5" << "12,";
+    QTest::newRow("kropka") << "1.5" << "15" << "1";
+    QTest::newRow("minus") << "-2" << "2" << "";
+    QTest::newRow("litery") << "a1e3" << "13" << "1";
+    QTest::newRow("spacja i plus") << " +4" << "4" << "";
+}
+
+void TstProgramForm::filtrKlawiszy()
+{
+    QFETCH(QString, klawisze);
+    QLineEdit *e = m_okno->TabSheet1->Edit(1);
+    Wpisz(1, klawisze);
+    QTEST(e->text(), "tekst");
+    // A Polish letter arriving as a typed character is discarded too.
+    QTest::sendKeyEvent(QTest::Press, e, Qt::Key_unknown, QString("ą"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, e, Qt::Key_unknown, QString("ą"), Qt::NoModifier);
+    QTEST(e->text(), "tekst");
+    QTest::keyClick(e, Qt::Key_Backspace);
+    QTEST(e->text(), "po_backspace");
+}
+
+void TstProgramForm::skrotySchowka()
+{
+    QLineEdit *e = m_okno->TabSheet1->Edit(2);
+    Wpisz(2, "25");
+    QGuiApplication::clipboard()->setText("99");
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(e->text(), QString("25"));
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(e->text(), QString("25"));
+    QTest::keyClick(e, Qt::Key_Left);
+    QTest::keyClick(e, Qt::Key_Delete);
+    QCOMPARE(e->text(), QString("2"));
+    // The field's own paste (its context menu) still works.
+    e->selectAll();
+    e->paste();
+    QCOMPARE(e->text(), QString("99"));
+    QCOMPARE(m_okno->dane().szerokosc_budynku, 99.0);
+    // Menu shortcuts reach the window while a dimension field has the focus.
+    QSignalSpy druk(m_okno->Drukujformularz1, &QAction::triggered);
+    QTest::keyClick(e, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(druk.count(), 1);
+}
+
+void TstProgramForm::wybieranieZList()
+{
+    Wybierz(1, 1); // steel skeleton: 4
+    QCOMPARE(m_okno->dane().A1, 4.0);
+    Wybierz(1, 2); // conductive prefabricated: the same 4
+    QCOMPARE(m_okno->dane().A1, 4.0);
+    QCOMPARE(Tekst("Label_A"), QString("A = 64,00000"));
+    Wybierz(3, 4);
+    QCOMPARE(m_okno->dane().A3, 0.5);
+    Wybierz(6, 4);
+    QCOMPARE(m_okno->dane().B2, 0.01);
+    Wybierz(12, 1);
+    QCOMPARE(m_okno->dane().Ng, 2.5);
+    Wybierz(13, 3);
+    QCOMPARE(m_okno->dane().Ce, 2.0);
+    // A selection made by the program alone changes nothing.
+    m_okno->TabSheet1->ComboBox(2)->setCurrentIndex(3);
+    QCOMPARE(m_okno->dane().A2, 4.0);
+}
+
+void TstProgramForm::budynekWzorcowy()
+{
+    const int wybor[13] = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
+    for (int nr = 1; nr <= 13; ++nr)
+        Wybierz(nr, wybor[nr - 1]);
+    Wpisz(1, "30");
+    Wpisz(2, "20");
+    Wpisz(3, "10");
+    QCOMPARE(Tekst("Label_Ae"), QString("Ae = 6427,43000"));
+    QCOMPARE(Tekst("Label_Nd"), QString("Nd = 0,01157"));
+    QCOMPARE(Tekst("Label_Nc"), QString("Nc = 0,00040"));
+    QCOMPARE(Tekst("Label_E"), QString("E = 96,54 %"));
+    QCOMPARE(Tekst("Label21"), QString("Klasa I + ochrona przeciwprzepięciowa."));
+    QCOMPARE(Tekst("Panel_odi_klasa"), QString("I"));
+    Wybierz(13, 1);
+    QCOMPARE(Tekst("Label_E"), QString("E = 93,09 %"));
+    QCOMPARE(Tekst("Panel_odi_klasa"), QString("II"));
+    Wybierz(13, 2);
+    Wpisz(1, "60");
+    Wpisz(2, "40");
+    Wpisz(3, "20");
+    QCOMPARE(Tekst("Label_E"), QString("E = 99,14 %"));
+    QCOMPARE(Tekst("Panel_odi_klasa"), QString("I+"));
+    QCOMPARE(Tekst("Label21"), QString("Klasa I z dodatkowymi środkami bezpieczeństwa + "
+                                       "ochrona przeciwprzepięciowa."));
+}
+
+void TstProgramForm::flagaModyfikacji()
+{
+    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    Wybierz(1, 1);
+    QVERIFY(m_okno->zmodyfikowany);
+    m_okno->UstawZmodyfikowany(false);
+    // An entry with the same coefficient changes no result, yet it counts.
+    Wybierz(1, 2);
+    QVERIFY(m_okno->zmodyfikowany);
+    QVERIFY(m_okno->Zapiszprojekt1->isEnabled());
+    m_okno->UstawZmodyfikowany(false);
+    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    // A text that does not convert does not recalculate.
+    m_okno->TabSheet1->Edit(1)->setText("");
+    QVERIFY(!m_okno->zmodyfikowany);
+    m_okno->TabSheet1->Edit(1)->setText(",");
+    QVERIFY(m_okno->zmodyfikowany);
+}
+
+void TstProgramForm::budynekBezPowierzchni()
+{
+    const int wybor[13] = {3, 1, 2, 2, 0, 1, 1, 2, 1, 0, 1, 0, 2};
+    for (int nr = 1; nr <= 13; ++nr)
+        Wybierz(nr, wybor[nr - 1]);
+    Wpisz(1, "30");
+    Wpisz(2, "20");
+    Wpisz(3, "10");
+    QCOMPARE(m_okno->klasa(), 4);
+    // Height 0 and width 0: no area, no strike expected, never an error box.
+    Wpisz(3, "0");
+    Wpisz(2, "0");
+    m_okno->UstawZmodyfikowany(false);
+    Wpisz(2, ",");
+    QCOMPARE(Tekst("Label_Ae"), QString("Ae = 0,00000"));
+    QCOMPARE(Tekst("Label_Nd"), QString("Nd = 0,00000"));
+    QCOMPARE(Tekst("Label_E"), QString("E < 0"));
+    QCOMPARE(Tekst("Label21"), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
+                                       "wykonać zabezpieczenia przeciwprzepięciowe."));
+    QCOMPARE(Tekst("Panel_odi_klasa"), QString("?"));
+    QCOMPARE(m_okno->klasa(), 0);
+    QVERIFY(m_okno->zmodyfikowany);
+    Wybierz(1, 5);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(Tekst("Label_A"), QString("A = 0,04000"));
+    QCOMPARE(Tekst("Label_E"), QString("E < 0"));
+    Wpisz(3, "10");
+    QVERIFY(m_okno->klasa() != 0);
+}
+
+void TstProgramForm::strony()
+{
+    QTabWidget *strony = m_okno->PageControl1;
+    QCOMPARE(strony->tabText(0), QString("Obliczanie klasy ochronności"));
+    QCOMPARE(strony->tabText(1), QString("Obliczanie kątów osłonowych"));
+    QCOMPARE(strony->tabText(2), QString("Obliczanie odstępów izolacyjnych"));
+    m_okno->Obliczanieodstpwizolacyjnych1->trigger();
+    QCOMPARE(strony->currentIndex(), 2);
+    m_okno->Obliczaniektwosonowych1->trigger();
+    QCOMPARE(strony->currentIndex(), 1);
+    m_okno->N2->trigger();
+    QCOMPARE(strony->currentIndex(), 0);
+    QCOMPARE(m_okno->TabSheet3->Label_uklad_AB->text(),
+             QString("Nie wybrano żadnego typu układu."));
+    QVERIFY(m_okno->TabSheet3->Label_typ_instalacji->isVisibleTo(m_okno->TabSheet3));
+}
+
+void TstProgramForm::panelBoczny()
+{
+    TPanel_boczny *panel = m_okno->Panel2;
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->width(), 136);
+    QCOMPARE(panel->Label33->text(), QString("|X| - Ukryj"));
+    QVERIFY(panel->Image2->toolTip().contains(".example"));
+    const int przed = m_okno->PageControl1->width();
+    QTest::mouseClick(panel->Label33, Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+    QTest::qWait(10);
+    QVERIFY(m_okno->PageControl1->width() > przed + 100);
+}
+
+void TstProgramForm::arkuszKlasy_data()
+{
+    QTest::addColumn<int>("ce");
+    QTest::addColumn<QString>("klasa");
+    QTest::addColumn<QString>("E");
+    QTest::newRow("brak") << -1 << "?" << "?";
+    QTest::newRow("I") << 2 << "I" << "98";
+    QTest::newRow("II") << 1 << "II" << "95";
+    QTest::newRow("I+") << 3 << "I" << "98";
+}
+
+void TstProgramForm::arkuszKlasy()
+{
+    QFETCH(int, ce);
+    if (ce >= 0) {
+        const int wybor[12] = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0};
+        for (int nr = 1; nr <= 12; ++nr)
+            Wybierz(nr, wybor[nr - 1]);
+        Wybierz(13, ce);
+        Wpisz(1, ce == 3 ? "60" : "30");
+        Wpisz(2, ce == 3 ? "40" : "20");
+        Wpisz(3, ce == 3 ? "20" : "10");
+    }
+    QString klasa, e;
+    bool otwarty = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *arkusz = qobject_cast<TInfo_form *>(QApplication::activeModalWidget());
+        if (!arkusz)
+            return;
+        otwarty = true;
+        klasa = arkusz->Panel_klasa->text();
+        e = arkusz->Panel_E->text();
+        QTest::keyClick(arkusz, Qt::Key_Escape);
+    });
+    QTest::mouseClick(m_okno->TabSheet1->Button1, Qt::LeftButton);
+    QVERIFY(otwarty);
+    QTEST(klasa, "klasa");
+    QTEST(e, "E");
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void TstProgramForm::plikiZWierszaPolecen()
+{
+    QTemporaryDir katalog;
+    auto plik = [&](const QString &nazwa) {
+        QFile f(katalog.filePath(nazwa));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        return;
+    };
+    plik("a.kwp");
+    plik("b.KwP");
+    plik("c.txt");
+    plik("kwp");
+    QDir(katalog.path()).mkdir("folder.kwp");
+    const QStringList wynik = TProgram_form::PlikiProjektow(
+        {katalog.filePath("c.txt"), katalog.filePath("b.KwP"), katalog.filePath("brak.kwp"),
+         katalog.filePath("folder.kwp"), katalog.filePath("kwp"), "-x",
+         katalog.filePath("a.kwp")});
+    QCOMPARE(wynik, QStringList({katalog.filePath("b.KwP"), katalog.filePath("a.kwp")}));
+    QCOMPARE(TProgram_form::TytulOkna("/tmp/projekty/Dom.kwp"),
+             QString("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - Dom.kwp"));
+}
+
+QTEST_MAIN(TstProgramForm)
+#include "tst_program_form.moc"
