@@ -66,7 +66,9 @@ TKaty_strona::TKaty_strona(QWidget *parent) : QWidget(parent)
     u12->setContentsMargins(2, 2, 2, 2);
     u12->addWidget(ramka);
     Panel12->adjustSize();
-    connect(Chart1->chart(), &QChart::plotAreaChanged, this, [this] { UmiescPanel12(); });
+    // The plot area settles after the chart's own layout; place the panel then.
+    connect(Chart1->chart(), &QChart::plotAreaChanged, this, &TKaty_strona::UmiescPanel12,
+            Qt::QueuedConnection);
 
     Label29 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
     StringGrid2 = new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Wysokość H [m]"),

@@ -14,6 +14,10 @@
 
 namespace {
 
+// Mid grey behind the curves, as on a classic chart panel: the white guide
+// lines and the yellow class III curve both stand out against it.
+const QColor KOLOR_TLA(212, 208, 200);
+
 const QColor kolory_klas[4] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
                                QColor(0, 0, 255)};
 const char *const nazwy_klas[4] = {"I", "II", "III", "IV"};
@@ -95,7 +99,7 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
     wykres->setDropShadowEnabled(false);
     wykres->setBackgroundRoundness(0);
     wykres->setBackgroundPen(Qt::NoPen);
-    wykres->setBackgroundBrush(palette().color(QPalette::Window));
+    wykres->setBackgroundBrush(KOLOR_TLA);
     wykres->setPlotAreaBackgroundVisible(false);
     wykres->layout()->setContentsMargins(0, 0, 0, 0);
     const int lewy = qCeil(QFontMetricsF(CzcionkaTytuluOsi(16)).horizontalAdvance(tytul_osi_kata)) +
@@ -191,12 +195,6 @@ QSize TWykres_katow::minimumSizeHint() const
     return sizeHint();
 }
 
-void TWykres_katow::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        chart()->setBackgroundBrush(palette().color(QPalette::Window));
-    QChartView::changeEvent(event);
-}
 
 void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
 {

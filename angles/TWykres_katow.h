@@ -46,7 +46,6 @@ public:
 
 protected:
     void drawForeground(QPainter *painter, const QRectF &rect) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     // Scene counterparts of Pozycja() and ObszarWykresu(), for painting.

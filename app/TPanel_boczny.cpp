@@ -18,6 +18,8 @@ public:
     {
     }
 
+    QSize sizeHint() const override { return QSize(128, 282); }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
@@ -39,7 +41,8 @@ private:
 TPanel_boczny::TPanel_boczny(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel2"));
-    setFixedWidth(136);
+    setMinimumWidth(90);
+    setMaximumWidth(400);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
 
     Label33 = new QLabel(QStringLiteral("|X| - Ukryj"), this);

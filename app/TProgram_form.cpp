@@ -69,6 +69,7 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
 
     setMinimumSize(800, 590);
     resize(800, 600);
+    Splitter1->setSizes({800 - 136 - Splitter1->handleWidth(), 136});
     if (const QScreen *ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
 }

@@ -1,1 +1,212 @@
-int main() { return 0; }
+#include "OknoTestowe.h"
+#include "angles/TKaty_strona.h"
+#include "angles/TWykres_katow.h"
+#include "app/TStringGrid.h"
+#include "elements/ParametryElementu.h"
+#include "elements/TOdstepy_strona.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTabWidget>
+#include <QtTest>
+
+using kerwano::ElementDachu;
+
+// Page 2 through the main window: the angle column follows the class, a
+// selected row shows its point on the chart and in the information panel.
+class TstKatyStrona : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void tabela();
+    void kolumnaKatowZaKlasa();
+    void wyborWiersza();
+    void pokazanieStrony();
+    void wczytanieListy();
+
+private:
+    QString Kat(int wiersz) const { return m_okno->TabSheet2->StringGrid2->Cells(2, wiersz); }
+    QStringList Katy() const
+    {
+        QStringList k;
+        for (int w = 1; w <= m_okno->liczba_elementow; ++w)
+            k << Kat(w);
+        return k;
+    }
+    static ElementDachu Element(const QString &nazwa, double H)
+    {
+        return {nazwa, kerwano::ZlozParametry(kerwano::TypUkladu::A, 1,
+                                              kerwano::Material::Powietrze, H, 1, 0, 0)};
+    }
+
+    TProgram_form *m_okno = nullptr;
+};
+
+void TstKatyStrona::init()
+{
+    m_okno = new TProgram_form({QStringLiteral("kerwano")});
+    m_okno->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_okno));
+}
+
+void TstKatyStrona::cleanup()
+{
+    delete m_okno;
+    m_okno = nullptr;
+}
+
+void TstKatyStrona::tabela()
+{
+    TStringGrid *s = m_okno->TabSheet2->StringGrid2;
+    QCOMPARE(s->RowCount(), 2); // header and one empty row
+    QCOMPARE(s->Cells(0, 0), QString("Nazwa elementu"));
+    QCOMPARE(s->Cells(1, 0), QString("Wysokość H [m]"));
+    QCOMPARE(s->Cells(2, 0), QString("Kąt [°]"));
+    QCOMPARE(s->columnWidth(0), 319);
+    QCOMPARE(s->columnWidth(1), 100);
+    QCOMPARE(s->columnWidth(2), 94);
+    QCOMPARE(s->verticalHeader()->defaultSectionSize(), 19);
+    QCOMPARE(s->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QCOMPARE(s->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_H->text(), QString("999,99 m"));
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_klasa->text(), QString("999,99 m"));
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_kat->text(), QString("999,99 m"));
+    QCOMPARE(m_okno->findChild<QLabel *>("Label30")->text(), QString("Wysokość budyku:"));
+}
+
+void TstKatyStrona::kolumnaKatowZaKlasa()
+{
+    // No class yet: every angle is "?", whatever the height.
+    m_okno->WczytajElementy({Element("Maszt", 3.5), Element("Komin", 12.34),
+                             Element("Antena", 50), Element("Wieża", 21)});
+    QCOMPARE(Katy(), QStringList({"?", "?", "?", "?"}));
+    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(1, 2), QString("12,34"));
+
+    okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
+    QCOMPARE(m_okno->klasa(), 1);
+    QCOMPARE(Katy(), QStringList({"65,25", "39,15", "?", "?"}));
+    okno_testowe::Wybierz(m_okno, 13, 1); // class II
+    QCOMPARE(m_okno->klasa(), 2);
+    QCOMPARE(Katy(), QStringList({"70,25", "49,82", "?", "36,10"}));
+
+    // A change that keeps the class leaves the column alone.
+    m_okno->TabSheet2->StringGrid2->UstawCells(2, 1, "znacznik");
+    m_okno->TabSheet1->Edit(3)->setText("10,5");
+    QCOMPARE(m_okno->klasa(), 2);
+    QCOMPARE(Kat(1), QString("znacznik"));
+
+    okno_testowe::Wybierz(m_okno, 5, 0); // class IV: above 45 m still has an angle
+    QCOMPARE(m_okno->klasa(), 4);
+    QCOMPARE(Katy(), QStringList({"76,85", "62,39", "30,00", "53,50"}));
+
+    // From I to I+ the class code stays 1: the column is not rewritten.
+    okno_testowe::Budynek(m_okno, 2, "30", "20", "10");
+    QCOMPARE(m_okno->klasa(), 1);
+    m_okno->TabSheet2->StringGrid2->UstawCells(2, 1, "znacznik");
+    for (int nr : {1, 2, 3})
+        m_okno->TabSheet1->Edit(nr)->setText(nr == 1 ? "60" : nr == 2 ? "40" : "20");
+    QCOMPARE(m_okno->klasa_plus(), 1);
+    QCOMPARE(Kat(1), QString("znacznik"));
+
+    // No class again: "?" everywhere.
+    okno_testowe::Wybierz(m_okno, 5, 0);
+    okno_testowe::Wybierz(m_okno, 13, 0);
+    okno_testowe::Wpisz(m_okno, 3, "1");
+    QCOMPARE(m_okno->klasa(), 0);
+    QCOMPARE(Katy(), QStringList({"?", "?", "?", "?"}));
+}
+
+void TstKatyStrona::wyborWiersza()
+{
+    okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
+    m_okno->WczytajElementy(
+        {Element("Maszt", 3.5), Element("Antena", 50), Element("Szczyt", 20)});
+    m_okno->Obliczaniektwosonowych1->trigger();
+    TKaty_strona *strona = m_okno->TabSheet2;
+    TWykres_katow *wykres = strona->Chart1;
+
+    strona->StringGrid2->UstawRow(1);
+    m_okno->PokazKatElementu(1);
+    QVERIFY(wykres->MaLinieKata());
+    QCOMPARE(wykres->PunktLiniiKata(), wykres->Pozycja(1, 3.5, 65.25));
+    QCOMPARE(strona->Panel_wykres_klasa->text(), QString("I"));
+    QCOMPARE(strona->Panel_wykres_kat->text(), QString("65 °"));
+
+    // A row without an angle: no guide lines, the class in force and "?".
+    QTest::mouseClick(strona->StringGrid2->viewport(), Qt::LeftButton, {},
+                      strona->StringGrid2->visualRect(strona->StringGrid2->model()->index(1, 0))
+                          .center());
+    QCOMPARE(strona->StringGrid2->Row(), 2);
+    QVERIFY(!wykres->MaLinieKata());
+    QCOMPARE(strona->Panel_wykres_klasa->text(), QString("I"));
+    QCOMPARE(strona->Panel_wykres_kat->text(), QString("?"));
+
+    // The limit height: the guide lines meet at the end marker of the curve.
+    strona->StringGrid2->UstawRow(3);
+    QVERIFY(wykres->MaLinieKata());
+    QCOMPARE(wykres->PunktLiniiKata(), wykres->Pozycja(1, 20, 23));
+    QCOMPARE(strona->Panel_wykres_kat->text(), QString("23 °"));
+
+    // A recalculation while the page shows repaints without the guide lines.
+    okno_testowe::Wpisz(m_okno, 3, "11");
+    QVERIFY(!wykres->MaLinieKata());
+}
+
+void TstKatyStrona::pokazanieStrony()
+{
+    okno_testowe::Wpisz(m_okno, 3, "12,5");
+    QTabWidget *strony = m_okno->PageControl1;
+    QTest::mouseClick(strony->tabBar(), Qt::LeftButton, {}, strony->tabBar()->tabRect(1).center());
+    QCOMPARE(strony->currentIndex(), 1);
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_H->text(), QString("12,50 m"));
+    // The empty list: no guide lines, no class, no angle.
+    QVERIFY(!m_okno->TabSheet2->Chart1->MaLinieKata());
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_klasa->text(), QString("?"));
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_kat->text(), QString("?"));
+
+    // A class II element selected on showing the page: the panel shows it.
+    m_okno->N2->trigger();
+    okno_testowe::Budynek(m_okno, 1, "30", "20", "10");
+    m_okno->WczytajElementy({Element("Komin", 12.34)});
+    m_okno->Obliczaniektwosonowych1->trigger();
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_H->text(), QString("10,00 m"));
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_klasa->text(), QString("II"));
+    QCOMPARE(m_okno->TabSheet2->Panel_wykres_kat->text(), QString("49 °"));
+    QCOMPARE(Kat(1), QString("49,82"));
+}
+
+void TstKatyStrona::wczytanieListy()
+{
+    okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
+    QList<ElementDachu> piec;
+    for (int i = 1; i <= 5; ++i)
+        piec << Element(QString("Element %1").arg(i), i);
+    m_okno->WczytajElementy(piec);
+    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 6);
+    QCOMPARE(m_okno->TabSheet3->StringGrid1->RowCount(), 6);
+    QCOMPARE(Kat(5), QString("60,00"));
+    QCOMPARE(m_okno->TabSheet3->StringGrid1->Cells(1, 5), piec[4].parametry);
+
+    // A pasted negative height has no angle; a huge one neither.
+    m_okno->WczytajElementy(
+        {{"Ujemny", "Układ A, układ 1, powietrze, H = -5,00, L = 1,00"}, Element("Duży", 2e6)});
+    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 3);
+    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(1, 1), QString("-5,00"));
+    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(1, 2), QString("2000000,00"));
+    QCOMPARE(Katy(), QStringList({"?", "?"}));
+    m_okno->PokazKatElementu(1);
+    QVERIFY(!m_okno->TabSheet2->Chart1->MaLinieKata());
+
+    // No elements: one empty row in both tables.
+    m_okno->WczytajElementy({});
+    QCOMPARE(m_okno->liczba_elementow, 0);
+    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 2);
+    QCOMPARE(m_okno->TabSheet3->StringGrid1->RowCount(), 2);
+    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(0, 1), QString());
+    QCOMPARE(m_okno->TabSheet3->StringGrid1->Cells(1, 1), QString());
+}
+
+QTEST_MAIN(TstKatyStrona)
+#include "tst_katy_strona.moc"

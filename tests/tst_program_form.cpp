@@ -1,3 +1,4 @@
+#include "OknoTestowe.h"
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
 #include "elements/TOdstepy_strona.h"
@@ -41,9 +42,12 @@ private slots:
     void plikiZWierszaPolecen();
 
 private:
-    // Picks entry `indeks` of ComboBox<nr> with the keyboard, as a user does.
-    void Wybierz(int nr, int indeks);
-    void Wpisz(int nr, const QString &tekst);
+    void Wybierz(int nr, int indeks)
+    {
+        okno_testowe::Wybierz(m_okno, nr, indeks);
+        QCOMPARE(m_okno->TabSheet1->ComboBox(nr)->currentIndex(), indeks);
+    }
+    void Wpisz(int nr, const QString &tekst) { okno_testowe::Wpisz(m_okno, nr, tekst); }
     QString Tekst(const char *nazwa) const;
 
     TProgram_form *m_okno = nullptr;
@@ -60,25 +64,6 @@ void TstProgramForm::cleanup()
 {
     delete m_okno;
     m_okno = nullptr;
-}
-
-void TstProgramForm::Wybierz(int nr, int indeks)
-{
-    QComboBox *c = m_okno->TabSheet1->ComboBox(nr);
-    c->setFocus();
-    QTest::keyClick(c, Qt::Key_Home);
-    for (int i = 0; i < indeks; ++i)
-        QTest::keyClick(c, Qt::Key_Down);
-    QCOMPARE(c->currentIndex(), indeks);
-}
-
-void TstProgramForm::Wpisz(int nr, const QString &tekst)
-{
-    QLineEdit *e = m_okno->TabSheet1->Edit(nr);
-    e->setFocus();
-    e->selectAll();
-    QTest::keyClick(e, Qt::Key_Delete);
-    QTest::keyClicks(e, tekst);
 }
 
 QString TstProgramForm::Tekst(const char *nazwa) const
@@ -260,12 +245,7 @@ void TstProgramForm::wybieranieZList()
 
 void TstProgramForm::budynekWzorcowy()
 {
-    const int wybor[13] = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
-    for (int nr = 1; nr <= 13; ++nr)
-        Wybierz(nr, wybor[nr - 1]);
-    Wpisz(1, "30");
-    Wpisz(2, "20");
-    Wpisz(3, "10");
+    okno_testowe::Budynek(m_okno, 2, "30", "20", "10");
     QCOMPARE(Tekst("Label_Ae"), QString("Ae = 6427,43000"));
     QCOMPARE(Tekst("Label_Nd"), QString("Nd = 0,01157"));
     QCOMPARE(Tekst("Label_Nc"), QString("Nc = 0,00040"));
@@ -306,12 +286,7 @@ void TstProgramForm::flagaModyfikacji()
 
 void TstProgramForm::budynekBezPowierzchni()
 {
-    const int wybor[13] = {3, 1, 2, 2, 0, 1, 1, 2, 1, 0, 1, 0, 2};
-    for (int nr = 1; nr <= 13; ++nr)
-        Wybierz(nr, wybor[nr - 1]);
-    Wpisz(1, "30");
-    Wpisz(2, "20");
-    Wpisz(3, "10");
+    okno_testowe::Budynek(m_okno, 2, "30", "20", "10", 0);
     QCOMPARE(m_okno->klasa(), 4);
     // Height 0 and width 0: no area, no strike expected, never an error box.
     Wpisz(3, "0");
@@ -373,21 +348,16 @@ void TstProgramForm::arkuszKlasy_data()
     QTest::newRow("brak") << -1 << "?" << "?";
     QTest::newRow("I") << 2 << "I" << "98";
     QTest::newRow("II") << 1 << "II" << "95";
-    QTest::newRow("I+") << 3 << "I" << "98";
+    QTest::newRow("I+") << 3 << "I" << "98"; // 60 x 40 x 20 m
 }
 
 void TstProgramForm::arkuszKlasy()
 {
     QFETCH(int, ce);
-    if (ce >= 0) {
-        const int wybor[12] = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0};
-        for (int nr = 1; nr <= 12; ++nr)
-            Wybierz(nr, wybor[nr - 1]);
-        Wybierz(13, ce);
-        Wpisz(1, ce == 3 ? "60" : "30");
-        Wpisz(2, ce == 3 ? "40" : "20");
-        Wpisz(3, ce == 3 ? "20" : "10");
-    }
+    if (ce == 3)
+        okno_testowe::Budynek(m_okno, 2, "60", "40", "20");
+    else if (ce >= 0)
+        okno_testowe::Budynek(m_okno, ce, "30", "20", "10");
     QString klasa, e;
     bool otwarty = false;
     QTimer::singleShot(0, this, [&] {

@@ -1,0 +1,49 @@
+#pragma once
+
+// Driving the main window's page 1 as a user does, for the GUI tests.
+
+#include "app/TProgram_form.h"
+#include "risk/TKlasa_strona.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace okno_testowe {
+
+// Picks entry `indeks` of ComboBox<nr> with the keyboard.
+inline void Wybierz(TProgram_form *okno, int nr, int indeks)
+{
+    QComboBox *c = okno->TabSheet1->ComboBox(nr);
+    c->setFocus();
+    QTest::keyClick(c, Qt::Key_Home);
+    for (int i = 0; i < indeks; ++i)
+        QTest::keyClick(c, Qt::Key_Down);
+}
+
+// Replaces the text of Edit<nr> by typing `tekst`.
+inline void Wpisz(TProgram_form *okno, int nr, const QString &tekst)
+{
+    QLineEdit *e = okno->TabSheet1->Edit(nr);
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, tekst);
+}
+
+// The worked building: masonry, reinforced concrete roof, tiles, electrical
+// equipment; average panic, combustible, valuable, fire alarm; average,
+// none, average; 20 days. Location index `ce` and the dimensions decide the
+// class: 30 x 20 x 10 m gives I (Ce 1), II (Ce 0.5); 60 x 40 x 20 m gives I+.
+inline void Budynek(TProgram_form *okno, int ce, const QString &L, const QString &S,
+                    const QString &H, int b1 = 1)
+{
+    const int wybor[13] = {3, 1, 2, 2, b1, 1, 1, 2, 1, 0, 1, 0, ce};
+    for (int nr = 1; nr <= 13; ++nr)
+        Wybierz(okno, nr, wybor[nr - 1]);
+    Wpisz(okno, 1, L);
+    Wpisz(okno, 2, S);
+    Wpisz(okno, 3, H);
+}
+
+} // namespace okno_testowe
