@@ -59,7 +59,7 @@ void UstawOs(QValueAxis *os, double max)
     os->setLabelsFont(QFont(QStringLiteral("Arial"), 8));
     os->setLabelsBrush(Qt::black);
     os->setLinePen(QPen(Qt::black, 1));
-    os->setGridLinePen(QPen(QColor(208, 208, 208), 1));
+    os->setGridLinePen(QPen(QColor(184, 180, 172), 1));
     os->setTitleBrush(Qt::black);
 }
 

@@ -167,6 +167,9 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     auto *u3 = new QVBoxLayout(Panel3);
     u3->setContentsMargins(6, 3, 6, 3);
     u3->addWidget(Label21);
+    // Room for the longest verdict on three lines, and no more.
+    Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    Panel3->setFixedHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
 
     Button1 = new QPushButton(QStringLiteral("Zwody i przewody odprowadzające"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -185,7 +188,7 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     dol->addWidget(Panel3, 1);
     dol->addWidget(Button1, 0, Qt::AlignVCenter);
     uklad->addLayout(dol, 4, 0, 1, 2);
-    uklad->setRowStretch(4, 1);
+    uklad->setRowStretch(5, 1);
     uklad->setColumnStretch(1, 1);
 }
 
