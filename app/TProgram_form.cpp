@@ -334,4 +334,7 @@ void TProgram_form::WczytajElementy(const QList<kerwano::ElementDachu> &elementy
     }
     if (liczba_elementow > 0)
         ObliczKlase(true);
+    // Page 2 in view shows the element now selected, not one of the list replaced.
+    if (PageControl1->currentIndex() == 1)
+        PokazKatElementu(TabSheet2->StringGrid2->Row());
 }

@@ -32,7 +32,7 @@ QGridLayout *SiatkaGrupy(QGroupBox *g)
     auto *s = new QGridLayout(g);
     s->setContentsMargins(8, 4, 8, 6);
     s->setHorizontalSpacing(8);
-    s->setVerticalSpacing(3);
+    s->setVerticalSpacing(2);
     return s;
 }
 
@@ -139,7 +139,7 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     Label_E->setFont(pogrubiona);
     QGridLayout *s5 = SiatkaGrupy(GroupBox5);
     s5->setHorizontalSpacing(16);
-    s5->setVerticalSpacing(1);
+    s5->setVerticalSpacing(2);
     s5->addWidget(Label_A, 0, 0);
     s5->addWidget(Label_B, 1, 0);
     s5->addWidget(Label_C, 2, 0);
@@ -147,7 +147,6 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     s5->addWidget(Label_Ae, 1, 1);
     s5->addWidget(Label_Nd, 2, 1);
     s5->addWidget(Label_E, 3, 0, 1, 2);
-    s5->setColumnStretch(1, 1);
 
     // Verdict.
     Panel3 = new QFrame(this);
@@ -167,27 +166,26 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     auto *u3 = new QVBoxLayout(Panel3);
     u3->setContentsMargins(6, 3, 6, 3);
     u3->addWidget(Label21);
-    // Room for the longest verdict on three lines, and no more.
-    Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    Panel3->setFixedHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
+    // Grows with the window up to three lines of the verdict, no further.
+    Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Panel3->setMaximumHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
 
-    Button1 = new QPushButton(QStringLiteral("Zwody i przewody odprowadzające"), this);
+    Button1 = new QPushButton(QStringLiteral("Zwody i przewody odprowadzające"), GroupBox5);
     Button1->setObjectName(QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this, &TKlasa_strona::Button1Click);
+    s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignRight);
+    s5->setColumnStretch(1, 1);
 
     auto *uklad = new QGridLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);
-    uklad->setSpacing(5);
+    uklad->setSpacing(4);
     uklad->addWidget(GroupBox1, 0, 0, 1, 2);
     uklad->addWidget(GroupBox2, 1, 0, 1, 2);
     uklad->addWidget(GroupBox3, 2, 0);
     uklad->addWidget(GroupBox5, 2, 1);
     uklad->addWidget(GroupBox4, 3, 0, 1, 2);
-    auto *dol = new QHBoxLayout;
-    dol->setSpacing(6);
-    dol->addWidget(Panel3, 1);
-    dol->addWidget(Button1, 0, Qt::AlignVCenter);
-    uklad->addLayout(dol, 4, 0, 1, 2);
+    uklad->addWidget(Panel3, 4, 0, 1, 2);
+    uklad->setRowStretch(4, 1);
     uklad->setRowStretch(5, 1);
     uklad->setColumnStretch(1, 1);
 }
