@@ -71,8 +71,8 @@ TKaty_strona::TKaty_strona(QWidget *parent) : QWidget(parent)
             Qt::QueuedConnection);
 
     Label29 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
-    StringGrid2 = new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Wysokość H [m]"),
-                                   QStringLiteral("Kąt [°]")},
+    StringGrid2 = new TStringGrid({QStringLiteral("Nazwa elementu"),
+                                   QStringLiteral("Wysokość H [m]"), QStringLiteral("Kąt [°]")},
                                   this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     StringGrid2->setColumnWidth(0, 319);
@@ -94,8 +94,7 @@ void TKaty_strona::UmiescPanel12()
     const QRectF obszar = Chart1->ObszarWykresu();
     if (obszar.isEmpty())
         return;
-    const QPoint prawy_gorny =
-        Chart1->viewport()->mapTo(Chart1, obszar.topRight().toPoint());
+    const QPoint prawy_gorny = Chart1->viewport()->mapTo(Chart1, obszar.topRight().toPoint());
     Panel12->move(prawy_gorny.x() - Panel12->width() - 8, prawy_gorny.y() + 8);
     Panel12->raise();
 }

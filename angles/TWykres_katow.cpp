@@ -195,7 +195,6 @@ QSize TWykres_katow::minimumSizeHint() const
     return sizeHint();
 }
 
-
 void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
 {
     QChartView::drawForeground(painter, rect);

@@ -29,8 +29,8 @@
 namespace {
 
 const QString NOWY_PROJEKT = QStringLiteral("Nowy projekt.kwp");
-const QString DOMYSLNY_PROJEKTANT = QStringLiteral(
-    "Biuro Projektów Ochrony Odgromowej, ul. Przykładowa 1, 00-001 Warszawa");
+const QString DOMYSLNY_PROJEKTANT =
+    QStringLiteral("Biuro Projektów Ochrony Odgromowej, ul. Przykładowa 1, 00-001 Warszawa");
 
 double *Wspolczynnik(kerwano::DaneKlasy &d, int nr)
 {
@@ -307,8 +307,7 @@ void TProgram_form::PokazKatElementu(int wiersz)
 void TProgram_form::TabSheet2Show()
 {
     PokazKatElementu(TabSheet2->StringGrid2->Row());
-    TabSheet2->Panel_wykres_H->setText(kerwano::F2(m_dane.wysokosc_budynku) +
-                                       QStringLiteral(" m"));
+    TabSheet2->Panel_wykres_H->setText(kerwano::F2(m_dane.wysokosc_budynku) + QStringLiteral(" m"));
 }
 
 void TProgram_form::WczytajElementy(const QList<kerwano::ElementDachu> &elementy)

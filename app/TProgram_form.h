@@ -65,9 +65,9 @@ public:
     TOdstepy_strona *TabSheet3;
     TPanel_boczny *Panel2;
     QSplitter *Splitter1;
-    QAction *Wczytajprojekt1, *Zapiszprojekt1, *Zapiszjako1, *Drukujformularz1,
-        *Drukujobliczenia1, *Wyjcie1, *Daneprojektu1, *N2, *Obliczaniektwosonowych1,
-        *Obliczanieodstpwizolacyjnych1, *OpisProgramu1;
+    QAction *Wczytajprojekt1, *Zapiszprojekt1, *Zapiszjako1, *Drukujformularz1, *Drukujobliczenia1,
+        *Wyjcie1, *Daneprojektu1, *N2, *Obliczaniektwosonowych1, *Obliczanieodstpwizolacyjnych1,
+        *OpisProgramu1;
 
 protected:
     void showEvent(QShowEvent *zdarzenie) override;

@@ -5,9 +5,17 @@
 namespace kerwano {
 
 // Arrangement of the element's earth electrode against the building's.
-enum class TypUkladu { A = 1, B = 2 };
+enum class TypUkladu
+{
+    A = 1,
+    B = 2
+};
 // Medium between the element and the installation.
-enum class Material { Powietrze = 1, Dielektryk = 2 };
+enum class Material
+{
+    Powietrze = 1,
+    Dielektryk = 2
+};
 
 // Builds the parameter text of a roof element, for example
 // "Układ A, układ 3, powietrze, H = 15,00, L = 7,50, c = 10,00, n = 4".

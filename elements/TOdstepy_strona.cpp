@@ -42,12 +42,12 @@ TOdstepy_strona::TOdstepy_strona(QWidget *parent) : QWidget(parent)
     f.setBold(true);
     Panel_odi_klasa->setFont(f);
     Panel_odi_klasa->setAlignment(Qt::AlignCenter);
-    Panel_odi_klasa->setFixedWidth(Panel_odi_klasa->fontMetrics().horizontalAdvance(
-                                       QStringLiteral("WWWW")) + 8);
+    Panel_odi_klasa->setFixedWidth(
+        Panel_odi_klasa->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 8);
 
     Label27 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
-    StringGrid1 = new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")},
-                                  this);
+    StringGrid1 =
+        new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")}, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setColumnWidth(0, 160);
     StringGrid1->horizontalHeader()->setStretchLastSection(true);

@@ -22,11 +22,11 @@ struct DaneKlasy
 struct WynikiKlasy
 {
     double A = 0, B = 0, C = 0;
-    double Nc = 0; // accepted frequency of strikes
-    double Ae = 0; // equivalent collection area, m²
-    double Nd = 0; // expected frequency of direct strikes, per year
-    double E = 0;  // required efficiency (fraction); minus infinity when Nd = 0
-    int klasa = 0; // 0 none, 1 I, 2 II, 3 III, 4 IV
+    double Nc = 0;      // accepted frequency of strikes
+    double Ae = 0;      // equivalent collection area, m²
+    double Nd = 0;      // expected frequency of direct strikes, per year
+    double E = 0;       // required efficiency (fraction); minus infinity when Nd = 0
+    int klasa = 0;      // 0 none, 1 I, 2 II, 3 III, 4 IV
     int klasa_plus = 0; // 1 for class I with additional measures
 };
 

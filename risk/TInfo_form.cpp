@@ -219,17 +219,17 @@ TInfo_form::TInfo_form(int klasa, QWidget *parent)
         UtworzNaglowek(QStringLiteral("Dane wynikające z wyliczonej klasy ochronności:"), this));
     uklad->addLayout(UtworzRzad(
         {
-            {QStringLiteral("Skuteczność ochrony"), QStringLiteral("E ="), QStringLiteral("%"),
+            {QStringLiteral("Skuteczność ochrony"), QStringLiteral("E = "), QStringLiteral("%"),
              &Panel_E, "Panel_E", &ParametryKlasy::E},
-            {QStringLiteral("Amplituda pądu wyładowania"), QStringLiteral("Is ="),
+            {QStringLiteral("Amplituda pądu wyładowania"), QStringLiteral("Is = "),
              QStringLiteral("kA"), &Panel_Is, "Panel_Is", &ParametryKlasy::Is},
-            {QStringLiteral("Stromość narastania"), QStringLiteral("dI/dt ="),
+            {QStringLiteral("Stromość narastania"), QStringLiteral("dI/dt = "),
              QStringLiteral("kA/us"), &Panel_didt, "Panel_didt", &ParametryKlasy::didt},
             {QStringLiteral("Kształt impulsu"), QStringLiteral("t czoła/\nt półszczytu ="),
              QStringLiteral("us"), &Panel_tt, "Panel_tt", &ParametryKlasy::tt},
-            {QStringLiteral("Całkowity ładunek"), QStringLiteral("Q ="), QStringLiteral("C"),
+            {QStringLiteral("Całkowity ładunek"), QStringLiteral("Q = "), QStringLiteral("C"),
              &Panel_Q, "Panel_Q", &ParametryKlasy::Q},
-            {QStringLiteral("Energia właściwa"), QStringLiteral("W/R ="),
+            {QStringLiteral("Energia właściwa"), QStringLiteral("W/R = "),
              QStringLiteral("kJ/") + QChar(0x03A9), &Panel_WR, "Panel_WR", &ParametryKlasy::WR},
         },
         0, this));
@@ -240,13 +240,13 @@ TInfo_form::TInfo_form(int klasa, QWidget *parent)
         this));
     uklad->addLayout(UtworzRzad(
         {
-            {QStringLiteral("Wymiary siatki zwodów"), QStringLiteral("a x b ="),
+            {QStringLiteral("Wymiary siatki zwodów"), QStringLiteral("a x b = "),
              QStringLiteral("m"), &Panel_ab, "Panel_ab", &ParametryKlasy::ab},
-            {QStringLiteral("Promień kuli"), QStringLiteral("R ="), QStringLiteral("m"), &Panel_R,
+            {QStringLiteral("Promień kuli"), QStringLiteral("R = "), QStringLiteral("m"), &Panel_R,
              "Panel_R", &ParametryKlasy::R},
             {QStringLiteral("Maksymalne odstępy przewodów odprowadzających"), QString(),
              QStringLiteral("m"), &Panel_ods, "Panel_ods", &ParametryKlasy::ods},
-            {QStringLiteral("Wysokość spodziewanych uderzeń bocznych"), QStringLiteral("H >"),
+            {QStringLiteral("Wysokość spodziewanych uderzeń bocznych"), QStringLiteral("H > "),
              QStringLiteral("m"), &Panel_H, "Panel_H", &ParametryKlasy::H},
         },
         4 * QFontMetrics(Panel_klasa->font()).height(), this));

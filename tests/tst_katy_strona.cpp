@@ -79,8 +79,8 @@ void TstKatyStrona::tabela()
 void TstKatyStrona::kolumnaKatowZaKlasa()
 {
     // No class yet: every angle is "?", whatever the height.
-    m_okno->WczytajElementy({Element("Maszt", 3.5), Element("Komin", 12.34),
-                             Element("Antena", 50), Element("Wieża", 21)});
+    m_okno->WczytajElementy({Element("Maszt", 3.5), Element("Komin", 12.34), Element("Antena", 50),
+                             Element("Wieża", 21)});
     QCOMPARE(Katy(), QStringList({"?", "?", "?", "?"}));
     QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(1, 2), QString("12,34"));
 
@@ -121,8 +121,7 @@ void TstKatyStrona::kolumnaKatowZaKlasa()
 void TstKatyStrona::wyborWiersza()
 {
     okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
-    m_okno->WczytajElementy(
-        {Element("Maszt", 3.5), Element("Antena", 50), Element("Szczyt", 20)});
+    m_okno->WczytajElementy({Element("Maszt", 3.5), Element("Antena", 50), Element("Szczyt", 20)});
     m_okno->Obliczaniektwosonowych1->trigger();
     TKaty_strona *strona = m_okno->TabSheet2;
     TWykres_katow *wykres = strona->Chart1;
@@ -135,9 +134,9 @@ void TstKatyStrona::wyborWiersza()
     QCOMPARE(strona->Panel_wykres_kat->text(), QString("65 °"));
 
     // A row without an angle: no guide lines, the class in force and "?".
-    QTest::mouseClick(strona->StringGrid2->viewport(), Qt::LeftButton, {},
-                      strona->StringGrid2->visualRect(strona->StringGrid2->model()->index(1, 0))
-                          .center());
+    QTest::mouseClick(
+        strona->StringGrid2->viewport(), Qt::LeftButton, {},
+        strona->StringGrid2->visualRect(strona->StringGrid2->model()->index(1, 0)).center());
     QCOMPARE(strona->StringGrid2->Row(), 2);
     QVERIFY(!wykres->MaLinieKata());
     QCOMPARE(strona->Panel_wykres_klasa->text(), QString("I"));

@@ -45,37 +45,36 @@ void TstKlasa::budynki_data()
     QTest::addColumn<int>("klasa");
     QTest::addColumn<int>("plus");
 
-    QTest::newRow("start") << DaneKlasy()
-                           << QStringList{"80,00000", "10,00000", "1,00000", "800,00000",
-                                          "41,27430", "0,00002"}
+    QTest::newRow("start") << DaneKlasy() << QStringList{"80,00000",  "10,00000", "1,00000",
+                                                         "800,00000", "41,27430", "0,00002"}
                            << "E < 0" << 0 << 0;
     // Masonry, reinforced concrete roof, tiles, electrical equipment; average
     // panic, combustible, valuable, fire alarm; average, none, average;
     // 20 thunderstorm days, free-standing.
     const std::array<int, LICZBA_LIST> wzor = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
     QTest::newRow("30x20x10") << Wybor(wzor, 30, 20, 10)
-                              << QStringList{"0,20000", "0,00800", "0,25000", "0,00040",
-                                             "6427,43000", "0,01157"}
+                              << QStringList{"0,20000", "0,00800",    "0,25000",
+                                             "0,00040", "6427,43000", "0,01157"}
                               << "E = 96,54 %" << 1 << 0;
     auto ce = wzor;
     ce[12] = 1;
     QTest::newRow("Ce 0,5") << Wybor(ce, 30, 20, 10)
-                            << QStringList{"0,20000", "0,00800", "0,25000", "0,00040",
-                                           "6427,43000", "0,00578"}
+                            << QStringList{"0,20000", "0,00800",    "0,25000",
+                                           "0,00040", "6427,43000", "0,00578"}
                             << "E = 93,09 %" << 2 << 0;
     auto b1 = wzor;
     b1[4] = 0;
     QTest::newRow("B1 1") << Wybor(b1, 30, 20, 10)
-                          << QStringList{"0,20000", "0,08000", "0,25000", "0,00400",
-                                         "6427,43000", "0,01157"}
+                          << QStringList{"0,20000", "0,08000",    "0,25000",
+                                         "0,00400", "6427,43000", "0,01157"}
                           << "E = 65,43 %" << 4 << 0;
     QTest::newRow("60x40x20") << Wybor(wzor, 60, 40, 20)
-                              << QStringList{"0,20000", "0,00800", "0,25000", "0,00040",
-                                             "25709,70000", "0,04628"}
+                              << QStringList{"0,20000", "0,00800",     "0,25000",
+                                             "0,00040", "25709,70000", "0,04628"}
                               << "E = 99,14 %" << 1 << 1;
     QTest::newRow("wielki") << Wybor(wzor, 2000, 1000, 10)
-                            << QStringList{"0,20000", "0,00800", "0,25000", "0,00040",
-                                           "2,18283E6", "3,92909"}
+                            << QStringList{"0,20000", "0,00800",   "0,25000",
+                                           "0,00040", "2,18283E6", "3,92909"}
                             << "E = 99,99 %" << 1 << 1;
 }
 
@@ -167,9 +166,9 @@ void TstKlasa::teksty()
     QCOMPARE(TekstKlasy(4, 0), QString("IV"));
     QCOMPARE(TekstKlasy(7, 0), QString("?"));
     QCOMPARE(Werdykt(0, 0), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
-                                     "wykonać zabezpieczenia przeciwprzepięciowe."));
+                                    "wykonać zabezpieczenia przeciwprzepięciowe."));
     QCOMPARE(Werdykt(1, 1), QString("Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
-                                     "przeciwprzepięciowa."));
+                                    "przeciwprzepięciowa."));
     QCOMPARE(Werdykt(3, 0), QString("Klasa III + ochrona przeciwprzepięciowa."));
 }
 

@@ -130,16 +130,14 @@ void TstProgramForm::listyIMenu()
     for (QAction *m : m_okno->menuBar()->actions()) {
         menu << m->text();
         for (QAction *a : m->menu()->actions())
-            menu << (a->isSeparator() ? QString("-")
-                                      : a->text() + "|" + a->shortcut().toString());
+            menu << (a->isSeparator() ? QString("-") : a->text() + "|" + a->shortcut().toString());
     }
     QCOMPARE(menu, QStringList({"Program", "Otwórz projekt|F3", "-", "Zapisz projekt|F2",
                                 "Zapisz jako...|", "-", "Drukuj formularz klasyfikacyjny|Ctrl+K",
                                 "Drukuj obliczenia|Ctrl+O", "-", "Wyjście|", "Obliczenia",
                                 "Dane projektu|Ctrl+D", "-", "Obliczanie klasy ochronności|",
-                                "Obliczanie kątów osłonowych|",
-                                "Obliczanie odstępów izolacyjnych|", "Info",
-                                "Opis Programu|F1"}));
+                                "Obliczanie kątów osłonowych|", "Obliczanie odstępów izolacyjnych|",
+                                "Info", "Opis Programu|F1"}));
 }
 
 void TstProgramForm::wpisywanieWymiaru()
@@ -176,11 +174,21 @@ void TstProgramForm::filtrKlawiszy_data()
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("po_backspace");
-    QTest::newRow("cyfry i przecinek") << "12,5" << "12,5" << "12,";
-    QTest::newRow("kropka") << "1.5" << "15" << "1";
-    QTest::newRow("minus") << "-2" << "2" << "";
-    QTest::newRow("litery") << "a1e3" << "13" << "1";
-    QTest::newRow("spacja i plus") << " +4" << "4" << "";
+    QTest::newRow("cyfry i przecinek") << "12,5"
+                                       << "12,5"
+                                       << "12,";
+    QTest::newRow("kropka") << "1.5"
+                            << "15"
+                            << "1";
+    QTest::newRow("minus") << "-2"
+                           << "2"
+                           << "";
+    QTest::newRow("litery") << "a1e3"
+                            << "13"
+                            << "1";
+    QTest::newRow("spacja i plus") << " +4"
+                                   << "4"
+                                   << "";
 }
 
 void TstProgramForm::filtrKlawiszy()
@@ -345,10 +353,14 @@ void TstProgramForm::arkuszKlasy_data()
     QTest::addColumn<int>("ce");
     QTest::addColumn<QString>("klasa");
     QTest::addColumn<QString>("E");
-    QTest::newRow("brak") << -1 << "?" << "?";
-    QTest::newRow("I") << 2 << "I" << "98";
-    QTest::newRow("II") << 1 << "II" << "95";
-    QTest::newRow("I+") << 3 << "I" << "98"; // 60 x 40 x 20 m
+    QTest::newRow("brak") << -1 << "?"
+                          << "?";
+    QTest::newRow("I") << 2 << "I"
+                       << "98";
+    QTest::newRow("II") << 1 << "II"
+                        << "95";
+    QTest::newRow("I+") << 3 << "I"
+                        << "98"; // 60 x 40 x 20 m
 }
 
 void TstProgramForm::arkuszKlasy()
@@ -391,8 +403,7 @@ void TstProgramForm::plikiZWierszaPolecen()
     QDir(katalog.path()).mkdir("folder.kwp");
     const QStringList wynik = TProgram_form::PlikiProjektow(
         {katalog.filePath("c.txt"), katalog.filePath("b.KwP"), katalog.filePath("brak.kwp"),
-         katalog.filePath("folder.kwp"), katalog.filePath("kwp"), "-x",
-         katalog.filePath("a.kwp")});
+         katalog.filePath("folder.kwp"), katalog.filePath("kwp"), "-x", katalog.filePath("a.kwp")});
     QCOMPARE(wynik, QStringList({katalog.filePath("b.KwP"), katalog.filePath("a.kwp")}));
     QCOMPARE(TProgram_form::TytulOkna("/tmp/projekty/Dom.kwp"),
              QString("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - Dom.kwp"));
