@@ -97,7 +97,6 @@ void TProgram_form::UtworzAkcje()
         auto *a = new QAction(tekst, this);
         a->setObjectName(QString::fromLatin1(nazwa));
         a->setShortcut(skrot);
-        a->setShortcutContext(Qt::ApplicationShortcut);
         return a;
     };
     Wczytajprojekt1 = akcja("Wczytajprojekt1", QStringLiteral("Otwórz projekt"), Qt::Key_F3);
