@@ -56,7 +56,6 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     data_wykonania = QDate::currentDate().toString(QStringLiteral("d.M.yyyy"));
     projektant = DOMYSLNY_PROJEKTANT;
     liczba_elementow = 0;
-    m_folder_dialogow = QCoreApplication::applicationDirPath();
     nazwa_pliku = NOWY_PROJEKT;
     setWindowTitle(TytulOkna(nazwa_pliku));
     nienazwany = true;

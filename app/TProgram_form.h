@@ -87,6 +87,5 @@ private:
     kerwano::DaneKlasy m_dane;
     kerwano::WynikiKlasy m_wyniki;
     kerwano::KrzyweKatow m_krzywe_katow;
-    QString m_folder_dialogow;
     QStringList m_argumenty;
 };
