@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileInfo>
