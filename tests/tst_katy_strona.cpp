@@ -100,6 +100,9 @@ void TstKatyStrona::kolumnaKatowZaKlasa()
     okno_testowe::Wybierz(m_okno, 5, 0); // class IV: above 45 m still has an angle
     QCOMPARE(m_okno->klasa(), 4);
     QCOMPARE(Katy(), QStringList({"76,85", "62,39", "30,00", "53,50"}));
+    okno_testowe::Wybierz(m_okno, 13, 3); // class III: nothing above 45 m
+    QCOMPARE(m_okno->klasa(), 3);
+    QCOMPARE(Katy(), QStringList({"73,75", "57,82", "?", "47,30"}));
 
     // From I to I+ the class code stays 1: the column is not rewritten.
     okno_testowe::Budynek(m_okno, 2, "30", "20", "10");
