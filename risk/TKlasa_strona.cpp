@@ -185,6 +185,16 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     uklad->addWidget(GroupBox5, 2, 1);
     uklad->addWidget(GroupBox4, 3, 0, 1, 2);
     uklad->addWidget(Panel3, 4, 0, 1, 2);
+
+    // Tab goes the way the page reads: the dimensions between the two lists
+    // of the last group, the sheet button last.
+    for (int nr = 1; nr < 12; ++nr)
+        setTabOrder(m_listy[nr - 1], m_listy[nr]);
+    setTabOrder(m_listy[11], m_wymiary[0]);
+    setTabOrder(m_wymiary[0], m_wymiary[1]);
+    setTabOrder(m_wymiary[1], m_wymiary[2]);
+    setTabOrder(m_wymiary[2], m_listy[12]);
+    setTabOrder(m_listy[12], Button1);
     uklad->setRowStretch(4, 1);
     uklad->setRowStretch(5, 1);
     uklad->setColumnStretch(1, 1);

@@ -125,6 +125,10 @@ void TstProgramForm::listyIMenu()
     QCOMPARE(m_okno->TabSheet1->ComboBox(8)->itemText(1),
              QString("Instalacja utrudniająca rozprzestrzenianie się ognia"));
     QCOMPARE(m_okno->TabSheet1->GroupBox3->title(), QString(" Stutki pożaru "));
+    // Tab follows the page: the dimensions come between the last two lists.
+    TKlasa_strona *s = m_okno->TabSheet1;
+    QCOMPARE(s->ComboBox(12)->nextInFocusChain(), s->Edit(1));
+    QCOMPARE(s->Edit(3)->nextInFocusChain(), s->ComboBox(13));
 
     QStringList menu;
     for (QAction *m : m_okno->menuBar()->actions()) {
@@ -174,21 +178,13 @@ void TstProgramForm::filtrKlawiszy_data()
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("po_backspace");
-    QTest::newRow("cyfry i przecinek") << "12,5"
-                                       << "12,5"
-                                       << "12,";
-    QTest::newRow("kropka") << "1.5"
-                            << "15"
-                            << "1";
-    QTest::newRow("minus") << "-2"
-                           << "2"
-                           << "";
-    QTest::newRow("litery") << "a1e3"
-                            << "13"
-                            << "1";
-    QTest::newRow("spacja i plus") << " +4"
-                                   << "4"
-                                   << "";
+    // clang-format off
+    QTest::newRow("cyfry i przecinek") << "12,5" << "12,5" << "12,";
+    QTest::newRow("kropka")            << "1.5"  << "15"   << "1";
+    QTest::newRow("minus")             << "-2"   << "2"    << "";
+    QTest::newRow("litery")            << "a1e3" << "13"   << "1";
+    QTest::newRow("spacja i plus")     << " +4"  << "4"    << "";
+    // clang-format on
 }
 
 void TstProgramForm::filtrKlawiszy()
