@@ -50,15 +50,10 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     : QMainWindow(parent), m_argumenty(argumenty)
 {
     setObjectName(QStringLiteral("Program_form"));
-    pierwsze_pokazanie = true;
-    numer_projektu.clear();
     data_wykonania = QDate::currentDate().toString(QStringLiteral("d.M.yyyy"));
     projektant = DOMYSLNY_PROJEKTANT;
-    liczba_elementow = 0;
     nazwa_pliku = NOWY_PROJEKT;
     setWindowTitle(TytulOkna(nazwa_pliku));
-    nienazwany = true;
-    gotowy = false;
 
     UtworzAkcje();
     UtworzMenu();
@@ -311,22 +306,27 @@ void TProgram_form::WczytajElementy(const QList<kerwano::ElementDachu> &elementy
 {
     TStringGrid *siatka1 = TabSheet3->StringGrid1;
     TStringGrid *siatka2 = TabSheet2->StringGrid2;
-    liczba_elementow = static_cast<int>(elementy.size());
-    siatka1->UstawRowCount(2);
-    siatka2->UstawRowCount(2);
-    siatka1->WyczyscWiersz(1);
-    siatka2->WyczyscWiersz(1);
-    for (int i = 1; i <= liczba_elementow; ++i) {
-        const kerwano::ElementDachu &e = elementy.at(i - 1);
-        if (i > 1) {
-            siatka1->UstawRowCount(i + 1);
-            siatka2->UstawRowCount(i + 1);
+    {
+        // Rows half rebuilt are nobody's business: no row is shown until the end.
+        const QSignalBlocker cisza1(siatka1);
+        const QSignalBlocker cisza2(siatka2);
+        liczba_elementow = static_cast<int>(elementy.size());
+        siatka1->UstawRowCount(2);
+        siatka2->UstawRowCount(2);
+        siatka1->WyczyscWiersz(1);
+        siatka2->WyczyscWiersz(1);
+        for (int i = 1; i <= liczba_elementow; ++i) {
+            const kerwano::ElementDachu &e = elementy.at(i - 1);
+            if (i > 1) {
+                siatka1->UstawRowCount(i + 1);
+                siatka2->UstawRowCount(i + 1);
+            }
+            siatka1->UstawCells(0, i, e.nazwa);
+            siatka1->UstawCells(1, i, e.parametry);
+            siatka2->UstawCells(0, i, e.nazwa);
+            siatka2->UstawCells(1, i, kerwano::DwaMiejsca(kerwano::CzytajH(e.parametry)));
+            siatka2->UstawCells(2, i, QStringLiteral("?"));
         }
-        siatka1->UstawCells(0, i, e.nazwa);
-        siatka1->UstawCells(1, i, e.parametry);
-        siatka2->UstawCells(0, i, e.nazwa);
-        siatka2->UstawCells(1, i, kerwano::DwaMiejsca(kerwano::CzytajH(e.parametry)));
-        siatka2->UstawCells(2, i, QStringLiteral("?"));
     }
     if (liczba_elementow > 0)
         ObliczKlase(true);
