@@ -5,6 +5,7 @@
 #include "app/TPanel_boczny.h"
 #include "app/TStringGrid.h"
 #include "elements/ParametryElementu.h"
+#include "elements/TOdstepy_parametry_form.h"
 #include "elements/TOdstepy_strona.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
@@ -177,9 +179,16 @@ void TProgram_form::UtworzWidzety()
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int strona) {
         if (strona == 1)
             TabSheet2Show();
+        else if (strona == 2)
+            TabSheet3Show();
     });
     connect(TabSheet2->StringGrid2, &TStringGrid::WybranoWiersz, this,
             &TProgram_form::PokazKatElementu);
+    connect(TabSheet3->StringGrid1, &TStringGrid::WybranoWiersz, this,
+            &TProgram_form::PokazElement);
+    connect(TabSheet3->Button2, &QPushButton::clicked, this, &TProgram_form::Button2Click);
+    connect(TabSheet3->Button3, &QPushButton::clicked, this, &TProgram_form::Button3Click);
+    connect(TabSheet3->Button4, &QPushButton::clicked, this, &TProgram_form::Button4Click);
 }
 
 void TProgram_form::showEvent(QShowEvent *zdarzenie)
@@ -333,4 +342,104 @@ void TProgram_form::WczytajElementy(const QList<kerwano::ElementDachu> &elementy
     // Page 2 in view shows the element now selected, not one of the list replaced.
     if (PageControl1->currentIndex() == 1)
         PokazKatElementu(TabSheet2->StringGrid2->Row());
+}
+
+void TProgram_form::TabSheet3Show()
+{
+    PokazElement(TabSheet3->StringGrid1->Row());
+}
+
+void TProgram_form::PokazElement(int wiersz)
+{
+    TabSheet3->PokazElement(wiersz, m_wyniki.klasa, m_krzywe_katow);
+}
+
+void TProgram_form::ZapiszElement(int wiersz, const TOdstepy_parametry_form &dialog)
+{
+    const QString tekst = kerwano::ZlozParametry(
+        dialog.Uklad(), dialog.TypInstalacji(), dialog.Material(), dialog.wartosc_H,
+        dialog.wartosc_L, dialog.wartosc_fc, dialog.wartosc_n);
+    TStringGrid *siatka1 = TabSheet3->StringGrid1;
+    TStringGrid *siatka2 = TabSheet2->StringGrid2;
+    siatka1->UstawCells(0, wiersz, dialog.nazwa_elementu);
+    siatka1->UstawCells(1, wiersz, tekst);
+    siatka2->UstawCells(0, wiersz, dialog.nazwa_elementu);
+    siatka2->UstawCells(1, wiersz, kerwano::DwaMiejsca(dialog.wartosc_H));
+    // The angle of the height as typed, not as the text rounds it.
+    siatka2->UstawCells(2, wiersz, m_krzywe_katow.TekstKata(m_wyniki.klasa, dialog.wartosc_H));
+}
+
+void TProgram_form::Button2Click()
+{
+    TOdstepy_parametry_form dialog(this);
+    dialog.Edit1->setText(QStringLiteral("Element ") + QString::number(liczba_elementow + 1));
+    dialog.Edit_H->setText(QStringLiteral("1,00"));
+    dialog.Edit_L->setText(QStringLiteral("1,00"));
+    dialog.Edit_fc->setText(QStringLiteral("1,00"));
+    dialog.Edit_n->setText(QStringLiteral("1"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    TStringGrid *siatka1 = TabSheet3->StringGrid1;
+    TStringGrid *siatka2 = TabSheet2->StringGrid2;
+    if (liczba_elementow > 0) {
+        siatka1->UstawRowCount(siatka1->RowCount() + 1);
+        siatka2->UstawRowCount(siatka2->RowCount() + 1);
+    }
+    ++liczba_elementow;
+    ZapiszElement(siatka1->RowCount() - 1, dialog);
+    if (liczba_elementow == 1)
+        PokazElement(1);
+    UstawZmodyfikowany(true);
+}
+
+void TProgram_form::Button3Click()
+{
+    if (liczba_elementow <= 0)
+        return;
+    TStringGrid *siatka1 = TabSheet3->StringGrid1;
+    TStringGrid *siatka2 = TabSheet2->StringGrid2;
+    if (liczba_elementow == 1) {
+        siatka1->WyczyscWiersz(1);
+        siatka2->WyczyscWiersz(1);
+        liczba_elementow = 0;
+        UstawZmodyfikowany(true);
+        return;
+    }
+    const int usuwany = siatka1->Row();
+    for (TStringGrid *siatka : {siatka1, siatka2}) {
+        for (int w = usuwany; w < siatka->RowCount() - 1; ++w)
+            for (int k = 0; k < siatka->columnCount(); ++k)
+                siatka->UstawCells(k, w, siatka->Cells(k, w + 1));
+    }
+    // Removing the last row moves a selection that stood on it to the new
+    // last row, which shows that element as any change of selection does.
+    siatka2->UstawRowCount(siatka2->RowCount() - 1);
+    siatka1->UstawRowCount(siatka1->RowCount() - 1);
+    --liczba_elementow;
+    UstawZmodyfikowany(true);
+}
+
+void TProgram_form::Button4Click()
+{
+    if (liczba_elementow <= 0)
+        return;
+    const int wiersz = TabSheet3->StringGrid1->Row();
+    const QString tekst = TabSheet3->StringGrid1->Cells(1, wiersz);
+    TOdstepy_parametry_form dialog(this);
+    dialog.Edit1->setText(TabSheet3->StringGrid1->Cells(0, wiersz));
+    if (const int uklad = kerwano::CzytajTypUkladu(tekst))
+        dialog.UstawUklad(static_cast<kerwano::TypUkladu>(uklad));
+    if (const int instalacja = kerwano::CzytajTypInstalacji(tekst))
+        dialog.UstawTypInstalacji(instalacja);
+    if (const int material = kerwano::CzytajMaterial(tekst))
+        dialog.UstawMaterial(static_cast<kerwano::Material>(material));
+    dialog.Edit_H->setText(kerwano::DwaMiejsca(kerwano::CzytajH(tekst)));
+    dialog.Edit_L->setText(kerwano::DwaMiejsca(kerwano::CzytajL(tekst)));
+    dialog.Edit_fc->setText(kerwano::DwaMiejsca(kerwano::CzytajF(tekst) + kerwano::CzytajC(tekst)));
+    dialog.Edit_n->setText(QString::number(kerwano::CzytajN(tekst)));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ZapiszElement(wiersz, dialog);
+    PokazElement(wiersz);
+    UstawZmodyfikowany(true);
 }

@@ -38,6 +38,13 @@ public:
     // brings them: heights from the texts, angles recomputed for the class.
     void WczytajElementy(const QList<kerwano::ElementDachu> &elementy);
 
+    // Roof element list of page 3: "<< Dodaj", "Usuń", "Edycja".
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    // The page-3 pane for a row of StringGrid1.
+    void PokazElement(int wiersz);
+
     // Protective angles of page 2.
     void OdswiezKolumneKatow(int stara_klasa, bool wymus);
     void PokazKatElementu(int wiersz);
@@ -82,6 +89,8 @@ private:
     void EditChange(int nr);
     void Button1Click();
     void TabSheet2Show();
+    void TabSheet3Show();
+    void ZapiszElement(int wiersz, const class TOdstepy_parametry_form &dialog);
     void WczytajProjekt(const QString &sciezka);
 
     kerwano::DaneKlasy m_dane;

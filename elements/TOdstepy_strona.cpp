@@ -1,6 +1,10 @@
 #include "elements/TOdstepy_strona.h"
 
+#include "angles/KrzyweKatow.h"
+#include "app/TObraz.h"
 #include "app/TStringGrid.h"
+#include "elements/OdstepIzolacyjny.h"
+#include "elements/ParametryElementu.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,8 +12,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
+
+const QSize ROZMIAR_OBRAZU(200, 161);
+const int WYSOKOSC_PANELU = 28;
 
 QLabel *Komunikat(const QString &tekst, const QString &nazwa, QWidget *rodzic)
 {
@@ -33,7 +41,7 @@ TOdstepy_strona::TOdstepy_strona(QWidget *parent) : QWidget(parent)
     Label26 = new QLabel(QStringLiteral("Obliczona klasa ochronności budynku:"), this);
     Panel_odi_klasa = new QLabel(QStringLiteral("?"), this);
     Panel_odi_klasa->setObjectName(QStringLiteral("Panel_odi_klasa"));
-    Panel_odi_klasa->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel_odi_klasa->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Panel_odi_klasa->setAutoFillBackground(true);
     QPalette p = Panel_odi_klasa->palette();
     p.setColor(QPalette::Window, Qt::white);
@@ -85,15 +93,144 @@ TOdstepy_strona::TOdstepy_strona(QWidget *parent) : QWidget(parent)
     lista->addWidget(StringGrid1, 1);
     lista->addLayout(przyciski);
 
+    Image_uklad_A = new TObraz(QStringLiteral(":/kerwano/uklad_A.svg"), ROZMIAR_OBRAZU, this);
+    Image_uklad_B = new TObraz(QStringLiteral(":/kerwano/uklad_B.svg"), ROZMIAR_OBRAZU, this);
+    Image_uklad_1 = new TObraz(QStringLiteral(":/kerwano/uklad_1.svg"), ROZMIAR_OBRAZU, this);
+    Image_uklad_2 = new TObraz(QStringLiteral(":/kerwano/uklad_2.svg"), ROZMIAR_OBRAZU, this);
+    Image_uklad_3 = new TObraz(QStringLiteral(":/kerwano/uklad_3.svg"), ROZMIAR_OBRAZU, this);
+    const QList<QPair<QWidget *, const char *>> obrazy_nazwy = {{Image_uklad_A, "Image_uklad_A"},
+                                                                {Image_uklad_B, "Image_uklad_B"},
+                                                                {Image_uklad_1, "Image_uklad_1"},
+                                                                {Image_uklad_2, "Image_uklad_2"},
+                                                                {Image_uklad_3, "Image_uklad_3"}};
+    for (const auto &[obraz, nazwa] : obrazy_nazwy) {
+        obraz->setObjectName(QString::fromLatin1(nazwa));
+        obraz->hide();
+    }
+    for (QLabel *komunikat : {Label_uklad_AB, Label_typ_instalacji})
+        komunikat->setFixedSize(ROZMIAR_OBRAZU);
+
+    Panel_d = PanelWyniku(QStringLiteral("Panel_d"), QStringLiteral("d"), QStringLiteral("≥"),
+                          Label_d, Label_d_nr, Label_d_wbr, Label_d_wart);
+    Panel_alpha =
+        PanelWyniku(QStringLiteral("Panel_alpha"), QStringLiteral("α"), QStringLiteral("="),
+                    Label_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart);
+
+    // Each place holds its pictures and its notice; one of them shows.
+    auto *miejsce_ukladu = new QGridLayout;
+    miejsce_ukladu->addWidget(Label_uklad_AB, 0, 0);
+    miejsce_ukladu->addWidget(Image_uklad_A, 0, 0);
+    miejsce_ukladu->addWidget(Image_uklad_B, 0, 0);
+    auto *miejsce_instalacji = new QGridLayout;
+    miejsce_instalacji->addWidget(Label_typ_instalacji, 0, 0);
+    miejsce_instalacji->addWidget(Image_uklad_1, 0, 0);
+    miejsce_instalacji->addWidget(Image_uklad_2, 0, 0);
+    miejsce_instalacji->addWidget(Image_uklad_3, 0, 0);
+
+    auto *wyniki = new QVBoxLayout;
+    wyniki->setSpacing(8);
+    wyniki->addWidget(Panel_d);
+    wyniki->addWidget(Panel_alpha);
+    wyniki->addStretch(1);
+
     auto *obrazy = new QHBoxLayout;
-    obrazy->addWidget(Label_uklad_AB, 1);
-    obrazy->addWidget(Label_typ_instalacji, 1);
+    obrazy->setSpacing(10);
+    obrazy->addLayout(miejsce_ukladu);
+    obrazy->addLayout(miejsce_instalacji);
+    obrazy->addLayout(wyniki);
+    obrazy->addStretch(1);
 
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(6, 6, 6, 6);
     u->addLayout(gora);
     u->addWidget(Label27);
-    u->addLayout(lista, 2);
+    u->addLayout(lista, 1);
     u->addWidget(Label28);
-    u->addLayout(obrazy, 3);
+    u->addLayout(obrazy);
+}
+
+QFrame *TOdstepy_strona::PanelWyniku(const QString &nazwa, const QString &symbol,
+                                     const QString &relacja, QLabel *&symbol_l, QLabel *&nr_l,
+                                     QLabel *&relacja_l, QLabel *&wartosc_l)
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(nazwa);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, QColor(128, 128, 128)); // the frame
+    panel->setPalette(p);
+    p.setColor(QPalette::WindowText, Qt::black);
+    panel->setFixedSize(140, WYSOKOSC_PANELU);
+
+    const QFont duza = font();
+    QFont mala = font();
+    mala.setPointSizeF(duza.pointSizeF() * 0.75);
+    auto etykieta = [panel, p](const QString &tekst, const QFont &f, int x, int y) {
+        auto *l = new QLabel(tekst, panel);
+        l->setPalette(p);
+        l->setFont(f);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    const int y = (WYSOKOSC_PANELU - QFontMetrics(duza).height()) / 2;
+    QFont pochyla = duza;
+    pochyla.setItalic(true);
+    symbol_l = etykieta(symbol, pochyla, 7, y);
+    nr_l = etykieta(QString(), mala, 17,
+                    y + QFontMetrics(duza).ascent() - QFontMetrics(mala).ascent() + 3);
+    relacja_l = etykieta(relacja, duza, 29, y);
+    wartosc_l = etykieta(QString(), duza, 41, y);
+    panel->hide();
+    return panel;
+}
+
+void TOdstepy_strona::UstawNumer(int wiersz, QLabel *nr, QLabel *relacja, QLabel *wartosc)
+{
+    nr->setText(QString::number(wiersz));
+    nr->adjustSize();
+    // The sign and the value make way for a longer row number.
+    const int cyfry = nr->text().size();
+    if (cyfry >= 1 && cyfry <= 3) {
+        const int przesuniecie = 6 * (cyfry - 1);
+        relacja->move(29 + przesuniecie, relacja->y());
+        wartosc->move(41 + przesuniecie, wartosc->y());
+    }
+}
+
+void TOdstepy_strona::PokazElement(int wiersz, int klasa, const kerwano::KrzyweKatow &krzywe)
+{
+    const QString tekst = StringGrid1->Cells(1, wiersz);
+    const int uklad = kerwano::CzytajTypUkladu(tekst);
+    Image_uklad_A->setVisible(uklad == 1);
+    Image_uklad_B->setVisible(uklad == 2);
+    Label_uklad_AB->setVisible(uklad == 0);
+
+    const int instalacja = kerwano::CzytajTypInstalacji(tekst);
+    Image_uklad_1->setVisible(instalacja == 1);
+    Image_uklad_2->setVisible(instalacja == 2);
+    Image_uklad_3->setVisible(instalacja == 3);
+    Label_typ_instalacji->setVisible(instalacja == 0);
+
+    if (uklad == 0 || instalacja == 0) {
+        Panel_d->hide();
+        Panel_alpha->hide();
+        return;
+    }
+    const kerwano::WynikOdstepu w = kerwano::ObliczOdstep(tekst, klasa, krzywe);
+    UstawNumer(wiersz, Label_d_nr, Label_d_wbr, Label_d_wart);
+    UstawNumer(wiersz, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart);
+    Label_d_wart->setText(kerwano::TekstOdstepu(w.d));
+    Label_d_wart->adjustSize();
+    Label_alpha_wart->setText(kerwano::TekstAlfa(w.alfa));
+    Label_alpha_wart->adjustSize();
+    // A very long value widens its panel rather than being cut off.
+    for (QFrame *panel : {Panel_d, Panel_alpha}) {
+        QLabel *wartosc = panel == Panel_d ? Label_d_wart : Label_alpha_wart;
+        panel->setFixedWidth(std::max(140, wartosc->x() + wartosc->width() + 8));
+    }
+    Panel_d->show();
+    Panel_alpha->show();
 }

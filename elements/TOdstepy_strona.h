@@ -2,9 +2,14 @@
 
 #include <QWidget>
 
+class QFrame;
 class QLabel;
 class QPushButton;
+class TObraz;
 class TStringGrid;
+namespace kerwano {
+class KrzyweKatow;
+}
 
 // Page 3, "Obliczanie odstępów izolacyjnych": the computed class, the roof
 // element list with its buttons, and the pane of the selected element.
@@ -14,6 +19,11 @@ class TOdstepy_strona : public QWidget
 public:
     explicit TOdstepy_strona(QWidget *parent = nullptr);
 
+    // Fills the lower half for a row of StringGrid1: the pictures of its
+    // arrangement and layout (or the red notices), its separation distance
+    // and its protective angle for the class `klasa`.
+    void PokazElement(int wiersz, int klasa, const kerwano::KrzyweKatow &krzywe);
+
     QLabel *Label26;
     QLabel *Panel_odi_klasa; // the class as text: "?", "IV" .. "I+"
     QLabel *Label27;
@@ -22,6 +32,18 @@ public:
     QPushButton *Button3;     // "Usuń"
     QPushButton *Button4;     // "Edycja"
     QLabel *Label28;
-    QLabel *Label_uklad_AB;       // no arrangement to show
-    QLabel *Label_typ_instalacji; // no installation layout to show
+    TObraz *Image_uklad_A, *Image_uklad_B;                 // one place, with Label_uklad_AB
+    QLabel *Label_uklad_AB;                                // no arrangement to show
+    TObraz *Image_uklad_1, *Image_uklad_2, *Image_uklad_3; // one place
+    QLabel *Label_typ_instalacji;                          // no installation layout to show
+    // "d<sub>nr</sub> ≥ value" and "α<sub>nr</sub> = value".
+    QFrame *Panel_d;
+    QLabel *Label_d, *Label_d_nr, *Label_d_wbr, *Label_d_wart;
+    QFrame *Panel_alpha;
+    QLabel *Label_alpha, *Label_alpha_nr, *Label_alpha_wbr, *Label_alpha_wart;
+
+private:
+    QFrame *PanelWyniku(const QString &nazwa, const QString &symbol, const QString &relacja,
+                        QLabel *&symbol_l, QLabel *&nr_l, QLabel *&relacja_l, QLabel *&wartosc_l);
+    static void UstawNumer(int wiersz, QLabel *nr, QLabel *relacja, QLabel *wartosc);
 };

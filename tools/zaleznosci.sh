@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Kerwano needs to build, run and test, when missing.
 set -euo pipefail
-pakiety=(cmake make g++ qt6-base-dev qt6-charts-dev qt6-svg-dev libgl-dev
+pakiety=(cmake make g++ qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libgl-dev
          fonts-dejavu-core fonts-liberation2)
 brak=()
 for p in "${pakiety[@]}"; do

@@ -1,0 +1,107 @@
+#include "elements/OdstepIzolacyjny.h"
+
+#include "angles/KrzyweKatow.h"
+#include "elements/ParametryElementu.h"
+#include "risk/Formaty.h"
+
+#include <cmath>
+
+namespace kerwano {
+
+double WspolczynnikKi(int klasa)
+{
+    switch (klasa) {
+    case 1:
+        return 0.1;
+    case 2:
+        return 0.075;
+    case 3:
+    case 4:
+        return 0.05;
+    default:
+        return 0;
+    }
+}
+
+double WspolczynnikKm(int material)
+{
+    switch (material) {
+    case 1:
+        return 1.0;
+    case 2:
+        return 0.5;
+    default:
+        return -1.0;
+    }
+}
+
+namespace {
+
+// Wire between two masts: (f + H) / (f + 2H).
+double KcDrutu(double f, double H)
+{
+    const double mianownik = f + 2 * H;
+    if (mianownik == 0)
+        return 0;
+    const double kc = (f + H) / mianownik;
+    return std::isfinite(kc) ? kc : 0;
+}
+
+// Meshed air termination with n down-conductors c apart:
+// 1 / (2n) + 0.1 + 0.2 * (c / H)^(1/3).
+double KcSiatki(double c, double H, int n)
+{
+    if (H == 0 || n == 0)
+        return 0;
+    const double podstawa = c / H;
+    if (!std::isfinite(podstawa) || podstawa < 0)
+        return 0;
+    const double pierwiastek = podstawa == 0 ? 0 : 0.2 * std::pow(podstawa, 1.0 / 3.0);
+    // 2n as a 64-bit integer: no overflow for any n a text can hold.
+    const long long dwa_n = 2LL * n;
+    const double kc = 1.0 / static_cast<double>(dwa_n) + 0.1 + pierwiastek;
+    return std::isfinite(kc) ? kc : 0;
+}
+
+} // namespace
+
+double WspolczynnikKc(const QString &tekst)
+{
+    const int uklad = CzytajTypUkladu(tekst);
+    const int instalacja = CzytajTypInstalacji(tekst);
+    if (uklad == 0 || instalacja == 0)
+        return -1.0;
+    if (uklad == 2)
+        return 1.0;
+    switch (instalacja) {
+    case 2:
+        return KcDrutu(CzytajF(tekst), CzytajH(tekst));
+    case 3:
+        return KcSiatki(CzytajC(tekst), CzytajH(tekst), CzytajN(tekst));
+    default:
+        return 1.0;
+    }
+}
+
+WynikOdstepu ObliczOdstep(const QString &tekst, int klasa, const KrzyweKatow &krzywe)
+{
+    const double ki = WspolczynnikKi(klasa);
+    const double km = WspolczynnikKm(CzytajMaterial(tekst));
+    const double kc = WspolczynnikKc(tekst);
+    WynikOdstepu w;
+    w.alfa = krzywe.KatOslonowy(klasa, CzytajH(tekst)).value_or(-1.0);
+    w.d = CzytajL(tekst) * ((kc / km) * ki);
+    return w;
+}
+
+QString TekstOdstepu(double d)
+{
+    return DwaMiejsca(d) + QStringLiteral(" m");
+}
+
+QString TekstAlfa(double alfa)
+{
+    return alfa >= 0 ? DwaMiejsca(alfa) + QStringLiteral(" °") : QStringLiteral("?");
+}
+
+} // namespace kerwano

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "elements/ParametryElementu.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TObraz;
+
+// "Parametry odstępów izolacyjnych": one roof element's name, arrangement,
+// installation layout, insulating medium and dimensions. It computes
+// nothing; the numbers follow the fields as they are typed, and the caller
+// reads them after OK.
+class TOdstepy_parametry_form : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TOdstepy_parametry_form(QWidget *parent = nullptr);
+
+    // The last text of each field that converted.
+    QString nazwa_elementu;
+    double wartosc_H = 0;
+    double wartosc_L = 0;
+    double wartosc_fc = 0; // f for layout 2, c for layout 3
+    int wartosc_n = 0;
+
+    // The checked buttons of the three groups.
+    kerwano::TypUkladu Uklad() const;
+    int TypInstalacji() const; // 1, 2 or 3
+    kerwano::Material Material() const;
+
+    // Checks a button as the edit operation does; a layout runs its click handler.
+    void UstawUklad(kerwano::TypUkladu uklad);
+    void UstawTypInstalacji(int typ);
+    void UstawMaterial(kerwano::Material material);
+
+    QLabel *Label1, *Label2, *Label3, *Label4;
+    QLineEdit *Edit1;
+    QGroupBox *GroupBox1;
+    QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4, *RadioButton5,
+        *RadioButton6, *RadioButton7;
+    QLabel *Label_H, *Label_L, *Label_fc, *Label_n;
+    QLineEdit *Edit_H, *Edit_L, *Edit_fc, *Edit_n;
+    TObraz *Image1, *Image3, *Image4, *Image5, *Image6;
+    QPushButton *Button1, *Button2;
+
+private:
+    void UtworzWidzety();
+    void UlozWidzety();
+    void Polacz();
+
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void RadioButton5Click();
+
+    QButtonGroup *m_uklady;
+    QButtonGroup *m_instalacje;
+};

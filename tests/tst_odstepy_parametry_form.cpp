@@ -1,0 +1,228 @@
+#include "app/TObraz.h"
+#include "elements/TOdstepy_parametry_form.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+// The element dialog on its own: defaults, the fields each layout needs,
+// the key filters, conversion on change, Esc and Enter.
+class TstOdstepyParametryForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void domyslne();
+    void obrazyIUklady();
+    void filtry_data();
+    void filtry();
+    void ostatniaPoprawnaWartosc();
+    void nazwa();
+    void klawisze_data();
+    void klawisze();
+
+private:
+    QWidget *Kontrolka(const QString &nazwa) const { return m_d->findChild<QWidget *>(nazwa); }
+    bool Widoczne(std::initializer_list<QWidget *> w) const
+    {
+        for (QWidget *x : w)
+            if (!x->isVisibleTo(m_d))
+                return false;
+        return true;
+    }
+    bool Ukryte(std::initializer_list<QWidget *> w) const
+    {
+        for (QWidget *x : w)
+            if (x->isVisibleTo(m_d))
+                return false;
+        return true;
+    }
+    TOdstepy_parametry_form *m_d = nullptr;
+};
+
+void TstOdstepyParametryForm::init()
+{
+    m_d = new TOdstepy_parametry_form;
+    m_d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_d));
+}
+
+void TstOdstepyParametryForm::cleanup()
+{
+    delete m_d;
+    m_d = nullptr;
+}
+
+void TstOdstepyParametryForm::domyslne()
+{
+    QCOMPARE(m_d->windowTitle(), QStringLiteral("Parametry odstępów izolacyjnych"));
+    QVERIFY(m_d->RadioButton1->isChecked() && m_d->RadioButton3->isChecked() &&
+            m_d->RadioButton6->isChecked());
+    QCOMPARE(m_d->Uklad(), kerwano::TypUkladu::A);
+    QCOMPARE(m_d->TypInstalacji(), 1);
+    QCOMPARE(m_d->Material(), kerwano::Material::Powietrze);
+    QVERIFY(Ukryte({m_d->Label_fc, m_d->Edit_fc, m_d->Label_n, m_d->Edit_n}));
+    QCOMPARE(m_d->wartosc_H, 0.0);
+    QCOMPARE(m_d->wartosc_n, 0);
+    QVERIFY(m_d->nazwa_elementu.isEmpty());
+    QCOMPARE(m_d->Label2->text(), QStringLiteral("Sposób wykonania instalacji odgomowej:"));
+    QCOMPARE(m_d->GroupBox1->title(), QStringLiteral(" Materiał izolacyjny "));
+    QCOMPARE(m_d->Image1->size(), QSize(200, 161));
+    QVERIFY(m_d->Button1->isDefault());
+    // Blue captions: parameter labels and every radio button.
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_d->Label_H), static_cast<QWidget *>(m_d->Label_n),
+          static_cast<QWidget *>(m_d->RadioButton2), static_cast<QWidget *>(m_d->RadioButton7)})
+        QCOMPARE(w->palette().color(w->foregroundRole()), QColor(0, 0, 255));
+    // The tab order runs from the name to "Anuluj".
+    auto nastepny = [](QWidget *w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    QList<QWidget *> kolejnosc = {m_d->Edit1};
+    while (kolejnosc.size() < 14)
+        kolejnosc << nastepny(kolejnosc.last());
+    QCOMPARE(kolejnosc,
+             (QList<QWidget *>{m_d->Edit1, m_d->RadioButton6, m_d->RadioButton7, m_d->Edit_H,
+                               m_d->Edit_L, m_d->Edit_fc, m_d->Edit_n, m_d->RadioButton1,
+                               m_d->RadioButton2, m_d->RadioButton3, m_d->RadioButton4,
+                               m_d->RadioButton5, m_d->Button1, m_d->Button2}));
+}
+
+void TstOdstepyParametryForm::obrazyIUklady()
+{
+    QTest::mouseClick(m_d->Image6, Qt::LeftButton);
+    QVERIFY(m_d->RadioButton5->isChecked());
+    QCOMPARE(m_d->Label_fc->text(), QStringLiteral("c [m]"));
+    QVERIFY(Widoczne({m_d->Label_fc, m_d->Edit_fc, m_d->Label_n, m_d->Edit_n}));
+    QTest::keyClicks(m_d->Edit_fc, QStringLiteral("7"));
+
+    // Layout 2 after 3: "f [m]", no n, and the value typed for c is f now.
+    QTest::mouseClick(m_d->RadioButton4, Qt::LeftButton, {},
+                      QPoint(6, m_d->RadioButton4->height() / 2));
+    QCOMPARE(m_d->Label_fc->text(), QStringLiteral("f [m]"));
+    QVERIFY(Widoczne({m_d->Label_fc, m_d->Edit_fc}));
+    QVERIFY(Ukryte({m_d->Label_n, m_d->Edit_n}));
+    QCOMPARE(m_d->wartosc_fc, 7.0);
+    QCOMPARE(m_d->TypInstalacji(), 2);
+
+    QTest::mouseClick(m_d->Image4, Qt::LeftButton);
+    QVERIFY(Ukryte({m_d->Label_fc, m_d->Edit_fc, m_d->Label_n, m_d->Edit_n}));
+    QTest::mouseClick(m_d->Image3, Qt::LeftButton);
+    QCOMPARE(m_d->Uklad(), kerwano::TypUkladu::B);
+    QTest::mouseClick(m_d->Image1, Qt::LeftButton);
+    QCOMPARE(m_d->Uklad(), kerwano::TypUkladu::A);
+
+    // Setting the layout already checked still brings its fields.
+    m_d->UstawTypInstalacji(1);
+    QVERIFY(Ukryte({m_d->Edit_fc}));
+}
+
+void TstOdstepyParametryForm::filtry_data()
+{
+    QTest::addColumn<QString>("pole");
+    QTest::addColumn<QString>("klawisze");
+    QTest::addColumn<QString>("tekst");
+
+    QTest::newRow("H: letters, point, minus") << "Edit_H"
+                                              << "a.-1,5e"
+                                              << "1,5";
+    QTest::newRow("L: digits and comma") << "Edit_L"
+                                         << "12,75"
+                                         << "12,75";
+    QTest::newRow("f/c: several commas pass") << "Edit_fc"
+                                              << ",,3"
+                                              << ",,3";
+    QTest::newRow("n: no comma") << "Edit_n"
+                                 << "1,2a"
+                                 << "12";
+    QTest::newRow("name: anything") << "Edit1"
+                                    << "K-1.a"
+                                    << "K-1.a";
+}
+
+void TstOdstepyParametryForm::filtry()
+{
+    QFETCH(QString, pole);
+    QFETCH(QString, klawisze);
+    m_d->UstawTypInstalacji(3);
+    auto *e = qobject_cast<QLineEdit *>(Kontrolka(pole));
+    QVERIFY(e);
+    e->clear();
+    QTest::keyClicks(e, klawisze);
+    QTEST(e->text(), "tekst");
+}
+
+void TstOdstepyParametryForm::ostatniaPoprawnaWartosc()
+{
+    m_d->UstawTypInstalacji(3);
+    m_d->Edit_H->setText(QStringLiteral("1,00"));
+    QCOMPARE(m_d->wartosc_H, 1.0);
+    QTest::keyClicks(m_d->Edit_H, QStringLiteral("5"));
+    QCOMPARE(m_d->wartosc_H, 1.005);
+
+    // Cleared in one step: the last value that converted stays.
+    m_d->Edit_H->clear();
+    QTest::keyClicks(m_d->Edit_H, QStringLiteral("12"));
+    m_d->Edit_H->selectAll();
+    QTest::keyClick(m_d->Edit_H, Qt::Key_Delete);
+    QCOMPARE(m_d->wartosc_H, 12.0);
+    // Character by character: 1 is the last text that converted.
+    QTest::keyClicks(m_d->Edit_H, QStringLiteral("12"));
+    QTest::keyClick(m_d->Edit_H, Qt::Key_Backspace);
+    QTest::keyClick(m_d->Edit_H, Qt::Key_Backspace);
+    QCOMPARE(m_d->wartosc_H, 1.0);
+    // A lone comma and two commas do not convert either.
+    QTest::keyClicks(m_d->Edit_H, QStringLiteral("2,5,"));
+    QCOMPARE(m_d->wartosc_H, 2.5);
+
+    m_d->Edit_n->clear();
+    QTest::keyClicks(m_d->Edit_n, QStringLiteral("3"));
+    QTest::keyClick(m_d->Edit_n, Qt::Key_Backspace);
+    QCOMPARE(m_d->wartosc_n, 3);
+}
+
+void TstOdstepyParametryForm::nazwa()
+{
+    QTest::keyClicks(m_d->Edit1, QString(45, QLatin1Char('x')));
+    QCOMPARE(m_d->Edit1->text().size(), 40);
+    QCOMPARE(m_d->nazwa_elementu, QString(40, QLatin1Char('x')));
+}
+
+void TstOdstepyParametryForm::klawisze_data()
+{
+    QTest::addColumn<QString>("kontrolka");
+    QTest::addColumn<int>("klawisz");
+    QTest::addColumn<int>("wynik");
+
+    const int ok = QDialog::Accepted, anuluj = QDialog::Rejected;
+    for (const char *k : {"Edit1", "Edit_H", "Edit_L", "Edit_fc", "Edit_n", "RadioButton1",
+                          "RadioButton5", "RadioButton7", "Button1", "Button2"})
+        QTest::addRow("Esc on %s", k) << k << int(Qt::Key_Escape) << anuluj;
+    for (const char *k : {"Edit1", "Edit_H", "Edit_L", "Edit_fc", "Edit_n", "RadioButton2"})
+        QTest::addRow("Enter on %s", k) << k << int(Qt::Key_Return) << ok;
+    QTest::newRow("Enter on Anuluj") << "Button2" << int(Qt::Key_Return) << anuluj;
+}
+
+void TstOdstepyParametryForm::klawisze()
+{
+    QFETCH(QString, kontrolka);
+    QFETCH(int, klawisz);
+    m_d->UstawTypInstalacji(3);
+    QWidget *w = Kontrolka(kontrolka);
+    QVERIFY(w);
+    w->setFocus();
+    m_d->setResult(-1);
+    QTest::keyClick(w, Qt::Key(klawisz));
+    QTEST(m_d->result(), "wynik");
+    QVERIFY(!m_d->isVisible());
+}
+
+QTEST_MAIN(TstOdstepyParametryForm)
+#include "tst_odstepy_parametry_form.moc"
