@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDir>
+#include <QObject>
+#include <QString>
+
+#include <sys/types.h>
+
+class QWidget;
+
+// The program's manual: an HTML document carried as a resource, written on
+// request ("Opis Programu", F1) to a file of its own and handed to the desktop
+// to open. The browser may read the file long after the opener has returned,
+// so the file stays while the program runs and is deleted when the unit is
+// destroyed at the end of the program; one left behind by a run that did not
+// end cleanly is removed at the next start.
+//
+// The names are fixed and the temporary folder is shared by every user, so the
+// file is created exclusively and never through a symbolic link; only a stale
+// regular file of this user that no running copy of the program still holds
+// is removed. A running copy keeps its file locked (flock) while it owns it.
+class HelpUnit : public QObject
+{
+    Q_OBJECT
+public:
+    // Chooses plik_pomocy in `folder`: the first of the three names unless
+    // something that is not ours to remove stands there, then the second
+    // unless anything stands there, else the third.
+    explicit HelpUnit(const QString &folder = QDir::tempPath(), QObject *parent = nullptr);
+    // Deletes the file written last, if it is still the one we wrote.
+    ~HelpUnit() override;
+
+    static const QString NAZWA_1, NAZWA_2, NAZWA_3;
+
+    QString plik_pomocy() const { return m_plik_pomocy; }
+
+    // Writes the bytes of the resource ":/<typ>/<nazwa>" to a new file at
+    // `sciezka`. Returns the failure text, empty on success.
+    QString WypakujZasob(const QString &typ, const QString &nazwa, const QString &sciezka);
+
+    // Opens `sciezka` with the desktop's opener and waits for the opener to
+    // end while the program's windows keep working. On failure shows the
+    // reason in a plain box over `okno` and returns false.
+    bool OtworzIPoczekaj(const QString &sciezka, QWidget *okno);
+
+    // "Opis Programu": writes the manual to plik_pomocy and opens it; failures
+    // are shown in the error box over `okno`.
+    void OpisProgramu1Click(QWidget *okno);
+
+    // The program that opens a document on the desktop, given the path as its
+    // only argument; "xdg-open" unless changed.
+    QString otwieracz() const { return m_otwieracz; }
+    void UstawOtwieracz(const QString &program) { m_otwieracz = program; }
+
+    // Folder for the help file: the temporary folder, or, when the desktop's
+    // browser for HTML files is a snap (which cannot see the shared temporary
+    // folder), that snap's own folder in the home directory.
+    static QString FolderPomocy();
+    // The snap's folder for the desktop file id `aplikacja` (such as
+    // "firefox_firefox.desktop"), when it names an installed snap; otherwise
+    // empty, meaning the temporary folder.
+    static QString FolderDlaPrzegladarki(const QString &aplikacja, const QString &katalog_domowy,
+                                         const QString &katalog_snapow = QStringLiteral("/snap"));
+
+    // The application's error box: title "Kerwano", error icon, the text with
+    // a full stop added when it lacks one.
+    static void PokazBlad(QWidget *okno, const QString &tekst);
+
+private:
+    void UsunNapisany();
+
+    QString m_plik_pomocy;
+    QString m_otwieracz = QStringLiteral("xdg-open");
+    // The file written last: its path, its descriptor (kept open and locked
+    // while we own the file) and its identity.
+    QString m_napisany;
+    int m_deskryptor = -1;
+    dev_t m_urzadzenie = 0;
+    ino_t m_wezel = 0;
+};
