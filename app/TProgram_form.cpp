@@ -7,6 +7,7 @@
 #include "elements/ParametryElementu.h"
 #include "elements/TOdstepy_parametry_form.h"
 #include "elements/TOdstepy_strona.h"
+#include "project/TDane_form.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 #include "risk/TInfo_form.h"
@@ -14,16 +15,21 @@
 #include "risk/Wspolczynniki.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <cmath>
 
@@ -31,7 +37,7 @@ namespace {
 
 const QString NOWY_PROJEKT = QStringLiteral("Nowy projekt.kwp");
 const QString DOMYSLNY_PROJEKTANT =
-    QStringLiteral("Biuro Projektów Ochrony Odgromowej, ul. Przykładowa 1, 00-001 Warszawa");
+    QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa");
 
 double *Wspolczynnik(kerwano::DaneKlasy &d, int nr)
 {
@@ -116,6 +122,11 @@ void TProgram_form::UtworzAkcje()
             [this] { PageControl1->setCurrentIndex(1); });
     connect(Obliczanieodstpwizolacyjnych1, &QAction::triggered, this,
             [this] { PageControl1->setCurrentIndex(2); });
+    connect(Wczytajprojekt1, &QAction::triggered, this, &TProgram_form::Wczytajprojekt1Click);
+    connect(Zapiszprojekt1, &QAction::triggered, this, &TProgram_form::Zapiszprojekt1Click);
+    connect(Zapiszjako1, &QAction::triggered, this, &TProgram_form::Zapiszjako1Click);
+    connect(Wyjcie1, &QAction::triggered, this, &TProgram_form::Wyjcie1Click);
+    connect(Daneprojektu1, &QAction::triggered, this, &TProgram_form::Daneprojektu1Click);
 }
 
 void TProgram_form::UtworzMenu()
@@ -215,12 +226,6 @@ void TProgram_form::FormShow()
     for (const QString &plik : PlikiProjektow(m_argumenty.mid(1)))
         WczytajProjekt(plik);
     pierwsze_pokazanie = false;
-}
-
-void TProgram_form::WczytajProjekt(const QString &sciezka)
-{
-    // Reading project files arrives with the project file format.
-    Q_UNUSED(sciezka);
 }
 
 void TProgram_form::UstawZmodyfikowany(bool value)
@@ -442,4 +447,191 @@ void TProgram_form::Button4Click()
     ZapiszElement(wiersz, dialog);
     PokazElement(wiersz);
     UstawZmodyfikowany(true);
+}
+
+// Project files ------------------------------------------------------------
+
+namespace {
+
+const QString PYTANIE_OTWORZ =
+    QStringLiteral("    Projekt nie został zapisany. Czy zapisać zmodyfikowane dane ?    ");
+const QString PYTANIE_WYJSCIE =
+    QStringLiteral("    Projekt nie został zapisany. Czy zapisać nowe dane ?    ");
+
+} // namespace
+
+QString TProgram_form::FolderPoczatkowy()
+{
+    const QFileInfo program(QCoreApplication::applicationDirPath());
+    if (program.isDir() && program.isWritable())
+        return program.absoluteFilePath();
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(dokumenty).isDir() ? dokumenty : QDir::homePath();
+}
+
+QFileDialog *TProgram_form::DialogPliku(bool zapis)
+{
+    QFileDialog *&dialog = zapis ? SaveDialog1 : OpenDialog1;
+    if (!dialog) {
+        dialog = new QFileDialog(this);
+        dialog->setObjectName(zapis ? QStringLiteral("SaveDialog1")
+                                    : QStringLiteral("OpenDialog1"));
+        dialog->setNameFilter(QStringLiteral("Kerwano Projekt (*.kwp)"));
+        dialog->setDefaultSuffix(QStringLiteral("kwp"));
+        dialog->setDirectory(FolderPoczatkowy());
+        if (zapis) {
+            dialog->setAcceptMode(QFileDialog::AcceptSave);
+            dialog->setFileMode(QFileDialog::AnyFile);
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            dialog->selectFile(NOWY_PROJEKT);
+        } else {
+            dialog->setAcceptMode(QFileDialog::AcceptOpen);
+            dialog->setFileMode(QFileDialog::ExistingFile);
+        }
+    }
+    return dialog;
+}
+
+void TProgram_form::PokazBlad(const QString &tekst)
+{
+    QMessageBox blad(QMessageBox::Critical, QStringLiteral("Kerwano"), kerwano::ZdanieBledu(tekst),
+                     QMessageBox::Ok, this);
+    blad.exec();
+}
+
+kerwano::Projekt TProgram_form::ZbierzProjekt() const
+{
+    kerwano::Projekt p;
+    for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr)
+        p.wybory[static_cast<size_t>(nr - 1)] = TabSheet1->ComboBox(nr)->currentIndex();
+    for (int nr = 1; nr <= 3; ++nr)
+        p.wymiary[static_cast<size_t>(nr - 1)] = TabSheet1->Edit(nr)->text();
+    p.dane = {numer_projektu, data_wykonania, projektant, budowa, inwestor, zleceniodawca};
+    for (int w = 1; w <= liczba_elementow; ++w)
+        p.elementy << kerwano::ElementDachu{TabSheet3->StringGrid1->Cells(0, w),
+                                            TabSheet3->StringGrid1->Cells(1, w)};
+    return p;
+}
+
+void TProgram_form::ZastosujProjekt(const kerwano::Projekt &projekt)
+{
+    // The order of the file's own reading: each list with its handler, the
+    // dimensions through their fields, the last two lists, the data, the
+    // element list. An index outside its list leaves no entry selected and
+    // the coefficient in force.
+    auto wybierz = [this, &projekt](int nr) {
+        QComboBox *lista = TabSheet1->ComboBox(nr);
+        const int indeks = projekt.wybory[static_cast<size_t>(nr - 1)];
+        lista->setCurrentIndex(indeks >= 0 && indeks < lista->count() ? indeks : -1);
+        ComboBoxChange(nr);
+    };
+    for (int nr = 1; nr <= 11; ++nr)
+        wybierz(nr);
+    for (int nr = 1; nr <= 3; ++nr)
+        TabSheet1->Edit(nr)->setText(projekt.wymiary[static_cast<size_t>(nr - 1)]);
+    wybierz(12);
+    wybierz(13);
+    QString *dane[6] = {&numer_projektu, &data_wykonania, &projektant,
+                        &budowa,         &inwestor,       &zleceniodawca};
+    for (size_t i = 0; i < 6; ++i)
+        *dane[i] = projekt.dane[i];
+    WczytajElementy(projekt.elementy);
+}
+
+QString TProgram_form::WczytajProjektZPliku(const QString &sciezka)
+{
+    // The whole file is read and checked first: a damaged one changes nothing.
+    kerwano::Projekt projekt;
+    const QString blad = kerwano::CzytajPlikProjektu(sciezka, projekt);
+    if (!blad.isEmpty())
+        return blad;
+    nienazwany = false;
+    UstawZmodyfikowany(false);
+    nazwa_pliku = sciezka;
+    setWindowTitle(TytulOkna(nazwa_pliku));
+    ZastosujProjekt(projekt);
+    UstawZmodyfikowany(false);
+    return {};
+}
+
+void TProgram_form::WczytajProjekt(const QString &sciezka)
+{
+    const QString blad = WczytajProjektZPliku(sciezka);
+    if (!blad.isEmpty())
+        PokazBlad(blad);
+}
+
+bool TProgram_form::ZapiszProjekt(bool jako)
+{
+    if (jako || nienazwany) {
+        QFileDialog *dialog = DialogPliku(true);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+            return false;
+        nazwa_pliku = dialog->selectedFiles().constFirst();
+        setWindowTitle(TytulOkna(nazwa_pliku));
+        nienazwany = false;
+    }
+    // "Zapisz jako..." writes the chosen file even when nothing changed:
+    // the title must not name a file that does not exist.
+    if (!zmodyfikowany && !jako)
+        return true;
+    const QString blad = kerwano::ZapiszPlikProjektu(nazwa_pliku, ZbierzProjekt());
+    if (!blad.isEmpty()) {
+        PokazBlad(blad);
+        return false;
+    }
+    UstawZmodyfikowany(false);
+    return true;
+}
+
+void TProgram_form::Wczytajprojekt1Click()
+{
+    if (zmodyfikowany) {
+        QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Potwierdzenie"), PYTANIE_OTWORZ,
+                            QMessageBox::NoButton, this);
+        QPushButton *tak = pytanie.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
+        pytanie.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
+        pytanie.setDefaultButton(tak);
+        pytanie.exec();
+        // A save cancelled or failed keeps the changes on screen.
+        if (pytanie.clickedButton() == tak && !ZapiszProjekt(false))
+            return;
+    }
+    QFileDialog *dialog = DialogPliku(false);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    WczytajProjekt(dialog->selectedFiles().constFirst());
+}
+
+void TProgram_form::Wyjcie1Click()
+{
+    close(); // the question about unsaved changes is the window's own
+}
+
+void TProgram_form::closeEvent(QCloseEvent *zdarzenie)
+{
+    if (zmodyfikowany) {
+        QMessageBox pytanie(QMessageBox::NoIcon, QStringLiteral("Uwaga"), PYTANIE_WYJSCIE,
+                            QMessageBox::Yes | QMessageBox::No, this);
+        pytanie.setDefaultButton(QMessageBox::Yes);
+        // Esc or the box's close button answers neither: the program stays.
+        QPushButton *zostan = pytanie.addButton(QMessageBox::Cancel);
+        zostan->hide();
+        pytanie.setEscapeButton(zostan);
+        const int odpowiedz = pytanie.exec();
+        if (odpowiedz == QMessageBox::Cancel ||
+            (odpowiedz == QMessageBox::Yes && !ZapiszProjekt(false))) {
+            zdarzenie->ignore();
+            return;
+        }
+    }
+    zdarzenie->accept();
+}
+
+void TProgram_form::Daneprojektu1Click()
+{
+    TDane_form Dane_form(
+        {&numer_projektu, &data_wykonania, &projektant, &budowa, &inwestor, &zleceniodawca}, this);
+    if (Dane_form.exec() == QDialog::Accepted)
+        UstawZmodyfikowany(true);
 }

@@ -2,12 +2,14 @@
 
 #include "angles/KrzyweKatow.h"
 #include "elements/ElementDachu.h"
+#include "project/PlikProjektu.h"
 #include "risk/Klasa.h"
 
 #include <QList>
 #include <QMainWindow>
 
 class QAction;
+class QFileDialog;
 class QSplitter;
 class QTabWidget;
 class TKaty_strona;
@@ -33,6 +35,33 @@ public:
     // class changed (or `wymus`), the chart when page 2 shows, modified flag.
     void ObliczKlase(bool wymus);
     void UstawZmodyfikowany(bool value);
+
+    // Project files. ZapiszProjekt gives false when the save was cancelled
+    // or failed, so that a command waiting on it goes no further.
+    bool ZapiszProjekt(bool jako);
+    void WczytajProjekt(const QString &sciezka);
+    // The load without its error box: "" or the error text.
+    QString WczytajProjektZPliku(const QString &sciezka);
+    // What a project file keeps of the window's state, and the way back.
+    kerwano::Projekt ZbierzProjekt() const;
+    void ZastosujProjekt(const kerwano::Projekt &projekt);
+    // Folder the file dialogs start in: the program's, where it can be
+    // written to; the user's documents folder otherwise.
+    static QString FolderPoczatkowy();
+
+    // The start-up of the first showing: page-1 defaults, the first class,
+    // then the projects named on the command line.
+    void FormShow();
+
+    // Menu commands.
+    void Wczytajprojekt1Click();
+    void Zapiszprojekt1Click() { ZapiszProjekt(false); }
+    void Zapiszjako1Click() { ZapiszProjekt(true); }
+    void Wyjcie1Click();
+    void Daneprojektu1Click();
+
+    // A page-1 list's change handler, as a pick by the user runs it.
+    void ComboBoxChange(int nr);
 
     // Replaces the roof element list with `elementy` as a loaded project
     // brings them: heights from the texts, angles recomputed for the class.
@@ -72,26 +101,27 @@ public:
     TOdstepy_strona *TabSheet3;
     TPanel_boczny *Panel2;
     QSplitter *Splitter1;
+    QFileDialog *SaveDialog1 = nullptr; // created on first use, kept for the window's life
+    QFileDialog *OpenDialog1 = nullptr;
     QAction *Wczytajprojekt1, *Zapiszprojekt1, *Zapiszjako1, *Drukujformularz1, *Drukujobliczenia1,
         *Wyjcie1, *Daneprojektu1, *N2, *Obliczaniektwosonowych1, *Obliczanieodstpwizolacyjnych1,
         *OpisProgramu1;
 
 protected:
     void showEvent(QShowEvent *zdarzenie) override;
+    void closeEvent(QCloseEvent *zdarzenie) override;
 
 private:
     void UtworzAkcje();
     void UtworzMenu();
     void UtworzWidzety();
-    void FormShow();
-
-    void ComboBoxChange(int nr);
     void EditChange(int nr);
+    void PokazBlad(const QString &tekst);
+    QFileDialog *DialogPliku(bool zapis);
     void Button1Click();
     void TabSheet2Show();
     void TabSheet3Show();
     void ZapiszElement(int wiersz, const class TOdstepy_parametry_form &dialog);
-    void WczytajProjekt(const QString &sciezka);
 
     kerwano::DaneKlasy m_dane;
     kerwano::WynikiKlasy m_wyniki;

@@ -1,16 +1,55 @@
 #include "app/TProgram_form.h"
+#include "app/WierszPolecen.h"
 #include "help/HelpUnit.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTextStream>
+#include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QStringList argumenty;
+    for (int i = 1; i < argc; ++i)
+        argumenty << QString::fromLocal8Bit(argv[i]);
+    const WierszPolecen wiersz = WierszPolecen::Rozpoznaj(argumenty);
+    QTextStream wyjscie(stdout), bledy(stderr);
+    switch (wiersz.tryb) {
+    case WierszPolecen::Tryb::Pomoc:
+        wyjscie << WierszPolecen::Uzycie();
+        return 0;
+    case WierszPolecen::Tryb::Wersja:
+        wyjscie << WierszPolecen::Wersja() << '\n';
+        return 0;
+    case WierszPolecen::Tryb::Blad:
+        bledy << "kerwano: " << wiersz.blad << "\n\n" << WierszPolecen::Uzycie();
+        return 2;
+    case WierszPolecen::Tryb::Wyniki: {
+        // No window and no display: the offscreen platform carries the
+        // window that computes, never shown.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication aplikacja(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Kerwano"));
+        return DrukujWyniki(wiersz.plik, wyjscie, bledy);
+    }
+    case WierszPolecen::Tryb::Okno:
+        break;
+    }
+
     QApplication aplikacja(argc, argv);
     // The help file's name is chosen (and a stale one removed) before anything
     // else; the unit outlives the main window and deletes the file at the end.
     HelpUnit pomoc(HelpUnit::FolderPomocy());
     QApplication::setApplicationName(QStringLiteral("Kerwano"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kerwano"));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/kerwano/ikona.svg")));
+    // Qt's own texts (Tak/Nie, the file dialogs) in Polish, where installed.
+    QTranslator tlumaczenie;
+    if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&tlumaczenie);
     TProgram_form Program_form(QApplication::arguments());
     QObject::connect(Program_form.OpisProgramu1, &QAction::triggered, &pomoc,
                      [&pomoc, &Program_form] { pomoc.OpisProgramu1Click(&Program_form); });

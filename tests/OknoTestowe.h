@@ -5,9 +5,12 @@
 #include "app/TProgram_form.h"
 #include "risk/TKlasa_strona.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
+#include <functional>
+#include <memory>
 
 namespace okno_testowe {
 
@@ -44,6 +47,26 @@ inline void Budynek(TProgram_form *okno, int ce, const QString &L, const QString
     Wpisz(okno, 1, L);
     Wpisz(okno, 2, S);
     Wpisz(okno, 3, H);
+}
+
+// Runs `odpowiedz` on the next modal window of type T as soon as it shows
+// (a dialog started by exec() blocks the test until it is answered). The
+// window is expected to close itself in `odpowiedz`.
+template <typename T> void Odpowiedz(std::function<void(T *)> odpowiedz)
+{
+    auto proba = std::make_shared<std::function<void()>>();
+    auto licznik = std::make_shared<int>(0);
+    *proba = [odpowiedz, proba, licznik] {
+        auto *okno = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!okno || !okno->isVisible()) {
+            if (++*licznik < 500)
+                QTimer::singleShot(10, *proba);
+            return;
+        }
+        odpowiedz(okno);
+        *proba = nullptr;
+    };
+    QTimer::singleShot(0, *proba);
 }
 
 } // namespace okno_testowe

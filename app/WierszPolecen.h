@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// The program's command line: plain project files open in the window;
+// --wyniki prints a project's results without any window.
+struct WierszPolecen
+{
+    enum class Tryb
+    {
+        Okno,   // the window, with the projects named
+        Pomoc,  // --help
+        Wersja, // --version
+        Wyniki, // --wyniki PLIK
+        Blad    // a usage error
+    };
+    Tryb tryb = Tryb::Okno;
+    QString plik; // the project of --wyniki
+    QString blad; // what was wrong, for Tryb::Blad
+
+    // `argumenty` without the program's own name.
+    static WierszPolecen Rozpoznaj(const QStringList &argumenty);
+    static QString Uzycie();
+    static QString Wersja();
+};
+
+// Loads `plik` as a freshly started program would and writes one JSON
+// object with the inputs, results and roof elements to `wyjscie`. Needs a
+// QApplication. Returns the exit code: 0, or 1 with the error box's text
+// written to `bledy`.
+int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy);

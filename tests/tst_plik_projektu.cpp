@@ -1,0 +1,642 @@
+#include "project/PlikProjektu.h"
+
+#include <QtTest>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <unistd.h>
+
+using namespace kerwano;
+
+namespace {
+
+// Hands out its bytes a few at a time and cannot seek, like a pipe.
+class Strumien : public QIODevice
+{
+public:
+    Strumien(const QByteArray &dane, qint64 porcja) : m_dane(dane), m_porcja(porcja)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    qint64 m_wydano = 0;
+
+protected:
+    qint64 readData(char *cel, qint64 ile) override
+    {
+        if (m_porcja < 0)
+            return -1;
+        const qint64 n = qMin(qMin(ile, m_porcja), m_dane.size() - m_wydano);
+        std::memcpy(cel, m_dane.constData() + m_wydano, size_t(n));
+        m_wydano += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_dane;
+    qint64 m_porcja;
+};
+
+// Takes `miejsce` bytes in all; a write that finds no room returns `odpowiedz`.
+class Ograniczone : public QIODevice
+{
+public:
+    Ograniczone(qint64 miejsce, qint64 odpowiedz) : m_miejsce(miejsce), m_odpowiedz(odpowiedz)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    QByteArray m_zapisane;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *dane, qint64 ile) override
+    {
+        const qint64 n = qMin(ile, m_miejsce - m_zapisane.size());
+        if (n <= 0)
+            return m_odpowiedz;
+        m_zapisane.append(dane, n);
+        return n;
+    }
+
+private:
+    qint64 m_miejsce;
+    qint64 m_odpowiedz;
+};
+
+// A new project whose data were confirmed once: the start-up values.
+Projekt Startowy()
+{
+    Projekt p;
+    p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
+    p.dane[1] = QStringLiteral("7.12.2026");
+    return p;
+}
+
+Projekt ZElementami(int n)
+{
+    Projekt p = Startowy();
+    for (int i = 1; i <= n; ++i)
+        p.elementy.append(
+            {QStringLiteral("Maszt %1").arg(i),
+             QStringLiteral(u"Układ A, układ 1, powietrze, H = %1,00, L = 2,00").arg(i)});
+    return p;
+}
+
+// A project no successful read could give, to see that a failed one leaves it.
+Projekt Straznik()
+{
+    Projekt p;
+    p.wybory.fill(-7);
+    p.dane[0] = QStringLiteral("nie ruszać");
+    p.elementy.append({QStringLiteral("stary"), QStringLiteral("stary")});
+    return p;
+}
+
+void PorownajProjekty(const Projekt &a, const Projekt &b)
+{
+    QCOMPARE(a.wybory, b.wybory);
+    QCOMPARE(a.wymiary, b.wymiary);
+    QCOMPARE(a.dane, b.dane);
+    QCOMPARE(a.elementy.size(), b.elementy.size());
+    for (qsizetype i = 0; i < a.elementy.size(); ++i) {
+        QCOMPARE(a.elementy[i].nazwa, b.elementy[i].nazwa);
+        QCOMPARE(a.elementy[i].parametry, b.elementy[i].parametry);
+    }
+}
+
+// Reads `plik` as a file (random access) and as a pipe; both must agree.
+QString CzytajObiema(const QByteArray &plik, Projekt &projekt)
+{
+    Projekt zPotoku = projekt;
+    Strumien potok(plik, 7);
+    const QString bladPotoku = OdczytajProjekt(potok, zPotoku);
+    QBuffer bufor;
+    bufor.setData(plik);
+    bufor.open(QIODevice::ReadOnly);
+    const QString blad = OdczytajProjekt(bufor, projekt);
+    if (blad != bladPotoku)
+        return QStringLiteral("file: %1, pipe: %2").arg(blad, bladPotoku);
+    return blad;
+}
+
+QByteArray Zmieniony(QByteArray plik, int offset, const QByteArray &bajty)
+{
+    plik.replace(offset, bajty.size(), bajty);
+    return plik;
+}
+
+// A stored text: its length byte, then its characters ("\263" is 'ł').
+QByteArray Tekst(const QByteArray &znaki)
+{
+    return char(znaki.size()) + znaki;
+}
+
+QByteArray Liczba(qint32 x)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(x, b.data());
+    return b;
+}
+
+QByteArray Czytaj(const QString &sciezka)
+{
+    QFile f(sciezka);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+bool Zapisz(const QString &sciezka, const QByteArray &dane)
+{
+    QFile f(sciezka);
+    return f.open(QIODevice::WriteOnly) && f.write(dane) == dane.size();
+}
+
+const QString KONIEC = QStringLiteral("Read beyond end of file");
+const QString UJEMNA_LICZBA =
+    QStringLiteral("Plik projektu jest uszkodzony (ujemna liczba elementów)");
+const QString ZLA_DLUGOSC =
+    QStringLiteral("Plik projektu jest uszkodzony (niepoprawna długość tekstu)");
+
+} // namespace
+
+class TstPlikProjektu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nowyProjekt();
+    void liczby_data();
+    void liczby();
+    void teksty_data();
+    void teksty();
+    void stronaKodowa_data();
+    void stronaKodowa();
+    void wszystkieBajtyWracaja();
+    void rekordy();
+    void zapisIOdczyt_data();
+    void zapisIOdczyt();
+    void odczytPoprawny_data();
+    void odczytPoprawny();
+    void odczytBledny_data();
+    void odczytBledny();
+    void kazdeObciecie();
+    void ogromnaLiczbaElementow();
+    void bledyPlikow_data();
+    void bledyPlikow();
+    void zapisPodmieniaPlik();
+    void krotkiZapis_data();
+    void krotkiZapis();
+    void pelnyDysk_data();
+    void pelnyDysk();
+    void bezPrawDostepu();
+    void zdanieBledu();
+};
+
+void TstPlikProjektu::nowyProjekt()
+{
+    const QByteArray b = ZakodujProjekt(Startowy());
+    QCOMPARE(b.size(), 684);
+    QCOMPARE(b.left(48), QByteArray(48, '\0'));
+    for (int offset : {48, 69, 90}) {
+        QCOMPARE(b.at(offset), '\x01');
+        QCOMPARE(b.at(offset + 1), '1');
+        QCOMPARE(b.mid(offset + 2, 19), QByteArray(19, '\0'));
+    }
+    QCOMPARE(b.at(111), '\0');
+    QCOMPARE(b.mid(112, 4), QByteArray(4, '\0'));
+    QCOMPARE(b.at(116), '\0');
+    QCOMPARE(b.mid(142, 10), Tekst("7.12.2026"));
+    QCOMPARE(b.at(679), '\0');
+    QCOMPARE(b.mid(680, 4), QByteArray(4, '\0'));
+}
+
+void TstPlikProjektu::liczby_data()
+{
+    QTest::addColumn<int>("lista");
+    QTest::addColumn<int>("wartosc");
+    QTest::addColumn<int>("offset");
+
+    for (int i = 0; i < 12; ++i)
+        QTest::addRow("ComboBox%d", i + 1) << i << 0x04030201 + i << 4 * i;
+    QTest::newRow("ComboBox13 after the dimensions") << 12 << 3 << 112;
+    QTest::newRow("negative index") << 12 << -1 << 112;
+}
+
+void TstPlikProjektu::liczby()
+{
+    QFETCH(int, lista);
+    QFETCH(int, wartosc);
+    QFETCH(int, offset);
+
+    Projekt p = Startowy();
+    p.wybory[lista] = wartosc;
+    QByteArray oczekiwany = ZakodujProjekt(Startowy());
+    oczekiwany.replace(offset, 4, Liczba(wartosc));
+    QCOMPARE(ZakodujProjekt(p), oczekiwany);
+}
+
+void TstPlikProjektu::teksty_data()
+{
+    QTest::addColumn<int>("pole"); // 0-2 dimensions, 3-8 project data
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bajty");
+
+    QTest::newRow("dimension as typed") << 0 << "12,50" << 48 << Tekst("12,50");
+    QTest::newRow("height") << 2 << "7" << 90 << Tekst("7");
+    QTest::newRow("length cut to 20")
+        << 0 << QString(25, u'9') << 48 << (QByteArray(1, 20) + QByteArray(20, '9') + '\x01');
+    QTest::newRow("project number cut to 25")
+        << 3 << QString(30, u'N') << 116 << (QByteArray(1, 25) + QByteArray(25, 'N') + '\x09');
+    QTest::newRow("designer line of 150 cut to 128")
+        << 5 << QString(150, u'p') << 163 << (QByteArray(1, '\x80') + QByteArray(128, 'p') + '\0');
+    QTest::newRow("client cut to 128, then the pad")
+        << 8 << QString(129, u'z') << 550
+        << (QByteArray(1, '\x80') + QByteArray(128, 'z') + QByteArray(5, '\0'));
+    QTest::newRow("cut by characters, not bytes")
+        << 4 << QString(10, u'ł') + QString(15, u'ż') << 142
+        << (QByteArray(1, 20) + QByteArray(10, '\xB3') + QByteArray(10, '\xBF') + '\0');
+    QTest::newRow("characters after the text are zero")
+        << 6 << "Hala" << 292 << (Tekst("Hala") + QByteArray(125, '\0') + '\0');
+}
+
+void TstPlikProjektu::teksty()
+{
+    QFETCH(int, pole);
+    QFETCH(QString, tekst);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bajty);
+
+    Projekt p = Startowy();
+    (pole < 3 ? p.wymiary[pole] : p.dane[pole - 3]) = tekst;
+    const QByteArray plik = ZakodujProjekt(p);
+    QCOMPARE(plik.size(), 684);
+    QCOMPARE(plik.mid(offset, bajty.size()), bajty);
+
+    Projekt wczytany;
+    QCOMPARE(CzytajObiema(plik, wczytany), QString());
+    const QString zapamietany = pole < 3 ? wczytany.wymiary[pole] : wczytany.dane[pole - 3];
+    QCOMPARE(zapamietany, tekst.left(uchar(bajty.at(0))));
+}
+
+void TstPlikProjektu::stronaKodowa_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QByteArray>("bajty");
+    QTest::addColumn<QString>("wczytany");
+
+    const QString polskie = QStringLiteral(u"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ");
+    QTest::newRow("Polish letters")
+        << polskie
+        << QByteArray("\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF")
+        << polskie;
+    QTest::newRow("euro sign and degree")
+        << QStringLiteral(u"€°") << QByteArray("\x80\xB0") << QStringLiteral(u"€°");
+    QTest::newRow("outside the code page")
+        << QStringLiteral(u"a→жàb") << QByteArray("a???b") << QStringLiteral("a???b");
+    QTest::newRow("a character beyond 16 bits is one character")
+        << QStringLiteral(u"x\U0001F600y") << QByteArray("x?y") << QStringLiteral("x?y");
+    QTest::newRow("lone surrogate") << (QStringLiteral("x") + QChar(0xD800) + u'y')
+                                    << QByteArray("x?y") << QStringLiteral("x?y");
+}
+
+void TstPlikProjektu::stronaKodowa()
+{
+    QFETCH(QString, tekst);
+    QFETCH(QByteArray, bajty);
+    QFETCH(QString, wczytany);
+
+    Projekt p = Startowy();
+    p.dane[2] = tekst;
+    const QByteArray plik = ZakodujProjekt(p);
+    QCOMPARE(uchar(plik.at(163)), uchar(bajty.size()));
+    QCOMPARE(plik.mid(164, bajty.size()), bajty);
+    Projekt w;
+    QCOMPARE(CzytajObiema(plik, w), QString());
+    QCOMPARE(w.dane[2], wczytany);
+}
+
+// Every byte reads as the character Qt's Windows-1250 gives it and is written back as itself.
+void TstPlikProjektu::wszystkieBajtyWracaja()
+{
+    QByteArray wszystkie(256, '\0');
+    for (int b = 0; b < 256; ++b)
+        wszystkie[b] = char(b);
+    QStringDecoder dekoder("windows-1250");
+    QVERIFY2(dekoder.isValid(), "Qt has no windows-1250");
+    const QString znaki = dekoder.decode(wszystkie);
+    QCOMPARE(znaki.size(), 256);
+
+    Projekt p = Startowy();
+    for (int b = 0; b < 256; b += 128) {
+        p.dane[2] = znaki.mid(b, 128);
+        const QByteArray plik = ZakodujProjekt(p);
+        QCOMPARE(plik.mid(164, 128), wszystkie.mid(b, 128));
+        Projekt w;
+        QCOMPARE(CzytajObiema(plik, w), QString());
+        QCOMPARE(w.dane[2], p.dane[2]);
+    }
+}
+
+void TstPlikProjektu::rekordy()
+{
+    Projekt p = ZElementami(3);
+    p.elementy[1] = {QString(45, u'n'), QStringLiteral(u"Układ B, ") + QString(100, u'x')};
+    const QByteArray plik = ZakodujProjekt(p);
+    QCOMPARE(plik.size(), 1098);
+    QCOMPARE(plik.mid(680, 4), Liczba(3));
+    const int drugi = 684 + 138;
+    QCOMPARE(plik.mid(drugi, 42), QByteArray(1, 40) + QByteArray(40, 'n') + QByteArray(1, 96));
+    QCOMPARE(plik.mid(drugi + 42, 9), QByteArray("Uk\263ad B, "));
+    QCOMPARE(plik.mid(drugi + 138, 8), Tekst("Maszt 3"));
+    QCOMPARE(plik.mid(684 + 41, 48),
+             Tekst("Uk\263ad A, uk\263ad 1, powietrze, H = 1,00, L = 2,00"));
+}
+
+void TstPlikProjektu::zapisIOdczyt_data()
+{
+    QTest::addColumn<int>("elementy");
+    QTest::addColumn<int>("wybor");
+    QTest::addColumn<QString>("tekst");
+
+    QTest::newRow("no elements") << 0 << 0 << QString();
+    QTest::newRow("three elements, Polish data") << 3 << 2 << QStringLiteral(u"Łódź, ul. Żółta 5");
+    QTest::newRow("indices outside the lists") << 1 << 99 << QStringLiteral("x");
+    QTest::newRow("negative index") << 2 << -1 << QStringLiteral("12,5");
+    QTest::newRow("longest texts") << 5 << INT_MAX - 1 << QString(128, u'Ś');
+}
+
+void TstPlikProjektu::zapisIOdczyt()
+{
+    QFETCH(int, elementy);
+    QFETCH(int, wybor);
+    QFETCH(QString, tekst);
+
+    Projekt p = ZElementami(elementy);
+    for (int i = 0; i < 13; ++i)
+        p.wybory[i] = wybor + i % 2;
+    p.wymiary[1] = tekst.left(20);
+    const int pojemnosci[6] = {25, 20, 128, 128, 128, 128};
+    for (int i = 0; i < 6; ++i)
+        p.dane[i] = tekst.left(pojemnosci[i]);
+    if (elementy > 0)
+        p.elementy.last() = {tekst.left(40), tekst.left(96)};
+
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("projekt.kwp"));
+    QCOMPARE(ZapiszPlikProjektu(sciezka, p), QString());
+    QCOMPARE(Czytaj(sciezka), ZakodujProjekt(p));
+    Projekt w = Straznik();
+    QCOMPARE(CzytajPlikProjektu(sciezka, w), QString());
+    PorownajProjekty(w, p);
+}
+
+void TstPlikProjektu::odczytPoprawny_data()
+{
+    QTest::addColumn<QByteArray>("plik");
+    QTest::addColumn<int>("elementy");
+
+    const QByteArray jeden = ZakodujProjekt(ZElementami(1));
+    QTest::newRow("684 + 138 announcing one") << jeden << 1;
+    QTest::newRow("bytes after the records ignored") << jeden + QByteArray(50, '\xFF') << 1;
+    QTest::newRow("a whole record too many ignored") << jeden + jeden.right(138) << 1;
+    QTest::newRow("length bytes at capacity")
+        << Zmieniony(Zmieniony(jeden, 48, QByteArray(1, 20)), 684 + 41, QByteArray(1, 96)) << 1;
+    QTest::newRow("pad and tail bytes not read")
+        << Zmieniony(Zmieniony(jeden, 111, "\xFF"), 679, "\xFF") + "junk" << 1;
+}
+
+void TstPlikProjektu::odczytPoprawny()
+{
+    QFETCH(QByteArray, plik);
+    QFETCH(int, elementy);
+
+    Projekt w;
+    QCOMPARE(CzytajObiema(plik, w), QString());
+    QCOMPARE(w.elementy.size(), elementy);
+    QCOMPARE(w.elementy[0].nazwa, QStringLiteral("Maszt 1"));
+    QBuffer bufor(&plik);
+    bufor.open(QIODevice::ReadOnly);
+    QCOMPARE(OdczytajProjekt(bufor, w), QString());
+    QCOMPARE(bufor.pos(), 684 + 138 * elementy);
+}
+
+void TstPlikProjektu::odczytBledny_data()
+{
+    QTest::addColumn<QByteArray>("plik");
+    QTest::addColumn<QString>("blad");
+
+    const QByteArray pusty = ZakodujProjekt(Startowy());
+    const QByteArray dwa = ZakodujProjekt(ZElementami(2));
+    QTest::newRow("empty file") << QByteArray() << KONIEC;
+    QTest::newRow("700 bytes announcing one element")
+        << Zmieniony(pusty, 680, Liczba(1)) + QByteArray(16, 'x') << KONIEC;
+    QTest::newRow("length byte 255") << Zmieniony(pusty, 48, "\xFF") << ZLA_DLUGOSC;
+    QTest::newRow("length byte 21 in a 20-field") << Zmieniony(pusty, 90, "\x15") << ZLA_DLUGOSC;
+    QTest::newRow("length byte 26 in the number") << Zmieniony(pusty, 116, "\x1A") << ZLA_DLUGOSC;
+    QTest::newRow("length byte 129 in the client") << Zmieniony(pusty, 550, "\x81") << ZLA_DLUGOSC;
+    QTest::newRow("name length 41 in the second record")
+        << Zmieniony(dwa, 684 + 138, "\x29") << ZLA_DLUGOSC;
+    QTest::newRow("parameter length 97") << Zmieniony(dwa, 684 + 41, "\x61") << ZLA_DLUGOSC;
+    QTest::newRow("count -1") << Zmieniony(pusty, 680, Liczba(-1)) << UJEMNA_LICZBA;
+    QTest::newRow("count INT_MIN") << Zmieniony(dwa, 680, Liczba(INT_MIN)) << UJEMNA_LICZBA;
+    QTest::newRow("count 2^31-1") << Zmieniony(dwa, 680, Liczba(INT_MAX)) << KONIEC;
+}
+
+void TstPlikProjektu::odczytBledny()
+{
+    QFETCH(QByteArray, plik);
+    QFETCH(QString, blad);
+
+    Projekt w = Straznik();
+    QCOMPARE(CzytajObiema(plik, w), blad);
+    PorownajProjekty(w, Straznik());
+}
+
+void TstPlikProjektu::kazdeObciecie()
+{
+    const QByteArray plik = ZakodujProjekt(ZElementami(2));
+    QCOMPARE(plik.size(), 960);
+    for (int dlugosc = 0; dlugosc < plik.size(); ++dlugosc) {
+        Projekt w = Straznik();
+        const QString blad = CzytajObiema(plik.left(dlugosc), w);
+        if (blad != KONIEC)
+            QFAIL(qPrintable(QStringLiteral("%1 bytes: %2").arg(dlugosc).arg(blad)));
+        PorownajProjekty(w, Straznik());
+    }
+}
+
+// A huge announced count on a pipe reads only the bytes that are there, one record at a time.
+void TstPlikProjektu::ogromnaLiczbaElementow()
+{
+    const QByteArray plik = Zmieniony(ZakodujProjekt(ZElementami(2)), 680, Liczba(INT_MAX));
+    QElapsedTimer zegar;
+    zegar.start();
+    Strumien potok(plik, 1 << 20);
+    Projekt w;
+    QCOMPARE(OdczytajProjekt(potok, w), KONIEC);
+    QCOMPARE(potok.m_wydano, plik.size());
+    QVERIFY(zegar.elapsed() < 1000);
+    Strumien zepsuty(plik, -1);
+    QCOMPARE(OdczytajProjekt(zepsuty, w), QStringLiteral("I/O error 5"));
+}
+
+void TstPlikProjektu::bledyPlikow_data()
+{
+    QTest::addColumn<QString>("sciezka"); // under a temporary folder holding "plik"
+    QTest::addColumn<QString>("odczyt");
+    QTest::addColumn<QString>("zapis");
+
+    const QString nieznaleziony = QStringLiteral("File not found");
+    const QString zlaNazwa = QStringLiteral("Invalid filename");
+    QTest::newRow("missing file") << "brak.kwp" << nieznaleziony << QString();
+    QTest::newRow("missing folder") << "brak/p.kwp" << nieznaleziony << nieznaleziony;
+    QTest::newRow("folder is a file") << "plik/p.kwp" << nieznaleziony << nieznaleziony;
+    QTest::newRow("a folder") << "."
+                              << "I/O error 21"
+                              << "I/O error 21";
+    QTest::newRow("name too long") << QString(300, u'a') << zlaNazwa << zlaNazwa;
+    QTest::newRow("empty name") << "" << zlaNazwa << zlaNazwa;
+}
+
+void TstPlikProjektu::bledyPlikow()
+{
+    QFETCH(QString, sciezka);
+    QFETCH(QString, odczyt);
+    QFETCH(QString, zapis);
+
+    QTemporaryDir katalog;
+    QVERIFY(Zapisz(katalog.filePath(QStringLiteral("plik")), "x"));
+    const QString pelna = sciezka.isEmpty() ? sciezka : katalog.filePath(sciezka);
+    Projekt w = Straznik();
+    QCOMPARE(CzytajPlikProjektu(pelna, w), odczyt);
+    PorownajProjekty(w, Straznik());
+    QCOMPARE(ZapiszPlikProjektu(pelna, Startowy()), zapis);
+    QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden).size(),
+             1 + int(zapis.isEmpty()));
+}
+
+void TstPlikProjektu::zapisPodmieniaPlik()
+{
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("p.kwp"));
+    QVERIFY(Zapisz(sciezka, ZakodujProjekt(ZElementami(5))));
+    QCOMPARE(ZapiszPlikProjektu(sciezka, Startowy()), QString());
+    QCOMPARE(Czytaj(sciezka), ZakodujProjekt(Startowy()));
+    QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("p.kwp")});
+}
+
+void TstPlikProjektu::krotkiZapis_data()
+{
+    QTest::addColumn<qint64>("miejsce");
+    QTest::addColumn<qint64>("odpowiedz");
+    QTest::addColumn<QString>("blad");
+
+    QTest::newRow("room for all") << qint64(1098) << qint64(-1) << QString();
+    QTest::newRow("short count") << qint64(1000) << qint64(-1) << QStringLiteral("Disk full");
+    QTest::newRow("nothing taken") << qint64(0) << qint64(0) << QStringLiteral("Disk full");
+    QTest::newRow("write fails") << qint64(0) << qint64(-1) << QStringLiteral("I/O error 5");
+}
+
+void TstPlikProjektu::krotkiZapis()
+{
+    QFETCH(qint64, miejsce);
+    QFETCH(qint64, odpowiedz);
+    QFETCH(QString, blad);
+
+    Ograniczone cel(miejsce, odpowiedz);
+    QCOMPARE(ZapiszProjektDoUrzadzenia(cel, ZElementami(3)), blad);
+    if (blad.isEmpty())
+        QCOMPARE(cel.m_zapisane, ZakodujProjekt(ZElementami(3)));
+}
+
+void TstPlikProjektu::pelnyDysk_data()
+{
+    QTest::addColumn<int>("wolneStrony");
+    QTest::addColumn<int>("elementy");
+    QTest::addColumn<bool>("tylkoDoOdczytu");
+    QTest::addColumn<QString>("blad");
+
+    QTest::newRow("no room at all") << 0 << 3 << false << QStringLiteral("Disk full");
+    QTest::newRow("room for part of it") << 1 << 40 << false << QStringLiteral("Disk full");
+    QTest::newRow("read-only file system")
+        << 2 << 1 << true << QStringLiteral("File access denied");
+    QTest::newRow("room enough") << 2 << 40 << false << QString();
+}
+
+// On a tiny file system of its own (needs the right to mount one).
+void TstPlikProjektu::pelnyDysk()
+{
+    QFETCH(int, wolneStrony);
+    QFETCH(int, elementy);
+    QFETCH(bool, tylkoDoOdczytu);
+    QFETCH(QString, blad);
+
+    QTemporaryDir katalog;
+    const QString punkt = katalog.path();
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=16k", "tmpfs", punkt});
+    if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit ||
+        mount.exitCode() != 0)
+        QSKIP("cannot mount a tmpfs here");
+    const auto odmontuj = qScopeGuard([&] {
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), punkt});
+    });
+
+    const QString sciezka = punkt + QStringLiteral("/projekt.kwp");
+    const QByteArray stary = ZakodujProjekt(ZElementami(2));
+    QVERIFY(Zapisz(sciezka, stary));
+    QFile zapchaj(punkt + QStringLiteral("/zapchaj"));
+    QVERIFY(zapchaj.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray strona(4096, 'z');
+    while (zapchaj.write(strona) == strona.size()) {
+    }
+    QVERIFY(zapchaj.resize((zapchaj.size() / 4096 - wolneStrony) * 4096));
+    zapchaj.close();
+    if (tylkoDoOdczytu)
+        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", punkt}), 0);
+
+    const Projekt nowy = ZElementami(elementy);
+    QCOMPARE(ZapiszPlikProjektu(sciezka, nowy), blad);
+    QCOMPARE(Czytaj(sciezka), blad.isEmpty() ? ZakodujProjekt(nowy) : stary);
+    QCOMPARE(QDir(punkt).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("projekt.kwp"), QStringLiteral("zapchaj")}));
+}
+
+void TstPlikProjektu::bezPrawDostepu()
+{
+    if (geteuid() == 0)
+        QSKIP("root reads and writes anything");
+    QTemporaryDir katalog;
+    const QString sciezka = katalog.filePath(QStringLiteral("p.kwp"));
+    const QByteArray stary = ZakodujProjekt(ZElementami(1));
+    QVERIFY(Zapisz(sciezka, stary));
+    QFile::setPermissions(katalog.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const auto przywroc = qScopeGuard([&] {
+        QFile::setPermissions(katalog.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    QCOMPARE(ZapiszPlikProjektu(sciezka, Startowy()), QStringLiteral("File access denied"));
+    QCOMPARE(Czytaj(sciezka), stary);
+
+    QFile::setPermissions(sciezka, QFile::WriteOwner);
+    Projekt w = Straznik();
+    QCOMPARE(CzytajPlikProjektu(sciezka, w), QStringLiteral("File access denied"));
+    PorownajProjekty(w, Straznik());
+}
+
+void TstPlikProjektu::zdanieBledu()
+{
+    QCOMPARE(ZdanieBledu(QStringLiteral("File not found")), QStringLiteral("File not found."));
+    QCOMPARE(ZdanieBledu(QStringLiteral("I/O error 21")), QStringLiteral("I/O error 21."));
+    QCOMPARE(ZdanieBledu(QStringLiteral("Disk full.")), QStringLiteral("Disk full."));
+    QCOMPARE(KomunikatBleduSystemu(EMFILE), QStringLiteral("Too many open files"));
+    QCOMPARE(KomunikatBleduSystemu(EDQUOT), QStringLiteral("Disk full"));
+    QCOMPARE(KomunikatBleduSystemu(EPERM), QStringLiteral("File access denied"));
+}
+
+QTEST_APPLESS_MAIN(TstPlikProjektu)
+
+#include "tst_plik_projektu.moc"

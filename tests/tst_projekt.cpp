@@ -1,0 +1,534 @@
+#include "OknoTestowe.h"
+#include "angles/TKaty_strona.h"
+#include "app/TStringGrid.h"
+#include "app/WierszPolecen.h"
+#include "elements/ParametryElementu.h"
+#include "elements/TOdstepy_strona.h"
+#include "project/PlikProjektu.h"
+#include "project/TDane_form.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using kerwano::ElementDachu;
+using okno_testowe::Odpowiedz;
+
+// Opening, saving and leaving through the real windows: the questions, the
+// file dialogs, the title and the flags; the project data dialog; projects
+// named on the command line; the headless results.
+class TstProjekt : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void zapiszJakoBezZmian();
+    void pierwszyIDrugiZapis();
+    void nowyProjektBajty();
+    void zapisIOdczyt();
+    void nieudanyOdczyt_data();
+    void nieudanyOdczyt();
+    void nieudanyZapis();
+    void otwieraniePytanie();
+    void wyjscie_data();
+    void wyjscie();
+    void daneProjektu();
+    void wierszPolecen();
+    void rozpoznanieWiersza_data();
+    void rozpoznanieWiersza();
+    void wynikiBezOkna();
+
+private:
+    QString Sciezka(const QString &nazwa) const { return m_folder.filePath(nazwa); }
+    void Zmien() { okno_testowe::Wpisz(m_okno, 1, QStringLiteral("12,50")); }
+    // Answers the save (or open) dialog with a file, or cancels it.
+    static void Wybierz(const QString &plik)
+    {
+        Odpowiedz<QFileDialog>([plik](QFileDialog *d) {
+            if (plik.isEmpty()) {
+                d->reject();
+                return;
+            }
+            d->selectFile(plik);
+            static_cast<QDialog *>(d)->accept();
+        });
+    }
+    static QByteArray Bajty(const QString &plik)
+    {
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString Tytul(const QString &nazwa) const
+    {
+        return QStringLiteral("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - ") + nazwa;
+    }
+
+    QTemporaryDir m_folder;
+    TProgram_form *m_okno = nullptr;
+};
+
+void TstProjekt::init()
+{
+    QVERIFY(m_folder.isValid());
+    m_okno = new TProgram_form({QStringLiteral("kerwano")});
+    m_okno->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_okno));
+}
+
+void TstProjekt::cleanup()
+{
+    m_okno->UstawZmodyfikowany(false); // no question on the way out
+    delete m_okno;
+    m_okno = nullptr;
+}
+
+void TstProjekt::zapiszJakoBezZmian()
+{
+    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    QString proponowany;
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        proponowany = QFileInfo(d->selectedFiles().value(0)).fileName();
+        QCOMPARE(d->defaultSuffix(), QStringLiteral("kwp"));
+        QCOMPARE(d->nameFilters(), QStringList({"Kerwano Projekt (*.kwp)"}));
+        d->selectFile(Sciezka(QStringLiteral("a")));
+        static_cast<QDialog *>(d)->accept();
+    });
+    m_okno->Zapiszjako1->trigger();
+    QCOMPARE(proponowany, QStringLiteral("Nowy projekt.kwp"));
+    // The default extension is added, and the file named in the title exists.
+    QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("a.kwp")));
+    QCOMPARE(Bajty(Sciezka(QStringLiteral("a.kwp"))).size(), 684);
+    QVERIFY(!m_okno->nienazwany);
+    QVERIFY(!m_okno->zmodyfikowany);
+
+    // The dialog keeps the name chosen last; a cancel changes nothing.
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        proponowany = QFileInfo(d->selectedFiles().value(0)).fileName();
+        d->reject();
+    });
+    m_okno->Zapiszjako1->trigger();
+    QCOMPARE(proponowany, QStringLiteral("a.kwp"));
+    QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("a.kwp")));
+}
+
+void TstProjekt::pierwszyIDrugiZapis()
+{
+    Zmien();
+    QVERIFY(m_okno->Zapiszprojekt1->isEnabled());
+    Wybierz(Sciezka(QStringLiteral("b.kwp")));
+    QTest::keyClick(m_okno, Qt::Key_F2);
+    QVERIFY(!m_okno->zmodyfikowany);
+    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    QCOMPARE(Bajty(Sciezka(QStringLiteral("b.kwp"))).mid(48, 6), QByteArray("\x05"
+                                                                            "12,50"));
+
+    // The second save writes without a dialog.
+    okno_testowe::Wpisz(m_okno, 1, QStringLiteral("7"));
+    m_okno->Zapiszprojekt1->trigger();
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(Bajty(Sciezka(QStringLiteral("b.kwp"))).mid(48, 2), QByteArray("\x01"
+                                                                            "7"));
+    QVERIFY(!m_okno->zmodyfikowany);
+}
+
+void TstProjekt::nowyProjektBajty()
+{
+    Odpowiedz<TDane_form>([](TDane_form *d) { QTest::mouseClick(d->Button1, Qt::LeftButton); });
+    m_okno->Daneprojektu1->trigger();
+    QVERIFY(m_okno->zmodyfikowany);
+    Wybierz(Sciezka(QStringLiteral("nowy.kwp")));
+    m_okno->Zapiszprojekt1->trigger();
+    const QByteArray b = Bajty(Sciezka(QStringLiteral("nowy.kwp")));
+    QCOMPARE(b.size(), 684);
+    QCOMPARE(b.left(48), QByteArray(48, '\0'));
+    for (int poz : {48, 69, 90})
+        QCOMPARE(b.mid(poz, 2), QByteArray("\x01"
+                                           "1"));
+    QCOMPARE(b.mid(112, 4), QByteArray(4, '\0'));
+    QCOMPARE(b.mid(680, 4), QByteArray(4, '\0'));
+    QCOMPARE(b.at(116), '\0');
+    const QByteArray data = QDate::currentDate().toString(QStringLiteral("d.M.yyyy")).toLatin1();
+    QCOMPARE(b.mid(142, 1 + data.size()), char(data.size()) + data);
+}
+
+void TstProjekt::zapisIOdczyt()
+{
+    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20,5"),
+                          QStringLiteral("10"));
+    m_okno->projektant = QString(200, QChar(u'ł'));
+    m_okno->inwestor = QStringLiteral("Gmina Żółkiewka, ul. Ślusarska 5");
+    const QList<ElementDachu> elementy = {
+        {QStringLiteral("Maszt"),
+         QStringLiteral("Układ A, układ 1, powietrze, H = 19,00, L = 3,00")},
+        {QStringLiteral("Komin"),
+         QStringLiteral("Układ B, układ 3, dielektryk, H = 25,00, L = 4,00, c = 9,00, n = 4")},
+        {QStringLiteral("Świetlik"),
+         QStringLiteral("Układ A, układ 2, powietrze, H = 2,35, L = 1,00, f = 6,00")}};
+    m_okno->WczytajElementy(elementy);
+    Wybierz(Sciezka(QStringLiteral("pelny.kwp")));
+    m_okno->Zapiszprojekt1->trigger();
+    QCOMPARE(Bajty(Sciezka(QStringLiteral("pelny.kwp"))).size(), 1098);
+    kerwano::Projekt zapisany = m_okno->ZbierzProjekt();
+
+    // A fresh window shows the same everything; the designer line is cut.
+    TProgram_form drugie({QStringLiteral("kerwano")});
+    drugie.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&drugie));
+    drugie.WczytajElementy({{"x", "y"}, {"x", "y"}, {"x", "y"}, {"x", "y"}, {"x", "y"}});
+    drugie.WczytajProjekt(Sciezka(QStringLiteral("pelny.kwp")));
+    zapisany.dane[2].truncate(128);
+    const kerwano::Projekt wczytany = drugie.ZbierzProjekt();
+    QCOMPARE(wczytany.wybory, zapisany.wybory);
+    QCOMPARE(wczytany.wymiary, zapisany.wymiary);
+    QCOMPARE(wczytany.dane, zapisany.dane);
+    QCOMPARE(wczytany.elementy.size(), 3);
+    for (int w = 1; w <= 3; ++w) {
+        QCOMPARE(wczytany.elementy[w - 1].parametry, elementy[w - 1].parametry);
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(drugie.TabSheet2->StringGrid2->Cells(k, w),
+                     m_okno->TabSheet2->StringGrid2->Cells(k, w));
+    }
+    QCOMPARE(drugie.TabSheet2->StringGrid2->RowCount(), 4);
+    QCOMPARE(drugie.TabSheet2->StringGrid2->Cells(2, 2), QStringLiteral("?")); // 25 m, class I
+    QCOMPARE(drugie.wyniki().E, m_okno->wyniki().E);
+    QCOMPARE(drugie.windowTitle(), Tytul(QStringLiteral("pelny.kwp")));
+    QVERIFY(!drugie.zmodyfikowany && !drugie.nienazwany);
+    QCOMPARE(drugie.nazwa_pliku, Sciezka(QStringLiteral("pelny.kwp")));
+
+    // A project without elements empties the list again.
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        d->selectFile(Sciezka(QStringLiteral("pusty.kwp")));
+        static_cast<QDialog *>(d)->accept();
+    });
+    TProgram_form trzecie({QStringLiteral("kerwano")});
+    trzecie.show();
+    trzecie.Zapiszjako1->trigger();
+    drugie.WczytajProjekt(Sciezka(QStringLiteral("pusty.kwp")));
+    QCOMPARE(drugie.liczba_elementow, 0);
+    QCOMPARE(drugie.TabSheet3->StringGrid1->RowCount(), 2);
+    QVERIFY(drugie.TabSheet3->StringGrid1->Cells(0, 1).isEmpty());
+    QVERIFY(drugie.TabSheet2->StringGrid2->Cells(1, 1).isEmpty());
+}
+
+void TstProjekt::nieudanyOdczyt_data()
+{
+    QTest::addColumn<QByteArray>("bajty");
+    QTest::addColumn<QString>("komunikat");
+
+    kerwano::Projekt p;
+    p.wymiary = {QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5")};
+    p.elementy = {{QStringLiteral("e"), QStringLiteral("Układ A, układ 1, powietrze")}};
+    const QByteArray dobry = kerwano::ZakodujProjekt(p);
+    QTest::newRow("header cut") << dobry.left(683) << "Read beyond end of file.";
+    QTest::newRow("700 bytes, one element") << dobry.left(700) << "Read beyond end of file.";
+    QByteArray dlugosc = dobry;
+    dlugosc[48] = char(255);
+    QTest::newRow("length byte 255") << dlugosc
+                                     << "Plik projektu jest uszkodzony (niepoprawna długość "
+                                        "tekstu).";
+    QTest::newRow("missing file") << QByteArray() << "File not found.";
+}
+
+void TstProjekt::nieudanyOdczyt()
+{
+    QFETCH(QByteArray, bajty);
+    QFETCH(QString, komunikat);
+    const QString plik =
+        Sciezka(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".kwp"));
+    if (!bajty.isEmpty()) {
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bajty);
+    }
+    m_okno->WczytajElementy({{QStringLiteral("stary"), QStringLiteral("Układ A, układ 1")}});
+    Zmien();
+    const kerwano::Projekt przed = m_okno->ZbierzProjekt();
+    QString tekst, tytul;
+    QMessageBox::Icon ikona = QMessageBox::NoIcon;
+    Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        tekst = m->text();
+        tytul = m->windowTitle();
+        ikona = m->icon();
+        m->accept();
+    });
+    m_okno->WczytajProjekt(plik);
+    QCOMPARE(tekst, komunikat);
+    QCOMPARE(tytul, QStringLiteral("Kerwano"));
+    QCOMPARE(ikona, QMessageBox::Critical);
+    // Nothing of the damaged file, nor its name, reached the window.
+    const kerwano::Projekt po = m_okno->ZbierzProjekt();
+    QCOMPARE(po.wymiary, przed.wymiary);
+    QCOMPARE(po.elementy.size(), 1);
+    QCOMPARE(m_okno->nazwa_pliku, QStringLiteral("Nowy projekt.kwp"));
+    QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("Nowy projekt.kwp")));
+    QVERIFY(m_okno->nienazwany);
+    QVERIFY(m_okno->zmodyfikowany);
+}
+
+void TstProjekt::nieudanyZapis()
+{
+    Zmien();
+    QString tekst;
+    Wybierz(Sciezka(QStringLiteral("brak/folder/x.kwp")));
+    Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        tekst = m->text();
+        m->accept();
+    });
+    m_okno->Zapiszprojekt1->trigger();
+    QVERIFY(tekst.endsWith(QLatin1Char('.')));
+    QVERIFY(!tekst.isEmpty());
+    QVERIFY(m_okno->zmodyfikowany);
+    QVERIFY(m_okno->Zapiszprojekt1->isEnabled());
+}
+
+void TstProjekt::otwieraniePytanie()
+{
+    // Without changes the open dialog comes at once.
+    bool otwarty = false;
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        otwarty = d->fileMode() == QFileDialog::ExistingFile;
+        d->reject();
+    });
+    m_okno->Wczytajprojekt1->trigger();
+    QVERIFY(otwarty);
+
+    // With changes the question first; "&Nie" goes on to the open dialog.
+    Zmien();
+    QString tekst, tytul;
+    QStringList przyciski;
+    otwarty = false;
+    Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        tekst = m->text();
+        tytul = m->windowTitle();
+        for (QAbstractButton *b : m->buttons())
+            przyciski << b->text();
+        Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+            otwarty = true;
+            d->reject();
+        });
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == QStringLiteral("&Nie"))
+                b->click();
+    });
+    m_okno->Wczytajprojekt1->trigger();
+    QCOMPARE(tytul, QStringLiteral("Potwierdzenie"));
+    QCOMPARE(tekst, QStringLiteral(
+                        "    Projekt nie został zapisany. Czy zapisać zmodyfikowane dane ?    "));
+    przyciski.sort();
+    QCOMPARE(przyciski, QStringList({"&Nie", "&Tak"}));
+    QVERIFY(otwarty);
+    QVERIFY(m_okno->zmodyfikowany);
+
+    // "&Tak" with the save dialog cancelled: no open dialog, changes kept.
+    otwarty = false;
+    Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+            otwarty = d->acceptMode() == QFileDialog::AcceptOpen;
+            d->reject();
+        });
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == QStringLiteral("&Tak"))
+                b->click();
+    });
+    m_okno->Wczytajprojekt1->trigger();
+    QTest::qWait(50);
+    QVERIFY(!otwarty);
+    QVERIFY(m_okno->zmodyfikowany);
+}
+
+void TstProjekt::wyjscie_data()
+{
+    QTest::addColumn<bool>("zmieniony");
+    QTest::addColumn<int>("odpowiedz"); // 0 none expected, Yes, No, Escape
+    QTest::addColumn<bool>("przez_ramke");
+    QTest::addColumn<bool>("zamkniete");
+
+    QTest::newRow("unchanged") << false << 0 << false << true;
+    QTest::newRow("unchanged, frame") << false << 0 << true << true;
+    QTest::newRow("No") << true << int(QMessageBox::No) << false << true;
+    QTest::newRow("No, frame") << true << int(QMessageBox::No) << true << true;
+    QTest::newRow("Yes, save cancelled") << true << int(QMessageBox::Yes) << false << false;
+    QTest::newRow("Yes, save cancelled, frame") << true << int(QMessageBox::Yes) << true << false;
+    QTest::newRow("Esc stays") << true << int(QMessageBox::Escape) << false << false;
+}
+
+void TstProjekt::wyjscie()
+{
+    QFETCH(bool, zmieniony);
+    QFETCH(int, odpowiedz);
+    QFETCH(bool, przez_ramke);
+    QFETCH(bool, zamkniete);
+    if (zmieniony)
+        Zmien();
+    QString tytul, tekst;
+    bool pytanie = false;
+    if (odpowiedz != 0)
+        Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+            pytanie = true;
+            tytul = m->windowTitle();
+            tekst = m->text();
+            QCOMPARE(m->icon(), QMessageBox::NoIcon);
+            if (odpowiedz == QMessageBox::Escape) {
+                QTest::keyClick(m, Qt::Key_Escape);
+                return;
+            }
+            if (odpowiedz == QMessageBox::Yes)
+                Wybierz(QString()); // the save dialog is cancelled
+            m->button(QMessageBox::StandardButton(odpowiedz))->click();
+        });
+    if (przez_ramke)
+        m_okno->close();
+    else
+        m_okno->Wyjcie1->trigger();
+    QCOMPARE(!m_okno->isVisible(), zamkniete);
+    QCOMPARE(pytanie, odpowiedz != 0);
+    if (pytanie) {
+        QCOMPARE(tytul, QStringLiteral("Uwaga"));
+        QCOMPARE(tekst,
+                 QStringLiteral("    Projekt nie został zapisany. Czy zapisać nowe dane ?    "));
+    }
+}
+
+void TstProjekt::daneProjektu()
+{
+    m_okno->projektant = QString(200, QLatin1Char('p'));
+    QStringList pola;
+    Odpowiedz<TDane_form>([&](TDane_form *d) {
+        for (QLineEdit *e : {d->Edit1, d->Edit2, d->Edit3, d->Edit4, d->Edit5, d->Edit6})
+            pola << e->text();
+        d->Edit1->setText(QStringLiteral("P/12/2026"));
+        d->reject(); // the frame's close button
+    });
+    m_okno->Daneprojektu1->trigger();
+    QCOMPARE(pola.value(2).size(), 200);
+    QCOMPARE(pola.value(1), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
+    QVERIFY(m_okno->numer_projektu.isEmpty());
+    QVERIFY(!m_okno->zmodyfikowany);
+
+    Odpowiedz<TDane_form>([&](TDane_form *d) {
+        QCOMPARE(d->windowTitle(), QStringLiteral("Dane projektu"));
+        d->Edit1->setText(QStringLiteral("P/12/2026"));
+        d->Edit6->setText(QStringLiteral("Spółdzielnia Mieszkaniowa"));
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+    });
+    m_okno->Daneprojektu1->trigger();
+    QCOMPARE(m_okno->numer_projektu, QStringLiteral("P/12/2026"));
+    QCOMPARE(m_okno->zleceniodawca, QStringLiteral("Spółdzielnia Mieszkaniowa"));
+    QCOMPARE(m_okno->projektant.size(), 200); // kept whole while the program runs
+    QVERIFY(m_okno->zmodyfikowany);
+}
+
+void TstProjekt::wierszPolecen()
+{
+    kerwano::Projekt p;
+    p.wymiary = {QStringLiteral("10"), QStringLiteral("10"), QStringLiteral("10")};
+    p.dane[0] = QStringLiteral("pierwszy");
+    QFile f1(Sciezka(QStringLiteral("jeden.kwp")));
+    QVERIFY(f1.open(QIODevice::WriteOnly));
+    f1.write(kerwano::ZakodujProjekt(p));
+    f1.close();
+    p.dane[0] = QStringLiteral("drugi");
+    p.elementy = {{QStringLiteral("e"), QStringLiteral("Układ A, układ 1, powietrze, H = 3,00")}};
+    QFile f2(Sciezka(QStringLiteral("dwa.KwP")));
+    QVERIFY(f2.open(QIODevice::WriteOnly));
+    f2.write(kerwano::ZakodujProjekt(p));
+    f2.close();
+
+    TProgram_form okno({QStringLiteral("kerwano"), Sciezka(QStringLiteral("jeden.kwp")),
+                        Sciezka(QStringLiteral("brak.kwp")), Sciezka(QStringLiteral("dwa.KwP")),
+                        Sciezka(QStringLiteral("x.txt"))});
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    QCOMPARE(okno.numer_projektu, QStringLiteral("drugi"));
+    QCOMPARE(okno.windowTitle(), Tytul(QStringLiteral("dwa.KwP")));
+    QCOMPARE(okno.liczba_elementow, 1);
+    QVERIFY(!okno.zmodyfikowany);
+}
+
+void TstProjekt::rozpoznanieWiersza_data()
+{
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<int>("tryb");
+    QTest::addColumn<QString>("plik");
+
+    using T = WierszPolecen::Tryb;
+    QTest::newRow("none") << QStringList() << int(T::Okno) << "";
+    QTest::newRow("files") << QStringList({"a.kwp", "b.txt"}) << int(T::Okno) << "";
+    QTest::newRow("help") << QStringList({"a.kwp", "--help"}) << int(T::Pomoc) << "";
+    QTest::newRow("version") << QStringList({"--version"}) << int(T::Wersja) << "";
+    QTest::newRow("results") << QStringList({"--wyniki", "p.kwp"}) << int(T::Wyniki) << "p.kwp";
+    QTest::newRow("results without a file") << QStringList({"--wyniki"}) << int(T::Blad) << "";
+    QTest::newRow("results, two files")
+        << QStringList({"--wyniki", "a.kwp", "b.kwp"}) << int(T::Blad) << "";
+    QTest::newRow("unknown option") << QStringList({"--drukuj"}) << int(T::Blad) << "";
+}
+
+void TstProjekt::rozpoznanieWiersza()
+{
+    QFETCH(QStringList, argumenty);
+    const WierszPolecen w = WierszPolecen::Rozpoznaj(argumenty);
+    QTEST(int(w.tryb), "tryb");
+    QTEST(w.plik, "plik");
+}
+
+void TstProjekt::wynikiBezOkna()
+{
+    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
+                          QStringLiteral("10"));
+    m_okno->WczytajElementy({{QStringLiteral("Maszt"),
+                              QStringLiteral("Układ A, układ 1, powietrze, H = 10,00, L = 10,00")},
+                             {QStringLiteral("Antena"),
+                              QStringLiteral("Układ A, układ 1, powietrze, H = 30,00, L = 1,00")}});
+    Wybierz(Sciezka(QStringLiteral("wzorzec.kwp")));
+    m_okno->Zapiszprojekt1->trigger();
+
+    QString wyjscie, bledy;
+    QTextStream out(&wyjscie), err(&bledy);
+    QCOMPARE(DrukujWyniki(Sciezka(QStringLiteral("wzorzec.kwp")), out, err), 0);
+    const QJsonObject o = QJsonDocument::fromJson(wyjscie.toUtf8()).object();
+    QCOMPARE(o.value("klasa").toInt(), m_okno->klasa());
+    QCOMPARE(o.value("E").toDouble(), m_okno->wyniki().E);
+    QCOMPARE(o.value("Nd").toDouble(), m_okno->wyniki().Nd);
+    QCOMPARE(o.value("Label21").toString(), m_okno->TabSheet1->Label21->text());
+    QCOMPARE(o.value("Label_E").toString(), m_okno->TabSheet1->Label_E->text());
+    QCOMPARE(o.value("Panel_odi_klasa").toString(), QStringLiteral("I"));
+    QCOMPARE(o.value("wymiary").toArray().at(1).toString(), QStringLiteral("20"));
+    QCOMPARE(o.value("wybory").toArray().size(), 13);
+    QCOMPARE(o.value("wybory").toArray().at(12).toInt(), 2);
+    const QJsonArray e = o.value("elementy").toArray();
+    QCOMPARE(e.size(), 2);
+    QCOMPARE(e.at(0).toObject().value("odstep").toString(), QStringLiteral("1,00 m"));
+    QCOMPARE(e.at(0).toObject().value("d").toDouble(), 1.0);
+    QCOMPARE(e.at(0).toObject().value("kat").toString(),
+             m_okno->TabSheet2->StringGrid2->Cells(2, 1));
+    QCOMPARE(e.at(1).toObject().value("alfa").toString(), QStringLiteral("?"));
+    QCOMPARE(e.at(1).toObject().value("kat").toString(), QStringLiteral("?"));
+    QCOMPARE(e.at(1).toObject().value("wysokosc").toString(), QStringLiteral("30,00"));
+
+    // A building without area: E is not a number the format can hold.
+    kerwano::Projekt p;
+    p.wymiary = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
+    QFile f(Sciezka(QStringLiteral("zero.kwp")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(kerwano::ZakodujProjekt(p));
+    f.close();
+    wyjscie.clear();
+    QCOMPARE(DrukujWyniki(Sciezka(QStringLiteral("zero.kwp")), out, err), 0);
+    QVERIFY(QJsonDocument::fromJson(wyjscie.toUtf8()).object().value("E").isNull());
+
+    wyjscie.clear();
+    QCOMPARE(DrukujWyniki(Sciezka(QStringLiteral("brak.kwp")), out, err), 1);
+    QCOMPARE(bledy, QStringLiteral("File not found.\n"));
+    QVERIFY(wyjscie.isEmpty());
+}
+
+QTEST_MAIN(TstProjekt)
+#include "tst_projekt.moc"
