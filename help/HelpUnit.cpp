@@ -244,6 +244,10 @@ QString HelpUnit::FolderDlaPrzegladarki(const QString &aplikacja, const QString 
 
 QString HelpUnit::FolderPomocy()
 {
+    // Asking the desktop for its browser costs a tenth of a second at every
+    // start; without snaps on the machine the answer cannot change the folder.
+    if (!QDir(QStringLiteral("/snap")).exists() && !QDir(QDir::homePath() + "/snap").exists())
+        return QDir::tempPath();
     const QString folder = FolderDlaPrzegladarki(PrzegladarkaPulpitu(), QDir::homePath());
     if (!folder.isEmpty() && QDir().mkpath(folder))
         return folder;
