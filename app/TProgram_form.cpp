@@ -344,9 +344,11 @@ void TProgram_form::WczytajElementy(const QList<kerwano::ElementDachu> &elementy
     }
     if (liczba_elementow > 0)
         ObliczKlase(true);
-    // Page 2 in view shows the element now selected, not one of the list replaced.
+    // The page in view shows the element now selected, not one of the list replaced.
     if (PageControl1->currentIndex() == 1)
         PokazKatElementu(TabSheet2->StringGrid2->Row());
+    else if (PageControl1->currentIndex() == 2)
+        PokazElement(TabSheet3->StringGrid1->Row());
 }
 
 void TProgram_form::TabSheet3Show()

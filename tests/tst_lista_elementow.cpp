@@ -188,6 +188,13 @@ void TstListaElementow::usuniecie()
 
 void TstListaElementow::usuniecieOstatniegoWiersza()
 {
+    // A list loaded while page 3 shows replaces the pane too.
+    m_okno->WczytajElementy({{"b", "Układ B, układ 3, powietrze, H = 1,00"}});
+    QVERIFY(m_strona->Image_uklad_B->isVisibleTo(m_strona));
+    m_okno->WczytajElementy({});
+    QVERIFY(m_strona->Label_uklad_AB->isVisibleTo(m_strona));
+    QVERIFY(!m_strona->Panel_d->isVisibleTo(m_strona));
+
     m_okno->WczytajElementy({Element("a", 5), {"b", "Układ B, układ 3, powietrze, H = 1,00"}});
     m_strona->StringGrid1->UstawRow(2);
     QVERIFY(m_strona->Image_uklad_B->isVisibleTo(m_strona));
