@@ -1,5 +1,7 @@
 #include "help/HelpUnit.h"
 
+#include "app/OknoBledu.h"
+
 #include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
@@ -210,19 +212,12 @@ void HelpUnit::OpisProgramu1Click(QWidget *okno)
     const QString blad =
         WypakujZasob(QStringLiteral("EXEFILE"), QStringLiteral("TESTFILE"), m_plik_pomocy);
     if (!blad.isEmpty()) {
-        PokazBlad(okno, blad);
+        OknoBledu(okno, blad);
         return;
     }
     // Nothing will read the file when it could not be opened.
     if (!OtworzIPoczekaj(m_plik_pomocy, okno))
         UsunNapisany();
-}
-
-void HelpUnit::PokazBlad(QWidget *okno, const QString &tekst)
-{
-    const QString zdanie = tekst.endsWith(QLatin1Char('.')) ? tekst : tekst + QLatin1Char('.');
-    QMessageBox okienko(QMessageBox::Critical, TYTUL, zdanie, QMessageBox::Ok, okno);
-    okienko.exec();
 }
 
 QString HelpUnit::FolderDlaPrzegladarki(const QString &aplikacja, const QString &katalog_domowy,

@@ -62,10 +62,6 @@ public:
     static QString FolderDlaPrzegladarki(const QString &aplikacja, const QString &katalog_domowy,
                                          const QString &katalog_snapow = QStringLiteral("/snap"));
 
-    // The application's error box: title "Kerwano", error icon, the text with
-    // a full stop added when it lacks one.
-    static void PokazBlad(QWidget *okno, const QString &tekst);
-
 private:
     void UsunNapisany();
 

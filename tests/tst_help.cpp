@@ -1,4 +1,5 @@
 #include "angles/KrzyweKatow.h"
+#include "app/OknoBledu.h"
 #include "help/HelpUnit.h"
 
 #include <QApplication>
@@ -387,7 +388,7 @@ void TstHelp::oknoBledu()
     QFETCH(QString, pokazany);
     Okienko okienko;
     okienko.ZamknijNastepne();
-    HelpUnit::PokazBlad(nullptr, tekst);
+    OknoBledu(nullptr, tekst);
     QCOMPARE(okienko.tytul, QStringLiteral("Kerwano"));
     QCOMPARE(okienko.ikona, QMessageBox::Critical);
     QCOMPARE(okienko.tekst, pokazany);
