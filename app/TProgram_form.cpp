@@ -2,6 +2,7 @@
 
 #include "angles/TKaty_strona.h"
 #include "angles/TWykres_katow.h"
+#include "app/OknoBledu.h"
 #include "app/TPanel_boczny.h"
 #include "app/TStringGrid.h"
 #include "elements/ParametryElementu.h"
@@ -200,6 +201,9 @@ void TProgram_form::UtworzWidzety()
     connect(TabSheet3->Button2, &QPushButton::clicked, this, &TProgram_form::Button2Click);
     connect(TabSheet3->Button3, &QPushButton::clicked, this, &TProgram_form::Button3Click);
     connect(TabSheet3->Button4, &QPushButton::clicked, this, &TProgram_form::Button4Click);
+    // A double-click on an element opens it for editing, as "Edycja" does.
+    connect(TabSheet3->StringGrid1, &QTableWidget::cellDoubleClicked, this,
+            &TProgram_form::Button4Click);
 }
 
 void TProgram_form::showEvent(QShowEvent *zdarzenie)
@@ -494,13 +498,6 @@ QFileDialog *TProgram_form::DialogPliku(bool zapis)
     return dialog;
 }
 
-void TProgram_form::PokazBlad(const QString &tekst)
-{
-    QMessageBox blad(QMessageBox::Critical, QStringLiteral("Kerwano"), kerwano::ZdanieBledu(tekst),
-                     QMessageBox::Ok, this);
-    blad.exec();
-}
-
 kerwano::Projekt TProgram_form::ZbierzProjekt() const
 {
     kerwano::Projekt p;
@@ -508,7 +505,7 @@ kerwano::Projekt TProgram_form::ZbierzProjekt() const
         p.wybory[static_cast<size_t>(nr - 1)] = TabSheet1->ComboBox(nr)->currentIndex();
     for (int nr = 1; nr <= 3; ++nr)
         p.wymiary[static_cast<size_t>(nr - 1)] = TabSheet1->Edit(nr)->text();
-    p.dane = {numer_projektu, data_wykonania, projektant, budowa, inwestor, zleceniodawca};
+    p.dane = DaneProjektu();
     for (int w = 1; w <= liczba_elementow; ++w)
         p.elementy << kerwano::ElementDachu{TabSheet3->StringGrid1->Cells(0, w),
                                             TabSheet3->StringGrid1->Cells(1, w)};
@@ -533,22 +530,22 @@ void TProgram_form::ZastosujProjekt(const kerwano::Projekt &projekt)
         TabSheet1->Edit(nr)->setText(projekt.wymiary[static_cast<size_t>(nr - 1)]);
     wybierz(12);
     wybierz(13);
-    QString *dane[6] = {&numer_projektu, &data_wykonania, &projektant,
-                        &budowa,         &inwestor,       &zleceniodawca};
-    for (size_t i = 0; i < 6; ++i)
+    const std::array<QString *, 6> dane = DaneProjektu();
+    for (size_t i = 0; i < dane.size(); ++i)
         *dane[i] = projekt.dane[i];
     WczytajElementy(projekt.elementy);
 }
 
-QString TProgram_form::WczytajProjektZPliku(const QString &sciezka)
+QString TProgram_form::WczytajProjektZPliku(const QString &sciezka, kerwano::Projekt *wczytany)
 {
     // The whole file is read and checked first: a damaged one changes nothing.
     kerwano::Projekt projekt;
     const QString blad = kerwano::CzytajPlikProjektu(sciezka, projekt);
     if (!blad.isEmpty())
         return blad;
+    if (wczytany)
+        *wczytany = projekt;
     nienazwany = false;
-    UstawZmodyfikowany(false);
     nazwa_pliku = sciezka;
     setWindowTitle(TytulOkna(nazwa_pliku));
     ZastosujProjekt(projekt);
@@ -560,7 +557,7 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
 {
     const QString blad = WczytajProjektZPliku(sciezka);
     if (!blad.isEmpty())
-        PokazBlad(blad);
+        OknoBledu(this, blad);
 }
 
 bool TProgram_form::ZapiszProjekt(bool jako)
@@ -579,7 +576,7 @@ bool TProgram_form::ZapiszProjekt(bool jako)
         return true;
     const QString blad = kerwano::ZapiszPlikProjektu(nazwa_pliku, ZbierzProjekt());
     if (!blad.isEmpty()) {
-        PokazBlad(blad);
+        OknoBledu(this, blad);
         return false;
     }
     UstawZmodyfikowany(false);
@@ -632,8 +629,7 @@ void TProgram_form::closeEvent(QCloseEvent *zdarzenie)
 
 void TProgram_form::Daneprojektu1Click()
 {
-    TDane_form Dane_form(
-        {&numer_projektu, &data_wykonania, &projektant, &budowa, &inwestor, &zleceniodawca}, this);
+    TDane_form Dane_form(DaneProjektu(), this);
     if (Dane_form.exec() == QDialog::Accepted)
         UstawZmodyfikowany(true);
 }

@@ -14,6 +14,7 @@ class QSplitter;
 class QTabWidget;
 class TKaty_strona;
 class TKlasa_strona;
+class TOdstepy_parametry_form;
 class TOdstepy_strona;
 class TPanel_boczny;
 
@@ -40,8 +41,9 @@ public:
     // or failed, so that a command waiting on it goes no further.
     bool ZapiszProjekt(bool jako);
     void WczytajProjekt(const QString &sciezka);
-    // The load without its error box: "" or the error text.
-    QString WczytajProjektZPliku(const QString &sciezka);
+    // The load without its error box: "" or the error text. `wczytany`, when
+    // given, receives the project as the file holds it.
+    QString WczytajProjektZPliku(const QString &sciezka, kerwano::Projekt *wczytany = nullptr);
     // What a project file keeps of the window's state, and the way back.
     kerwano::Projekt ZbierzProjekt() const;
     void ZastosujProjekt(const kerwano::Projekt &projekt);
@@ -87,6 +89,15 @@ public:
 
     // Project state.
     QString numer_projektu, data_wykonania, projektant, budowa, inwestor, zleceniodawca;
+    // The six project data texts in the order of the dialog, the file and the report.
+    std::array<QString *, 6> DaneProjektu()
+    {
+        return {&numer_projektu, &data_wykonania, &projektant, &budowa, &inwestor, &zleceniodawca};
+    }
+    std::array<QString, 6> DaneProjektu() const
+    {
+        return {numer_projektu, data_wykonania, projektant, budowa, inwestor, zleceniodawca};
+    }
     int liczba_elementow = 0;
     QString nazwa_pliku;
     bool zmodyfikowany = false;
@@ -116,12 +127,11 @@ private:
     void UtworzMenu();
     void UtworzWidzety();
     void EditChange(int nr);
-    void PokazBlad(const QString &tekst);
     QFileDialog *DialogPliku(bool zapis);
     void Button1Click();
     void TabSheet2Show();
     void TabSheet3Show();
-    void ZapiszElement(int wiersz, const class TOdstepy_parametry_form &dialog);
+    void ZapiszElement(int wiersz, const TOdstepy_parametry_form &dialog);
 
     kerwano::DaneKlasy m_dane;
     kerwano::WynikiKlasy m_wyniki;

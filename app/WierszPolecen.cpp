@@ -84,10 +84,9 @@ int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
     TProgram_form okno({QCoreApplication::applicationFilePath()});
     okno.FormShow();
     kerwano::Projekt zapisany;
-    const QString blad = kerwano::CzytajPlikProjektu(plik, zapisany);
-    const QString blad_okna = blad.isEmpty() ? okno.WczytajProjektZPliku(plik) : blad;
-    if (!blad_okna.isEmpty()) {
-        bledy << kerwano::ZdanieBledu(blad_okna) << '\n';
+    const QString blad = okno.WczytajProjektZPliku(plik, &zapisany);
+    if (!blad.isEmpty()) {
+        bledy << kerwano::ZdanieBledu(blad) << '\n';
         return 1;
     }
 
@@ -97,9 +96,8 @@ int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
         wybory.append(w);
     for (int nr = 1; nr <= 3; ++nr)
         wymiary.append(okno.TabSheet1->Edit(nr)->text());
-    for (const QString *d : {&okno.numer_projektu, &okno.data_wykonania, &okno.projektant,
-                             &okno.budowa, &okno.inwestor, &okno.zleceniodawca})
-        dane.append(*d);
+    for (const QString &d : zapisany.dane)
+        dane.append(d);
     o.insert(QStringLiteral("wybory"), wybory);
     o.insert(QStringLiteral("wymiary"), wymiary);
     o.insert(QStringLiteral("dane"), dane);

@@ -241,6 +241,15 @@ void TstListaElementow::edycja()
     });
     QTest::mouseClick(m_strona->Button4, Qt::LeftButton);
     QVERIFY(dobrze);
+
+    // A double-click on the row opens the same edit.
+    dobrze = false;
+    Odpowiedz([&](TOdstepy_parametry_form *d) {
+        dobrze = d->Edit1->text() == QStringLiteral("Świetlik");
+        QTest::mouseClick(d->Button2, Qt::LeftButton);
+    });
+    emit m_strona->StringGrid1->cellDoubleClicked(1, 0);
+    QVERIFY(dobrze);
 }
 
 void TstListaElementow::anulowanie()
