@@ -81,7 +81,7 @@ TOdstepy_parametry_form::TOdstepy_parametry_form(QWidget *parent) : QDialog(pare
     for (QWidget *w : std::initializer_list<QWidget *>{Label_fc, Edit_fc, Label_n, Edit_n})
         w->setVisible(true);
     setFixedSize(sizeHint());
-    RadioButton3Click();
+    PokazPolaInstalacji();
 }
 
 void TOdstepy_parametry_form::UtworzWidzety()
@@ -109,11 +109,6 @@ void TOdstepy_parametry_form::UtworzWidzety()
     for (QLineEdit *e : {Edit_H, Edit_L, Edit_fc})
         e->installEventFilter(rzeczywiste);
     Edit_n->installEventFilter(new TFiltr_klawiszy(false, this));
-    Label_fc->setBuddy(Edit_fc);
-    Label_fc->hide();
-    Edit_fc->hide();
-    Label_n->hide();
-    Edit_n->hide();
 
     Label1 = Naglowek(QStringLiteral("Typ układu:"), this);
     RadioButton1 = Przycisk(QStringLiteral("Układ A"), this);
@@ -270,46 +265,25 @@ void TOdstepy_parametry_form::Polacz()
     connect(Image4, &TObraz::Klikniety, this, [this] { UstawTypInstalacji(1); });
     connect(Image5, &TObraz::Klikniety, this, [this] { UstawTypInstalacji(2); });
     connect(Image6, &TObraz::Klikniety, this, [this] { UstawTypInstalacji(3); });
-    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool wlaczony) {
-        if (wlaczony)
-            RadioButton3Click();
-    });
-    connect(RadioButton4, &QRadioButton::toggled, this, [this](bool wlaczony) {
-        if (wlaczony)
-            RadioButton4Click();
-    });
-    connect(RadioButton5, &QRadioButton::toggled, this, [this](bool wlaczony) {
-        if (wlaczony)
-            RadioButton5Click();
-    });
+    connect(m_instalacje, &QButtonGroup::buttonToggled, this,
+            [this](QAbstractButton *, bool wlaczony) {
+                if (wlaczony)
+                    PokazPolaInstalacji();
+            });
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TOdstepy_parametry_form::RadioButton3Click()
+void TOdstepy_parametry_form::PokazPolaInstalacji()
 {
-    Label_fc->hide();
-    Edit_fc->hide();
-    Label_n->hide();
-    Edit_n->hide();
-}
-
-void TOdstepy_parametry_form::RadioButton4Click()
-{
-    Label_fc->setText(QStringLiteral("f [m]"));
-    Label_fc->show();
-    Edit_fc->show();
-    Label_n->hide();
-    Edit_n->hide();
-}
-
-void TOdstepy_parametry_form::RadioButton5Click()
-{
-    Label_fc->setText(QStringLiteral("c [m]"));
-    Label_fc->show();
-    Edit_fc->show();
-    Label_n->show();
-    Edit_n->show();
+    // Layout 1 needs H and L; layout 2 also f; layout 3 c and n.
+    const int typ = TypInstalacji();
+    if (typ >= 2)
+        Label_fc->setText(typ == 2 ? QStringLiteral("f [m]") : QStringLiteral("c [m]"));
+    Label_fc->setVisible(typ >= 2);
+    Edit_fc->setVisible(typ >= 2);
+    Label_n->setVisible(typ == 3);
+    Edit_n->setVisible(typ == 3);
 }
 
 kerwano::TypUkladu TOdstepy_parametry_form::Uklad() const
@@ -335,14 +309,12 @@ void TOdstepy_parametry_form::UstawUklad(kerwano::TypUkladu uklad)
 void TOdstepy_parametry_form::UstawTypInstalacji(int typ)
 {
     QRadioButton *przycisk = typ == 3 ? RadioButton5 : typ == 2 ? RadioButton4 : RadioButton3;
-    przycisk->setChecked(true);
-    // Checking the button already checked runs its handler all the same.
-    if (typ == 3)
-        RadioButton5Click();
-    else if (typ == 2)
-        RadioButton4Click();
+    // Checking a button runs the handler through the group; the button
+    // already checked runs it all the same.
+    if (przycisk->isChecked())
+        PokazPolaInstalacji();
     else
-        RadioButton3Click();
+        przycisk->setChecked(true);
 }
 
 void TOdstepy_parametry_form::UstawMaterial(kerwano::Material material)

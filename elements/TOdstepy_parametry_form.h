@@ -54,9 +54,8 @@ private:
     void UlozWidzety();
     void Polacz();
 
-    void RadioButton3Click();
-    void RadioButton4Click();
-    void RadioButton5Click();
+    // The click handler of the layout buttons: the fields the checked layout needs.
+    void PokazPolaInstalacji();
 
     QButtonGroup *m_uklady;
     QButtonGroup *m_instalacje;

@@ -187,7 +187,8 @@ QFrame *TOdstepy_strona::PanelWyniku(const QString &nazwa, const QString &symbol
     return panel;
 }
 
-void TOdstepy_strona::UstawNumer(int wiersz, QLabel *nr, QLabel *relacja, QLabel *wartosc)
+void TOdstepy_strona::PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc,
+                                 int wiersz, const QString &tekst)
 {
     nr->setText(QString::number(wiersz));
     nr->adjustSize();
@@ -198,6 +199,11 @@ void TOdstepy_strona::UstawNumer(int wiersz, QLabel *nr, QLabel *relacja, QLabel
         relacja->move(29 + przesuniecie, relacja->y());
         wartosc->move(41 + przesuniecie, wartosc->y());
     }
+    wartosc->setText(tekst);
+    wartosc->adjustSize();
+    // A very long value widens its panel rather than being cut off.
+    panel->setFixedWidth(std::max(140, wartosc->x() + wartosc->width() + 8));
+    panel->show();
 }
 
 void TOdstepy_strona::PokazElement(int wiersz, int klasa, const kerwano::KrzyweKatow &krzywe)
@@ -220,17 +226,7 @@ void TOdstepy_strona::PokazElement(int wiersz, int klasa, const kerwano::KrzyweK
         return;
     }
     const kerwano::WynikOdstepu w = kerwano::ObliczOdstep(tekst, klasa, krzywe);
-    UstawNumer(wiersz, Label_d_nr, Label_d_wbr, Label_d_wart);
-    UstawNumer(wiersz, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart);
-    Label_d_wart->setText(kerwano::TekstOdstepu(w.d));
-    Label_d_wart->adjustSize();
-    Label_alpha_wart->setText(kerwano::TekstAlfa(w.alfa));
-    Label_alpha_wart->adjustSize();
-    // A very long value widens its panel rather than being cut off.
-    for (QFrame *panel : {Panel_d, Panel_alpha}) {
-        QLabel *wartosc = panel == Panel_d ? Label_d_wart : Label_alpha_wart;
-        panel->setFixedWidth(std::max(140, wartosc->x() + wartosc->width() + 8));
-    }
-    Panel_d->show();
-    Panel_alpha->show();
+    PokazWynik(Panel_d, Label_d_nr, Label_d_wbr, Label_d_wart, wiersz, kerwano::TekstOdstepu(w.d));
+    PokazWynik(Panel_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart, wiersz,
+               kerwano::TekstAlfa(w.alfa));
 }

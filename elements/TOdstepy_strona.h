@@ -45,5 +45,8 @@ public:
 private:
     QFrame *PanelWyniku(const QString &nazwa, const QString &symbol, const QString &relacja,
                         QLabel *&symbol_l, QLabel *&nr_l, QLabel *&relacja_l, QLabel *&wartosc_l);
-    static void UstawNumer(int wiersz, QLabel *nr, QLabel *relacja, QLabel *wartosc);
+    // Fills and shows a result panel: the row number as a subscript, the
+    // sign and the value placed by its digits.
+    static void PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc, int wiersz,
+                           const QString &tekst);
 };
