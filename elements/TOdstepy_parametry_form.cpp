@@ -185,6 +185,8 @@ void TOdstepy_parametry_form::UlozWidzety()
         wymiary->addWidget(pola[w].second, w, 1, Qt::AlignLeft);
     }
     wymiary->setColumnStretch(2, 1);
+    // The fields keep their place whichever labels the layout hides.
+    wymiary->setColumnMinimumWidth(0, Label_n->sizeHint().width());
 
     auto *parametry = new QVBoxLayout;
     parametry->setSpacing(4);
