@@ -1,0 +1,189 @@
+#include "elements/ParametryElementu.h"
+#include "project/PlikProjektu.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using kerwano::ElementDachu;
+using kerwano::Material;
+using kerwano::Projekt;
+using kerwano::TypUkladu;
+using kerwano::ZlozParametry;
+
+// The JSON of `kerwano --wyniki` is read by other tools: for a varied set of
+// projects, written by the program's own writer, it must stay the same key
+// for key and value for value. The expected outputs live in tests/wyniki/;
+// KERWANO_NOWE_WZORCE=1 writes them anew from the binary under test.
+class TstWyniki : public QObject
+{
+    Q_OBJECT
+private slots:
+    void wyniki_data();
+    void wyniki();
+};
+
+namespace {
+
+Projekt Nowy()
+{
+    Projekt p;
+    p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
+    p.dane = {QString(), QStringLiteral("8.12.2026"),
+              QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa"),
+              QString(), QString(), QString()};
+    return p;
+}
+
+// The worked building of the manual, 30 x 20 x 10 m; `ce` decides the class.
+Projekt Budynek(int ce, const QString &L = QStringLiteral("30"),
+                const QString &S = QStringLiteral("20"), const QString &H = QStringLiteral("10"))
+{
+    Projekt p = Nowy();
+    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, ce};
+    p.wymiary = {L, S, H};
+    return p;
+}
+
+ElementDachu E(const QString &nazwa, TypUkladu u, int typ, Material m, double H, double L,
+               double fc = 0, int n = 0)
+{
+    return {nazwa, ZlozParametry(u, typ, m, H, L, fc, n)};
+}
+
+QList<ElementDachu> KazdyUklad()
+{
+    return {E(QStringLiteral("Maszt"), TypUkladu::A, 1, Material::Powietrze, 10, 10),
+            E(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 10, 6, 30),
+            E(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Dielektryk, 10, 5, 10, 4),
+            E(QStringLiteral("Siatka 2"), TypUkladu::A, 3, Material::Powietrze, 20, 8, 5, 2),
+            E(QStringLiteral("Osobny"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20),
+            E(QStringLiteral("Bez n"), TypUkladu::A, 3, Material::Powietrze, 15, 7.5, 10, 0),
+            E(QStringLiteral("Na granicy"), TypUkladu::A, 1, Material::Powietrze, 20, 4),
+            E(QStringLiteral("Ponad"), TypUkladu::A, 1, Material::Powietrze, 20.01, 4),
+            E(QStringLiteral("Zaokrąglony"), TypUkladu::A, 1, Material::Powietrze, 20.004, 4)};
+}
+
+} // namespace
+
+void TstWyniki::wyniki_data()
+{
+    QTest::addColumn<Projekt>("projekt");
+
+    QTest::newRow("nowy") << Nowy();
+    {
+        Projekt p = Budynek(2);
+        p.elementy = KazdyUklad();
+        QTest::newRow("klasa_I_kazdy_uklad") << p;
+    }
+    {
+        Projekt p = Budynek(1);
+        p.elementy = KazdyUklad();
+        QTest::newRow("klasa_II") << p;
+    }
+    {
+        Projekt p = Budynek(2, QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("20"));
+        p.elementy = KazdyUklad();
+        QTest::newRow("klasa_I_plus") << p;
+    }
+    {
+        Projekt p = Budynek(2);
+        p.wybory[4] = 0; // no panic
+        p.elementy = {E(QStringLiteral("Wysoki"), TypUkladu::A, 1, Material::Powietrze, 59.99, 5),
+                      E(QStringLiteral("Za wysoki"), TypUkladu::A, 1, Material::Powietrze, 61, 5)};
+        QTest::newRow("klasa_IV") << p;
+    }
+    {
+        // Texts that do not convert keep the dimensions of a fresh start.
+        Projekt p = Budynek(2, QStringLiteral("abc"), QStringLiteral("1,2,3"), QString());
+        p.elementy = {{QStringLiteral("Pusty"), QString()},
+                      {QStringLiteral("Tylko B"), QStringLiteral("Układ B")},
+                      {QStringLiteral("Zła liczba"),
+                       QStringLiteral("Układ A, układ 1, powietrze, H = x, L = 2,00")},
+                      {QStringLiteral("Bez materiału"),
+                       QStringLiteral("Układ A, układ 1, H = 3,00, L = 2,00")},
+                      {QString(), QStringLiteral("Układ A, Układ B, układ 1, układ 3, "
+                                                 "dielektryk, H = 5, L = 5, c = 1, n = 3")}};
+        QTest::newRow("zle_teksty") << p;
+    }
+    {
+        // Indices outside their lists keep the coefficients in force.
+        Projekt p = Budynek(2, QStringLiteral("12,50"), QStringLiteral("8,25"),
+                            QStringLiteral("7"));
+        p.wybory = {-1, 99, 6, 4, 3, -7, 4, 4, 4, 3, 4, 2, 4};
+        p.elementy = {E(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 3.5, 2)};
+        QTest::newRow("poza_zakresem") << p;
+    }
+    {
+        Projekt p = Budynek(1);
+        p.dane = {QStringLiteral("12/2026/ŁÓDŹ"), QStringLiteral("7.3.2026"),
+                  QStringLiteral("Żółć Gęślą Jaźń — biuro ✓"), QStringLiteral("Budowa w Łodzi"),
+                  QStringLiteral("Inwestor Ściśle Tajny"), QStringLiteral("Zleceniodawca €")};
+        p.elementy = {E(QStringLiteral("Wywietrznik łazienki"), TypUkladu::A, 1,
+                        Material::Powietrze, 2.346, 1.5),
+                      E(QStringLiteral("Świetlik ąęćłńóśźż ĄĘĆŁŃÓŚŹŻ"), TypUkladu::B, 3,
+                        Material::Dielektryk, 4, 2, 3, 6)};
+        QTest::newRow("polskie_litery") << p;
+    }
+    {
+        Projekt p = Budynek(0, QStringLiteral("30"), QStringLiteral("20"), QStringLiteral("10"));
+        p.wybory[4] = 2;
+        p.wybory[5] = 3;
+        for (int i = 1; i <= 40; ++i) {
+            const double H = i * 1.37;
+            p.elementy << E(QStringLiteral("Element %1").arg(i),
+                            i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
+                            i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5,
+                            i * 0.75, i % 5);
+        }
+        QTest::newRow("czterdziesci") << p;
+    }
+    {
+        // No area, no strike expected: E is not a number the JSON can hold.
+        Projekt p = Budynek(2, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
+        p.elementy = {E(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 1, 1)};
+        QTest::newRow("bez_powierzchni") << p;
+    }
+    {
+        Projekt p = Budynek(3, QStringLiteral("1234,5"), QStringLiteral("987"),
+                            QStringLiteral("150"));
+        p.elementy = {E(QStringLiteral("Ogromny"), TypUkladu::A, 3, Material::Powietrze, 1.5e7,
+                        2e6, 3e6, 2000000000)};
+        QTest::newRow("duze_liczby") << p;
+    }
+}
+
+void TstWyniki::wyniki()
+{
+    QFETCH(Projekt, projekt);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString plik = folder.filePath(QStringLiteral("projekt.kwp"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(plik, projekt), QString());
+
+    QProcess kerwano;
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    // No display and no platform plugin is needed.
+    srodowisko.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("brak-takiej-platformy"));
+    srodowisko.remove(QStringLiteral("DISPLAY"));
+    kerwano.setProcessEnvironment(srodowisko);
+    kerwano.start(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--wyniki"), plik});
+    QVERIFY(kerwano.waitForFinished(60000));
+    QCOMPARE(kerwano.exitCode(), 0);
+    const QByteArray wynik = kerwano.readAllStandardOutput();
+
+    QFile wzorzec(QStringLiteral(KERWANO_WZORCE "/") + QString::fromLatin1(QTest::currentDataTag()) +
+                  QStringLiteral(".json"));
+    if (qEnvironmentVariableIntValue("KERWANO_NOWE_WZORCE") == 1) {
+        QVERIFY(wzorzec.open(QIODevice::WriteOnly));
+        wzorzec.write(wynik);
+        return;
+    }
+    QVERIFY2(wzorzec.open(QIODevice::ReadOnly), qPrintable(wzorzec.fileName()));
+    QCOMPARE(QString::fromUtf8(wynik), QString::fromUtf8(wzorzec.readAll()));
+}
+
+QTEST_GUILESS_MAIN(TstWyniki)
+#include "tst_wyniki.moc"
