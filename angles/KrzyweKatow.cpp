@@ -17,7 +17,7 @@ namespace {
 // Protective angles in degrees at 0, 1, 2 ... m up to the limit height,
 // ten metres a line.
 // clang-format off
-const std::vector<double> katy_bazowe[4] = {
+const std::vector<double> KATY_BAZOWE[4] = {
     // Class I, 20 m
     {67, 67, 67, 67, 63.5, 60, 56.5, 53.5, 50.5, 47.75,
      45, 42.5, 40, 37.5, 35.25, 33, 31, 29, 26.75, 25,
@@ -44,10 +44,7 @@ const std::vector<double> katy_bazowe[4] = {
 };
 // clang-format on
 
-const int wysokosc_graniczna[4] = {20, 30, 45, 60};
-
-// Every curve ends at this angle at its limit height.
-constexpr double kat_koncowy = 23;
+const int WYSOKOSC_GRANICZNA[4] = {20, 30, 45, 60};
 
 bool KlasaPoprawna(int klasa)
 {
@@ -73,8 +70,8 @@ long double ZaokraglijDoParzystej(long double x)
 KrzyweKatow::KrzyweKatow()
 {
     for (int k = 0; k < 4; ++k) {
-        const std::vector<double> &t = katy_bazowe[k];
-        const int n = wysokosc_graniczna[k];
+        const std::vector<double> &t = KATY_BAZOWE[k];
+        const int n = WYSOKOSC_GRANICZNA[k];
         std::vector<double> &krzywa = m_krzywe[k];
         krzywa.reserve(static_cast<std::size_t>(100 * n + 1));
         for (int m = 0; m < n; ++m) {
@@ -83,19 +80,19 @@ KrzyweKatow::KrzyweKatow()
             for (int i = 0; i < 100; ++i)
                 krzywa.push_back(static_cast<double>(a - ((a - b) * i) / 100));
         }
-        krzywa.push_back(kat_koncowy);
+        krzywa.push_back(KAT_KONCOWY);
     }
 }
 
 int KrzyweKatow::WysokoscGraniczna(int klasa)
 {
-    return KlasaPoprawna(klasa) ? wysokosc_graniczna[klasa - 1] : 0;
+    return KlasaPoprawna(klasa) ? WYSOKOSC_GRANICZNA[klasa - 1] : 0;
 }
 
 const std::vector<double> &KrzyweKatow::KatyBazowe(int klasa)
 {
     static const std::vector<double> pusta;
-    return KlasaPoprawna(klasa) ? katy_bazowe[klasa - 1] : pusta;
+    return KlasaPoprawna(klasa) ? KATY_BAZOWE[klasa - 1] : pusta;
 }
 
 const std::vector<double> &KrzyweKatow::Krzywa(int klasa) const
@@ -104,12 +101,13 @@ const std::vector<double> &KrzyweKatow::Krzywa(int klasa) const
     return KlasaPoprawna(klasa) ? m_krzywe[klasa - 1] : pusta;
 }
 
-std::optional<double> KrzyweKatow::KatOslonowy(int klasa, double h) const
+std::optional<double> KrzyweKatow::KatOslonowy(Klasa k, double h) const
 {
+    const int klasa = k.klasa;
     if (!KlasaPoprawna(klasa))
         return std::nullopt;
     // NaN fails both comparisons; a negative height has no point on the curve.
-    if (!(h >= 0) || h > wysokosc_graniczna[klasa - 1])
+    if (!(h >= 0) || h > WYSOKOSC_GRANICZNA[klasa - 1])
         return std::nullopt;
     const long double j = ZaokraglijDoParzystej(static_cast<long double>(h) * 100);
     const std::vector<double> &krzywa = m_krzywe[klasa - 1];
@@ -118,7 +116,7 @@ std::optional<double> KrzyweKatow::KatOslonowy(int klasa, double h) const
     return krzywa[static_cast<std::size_t>(j)];
 }
 
-QString KrzyweKatow::TekstKata(int klasa, double h) const
+QString KrzyweKatow::TekstKata(Klasa klasa, double h) const
 {
     const std::optional<double> kat = KatOslonowy(klasa, h);
     return kat ? F2(*kat) : QStringLiteral("?");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "risk/Klasa.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
@@ -12,6 +14,9 @@ namespace kerwano {
 class KrzyweKatow
 {
 public:
+    // Every curve ends at this angle at the limit height of its class.
+    static constexpr double KAT_KONCOWY = 23;
+
     KrzyweKatow(); // builds all 15 504 points
 
     // Limit height of a class in metres (20, 30, 45, 60); 0 for other codes.
@@ -22,14 +27,14 @@ public:
     // Sampled curve of class 1..4: point j is the angle at j centimetres.
     const std::vector<double> &Krzywa(int klasa) const;
 
-    // The protective angle for class `klasa` at height `h` metres, or nullopt:
-    // for a class other than 1..4, a height above the class's limit (the limit
+    // The protective angle for class `klasa` (I+ as I) at height `h` metres,
+    // or nullopt: for no class, a height above the class's limit (the limit
     // itself has an angle), a negative height or NaN. Otherwise the point
     // j = h * 100 (extended precision) rounded half to even.
-    std::optional<double> KatOslonowy(int klasa, double h) const;
+    std::optional<double> KatOslonowy(Klasa klasa, double h) const;
 
     // Angle cell text: "?" without an angle, otherwise F2 of the angle ("65,25").
-    QString TekstKata(int klasa, double h) const;
+    QString TekstKata(Klasa klasa, double h) const;
 
 private:
     std::vector<double> m_krzywe[4];

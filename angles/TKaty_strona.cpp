@@ -1,7 +1,11 @@
 #include "angles/TKaty_strona.h"
 
 #include "angles/TWykres_katow.h"
+#include "app/TPanel_wartosci.h"
 #include "app/TStringGrid.h"
+#include "project/ModelProjektu.h"
+#include "risk/Formaty.h"
+#include "risk/Konwersja.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -9,34 +13,30 @@
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
+#include <cmath>
 
 namespace {
 
 QLabel *PanelWartosci(const QString &nazwa, QWidget *rodzic, bool czerwony)
 {
-    auto *p = new QLabel(QStringLiteral("999,99 m"), rodzic);
+    auto *p = new TPanel_wartosci(QStringLiteral("999,99 m"), rodzic, czerwony);
     p->setObjectName(nazwa);
-    p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, czerwony ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    p->setPalette(pal);
     QFont f = p->font();
-    f.setBold(true);
     f.setPointSize(8);
     p->setFont(f);
-    p->setAlignment(Qt::AlignCenter);
     p->setMinimumWidth(p->fontMetrics().horizontalAdvance(QStringLiteral("9999,99 m")) + 10);
     return p;
 }
 
 } // namespace
 
-TKaty_strona::TKaty_strona(QWidget *parent) : QWidget(parent)
+TKaty_strona::TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
+    : QWidget(parent), m_projekt(projekt)
 {
+    setObjectName(QStringLiteral("TabSheet2"));
     Chart1 = new TWykres_katow(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->PrzygotujWykres(projekt.krzywe_katow());
 
     Panel12 = new QFrame(Chart1);
     Panel12->setObjectName(QStringLiteral("Panel12"));
@@ -71,6 +71,7 @@ TKaty_strona::TKaty_strona(QWidget *parent) : QWidget(parent)
             Qt::QueuedConnection);
 
     Label29 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
+    Label29->setObjectName(QStringLiteral("Label29"));
     StringGrid2 = new TStringGrid({QStringLiteral("Nazwa elementu"),
                                    QStringLiteral("Wysokość H [m]"), QStringLiteral("Kąt [°]")},
                                   this);
@@ -80,6 +81,7 @@ TKaty_strona::TKaty_strona(QWidget *parent) : QWidget(parent)
     StringGrid2->setColumnWidth(2, 94);
     StringGrid2->verticalHeader()->setDefaultSectionSize(19);
     StringGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(StringGrid2, &TStringGrid::WybranoWiersz, this, &TKaty_strona::PokazKatElementu);
 
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(6, 6, 6, 6);
@@ -97,4 +99,54 @@ void TKaty_strona::UmiescPanel12()
     const QPoint prawy_gorny = Chart1->viewport()->mapTo(Chart1, obszar.topRight().toPoint());
     Panel12->move(prawy_gorny.x() - Panel12->width() - 8, prawy_gorny.y() + 8);
     Panel12->raise();
+}
+
+void TKaty_strona::PokazElementy(bool cicho)
+{
+    const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
+    StringGrid2->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
+        const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
+        return QStringList{e.nazwa, e.wysokosc, e.kat};
+    });
+}
+
+void TKaty_strona::PokazKaty()
+{
+    for (int w = 1; w <= m_projekt.liczba_elementow(); ++w)
+        StringGrid2->UstawCells(2, w, m_projekt.elementy().Wiersz(w).kat);
+}
+
+void TKaty_strona::OdswiezWykres()
+{
+    Chart1->Odswiez();
+}
+
+void TKaty_strona::PokazKatElementu(int wiersz)
+{
+    Chart1->Odswiez();
+    const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(wiersz);
+    const kerwano::Klasa klasa = m_projekt.klasa();
+    Panel_wykres_klasa->setText(kerwano::TekstKlasy(klasa));
+    if (e.kat == QStringLiteral("?") || e.wysokosc.isEmpty()) {
+        // No angle for this row: the panel shows the class in force and no angle.
+        Panel_wykres_kat->setText(QStringLiteral("?"));
+        return;
+    }
+    Chart1->RysujLinieKata(klasa.klasa, kerwano::TekstNaLiczbe(e.wysokosc).value_or(std::nan("")));
+    const std::optional<double> kat =
+        m_projekt.krzywe_katow().KatOslonowy(klasa, kerwano::CzytajH(e.parametry));
+    Panel_wykres_kat->setText(kat ? QString::number(static_cast<long long>(std::trunc(*kat))) +
+                                        QStringLiteral(" °")
+                                  : QStringLiteral("?"));
+}
+
+void TKaty_strona::PokazWybranyElement()
+{
+    PokazKatElementu(StringGrid2->Row());
+}
+
+void TKaty_strona::TabSheet2Show()
+{
+    PokazWybranyElement();
+    Panel_wykres_H->setText(kerwano::F2(m_projekt.dane().wysokosc_budynku) + QStringLiteral(" m"));
 }

@@ -6,15 +6,38 @@ class QFrame;
 class QLabel;
 class TStringGrid;
 class TWykres_katow;
+namespace kerwano {
+class ModelProjektu;
+}
 
 // Page 2, "Obliczanie kątów osłonowych": the angle chart with its
-// information panel and the element table with heights and angles.
+// information panel and the element table with heights and angles, shown
+// from the project. Selecting a row shows its point on the chart.
 class TKaty_strona : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TKaty_strona(QWidget *parent = nullptr);
+    explicit TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *parent = nullptr);
 
+    // The whole table from the element list. `cicho`: no row is shown on
+    // the way (a load shows the current one once it has finished).
+    void PokazElementy(bool cicho = false);
+    // The angle column only, after the class calculation rewrote it.
+    void PokazKaty();
+    // Repaints the chart, which takes the guide lines away.
+    void OdswiezWykres();
+
+    // A row (1 for the first) on the chart and in the information panel.
+    void PokazKatElementu(int wiersz);
+    // The current row, as a selection shows it.
+    void PokazWybranyElement();
+    // Page shown: the current row, then the building height.
+    void TabSheet2Show();
+
+private:
+    void UmiescPanel12();
+
+    const kerwano::ModelProjektu &m_projekt;
     TWykres_katow *Chart1;
     QFrame *Panel12;
     QLabel *Panel_wykres_H;     // building height
@@ -22,7 +45,4 @@ public:
     QLabel *Panel_wykres_kat;   // angle of the last row shown
     QLabel *Label29;
     TStringGrid *StringGrid2; // "Nazwa elementu", "Wysokość H [m]", "Kąt [°]"
-
-private:
-    void UmiescPanel12();
 };

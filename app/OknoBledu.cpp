@@ -1,6 +1,6 @@
 #include "app/OknoBledu.h"
 
-#include "project/PlikProjektu.h"
+#include "project/ZdanieBledu.h"
 
 #include <QMessageBox>
 

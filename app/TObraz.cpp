@@ -2,10 +2,30 @@
 
 #include <QMouseEvent>
 
-TObraz::TObraz(const QString &plik, const QSize &rozmiar, QWidget *parent)
-    : QSvgWidget(plik, parent)
+namespace {
+
+QString Plik(TObraz::Rysunek rysunek)
 {
-    setFixedSize(rozmiar);
+    switch (rysunek) {
+    case TObraz::Rysunek::UkladA:
+        return QStringLiteral(":/kerwano/uklad_A.svg");
+    case TObraz::Rysunek::UkladB:
+        return QStringLiteral(":/kerwano/uklad_B.svg");
+    case TObraz::Rysunek::Uklad1:
+        return QStringLiteral(":/kerwano/uklad_1.svg");
+    case TObraz::Rysunek::Uklad2:
+        return QStringLiteral(":/kerwano/uklad_2.svg");
+    case TObraz::Rysunek::Uklad3:
+        break;
+    }
+    return QStringLiteral(":/kerwano/uklad_3.svg");
+}
+
+} // namespace
+
+TObraz::TObraz(Rysunek rysunek, QWidget *parent) : QSvgWidget(Plik(rysunek), parent)
+{
+    setFixedSize(ROZMIAR);
 }
 
 void TObraz::mousePressEvent(QMouseEvent *zdarzenie)

@@ -2,13 +2,25 @@
 
 #include <QSvgWidget>
 
-// A picture drawn from an SVG resource at a fixed size, crisp at any screen
-// scale, that reports clicks.
+// A picture of a roof element's arrangement or installation layout, 200 x
+// 161 pixels, drawn from its SVG resource so that it stays crisp at any
+// screen scale, that reports clicks. The element dialog and page 3 show the
+// same five.
 class TObraz : public QSvgWidget
 {
     Q_OBJECT
 public:
-    TObraz(const QString &plik, const QSize &rozmiar, QWidget *parent = nullptr);
+    enum class Rysunek
+    {
+        UkladA,
+        UkladB,
+        Uklad1,
+        Uklad2,
+        Uklad3
+    };
+    static constexpr QSize ROZMIAR{200, 161};
+
+    explicit TObraz(Rysunek rysunek, QWidget *parent = nullptr);
 
 signals:
     void Klikniety();

@@ -16,13 +16,14 @@ public:
 
     static QUrl AdresStrony();
 
-    QLabel *Label33; // "|X| - Ukryj"
-    QWidget *Image2; // the logo
-
 signals:
     void Label33Click();
     void Image2Click();
 
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
+
+private:
+    QLabel *Label33; // "|X| - Ukryj"
+    QWidget *Image2; // the logo
 };

@@ -65,8 +65,15 @@ void TStringGrid::UstawRow(int wiersz)
         setCurrentCell(wiersz - 1, qMax(currentColumn(), 0));
 }
 
-void TStringGrid::WyczyscWiersz(int wiersz)
+void TStringGrid::Wypelnij(int liczba, const std::function<QStringList(int)> &komorki)
 {
-    for (int k = 0; k < columnCount(); ++k)
-        UstawCells(k, wiersz, QString());
+    const int wiersze = qMax(liczba, 1);
+    if (wiersze > rowCount())
+        UstawRowCount(wiersze + 1);
+    for (int w = 1; w <= wiersze; ++w) {
+        const QStringList tekst = komorki(w);
+        for (int k = 0; k < columnCount(); ++k)
+            UstawCells(k, w, k < tekst.size() ? tekst.at(k) : QString());
+    }
+    UstawRowCount(wiersze + 1);
 }

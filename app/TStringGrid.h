@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableWidget>
+#include <functional>
 
 // A read-only string grid with one fixed header row and whole-row
 // selection. Rows are counted as the program counts them: row 0 is the
@@ -21,8 +22,11 @@ public:
     int Row() const;
     void UstawRow(int wiersz);
 
-    // Empties every cell of a data row.
-    void WyczyscWiersz(int wiersz);
+    // Shows `liczba` data rows (one empty row when it is 0), row w with the
+    // cells `komorki(w)`. Rows to be removed go last, after the others are
+    // written, so that a selection moved off a removed row finds its new row
+    // filled.
+    void Wypelnij(int liczba, const std::function<QStringList(int)> &komorki);
 
 signals:
     // The current data row changed (1 for the first data row).

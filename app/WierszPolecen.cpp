@@ -1,19 +1,11 @@
 #include "app/WierszPolecen.h"
 
-#include "angles/TKaty_strona.h"
-#include "app/TProgram_form.h"
-#include "app/TStringGrid.h"
-#include "elements/OdstepIzolacyjny.h"
-#include "elements/TOdstepy_strona.h"
-#include "project/PlikProjektu.h"
-#include "risk/TKlasa_strona.h"
+#include "project/ModelProjektu.h"
+#include "project/ZdanieBledu.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTextStream>
 #include <cmath>
 
@@ -81,62 +73,56 @@ QJsonValue Liczba(double x)
 
 int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
 {
-    TProgram_form okno({QCoreApplication::applicationFilePath()});
-    okno.FormShow();
     kerwano::Projekt zapisany;
-    const QString blad = okno.WczytajProjektZPliku(plik, &zapisany);
+    const QString blad = kerwano::CzytajPlikProjektu(plik, zapisany);
     if (!blad.isEmpty()) {
         bledy << kerwano::ZdanieBledu(blad) << '\n';
         return 1;
     }
+    // As a freshly started program loads it.
+    kerwano::ModelProjektu projekt;
+    projekt.UstawDomyslne();
+    projekt.ZastosujProjekt(zapisany);
 
     QJsonObject o;
     QJsonArray wybory, wymiary, dane, elementy;
     for (int w : zapisany.wybory)
         wybory.append(w);
-    for (int nr = 1; nr <= 3; ++nr)
-        wymiary.append(okno.TabSheet1->Edit(nr)->text());
+    for (int nr = 1; nr <= kerwano::ModelProjektu::LICZBA_WYMIAROW; ++nr)
+        wymiary.append(projekt.Wymiar(nr));
     for (const QString &d : zapisany.dane)
         dane.append(d);
     o.insert(QStringLiteral("wybory"), wybory);
     o.insert(QStringLiteral("wymiary"), wymiary);
     o.insert(QStringLiteral("dane"), dane);
 
-    const kerwano::WynikiKlasy &w = okno.wyniki();
-    const kerwano::DaneKlasy &k = okno.dane();
+    const kerwano::WynikiKlasy &w = projekt.wyniki();
+    const kerwano::DaneKlasy &k = projekt.dane();
     const QList<QPair<const char *, double>> liczby = {{"A", w.A},   {"B", w.B},   {"C", w.C},
                                                        {"Nc", w.Nc}, {"Ng", k.Ng}, {"Ae", w.Ae},
                                                        {"Ce", k.Ce}, {"Nd", w.Nd}, {"E", w.E}};
     for (const auto &[nazwa, x] : liczby)
         o.insert(QString::fromLatin1(nazwa), Liczba(x));
-    const TKlasa_strona *s = okno.TabSheet1;
-    const QList<QPair<const char *, const QLabel *>> etykiety = {
-        {"Label_A", s->Label_A},
-        {"Label_B", s->Label_B},
-        {"Label_C", s->Label_C},
-        {"Label_Nc", s->Label_Nc},
-        {"Label_Ae", s->Label_Ae},
-        {"Label_Nd", s->Label_Nd},
-        {"Label_E", s->Label_E},
-        {"Label21", s->Label21},
-        {"Panel_odi_klasa", okno.TabSheet3->Panel_odi_klasa}};
-    for (const auto &[nazwa, etykieta] : etykiety)
-        o.insert(QString::fromLatin1(nazwa), etykieta->text());
-    o.insert(QStringLiteral("klasa"), okno.klasa());
-    o.insert(QStringLiteral("klasa_plus"), okno.klasa_plus());
+    // The texts of the labels that show them.
+    const kerwano::TekstyWynikow t = kerwano::Teksty(w);
+    const QList<QPair<const char *, QString>> teksty = {
+        {"Label_A", t.A},   {"Label_B", t.B},       {"Label_C", t.C},
+        {"Label_Nc", t.Nc}, {"Label_Ae", t.Ae},     {"Label_Nd", t.Nd},
+        {"Label_E", t.E},   {"Label21", t.werdykt}, {"Panel_odi_klasa", t.klasa}};
+    for (const auto &[nazwa, tekst] : teksty)
+        o.insert(QString::fromLatin1(nazwa), tekst);
+    o.insert(QStringLiteral("klasa"), w.klasa.klasa);
+    o.insert(QStringLiteral("klasa_plus"), w.klasa.klasa_plus);
 
-    const TStringGrid *siatka1 = okno.TabSheet3->StringGrid1;
-    const TStringGrid *siatka2 = okno.TabSheet2->StringGrid2;
-    for (int lp = 1; lp <= okno.liczba_elementow; ++lp) {
-        const QString tekst = siatka1->Cells(1, lp);
-        const kerwano::WynikOdstepu odstep =
-            kerwano::ObliczOdstep(tekst, okno.klasa(), okno.krzywe_katow());
+    for (int lp = 1; lp <= projekt.liczba_elementow(); ++lp) {
+        const kerwano::WierszElementu &wiersz = projekt.elementy().Wiersz(lp);
+        const kerwano::WynikOdstepu odstep = projekt.ObliczOdstep(lp);
         QJsonObject e;
         e.insert(QStringLiteral("lp"), lp);
-        e.insert(QStringLiteral("nazwa"), siatka1->Cells(0, lp));
-        e.insert(QStringLiteral("parametry"), tekst);
-        e.insert(QStringLiteral("wysokosc"), siatka2->Cells(1, lp));
-        e.insert(QStringLiteral("kat"), siatka2->Cells(2, lp));
+        e.insert(QStringLiteral("nazwa"), wiersz.nazwa);
+        e.insert(QStringLiteral("parametry"), wiersz.parametry);
+        e.insert(QStringLiteral("wysokosc"), wiersz.wysokosc);
+        e.insert(QStringLiteral("kat"), wiersz.kat);
         e.insert(QStringLiteral("d"), Liczba(odstep.d));
         e.insert(QStringLiteral("odstep"), kerwano::TekstOdstepu(odstep.d));
         e.insert(QStringLiteral("alfa"), kerwano::TekstAlfa(odstep.alfa));

@@ -28,7 +28,7 @@ struct WierszPolecen
 };
 
 // Loads `plik` as a freshly started program would and writes one JSON
-// object with the inputs, results and roof elements to `wyjscie`. Needs a
-// QApplication. Returns the exit code: 0, or 1 with the error box's text
-// written to `bledy`.
+// object with the inputs, results and roof elements to `wyjscie`. Needs no
+// window and no display. Returns the exit code: 0, or 1 with the error
+// box's text written to `bledy`.
 int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy);

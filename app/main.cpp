@@ -2,7 +2,6 @@
 #include "app/WierszPolecen.h"
 #include "help/HelpUnit.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTextStream>
@@ -27,11 +26,9 @@ int main(int argc, char *argv[])
         bledy << "kerwano: " << wiersz.blad << "\n\n" << WierszPolecen::Uzycie();
         return 2;
     case WierszPolecen::Tryb::Wyniki: {
-        // No window and no display: the offscreen platform carries the
-        // window that computes, never shown.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication aplikacja(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Kerwano"));
+        // No window and no display: the project alone.
+        QCoreApplication aplikacja(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
         return DrukujWyniki(wiersz.plik, wyjscie, bledy);
     }
     case WierszPolecen::Tryb::Okno:
@@ -51,7 +48,7 @@ int main(int argc, char *argv[])
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&tlumaczenie);
     TProgram_form Program_form(QApplication::arguments());
-    QObject::connect(Program_form.OpisProgramu1, &QAction::triggered, &pomoc,
+    QObject::connect(&Program_form, &TProgram_form::OpisProgramu1Click, &pomoc,
                      [&pomoc, &Program_form] { pomoc.OpisProgramu1Click(&Program_form); });
     Program_form.show();
     return QApplication::exec();

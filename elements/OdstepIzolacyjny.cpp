@@ -8,9 +8,9 @@
 
 namespace kerwano {
 
-double WspolczynnikKi(int klasa)
+double WspolczynnikKi(Klasa klasa)
 {
-    switch (klasa) {
+    switch (klasa.klasa) {
     case 1:
         return 0.1;
     case 2:
@@ -23,16 +23,17 @@ double WspolczynnikKi(int klasa)
     }
 }
 
-double WspolczynnikKm(int material)
+double WspolczynnikKm(Material material)
 {
     switch (material) {
-    case 1:
+    case Material::Powietrze:
         return 1.0;
-    case 2:
+    case Material::Dielektryk:
         return 0.5;
-    default:
-        return -1.0;
+    case Material::Brak:
+        break;
     }
+    return -1.0;
 }
 
 namespace {
@@ -67,11 +68,11 @@ double KcSiatki(double c, double H, int n)
 
 double WspolczynnikKc(const QString &tekst)
 {
-    const int uklad = CzytajTypUkladu(tekst);
+    const TypUkladu uklad = CzytajTypUkladu(tekst);
     const int instalacja = CzytajTypInstalacji(tekst);
-    if (uklad == 0 || instalacja == 0)
+    if (uklad == TypUkladu::Brak || instalacja == 0)
         return -1.0;
-    if (uklad == 2)
+    if (uklad == TypUkladu::B)
         return 1.0;
     switch (instalacja) {
     case 2:
@@ -83,7 +84,7 @@ double WspolczynnikKc(const QString &tekst)
     }
 }
 
-WynikOdstepu ObliczOdstep(const QString &tekst, int klasa, const KrzyweKatow &krzywe)
+WynikOdstepu ObliczOdstep(const QString &tekst, Klasa klasa, const KrzyweKatow &krzywe)
 {
     const double ki = WspolczynnikKi(klasa);
     const double km = WspolczynnikKm(CzytajMaterial(tekst));

@@ -64,9 +64,9 @@ QString ZlozParametry(TypUkladu uklad, int typ_instalacji, Material material, do
     return tekst;
 }
 
-int CzytajTypUkladu(const QString &tekst)
+TypUkladu CzytajTypUkladu(const QString &tekst)
 {
-    return CzytajKod(tekst, {{u"Układ A,", 1}, {u"Układ B,", 2}});
+    return static_cast<TypUkladu>(CzytajKod(tekst, {{u"Układ A,", 1}, {u"Układ B,", 2}}));
 }
 
 int CzytajTypInstalacji(const QString &tekst)
@@ -74,9 +74,9 @@ int CzytajTypInstalacji(const QString &tekst)
     return CzytajKod(tekst, {{u"układ 1,", 1}, {u"układ 2,", 2}, {u"układ 3,", 3}});
 }
 
-int CzytajMaterial(const QString &tekst)
+Material CzytajMaterial(const QString &tekst)
 {
-    return CzytajKod(tekst, {{u"powietrze,", 1}, {u"dielektryk,", 2}});
+    return static_cast<Material>(CzytajKod(tekst, {{u"powietrze,", 1}, {u"dielektryk,", 2}}));
 }
 
 double CzytajH(const QString &tekst)

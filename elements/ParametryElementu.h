@@ -4,15 +4,18 @@
 
 namespace kerwano {
 
-// Arrangement of the element's earth electrode against the building's.
+// Arrangement of the element's earth electrode against the building's;
+// Brak when a text names none.
 enum class TypUkladu
 {
+    Brak = 0,
     A = 1,
     B = 2
 };
-// Medium between the element and the installation.
+// Medium between the element and the installation; Brak when a text names none.
 enum class Material
 {
+    Brak = 0,
     Powietrze = 1,
     Dielektryk = 2
 };
@@ -28,9 +31,9 @@ QString ZlozParametry(TypUkladu uklad, int typ_instalacji, Material material, do
 // Codes read back from a text; 0 when no key is found. Keys are searched
 // case-sensitively anywhere in the text and a later key wins over an
 // earlier one ("Układ B," over "Układ A,", "układ 3," over "układ 1,").
-int CzytajTypUkladu(const QString &tekst);     // "Układ A," 1, "Układ B," 2
-int CzytajTypInstalacji(const QString &tekst); // "układ 1," 1 .. "układ 3," 3
-int CzytajMaterial(const QString &tekst);      // "powietrze," 1, "dielektryk," 2
+TypUkladu CzytajTypUkladu(const QString &tekst); // "Układ A," A, "Układ B," B
+int CzytajTypInstalacji(const QString &tekst);   // "układ 1," 1 .. "układ 3," 3
+Material CzytajMaterial(const QString &tekst);   // "powietrze," air, "dielektryk," dielectric
 
 // Numbers read back from a text: the value after the first "H = " (etc.) up
 // to the first comma-space (or the rest of the text, at most 255

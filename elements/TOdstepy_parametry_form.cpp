@@ -2,6 +2,7 @@
 
 #include "app/TFiltr_klawiszy.h"
 #include "app/TObraz.h"
+#include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 
 #include <QButtonGroup>
@@ -15,8 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QSize ROZMIAR_OBRAZU(200, 161);
 
 void Niebieski(QWidget *w)
 {
@@ -84,6 +83,34 @@ TOdstepy_parametry_form::TOdstepy_parametry_form(QWidget *parent) : QDialog(pare
     PokazPolaInstalacji();
 }
 
+TOdstepy_parametry_form::TOdstepy_parametry_form(const kerwano::DaneElementu &element,
+                                                 QWidget *parent)
+    : TOdstepy_parametry_form(parent)
+{
+    Edit1->setText(element.nazwa);
+    UstawUklad(element.uklad);
+    UstawTypInstalacji(element.typ_instalacji);
+    UstawMaterial(element.material);
+    Edit_H->setText(kerwano::DwaMiejsca(element.H));
+    Edit_L->setText(kerwano::DwaMiejsca(element.L));
+    Edit_fc->setText(kerwano::DwaMiejsca(element.fc));
+    Edit_n->setText(QString::number(element.n));
+}
+
+kerwano::DaneElementu TOdstepy_parametry_form::Element() const
+{
+    kerwano::DaneElementu e;
+    e.nazwa = nazwa_elementu;
+    e.uklad = Uklad();
+    e.typ_instalacji = TypInstalacji();
+    e.material = Material();
+    e.H = wartosc_H;
+    e.L = wartosc_L;
+    e.fc = wartosc_fc;
+    e.n = wartosc_n;
+    return e;
+}
+
 void TOdstepy_parametry_form::UtworzWidzety()
 {
     Label3 = Naglowek(QStringLiteral("Parametry układu:"), this);
@@ -113,8 +140,8 @@ void TOdstepy_parametry_form::UtworzWidzety()
     Label1 = Naglowek(QStringLiteral("Typ układu:"), this);
     RadioButton1 = Przycisk(QStringLiteral("Układ A"), this);
     RadioButton2 = Przycisk(QStringLiteral("Układ B"), this);
-    Image1 = new TObraz(QStringLiteral(":/kerwano/uklad_A.svg"), ROZMIAR_OBRAZU, this);
-    Image3 = new TObraz(QStringLiteral(":/kerwano/uklad_B.svg"), ROZMIAR_OBRAZU, this);
+    Image1 = new TObraz(TObraz::Rysunek::UkladA, this);
+    Image3 = new TObraz(TObraz::Rysunek::UkladB, this);
     RadioButton1->setChecked(true);
     m_uklady = new QButtonGroup(this);
     m_uklady->addButton(RadioButton1);
@@ -124,9 +151,9 @@ void TOdstepy_parametry_form::UtworzWidzety()
     RadioButton3 = Przycisk(QStringLiteral("Układ 1"), this);
     RadioButton4 = Przycisk(QStringLiteral("Układ 2"), this);
     RadioButton5 = Przycisk(QStringLiteral("Układ 3"), this);
-    Image4 = new TObraz(QStringLiteral(":/kerwano/uklad_1.svg"), ROZMIAR_OBRAZU, this);
-    Image5 = new TObraz(QStringLiteral(":/kerwano/uklad_2.svg"), ROZMIAR_OBRAZU, this);
-    Image6 = new TObraz(QStringLiteral(":/kerwano/uklad_3.svg"), ROZMIAR_OBRAZU, this);
+    Image4 = new TObraz(TObraz::Rysunek::Uklad1, this);
+    Image5 = new TObraz(TObraz::Rysunek::Uklad2, this);
+    Image6 = new TObraz(TObraz::Rysunek::Uklad3, this);
     RadioButton3->setChecked(true);
     m_instalacje = new QButtonGroup(this);
     m_instalacje->addButton(RadioButton3);

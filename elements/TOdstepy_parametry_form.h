@@ -1,5 +1,6 @@
 #pragma once
 
+#include "elements/ListaElementow.h"
 #include "elements/ParametryElementu.h"
 
 #include <QDialog>
@@ -15,20 +16,24 @@ class TObraz;
 // "Parametry odstępów izolacyjnych": one roof element's name, arrangement,
 // installation layout, insulating medium and dimensions. It computes
 // nothing; the numbers follow the fields as they are typed, and the caller
-// reads them after OK.
+// reads the element after OK.
 class TOdstepy_parametry_form : public QDialog
 {
     Q_OBJECT
 public:
+    // The dialog as created: arrangement A, layout 1, air, every number 0.
     explicit TOdstepy_parametry_form(QWidget *parent = nullptr);
+    // The same, with the fields preset to `element`: the name, its buttons
+    // checked (a layout as a click checks it) and its numbers written with two
+    // decimals (n as an integer), reaching the values as typed text does.
+    explicit TOdstepy_parametry_form(const kerwano::DaneElementu &element,
+                                     QWidget *parent = nullptr);
 
-    // The last text of each field that converted.
-    QString nazwa_elementu;
-    double wartosc_H = 0;
-    double wartosc_L = 0;
-    double wartosc_fc = 0; // f for layout 2, c for layout 3
-    int wartosc_n = 0;
+    // The element as the dialog holds it: the checked buttons and, for each
+    // field, the last text that converted.
+    kerwano::DaneElementu Element() const;
 
+private:
     // The checked buttons of the three groups.
     kerwano::TypUkladu Uklad() const;
     int TypInstalacji() const; // 1, 2 or 3
@@ -38,6 +43,13 @@ public:
     void UstawUklad(kerwano::TypUkladu uklad);
     void UstawTypInstalacji(int typ);
     void UstawMaterial(kerwano::Material material);
+
+    // The last text of each field that converted.
+    QString nazwa_elementu;
+    double wartosc_H = 0;
+    double wartosc_L = 0;
+    double wartosc_fc = 0; // f for layout 2, c for layout 3
+    int wartosc_n = 0;
 
     QLabel *Label1, *Label2, *Label3, *Label4;
     QLineEdit *Edit1;
@@ -49,7 +61,6 @@ public:
     TObraz *Image1, *Image3, *Image4, *Image5, *Image6;
     QPushButton *Button1, *Button2;
 
-private:
     void UtworzWidzety();
     void UlozWidzety();
     void Polacz();

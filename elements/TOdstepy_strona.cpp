@@ -1,10 +1,13 @@
 #include "elements/TOdstepy_strona.h"
 
-#include "angles/KrzyweKatow.h"
+#include "app/TKomunikat.h"
 #include "app/TObraz.h"
+#include "app/TPanel_wartosci.h"
 #include "app/TStringGrid.h"
 #include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
+#include "elements/TOdstepy_parametry_form.h"
+#include "project/ModelProjektu.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,44 +19,31 @@
 
 namespace {
 
-const QSize ROZMIAR_OBRAZU(200, 161);
 const int WYSOKOSC_PANELU = 28;
 
 QLabel *Komunikat(const QString &tekst, const QString &nazwa, QWidget *rodzic)
 {
-    auto *l = new QLabel(tekst, rodzic);
+    auto *l = new TKomunikat(tekst, rodzic);
     l->setObjectName(nazwa);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    l->setPalette(p);
-    l->setAlignment(Qt::AlignCenter);
-    l->setWordWrap(true);
     return l;
 }
 
 } // namespace
 
-TOdstepy_strona::TOdstepy_strona(QWidget *parent) : QWidget(parent)
+TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
+    : QWidget(parent), m_projekt(projekt)
 {
+    setObjectName(QStringLiteral("TabSheet3"));
     Label26 = new QLabel(QStringLiteral("Obliczona klasa ochronności budynku:"), this);
-    Panel_odi_klasa = new QLabel(QStringLiteral("?"), this);
+    Panel_odi_klasa = new TPanel_wartosci(QStringLiteral("?"), this);
     Panel_odi_klasa->setObjectName(QStringLiteral("Panel_odi_klasa"));
     Panel_odi_klasa->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Panel_odi_klasa->setAutoFillBackground(true);
-    QPalette p = Panel_odi_klasa->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    Panel_odi_klasa->setPalette(p);
-    QFont f = Panel_odi_klasa->font();
-    f.setBold(true);
-    Panel_odi_klasa->setFont(f);
-    Panel_odi_klasa->setAlignment(Qt::AlignCenter);
     Panel_odi_klasa->setFixedWidth(
         Panel_odi_klasa->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 8);
 
+    Label26->setObjectName(QStringLiteral("Label26"));
     Label27 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
+    Label27->setObjectName(QStringLiteral("Label27"));
     StringGrid1 =
         new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")}, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -68,7 +58,15 @@ TOdstepy_strona::TOdstepy_strona(QWidget *parent) : QWidget(parent)
     Button4 = new QPushButton(QStringLiteral("Edycja"), this);
     Button4->setObjectName(QStringLiteral("Button4"));
 
+    connect(Button2, &QPushButton::clicked, this, &TOdstepy_strona::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TOdstepy_strona::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TOdstepy_strona::Button4Click);
+    connect(StringGrid1, &TStringGrid::WybranoWiersz, this, &TOdstepy_strona::PokazElement);
+    // A double-click on an element opens it for editing, as "Edycja" does.
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TOdstepy_strona::Button4Click);
+
     Label28 = new QLabel(QStringLiteral("Układy instalacji odgromowej"), this);
+    Label28->setObjectName(QStringLiteral("Label28"));
     QFont n = Label28->font();
     n.setBold(true);
     Label28->setFont(n);
@@ -93,11 +91,11 @@ TOdstepy_strona::TOdstepy_strona(QWidget *parent) : QWidget(parent)
     lista->addWidget(StringGrid1, 1);
     lista->addLayout(przyciski);
 
-    Image_uklad_A = new TObraz(QStringLiteral(":/kerwano/uklad_A.svg"), ROZMIAR_OBRAZU, this);
-    Image_uklad_B = new TObraz(QStringLiteral(":/kerwano/uklad_B.svg"), ROZMIAR_OBRAZU, this);
-    Image_uklad_1 = new TObraz(QStringLiteral(":/kerwano/uklad_1.svg"), ROZMIAR_OBRAZU, this);
-    Image_uklad_2 = new TObraz(QStringLiteral(":/kerwano/uklad_2.svg"), ROZMIAR_OBRAZU, this);
-    Image_uklad_3 = new TObraz(QStringLiteral(":/kerwano/uklad_3.svg"), ROZMIAR_OBRAZU, this);
+    Image_uklad_A = new TObraz(TObraz::Rysunek::UkladA, this);
+    Image_uklad_B = new TObraz(TObraz::Rysunek::UkladB, this);
+    Image_uklad_1 = new TObraz(TObraz::Rysunek::Uklad1, this);
+    Image_uklad_2 = new TObraz(TObraz::Rysunek::Uklad2, this);
+    Image_uklad_3 = new TObraz(TObraz::Rysunek::Uklad3, this);
     const QList<QPair<QWidget *, const char *>> obrazy_nazwy = {{Image_uklad_A, "Image_uklad_A"},
                                                                 {Image_uklad_B, "Image_uklad_B"},
                                                                 {Image_uklad_1, "Image_uklad_1"},
@@ -108,7 +106,7 @@ TOdstepy_strona::TOdstepy_strona(QWidget *parent) : QWidget(parent)
         obraz->hide();
     }
     for (QLabel *komunikat : {Label_uklad_AB, Label_typ_instalacji})
-        komunikat->setFixedSize(ROZMIAR_OBRAZU);
+        komunikat->setFixedSize(TObraz::ROZMIAR);
 
     Panel_d = PanelWyniku(QStringLiteral("Panel_d"), QStringLiteral("d"), QStringLiteral("≥"),
                           Label_d, Label_d_nr, Label_d_wbr, Label_d_wart);
@@ -183,6 +181,12 @@ QFrame *TOdstepy_strona::PanelWyniku(const QString &nazwa, const QString &symbol
                     y + QFontMetrics(duza).ascent() - QFontMetrics(mala).ascent() + 3);
     relacja_l = etykieta(relacja, duza, 29, y);
     wartosc_l = etykieta(QString(), duza, 41, y);
+    // "Panel_d" holds "Label_d", "Label_d_nr", "Label_d_wbr" and "Label_d_wart".
+    const QString etykiety = QStringLiteral("Label") + nazwa.mid(nazwa.indexOf(u'_'));
+    symbol_l->setObjectName(etykiety);
+    nr_l->setObjectName(etykiety + QStringLiteral("_nr"));
+    relacja_l->setObjectName(etykiety + QStringLiteral("_wbr"));
+    wartosc_l->setObjectName(etykiety + QStringLiteral("_wart"));
     panel->hide();
     return panel;
 }
@@ -206,13 +210,32 @@ void TOdstepy_strona::PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLa
     panel->show();
 }
 
-void TOdstepy_strona::PokazElement(int wiersz, int klasa, const kerwano::KrzyweKatow &krzywe)
+void TOdstepy_strona::PokazElementy(bool cicho)
 {
-    const QString tekst = StringGrid1->Cells(1, wiersz);
-    const int uklad = kerwano::CzytajTypUkladu(tekst);
-    Image_uklad_A->setVisible(uklad == 1);
-    Image_uklad_B->setVisible(uklad == 2);
-    Label_uklad_AB->setVisible(uklad == 0);
+    const QSignalBlocker cisza(cicho ? StringGrid1 : nullptr);
+    StringGrid1->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
+        const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
+        return QStringList{e.nazwa, e.parametry};
+    });
+}
+
+void TOdstepy_strona::PokazKlase()
+{
+    Panel_odi_klasa->setText(kerwano::TekstKlasy(m_projekt.klasa()));
+}
+
+void TOdstepy_strona::TabSheet3Show()
+{
+    PokazElement(StringGrid1->Row());
+}
+
+void TOdstepy_strona::PokazElement(int wiersz)
+{
+    const QString &tekst = m_projekt.elementy().Wiersz(wiersz).parametry;
+    const kerwano::TypUkladu uklad = kerwano::CzytajTypUkladu(tekst);
+    Image_uklad_A->setVisible(uklad == kerwano::TypUkladu::A);
+    Image_uklad_B->setVisible(uklad == kerwano::TypUkladu::B);
+    Label_uklad_AB->setVisible(uklad == kerwano::TypUkladu::Brak);
 
     const int instalacja = kerwano::CzytajTypInstalacji(tekst);
     Image_uklad_1->setVisible(instalacja == 1);
@@ -220,13 +243,45 @@ void TOdstepy_strona::PokazElement(int wiersz, int klasa, const kerwano::KrzyweK
     Image_uklad_3->setVisible(instalacja == 3);
     Label_typ_instalacji->setVisible(instalacja == 0);
 
-    if (uklad == 0 || instalacja == 0) {
+    if (uklad == kerwano::TypUkladu::Brak || instalacja == 0) {
         Panel_d->hide();
         Panel_alpha->hide();
         return;
     }
-    const kerwano::WynikOdstepu w = kerwano::ObliczOdstep(tekst, klasa, krzywe);
+    const kerwano::WynikOdstepu w = m_projekt.ObliczOdstep(wiersz);
     PokazWynik(Panel_d, Label_d_nr, Label_d_wbr, Label_d_wart, wiersz, kerwano::TekstOdstepu(w.d));
     PokazWynik(Panel_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart, wiersz,
                kerwano::TekstAlfa(w.alfa));
+}
+
+void TOdstepy_strona::Button2Click()
+{
+    TOdstepy_parametry_form dialog(m_projekt.elementy().NowyElement(), window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    emit DodajElement(dialog.Element());
+    // The first element shows at once; the selection stays where it is.
+    if (m_projekt.liczba_elementow() == 1)
+        PokazElement(1);
+}
+
+void TOdstepy_strona::Button3Click()
+{
+    if (m_projekt.liczba_elementow() <= 0)
+        return;
+    // The pane keeps what it shows, unless the selection falls back from a
+    // removed last row to the new last one.
+    emit UsunElement(StringGrid1->Row());
+}
+
+void TOdstepy_strona::Button4Click()
+{
+    if (m_projekt.liczba_elementow() <= 0)
+        return;
+    const int wiersz = StringGrid1->Row();
+    TOdstepy_parametry_form dialog(m_projekt.elementy().ElementWiersza(wiersz), window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    emit ZmienElement(wiersz, dialog.Element());
+    PokazElement(wiersz);
 }

@@ -8,22 +8,50 @@ class QPushButton;
 class TObraz;
 class TStringGrid;
 namespace kerwano {
-class KrzyweKatow;
-}
+class ModelProjektu;
+struct DaneElementu;
+} // namespace kerwano
 
 // Page 3, "Obliczanie odstępów izolacyjnych": the computed class, the roof
-// element list with its buttons, and the pane of the selected element.
+// element list with its buttons, and the pane of the selected element. The
+// page shows the project; "<< Dodaj" and "Edycja" ask the element dialog and
+// report the element to add or change, "Usuń" the row to remove.
 class TOdstepy_strona : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TOdstepy_strona(QWidget *parent = nullptr);
+    explicit TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent = nullptr);
 
+    // The whole table from the element list; `cicho` as on page 2.
+    void PokazElementy(bool cicho = false);
+    // The class in force.
+    void PokazKlase();
     // Fills the lower half for a row of StringGrid1: the pictures of its
     // arrangement and layout (or the red notices), its separation distance
-    // and its protective angle for the class `klasa`.
-    void PokazElement(int wiersz, int klasa, const kerwano::KrzyweKatow &krzywe);
+    // and its protective angle for the class in force.
+    void PokazElement(int wiersz);
+    // Page shown: the current row.
+    void TabSheet3Show();
 
+signals:
+    void DodajElement(const kerwano::DaneElementu &element);
+    void ZmienElement(int wiersz, const kerwano::DaneElementu &element);
+    void UsunElement(int wiersz);
+
+private:
+    // "<< Dodaj", "Usuń", "Edycja".
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+
+    QFrame *PanelWyniku(const QString &nazwa, const QString &symbol, const QString &relacja,
+                        QLabel *&symbol_l, QLabel *&nr_l, QLabel *&relacja_l, QLabel *&wartosc_l);
+    // Fills and shows a result panel: the row number as a subscript, the
+    // sign and the value placed by its digits.
+    static void PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc, int wiersz,
+                           const QString &tekst);
+
+    const kerwano::ModelProjektu &m_projekt;
     QLabel *Label26;
     QLabel *Panel_odi_klasa; // the class as text: "?", "IV" .. "I+"
     QLabel *Label27;
@@ -41,12 +69,4 @@ public:
     QLabel *Label_d, *Label_d_nr, *Label_d_wbr, *Label_d_wart;
     QFrame *Panel_alpha;
     QLabel *Label_alpha, *Label_alpha_nr, *Label_alpha_wbr, *Label_alpha_wart;
-
-private:
-    QFrame *PanelWyniku(const QString &nazwa, const QString &symbol, const QString &relacja,
-                        QLabel *&symbol_l, QLabel *&nr_l, QLabel *&relacja_l, QLabel *&wartosc_l);
-    // Fills and shows a result panel: the row number as a subscript, the
-    // sign and the value placed by its digits.
-    static void PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc, int wiersz,
-                           const QString &tekst);
 };

@@ -308,9 +308,4 @@ QString KomunikatBleduSystemu(int kod)
     }
 }
 
-QString ZdanieBledu(const QString &tekst)
-{
-    return tekst.endsWith(u'.') ? tekst : tekst + u'.';
-}
-
 } // namespace kerwano

@@ -65,7 +65,4 @@ QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
 // files", "File access denied", "Disk full", otherwise "I/O error <kod>".
 QString KomunikatBleduSystemu(int kod);
 
-// The error box text: adds "." when the text does not already end in one.
-QString ZdanieBledu(const QString &tekst);
-
 } // namespace kerwano

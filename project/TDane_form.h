@@ -7,23 +7,25 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// "Dane projektu": the six project data texts. "OK" copies the fields into
-// the project data and closes with OK; the frame's close button discards
-// the edits.
+// "Dane projektu": the six project data texts. "OK" takes the fields as
+// they stand and closes with OK; the frame's close button discards the
+// edits.
 class TDane_form : public QDialog
 {
     Q_OBJECT
 public:
     // `dane`: numer_projektu, data_wykonania, projektant, budowa, inwestor,
-    // zleceniodawca of the main window, read now and written on "OK".
-    explicit TDane_form(const std::array<QString *, 6> &dane, QWidget *parent = nullptr);
+    // zleceniodawca, into the fields.
+    explicit TDane_form(const std::array<QString, 6> &dane, QWidget *parent = nullptr);
 
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
-    QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
-    QPushButton *Button1;
+    // The texts "OK" took, whole; the ones given when it was not pressed.
+    const std::array<QString, 6> &Dane() const { return m_dane; }
 
 private:
     void Button1Click();
 
-    std::array<QString *, 6> m_dane;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
+    QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
+    QPushButton *Button1;
+    std::array<QString, 6> m_dane;
 };

@@ -41,9 +41,7 @@ WynikiKlasy ObliczKlase(const DaneKlasy &d)
     else
         w.E = static_cast<double>(1 - Rozszerzona(w.Nc) / w.Nd);
 
-    const Klasa k = KlasaDlaE(w.E);
-    w.klasa = k.klasa;
-    w.klasa_plus = k.klasa_plus;
+    w.klasa = KlasaDlaE(w.E);
     return w;
 }
 
@@ -63,11 +61,11 @@ Klasa KlasaDlaE(double E)
     return {1, 1};
 }
 
-QString TekstKlasy(int klasa, int klasa_plus)
+QString TekstKlasy(Klasa k)
 {
-    switch (klasa) {
+    switch (k.klasa) {
     case 1:
-        return klasa_plus == 1 ? QStringLiteral("I+") : QStringLiteral("I");
+        return k.klasa_plus == 1 ? QStringLiteral("I+") : QStringLiteral("I");
     case 2:
         return QStringLiteral("II");
     case 3:
@@ -78,11 +76,11 @@ QString TekstKlasy(int klasa, int klasa_plus)
     return QStringLiteral("?");
 }
 
-QString Werdykt(int klasa, int klasa_plus)
+QString Werdykt(Klasa k)
 {
-    switch (klasa) {
+    switch (k.klasa) {
     case 1:
-        if (klasa_plus == 1)
+        if (k.klasa_plus == 1)
             return QStringLiteral("Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
                                   "przeciwprzepięciowa.");
         return QStringLiteral("Klasa I + ochrona przeciwprzepięciowa.");
@@ -102,6 +100,21 @@ QString TekstE(double E)
     if (E >= 0)
         return QStringLiteral("E = ") + F2(Rozszerzona(E) * 100) + QStringLiteral(" %");
     return QStringLiteral("E < 0");
+}
+
+TekstyWynikow Teksty(const WynikiKlasy &w)
+{
+    TekstyWynikow t;
+    t.A = QStringLiteral("A = ") + F5(w.A);
+    t.B = QStringLiteral("B = ") + F5(w.B);
+    t.C = QStringLiteral("C = ") + F5(w.C);
+    t.Nc = QStringLiteral("Nc = ") + F5(w.Nc);
+    t.Ae = QStringLiteral("Ae = ") + F5(w.Ae);
+    t.Nd = QStringLiteral("Nd = ") + F5(w.Nd);
+    t.E = TekstE(w.E);
+    t.werdykt = Werdykt(w.klasa);
+    t.klasa = TekstKlasy(w.klasa);
+    return t;
 }
 
 } // namespace kerwano

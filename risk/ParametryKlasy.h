@@ -1,5 +1,7 @@
 #pragma once
 
+#include "risk/Klasa.h"
+
 #include <QString>
 
 namespace kerwano {
@@ -20,8 +22,8 @@ struct ParametryKlasy
     QString H;     // height above which side strikes are expected, m (same as R)
 };
 
-// For klasa 1..4 the fixed texts of that class (class I also for I+);
-// for any other code every text is "?".
-ParametryKlasy ParametryDlaKlasy(int klasa);
+// For classes I to IV the fixed texts of that class (class I also for I+);
+// without a class every text is "?".
+ParametryKlasy ParametryDlaKlasy(Klasa klasa);
 
 } // namespace kerwano

@@ -1,5 +1,6 @@
 #include "risk/TInfo_form.h"
 
+#include "app/TPanel_wartosci.h"
 #include "risk/ParametryKlasy.h"
 
 #include <QFrame>
@@ -13,10 +14,10 @@ namespace {
 using kerwano::ParametryKlasy;
 
 // Client area of the sheet; the window is not resizable.
-constexpr int szerokosc_okna = 728;
-constexpr int wysokosc_okna = 410;
-constexpr int margines_okna = 8;
-constexpr int odstep_pol = 4;
+constexpr int SZEROKOSC_OKNA = 728;
+constexpr int WYSOKOSC_OKNA = 410;
+constexpr int MARGINES_OKNA = 8;
+constexpr int ODSTEP_POL = 4;
 
 // One value box: a framed box with a wrapped title on top and, at its
 // bottom, the symbol, the value panel and the unit in one line.
@@ -30,13 +31,6 @@ struct OpisPola
     QString ParametryKlasy::*wartosc;
 };
 
-QFont Pogrubiona(const QWidget *w)
-{
-    QFont f = w->font();
-    f.setBold(true);
-    return f;
-}
-
 // Width of a value panel: its widest text over all classes plus the frame
 // and a little air, so the boxes do not jump when the class changes.
 int SzerokoscPanelu(const QFont &pogrubiona, QString ParametryKlasy::*wartosc)
@@ -45,29 +39,17 @@ int SzerokoscPanelu(const QFont &pogrubiona, QString ParametryKlasy::*wartosc)
     int najszerszy = 0;
     for (int klasa = 0; klasa <= 4; ++klasa)
         najszerszy =
-            qMax(najszerszy, fm.horizontalAdvance(kerwano::ParametryDlaKlasy(klasa).*wartosc));
+            qMax(najszerszy,
+                 fm.horizontalAdvance(kerwano::ParametryDlaKlasy(kerwano::Klasa(klasa)).*wartosc));
     return qMax(najszerszy + 8, 2 * fm.height());
 }
 
-// White value panel with bold, centred text in a sunken frame.
+// A value panel as wide as its widest text.
 QLabel *UtworzPanel(const char *nazwa, QString ParametryKlasy::*wartosc, QWidget *rodzic)
 {
-    auto *panel = new QLabel(rodzic);
+    auto *panel = new TPanel_wartosci(QString(), rodzic);
     panel->setObjectName(QLatin1String(nazwa));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(1);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setTextFormat(Qt::PlainText);
-
-    const QFont pogrubiona = Pogrubiona(panel);
-    panel->setFont(pogrubiona);
-
-    QPalette paleta = panel->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
-    paleta.setColor(QPalette::WindowText, Qt::black);
-    panel->setPalette(paleta);
-    panel->setAutoFillBackground(true);
-
+    const QFont pogrubiona = panel->font();
     panel->setFixedSize(SzerokoscPanelu(pogrubiona, wartosc),
                         QFontMetrics(pogrubiona).height() + 10);
     return panel;
@@ -170,7 +152,7 @@ QList<int> RozdzielSzerokosc(const QList<int> &potrzebne, int dostepne)
 QHBoxLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *rodzic)
 {
     auto *rzad = new QHBoxLayout;
-    rzad->setSpacing(odstep_pol);
+    rzad->setSpacing(ODSTEP_POL);
 
     QList<QFrame *> pola;
     for (const OpisPola &opis : opisy) {
@@ -184,7 +166,7 @@ QHBoxLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *r
     for (QFrame *pole : pola)
         potrzebne.append(pole->minimumSizeHint().width());
     const QList<int> szerokosci =
-        RozdzielSzerokosc(potrzebne, szerokosc_okna - 2 * margines_okna - (n - 1) * odstep_pol);
+        RozdzielSzerokosc(potrzebne, SZEROKOSC_OKNA - 2 * MARGINES_OKNA - (n - 1) * ODSTEP_POL);
     for (int i = 0; i < n; ++i) {
         pola[i]->setFixedWidth(szerokosci[i]);
         rzad->addWidget(pola[i]);
@@ -194,14 +176,15 @@ QHBoxLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *r
 
 } // namespace
 
-TInfo_form::TInfo_form(int klasa, QWidget *parent)
+TInfo_form::TInfo_form(kerwano::Klasa klasa, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::CustomizeWindowHint)
 {
+    setObjectName(QStringLiteral("Info_form"));
     setWindowTitle(QStringLiteral("Zwody i przewody odprowadzające"));
 
     auto *uklad = new QVBoxLayout(this);
-    uklad->setContentsMargins(margines_okna, margines_okna + 2, margines_okna, margines_okna + 2);
+    uklad->setContentsMargins(MARGINES_OKNA, MARGINES_OKNA + 2, MARGINES_OKNA, MARGINES_OKNA + 2);
     uklad->setSpacing(4);
 
     auto *linia_klasy = new QHBoxLayout;
@@ -272,5 +255,5 @@ TInfo_form::TInfo_form(int klasa, QWidget *parent)
     Panel_ods->setText(p.ods);
     Panel_H->setText(p.H);
 
-    setFixedSize(szerokosc_okna, wysokosc_okna);
+    setFixedSize(SZEROKOSC_OKNA, WYSOKOSC_OKNA);
 }

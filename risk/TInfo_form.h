@@ -1,5 +1,7 @@
 #pragma once
 
+#include "risk/Klasa.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -12,10 +14,11 @@ class TInfo_form : public QDialog
 {
     Q_OBJECT
 public:
-    // `klasa` is the computed class code (0 none, 1 I, 2 II, 3 III, 4 IV);
-    // class I with additional measures is passed as 1.
-    explicit TInfo_form(int klasa, QWidget *parent = nullptr);
+    // The texts of the computed class; class I with additional measures
+    // shows as class I.
+    explicit TInfo_form(kerwano::Klasa klasa, QWidget *parent = nullptr);
 
+private:
     // The eleven value panels, named as the components they stand for
     // (objectName "Panel_klasa", "Panel_E", ... "Panel_H").
     QLabel *Panel_klasa;

@@ -1,7 +1,7 @@
 #include "risk/TKlasa_strona.h"
 
 #include "app/TFiltr_klawiszy.h"
-#include "risk/Formaty.h"
+#include "project/ModelProjektu.h"
 #include "risk/Klasa.h"
 #include "risk/Wspolczynniki.h"
 
@@ -63,7 +63,8 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
             c->addItem(p.tekst);
         c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         c->setMaxVisibleItems(12);
-        connect(c, &QComboBox::activated, this, [this, nr] { emit ListaZmieniona(nr); });
+        connect(c, &QComboBox::activated, this,
+                [this, nr](int indeks) { emit ListaZmieniona(nr, indeks); });
         m_listy[nr - 1] = c;
     }
     for (int nr = 1; nr <= 3; ++nr) {
@@ -72,7 +73,8 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
         e->installEventFilter(filtr);
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 10);
         e->setAlignment(Qt::AlignRight);
-        connect(e, &QLineEdit::textChanged, this, [this, nr] { emit WymiarZmieniony(nr); });
+        connect(e, &QLineEdit::textChanged, this,
+                [this, nr](const QString &tekst) { emit WymiarZmieniony(nr, tekst); });
         m_wymiary[nr - 1] = e;
     }
 
@@ -200,15 +202,25 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     uklad->setColumnStretch(1, 1);
 }
 
-void TKlasa_strona::PokazWyniki(const kerwano::WynikiKlasy &w)
+void TKlasa_strona::PokazWybory(const kerwano::ModelProjektu &projekt)
 {
-    using namespace kerwano;
-    Label_A->setText(QStringLiteral("A = ") + F5(w.A));
-    Label_B->setText(QStringLiteral("B = ") + F5(w.B));
-    Label_C->setText(QStringLiteral("C = ") + F5(w.C));
-    Label_Nc->setText(QStringLiteral("Nc = ") + F5(w.Nc));
-    Label_Ae->setText(QStringLiteral("Ae = ") + F5(w.Ae));
-    Label_Nd->setText(QStringLiteral("Nd = ") + F5(w.Nd));
-    Label_E->setText(TekstE(w.E));
-    Label21->setText(Werdykt(w.klasa, w.klasa_plus));
+    for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr)
+        m_listy[nr - 1]->setCurrentIndex(projekt.Wybor(nr));
+    for (int nr = 1; nr <= kerwano::ModelProjektu::LICZBA_WYMIAROW; ++nr) {
+        const QSignalBlocker cisza(m_wymiary[nr - 1]);
+        m_wymiary[nr - 1]->setText(projekt.Wymiar(nr));
+    }
+}
+
+void TKlasa_strona::PokazWyniki(const kerwano::ModelProjektu &projekt)
+{
+    const kerwano::TekstyWynikow t = kerwano::Teksty(projekt.wyniki());
+    Label_A->setText(t.A);
+    Label_B->setText(t.B);
+    Label_C->setText(t.C);
+    Label_Nc->setText(t.Nc);
+    Label_Ae->setText(t.Ae);
+    Label_Nd->setText(t.Nd);
+    Label_E->setText(t.E);
+    Label21->setText(t.werdykt);
 }

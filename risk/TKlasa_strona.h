@@ -10,40 +10,38 @@ class QPushButton;
 class QFrame;
 
 namespace kerwano {
-struct WynikiKlasy;
+class ModelProjektu;
 }
 
 // Page 1, "Obliczanie klasy ochronności": the thirteen coefficient lists,
 // the three building dimensions, the results and the verdict. The page
-// only shows; the main window keeps the values and does the calculation.
+// shows the project and reports what the user picks and types; the project
+// keeps the values and does the calculation.
 class TKlasa_strona : public QWidget
 {
     Q_OBJECT
 public:
     explicit TKlasa_strona(QWidget *parent = nullptr);
 
-    // ComboBox1 .. ComboBox13 (nr 1..13) and Edit1 .. Edit3 (nr 1..3).
-    QComboBox *ComboBox(int nr) const { return m_listy[nr - 1]; }
-    QLineEdit *Edit(int nr) const { return m_wymiary[nr - 1]; }
+    // The selections and the dimension texts, as a load or the start-up set
+    // them (no signal is sent for them).
+    void PokazWybory(const kerwano::ModelProjektu &projekt);
+    // The results, the efficiency and the verdict.
+    void PokazWyniki(const kerwano::ModelProjektu &projekt);
 
-    // Writes the results, the efficiency and the verdict.
-    void PokazWyniki(const kerwano::WynikiKlasy &wyniki);
+signals:
+    // The user picked entry `indeks` of ComboBox<nr>.
+    void ListaZmieniona(int nr, int indeks);
+    // The user changed the text of Edit<nr>.
+    void WymiarZmieniony(int nr, const QString &tekst);
+    void Button1Click();
 
+private:
     QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
     QLabel *Label_A, *Label_B, *Label_C, *Label_Nc, *Label_Ae, *Label_Nd, *Label_E;
     QFrame *Panel3;
     QLabel *Label21; // the verdict
     QPushButton *Button1;
-
-signals:
-    // The user picked an entry of ComboBox<nr> (a selection made by the
-    // program does not signal).
-    void ListaZmieniona(int nr);
-    // The text of Edit<nr> changed, typed or set by the program.
-    void WymiarZmieniony(int nr);
-    void Button1Click();
-
-private:
     QComboBox *m_listy[13] = {};
     QLineEdit *m_wymiary[3] = {};
 };

@@ -1,23 +1,51 @@
 #pragma once
 
-// Driving the main window's page 1 as a user does, for the GUI tests.
+// Driving the main window as a user does, for the GUI tests.
 
+#include "Widzet.h"
+#include "angles/TWykres_katow.h"
+#include "app/TObraz.h"
+#include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
-#include "risk/TKlasa_strona.h"
+#include "app/TStringGrid.h"
+#include "project/TDane_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 namespace okno_testowe {
 
+// Page `nr` (1..3): "TabSheet1" .. "TabSheet3".
+inline QWidget *Strona(const TProgram_form *okno, int nr)
+{
+    return W<QWidget>(okno, QStringLiteral("TabSheet%1").arg(nr).toLatin1().constData());
+}
+
+// ComboBox<nr> and Edit<nr> of page 1.
+inline QComboBox *Lista(const TProgram_form *okno, int nr)
+{
+    return W<QComboBox>(Strona(okno, 1),
+                        QStringLiteral("ComboBox%1").arg(nr).toLatin1().constData());
+}
+inline QLineEdit *Pole(const TProgram_form *okno, int nr)
+{
+    return W<QLineEdit>(Strona(okno, 1), QStringLiteral("Edit%1").arg(nr).toLatin1().constData());
+}
+
 // Picks entry `indeks` of ComboBox<nr> with the keyboard.
 inline void Wybierz(TProgram_form *okno, int nr, int indeks)
 {
-    QComboBox *c = okno->TabSheet1->ComboBox(nr);
+    QComboBox *c = Lista(okno, nr);
     c->setFocus();
     QTest::keyClick(c, Qt::Key_Home);
     for (int i = 0; i < indeks; ++i)
@@ -27,7 +55,7 @@ inline void Wybierz(TProgram_form *okno, int nr, int indeks)
 // Replaces the text of Edit<nr> by typing `tekst`.
 inline void Wpisz(TProgram_form *okno, int nr, const QString &tekst)
 {
-    QLineEdit *e = okno->TabSheet1->Edit(nr);
+    QLineEdit *e = Pole(okno, nr);
     e->setFocus();
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
@@ -49,6 +77,15 @@ inline void Budynek(TProgram_form *okno, int ce, const QString &L, const QString
     Wpisz(okno, 3, H);
 }
 
+// Replaces the roof element list as a loaded project would, the rest of the
+// project kept.
+inline void WczytajElementy(TProgram_form *okno, const QList<kerwano::ElementDachu> &elementy)
+{
+    kerwano::Projekt p = okno->projekt().ZbierzProjekt();
+    p.elementy = elementy;
+    okno->ZastosujProjekt(p);
+}
+
 // Runs `odpowiedz` on the next modal window of type T as soon as it shows
 // (a dialog started by exec() blocks the test until it is answered). The
 // window is expected to close itself in `odpowiedz`.
@@ -67,6 +104,19 @@ template <typename T> void Odpowiedz(std::function<void(T *)> odpowiedz)
         *proba = nullptr;
     };
     QTimer::singleShot(0, *proba);
+}
+
+// Writes texts into fields of "Dane projektu" (nr 1..6: Edit1 .. Edit6)
+// and confirms the dialog with "OK".
+inline void UstawDane(TProgram_form *okno, const QList<QPair<int, QString>> &pola)
+{
+    Odpowiedz<TDane_form>([pola](TDane_form *d) {
+        for (const auto &[nr, tekst] : pola)
+            W<QLineEdit>(d, QStringLiteral("Edit%1").arg(nr).toLatin1().constData())
+                ->setText(tekst);
+        QTest::mouseClick(W<QPushButton>(d, "Button1"), Qt::LeftButton);
+    });
+    W<QAction>(okno, "Daneprojektu1")->trigger();
 }
 
 } // namespace okno_testowe

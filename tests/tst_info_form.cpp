@@ -1,3 +1,4 @@
+#include "Widzet.h"
 #include "risk/TInfo_form.h"
 
 #include <QFrame>
@@ -13,8 +14,10 @@ const char *const nazwy_paneli[] = {"Panel_klasa", "Panel_E",   "Panel_Is", "Pan
 
 QList<QLabel *> Panele(const TInfo_form &f)
 {
-    return {f.Panel_klasa, f.Panel_E,  f.Panel_Is, f.Panel_didt, f.Panel_tt, f.Panel_Q,
-            f.Panel_WR,    f.Panel_ab, f.Panel_R,  f.Panel_ods,  f.Panel_H};
+    QList<QLabel *> panele;
+    for (const char *nazwa : nazwy_paneli)
+        panele << W<QLabel>(&f, nazwa);
+    return panele;
 }
 
 } // namespace
@@ -53,7 +56,7 @@ void TestInfoForm::teksty()
     QFETCH(int, klasa);
     QFETCH(QStringList, teksty);
 
-    TInfo_form f(klasa);
+    TInfo_form f(kerwano::Klasa{klasa});
     const QList<QLabel *> panele = Panele(f);
     for (int i = 0; i < panele.size(); ++i) {
         QVERIFY2(panele[i], nazwy_paneli[i]);
@@ -82,12 +85,12 @@ void TestInfoForm::zamykanie()
     f.setResult(-1);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QCOMPARE(f.Button1->objectName(), QStringLiteral("Button1"));
-    QCOMPARE(f.Button1->text(), QStringLiteral("OK"));
-    QVERIFY(f.Button1->isDefault());
+    QCOMPARE(W<QPushButton>(&f, "Button1")->objectName(), QStringLiteral("Button1"));
+    QCOMPARE(W<QPushButton>(&f, "Button1")->text(), QStringLiteral("OK"));
+    QVERIFY(W<QPushButton>(&f, "Button1")->isDefault());
 
     if (klawisz == -1)
-        QTest::mouseClick(f.Button1, Qt::LeftButton);
+        QTest::mouseClick(W<QPushButton>(&f, "Button1"), Qt::LeftButton);
     else if (klawisz == -2)
         f.close();
     else
@@ -127,7 +130,7 @@ void TestInfoForm::uklad()
 {
     QFETCH(int, klasa);
 
-    TInfo_form f(klasa);
+    TInfo_form f(kerwano::Klasa{klasa});
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const QRect okno = f.rect();
@@ -135,10 +138,14 @@ void TestInfoForm::uklad()
     for (QLabel *panel : Panele(f))
         QVERIFY2(panel->font().bold(), qPrintable(panel->objectName()));
 
-    const QList<QList<QLabel *>> rzedy = {
-        {f.Panel_E, f.Panel_Is, f.Panel_didt, f.Panel_tt, f.Panel_Q, f.Panel_WR},
-        {f.Panel_ab, f.Panel_R, f.Panel_ods, f.Panel_H}};
-    int dol_poprzedniego = f.Panel_klasa->mapTo(&f, QPoint(0, f.Panel_klasa->height())).y();
+    const QList<QList<QLabel *>> rzedy = {{W<QLabel>(&f, "Panel_E"), W<QLabel>(&f, "Panel_Is"),
+                                           W<QLabel>(&f, "Panel_didt"), W<QLabel>(&f, "Panel_tt"),
+                                           W<QLabel>(&f, "Panel_Q"), W<QLabel>(&f, "Panel_WR")},
+                                          {W<QLabel>(&f, "Panel_ab"), W<QLabel>(&f, "Panel_R"),
+                                           W<QLabel>(&f, "Panel_ods"), W<QLabel>(&f, "Panel_H")}};
+    int dol_poprzedniego = W<QLabel>(&f, "Panel_klasa")
+                               ->mapTo(&f, QPoint(0, W<QLabel>(&f, "Panel_klasa")->height()))
+                               .y();
     for (const QList<QLabel *> &rzad : rzedy) {
         QRect poprzednie;
         for (QLabel *panel : rzad) {
@@ -175,8 +182,8 @@ void TestInfoForm::uklad()
         }
         dol_poprzedniego = poprzednie.bottom();
     }
-    QVERIFY(f.Button1->mapTo(&f, QPoint(0, 0)).y() > dol_poprzedniego);
-    QVERIFY(qAbs(f.Button1->geometry().center().x() - okno.center().x()) <= 1);
+    QVERIFY(W<QPushButton>(&f, "Button1")->mapTo(&f, QPoint(0, 0)).y() > dol_poprzedniego);
+    QVERIFY(qAbs(W<QPushButton>(&f, "Button1")->geometry().center().x() - okno.center().x()) <= 1);
 }
 
 QTEST_MAIN(TestInfoForm)

@@ -27,11 +27,19 @@ private slots:
     void wczytanieListy();
 
 private:
-    QString Kat(int wiersz) const { return m_okno->TabSheet2->StringGrid2->Cells(2, wiersz); }
+    QWidget *Strona2() const { return okno_testowe::Strona(m_okno, 2); }
+    TStringGrid *Siatka1() const
+    {
+        return W<TStringGrid>(okno_testowe::Strona(m_okno, 3), "StringGrid1");
+    }
+    TStringGrid *Siatka2() const { return W<TStringGrid>(Strona2(), "StringGrid2"); }
+    TWykres_katow *Wykres() const { return W<TWykres_katow>(Strona2(), "Chart1"); }
+    QString Panel(const char *nazwa) const { return W<QLabel>(Strona2(), nazwa)->text(); }
+    QString Kat(int wiersz) const { return Siatka2()->Cells(2, wiersz); }
     QStringList Katy() const
     {
         QStringList k;
-        for (int w = 1; w <= m_okno->liczba_elementow; ++w)
+        for (int w = 1; w <= m_okno->projekt().liczba_elementow(); ++w)
             k << Kat(w);
         return k;
     }
@@ -59,7 +67,7 @@ void TstKatyStrona::cleanup()
 
 void TstKatyStrona::tabela()
 {
-    TStringGrid *s = m_okno->TabSheet2->StringGrid2;
+    TStringGrid *s = Siatka2();
     QCOMPARE(s->RowCount(), 2); // header and one empty row
     QCOMPARE(s->Cells(0, 0), QString("Nazwa elementu"));
     QCOMPARE(s->Cells(1, 0), QString("Wysokość H [m]"));
@@ -70,86 +78,84 @@ void TstKatyStrona::tabela()
     QCOMPARE(s->verticalHeader()->defaultSectionSize(), 19);
     QCOMPARE(s->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(s->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_H->text(), QString("999,99 m"));
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_klasa->text(), QString("999,99 m"));
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_kat->text(), QString("999,99 m"));
+    QCOMPARE(Panel("Panel_wykres_H"), QString("999,99 m"));
+    QCOMPARE(Panel("Panel_wykres_klasa"), QString("999,99 m"));
+    QCOMPARE(Panel("Panel_wykres_kat"), QString("999,99 m"));
     QCOMPARE(m_okno->findChild<QLabel *>("Label30")->text(), QString("Wysokość budyku:"));
 }
 
 void TstKatyStrona::kolumnaKatowZaKlasa()
 {
     // No class yet: every angle is "?", whatever the height.
-    m_okno->WczytajElementy({Element("Maszt", 3.5), Element("Komin", 12.34), Element("Antena", 50),
-                             Element("Wieża", 21)});
+    okno_testowe::WczytajElementy(m_okno, {Element("Maszt", 3.5), Element("Komin", 12.34),
+                                           Element("Antena", 50), Element("Wieża", 21)});
     QCOMPARE(Katy(), QStringList({"?", "?", "?", "?"}));
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(1, 2), QString("12,34"));
+    QCOMPARE(Siatka2()->Cells(1, 2), QString("12,34"));
 
     okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
-    QCOMPARE(m_okno->klasa(), 1);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 1);
     QCOMPARE(Katy(), QStringList({"65,25", "39,15", "?", "?"}));
     okno_testowe::Wybierz(m_okno, 13, 1); // class II
-    QCOMPARE(m_okno->klasa(), 2);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 2);
     QCOMPARE(Katy(), QStringList({"70,25", "49,82", "?", "36,10"}));
 
     // A change that keeps the class leaves the column alone.
-    m_okno->TabSheet2->StringGrid2->UstawCells(2, 1, "znacznik");
-    m_okno->TabSheet1->Edit(3)->setText("10,5");
-    QCOMPARE(m_okno->klasa(), 2);
+    Siatka2()->UstawCells(2, 1, "znacznik");
+    okno_testowe::Pole(m_okno, 3)->setText("10,5");
+    QCOMPARE(m_okno->projekt().klasa().klasa, 2);
     QCOMPARE(Kat(1), QString("znacznik"));
 
     okno_testowe::Wybierz(m_okno, 5, 0); // class IV: above 45 m still has an angle
-    QCOMPARE(m_okno->klasa(), 4);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 4);
     QCOMPARE(Katy(), QStringList({"76,85", "62,39", "30,00", "53,50"}));
     okno_testowe::Wybierz(m_okno, 13, 3); // class III: nothing above 45 m
-    QCOMPARE(m_okno->klasa(), 3);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 3);
     QCOMPARE(Katy(), QStringList({"73,75", "57,82", "?", "47,30"}));
 
     // From I to I+ the class code stays 1: the column is not rewritten.
     okno_testowe::Budynek(m_okno, 2, "30", "20", "10");
-    QCOMPARE(m_okno->klasa(), 1);
-    m_okno->TabSheet2->StringGrid2->UstawCells(2, 1, "znacznik");
+    QCOMPARE(m_okno->projekt().klasa().klasa, 1);
+    Siatka2()->UstawCells(2, 1, "znacznik");
     for (int nr : {1, 2, 3})
-        m_okno->TabSheet1->Edit(nr)->setText(nr == 1 ? "60" : nr == 2 ? "40" : "20");
-    QCOMPARE(m_okno->klasa_plus(), 1);
+        okno_testowe::Pole(m_okno, nr)->setText(nr == 1 ? "60" : nr == 2 ? "40" : "20");
+    QCOMPARE(m_okno->projekt().klasa().klasa_plus, 1);
     QCOMPARE(Kat(1), QString("znacznik"));
 
     // No class again: "?" everywhere.
     okno_testowe::Wybierz(m_okno, 5, 0);
     okno_testowe::Wybierz(m_okno, 13, 0);
     okno_testowe::Wpisz(m_okno, 3, "1");
-    QCOMPARE(m_okno->klasa(), 0);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 0);
     QCOMPARE(Katy(), QStringList({"?", "?", "?", "?"}));
 }
 
 void TstKatyStrona::wyborWiersza()
 {
     okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
-    m_okno->WczytajElementy({Element("Maszt", 3.5), Element("Antena", 50), Element("Szczyt", 20)});
-    m_okno->Obliczaniektwosonowych1->trigger();
-    TKaty_strona *strona = m_okno->TabSheet2;
-    TWykres_katow *wykres = strona->Chart1;
-
-    strona->StringGrid2->UstawRow(1);
-    m_okno->PokazKatElementu(1);
+    okno_testowe::WczytajElementy(
+        m_okno, {Element("Maszt", 3.5), Element("Antena", 50), Element("Szczyt", 20)});
+    W<QAction>(m_okno, "Obliczaniektwosonowych1")->trigger();
+    // Showing the page shows the current row, the first.
+    TWykres_katow *wykres = Wykres();
+    TStringGrid *siatka = Siatka2();
     QVERIFY(wykres->MaLinieKata());
     QCOMPARE(wykres->PunktLiniiKata(), wykres->Pozycja(1, 3.5, 65.25));
-    QCOMPARE(strona->Panel_wykres_klasa->text(), QString("I"));
-    QCOMPARE(strona->Panel_wykres_kat->text(), QString("65 °"));
+    QCOMPARE(Panel("Panel_wykres_klasa"), QString("I"));
+    QCOMPARE(Panel("Panel_wykres_kat"), QString("65 °"));
 
     // A row without an angle: no guide lines, the class in force and "?".
-    QTest::mouseClick(
-        strona->StringGrid2->viewport(), Qt::LeftButton, {},
-        strona->StringGrid2->visualRect(strona->StringGrid2->model()->index(1, 0)).center());
-    QCOMPARE(strona->StringGrid2->Row(), 2);
+    QTest::mouseClick(siatka->viewport(), Qt::LeftButton, {},
+                      siatka->visualRect(siatka->model()->index(1, 0)).center());
+    QCOMPARE(siatka->Row(), 2);
     QVERIFY(!wykres->MaLinieKata());
-    QCOMPARE(strona->Panel_wykres_klasa->text(), QString("I"));
-    QCOMPARE(strona->Panel_wykres_kat->text(), QString("?"));
+    QCOMPARE(Panel("Panel_wykres_klasa"), QString("I"));
+    QCOMPARE(Panel("Panel_wykres_kat"), QString("?"));
 
     // The limit height: the guide lines meet at the end marker of the curve.
-    strona->StringGrid2->UstawRow(3);
+    siatka->UstawRow(3);
     QVERIFY(wykres->MaLinieKata());
     QCOMPARE(wykres->PunktLiniiKata(), wykres->Pozycja(1, 20, 23));
-    QCOMPARE(strona->Panel_wykres_kat->text(), QString("23 °"));
+    QCOMPARE(Panel("Panel_wykres_kat"), QString("23 °"));
 
     // A recalculation while the page shows repaints without the guide lines.
     okno_testowe::Wpisz(m_okno, 3, "11");
@@ -159,23 +165,23 @@ void TstKatyStrona::wyborWiersza()
 void TstKatyStrona::pokazanieStrony()
 {
     okno_testowe::Wpisz(m_okno, 3, "12,5");
-    QTabWidget *strony = m_okno->PageControl1;
+    QTabWidget *strony = W<QTabWidget>(m_okno, "PageControl1");
     QTest::mouseClick(strony->tabBar(), Qt::LeftButton, {}, strony->tabBar()->tabRect(1).center());
     QCOMPARE(strony->currentIndex(), 1);
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_H->text(), QString("12,50 m"));
+    QCOMPARE(Panel("Panel_wykres_H"), QString("12,50 m"));
     // The empty list: no guide lines, no class, no angle.
-    QVERIFY(!m_okno->TabSheet2->Chart1->MaLinieKata());
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_klasa->text(), QString("?"));
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_kat->text(), QString("?"));
+    QVERIFY(!Wykres()->MaLinieKata());
+    QCOMPARE(Panel("Panel_wykres_klasa"), QString("?"));
+    QCOMPARE(Panel("Panel_wykres_kat"), QString("?"));
 
     // A class II element selected on showing the page: the panel shows it.
-    m_okno->N2->trigger();
+    W<QAction>(m_okno, "N2")->trigger();
     okno_testowe::Budynek(m_okno, 1, "30", "20", "10");
-    m_okno->WczytajElementy({Element("Komin", 12.34)});
-    m_okno->Obliczaniektwosonowych1->trigger();
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_H->text(), QString("10,00 m"));
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_klasa->text(), QString("II"));
-    QCOMPARE(m_okno->TabSheet2->Panel_wykres_kat->text(), QString("49 °"));
+    okno_testowe::WczytajElementy(m_okno, {Element("Komin", 12.34)});
+    W<QAction>(m_okno, "Obliczaniektwosonowych1")->trigger();
+    QCOMPARE(Panel("Panel_wykres_H"), QString("10,00 m"));
+    QCOMPARE(Panel("Panel_wykres_klasa"), QString("II"));
+    QCOMPARE(Panel("Panel_wykres_kat"), QString("49 °"));
     QCOMPARE(Kat(1), QString("49,82"));
 }
 
@@ -185,29 +191,30 @@ void TstKatyStrona::wczytanieListy()
     QList<ElementDachu> piec;
     for (int i = 1; i <= 5; ++i)
         piec << Element(QString("Element %1").arg(i), i);
-    m_okno->WczytajElementy(piec);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 6);
-    QCOMPARE(m_okno->TabSheet3->StringGrid1->RowCount(), 6);
+    okno_testowe::WczytajElementy(m_okno, piec);
+    QCOMPARE(Siatka2()->RowCount(), 6);
+    QCOMPARE(Siatka1()->RowCount(), 6);
     QCOMPARE(Kat(5), QString("60,00"));
-    QCOMPARE(m_okno->TabSheet3->StringGrid1->Cells(1, 5), piec[4].parametry);
+    QCOMPARE(Siatka1()->Cells(1, 5), piec[4].parametry);
 
     // A pasted negative height has no angle; a huge one neither.
-    m_okno->WczytajElementy(
+    okno_testowe::WczytajElementy(
+        m_okno,
         {{"Ujemny", "Układ A, układ 1, powietrze, H = -5,00, L = 1,00"}, Element("Duży", 2e6)});
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 3);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(1, 1), QString("-5,00"));
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(1, 2), QString("2000000,00"));
+    QCOMPARE(Siatka2()->RowCount(), 3);
+    QCOMPARE(Siatka2()->Cells(1, 1), QString("-5,00"));
+    QCOMPARE(Siatka2()->Cells(1, 2), QString("2000000,00"));
     QCOMPARE(Katy(), QStringList({"?", "?"}));
-    m_okno->PokazKatElementu(1);
-    QVERIFY(!m_okno->TabSheet2->Chart1->MaLinieKata());
+    W<QAction>(m_okno, "Obliczaniektwosonowych1")->trigger();
+    QVERIFY(!Wykres()->MaLinieKata());
 
     // No elements: one empty row in both tables.
-    m_okno->WczytajElementy({});
-    QCOMPARE(m_okno->liczba_elementow, 0);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 2);
-    QCOMPARE(m_okno->TabSheet3->StringGrid1->RowCount(), 2);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->Cells(0, 1), QString());
-    QCOMPARE(m_okno->TabSheet3->StringGrid1->Cells(1, 1), QString());
+    okno_testowe::WczytajElementy(m_okno, {});
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 0);
+    QCOMPARE(Siatka2()->RowCount(), 2);
+    QCOMPARE(Siatka1()->RowCount(), 2);
+    QCOMPARE(Siatka2()->Cells(0, 1), QString());
+    QCOMPARE(Siatka1()->Cells(1, 1), QString());
 }
 
 QTEST_MAIN(TstKatyStrona)

@@ -86,8 +86,8 @@ void TstKlasa::budynki()
     const QStringList wynik = {F5(w.A), F5(w.B), F5(w.C), F5(w.Nc), F5(w.Ae), F5(w.Nd)};
     QCOMPARE(wynik, etykiety);
     QTEST(TekstE(w.E), "E");
-    QTEST(w.klasa, "klasa");
-    QTEST(w.klasa_plus, "plus");
+    QTEST(w.klasa.klasa, "klasa");
+    QTEST(w.klasa.klasa_plus, "plus");
 }
 
 void TstKlasa::skrajneListy()
@@ -100,8 +100,8 @@ void TstKlasa::skrajneListy()
     QCOMPARE(F5(w.A), QString("0,00005"));
     QCOMPARE(w.B, double(0.01L * 0.01 * 0.01 * 1));
     QCOMPARE(w.C, double(0.01L * 0.01 * 0.01));
-    QCOMPARE(w.klasa, 1); // the most sensitive building needs class I+
-    QCOMPARE(w.klasa_plus, 1);
+    QCOMPARE(w.klasa.klasa, 1); // the most sensitive building needs class I+
+    QCOMPARE(w.klasa.klasa_plus, 1);
 }
 
 void TstKlasa::progi_data()
@@ -143,15 +143,15 @@ void TstKlasa::bezPowierzchni()
     QVERIFY(std::isinf(w.E) && w.E < 0);
     QCOMPARE(F5(w.Nd), QString("0,00000"));
     QCOMPARE(TekstE(w.E), QString("E < 0"));
-    QCOMPARE(w.klasa, 0);
-    QCOMPARE(w.klasa_plus, 0);
+    QCOMPARE(w.klasa.klasa, 0);
+    QCOMPARE(w.klasa.klasa_plus, 0);
 
     // A building so small that Nd underflows to zero behaves the same way.
     d.dlugosc_budynku = d.szerokosc_budynku = 1e-160;
     d.wysokosc_budynku = 0;
     w = ObliczKlase(d);
     QCOMPARE(w.Nd, 0.0);
-    QCOMPARE(w.klasa, 0);
+    QCOMPARE(w.klasa.klasa, 0);
 
     // E = 0 exactly is shown as a number, with the no-installation verdict.
     QCOMPARE(TekstE(0.0), QString("E = 0,00 %"));
@@ -160,16 +160,16 @@ void TstKlasa::bezPowierzchni()
 
 void TstKlasa::teksty()
 {
-    QCOMPARE(TekstKlasy(0, 0), QString("?"));
-    QCOMPARE(TekstKlasy(1, 0), QString("I"));
-    QCOMPARE(TekstKlasy(1, 1), QString("I+"));
-    QCOMPARE(TekstKlasy(4, 0), QString("IV"));
-    QCOMPARE(TekstKlasy(7, 0), QString("?"));
-    QCOMPARE(Werdykt(0, 0), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
-                                    "wykonać zabezpieczenia przeciwprzepięciowe."));
-    QCOMPARE(Werdykt(1, 1), QString("Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
-                                    "przeciwprzepięciowa."));
-    QCOMPARE(Werdykt(3, 0), QString("Klasa III + ochrona przeciwprzepięciowa."));
+    QCOMPARE(TekstKlasy({0, 0}), QString("?"));
+    QCOMPARE(TekstKlasy({1, 0}), QString("I"));
+    QCOMPARE(TekstKlasy({1, 1}), QString("I+"));
+    QCOMPARE(TekstKlasy({4, 0}), QString("IV"));
+    QCOMPARE(TekstKlasy({7, 0}), QString("?"));
+    QCOMPARE(Werdykt({0, 0}), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
+                                      "wykonać zabezpieczenia przeciwprzepięciowe."));
+    QCOMPARE(Werdykt({1, 1}), QString("Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
+                                      "przeciwprzepięciowa."));
+    QCOMPARE(Werdykt({3, 0}), QString("Klasa III + ochrona przeciwprzepięciowa."));
 }
 
 QTEST_APPLESS_MAIN(TstKlasa)

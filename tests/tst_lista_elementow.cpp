@@ -42,12 +42,19 @@ private:
     // Answers the element dialog the next add or edit opens.
     void Odpowiedz(std::function<void(TOdstepy_parametry_form *)> odpowiedz);
     void Dodaj(std::function<void(TOdstepy_parametry_form *)> odpowiedz = {});
-    QString Komorka1(int k, int w) const { return m_okno->TabSheet3->StringGrid1->Cells(k, w); }
-    QString Komorka2(int k, int w) const { return m_okno->TabSheet2->StringGrid2->Cells(k, w); }
+    QString Komorka1(int k, int w) const
+    {
+        return W<TStringGrid>(okno_testowe::Strona(m_okno, 3), "StringGrid1")->Cells(k, w);
+    }
+    QString Komorka2(int k, int w) const
+    {
+        return W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->Cells(k, w);
+    }
     QStringList Nazwy() const
     {
         QStringList n;
-        for (int w = 1; w < m_okno->TabSheet3->StringGrid1->RowCount(); ++w)
+        for (int w = 1;
+             w < W<TStringGrid>(okno_testowe::Strona(m_okno, 3), "StringGrid1")->RowCount(); ++w)
             n << Komorka1(0, w) + QLatin1Char('|') + Komorka2(0, w);
         return n;
     }
@@ -58,7 +65,7 @@ private:
     }
 
     TProgram_form *m_okno = nullptr;
-    TOdstepy_strona *m_strona = nullptr;
+    QWidget *m_strona = nullptr;
 };
 
 void TstListaElementow::init()
@@ -66,8 +73,8 @@ void TstListaElementow::init()
     m_okno = new TProgram_form({QStringLiteral("kerwano")});
     m_okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_okno));
-    m_strona = m_okno->TabSheet3;
-    m_okno->PageControl1->setCurrentIndex(2);
+    m_strona = okno_testowe::Strona(m_okno, 3);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
 }
 
 void TstListaElementow::cleanup()
@@ -88,7 +95,7 @@ void TstListaElementow::Odpowiedz(std::function<void(TOdstepy_parametry_form *)>
         if (odpowiedz)
             odpowiedz(d);
         if (d->isVisible())
-            QTest::keyClick(d->Edit1, Qt::Key_Return);
+            QTest::keyClick(W<QLineEdit>(d, "Edit1"), Qt::Key_Return);
         *proba = nullptr;
     };
     QTimer::singleShot(0, *proba);
@@ -97,216 +104,225 @@ void TstListaElementow::Odpowiedz(std::function<void(TOdstepy_parametry_form *)>
 void TstListaElementow::Dodaj(std::function<void(TOdstepy_parametry_form *)> odpowiedz)
 {
     Odpowiedz(std::move(odpowiedz));
-    QTest::mouseClick(m_strona->Button2, Qt::LeftButton);
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button2"), Qt::LeftButton);
 }
 
 void TstListaElementow::dodanieDoPustej()
 {
     okno_testowe::Budynek(m_okno, 1, QStringLiteral("30"), QStringLiteral("20"),
                           QStringLiteral("10"));
-    QCOMPARE(m_okno->klasa(), 2);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 2);
     m_okno->UstawZmodyfikowany(false);
     QStringList presety;
     Dodaj([&](TOdstepy_parametry_form *d) {
-        presety << d->Edit1->text() << d->Edit_H->text() << d->Edit_L->text() << d->Edit_fc->text()
-                << d->Edit_n->text();
-        QTest::keyClicks(d->Edit_L, QStringLiteral("0")); // 1,000
-        d->Edit_L->selectAll();
-        QTest::keyClicks(d->Edit_L, QStringLiteral("10"));
+        presety << W<QLineEdit>(d, "Edit1")->text() << W<QLineEdit>(d, "Edit_H")->text()
+                << W<QLineEdit>(d, "Edit_L")->text() << W<QLineEdit>(d, "Edit_fc")->text()
+                << W<QLineEdit>(d, "Edit_n")->text();
+        QTest::keyClicks(W<QLineEdit>(d, "Edit_L"), QStringLiteral("0")); // 1,000
+        W<QLineEdit>(d, "Edit_L")->selectAll();
+        QTest::keyClicks(W<QLineEdit>(d, "Edit_L"), QStringLiteral("10"));
     });
     QCOMPARE(presety, QStringList({"Element 1", "1,00", "1,00", "1,00", "1"}));
-    QCOMPARE(m_okno->liczba_elementow, 1);
-    QCOMPARE(m_strona->StringGrid1->RowCount(), 2);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 2);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 1);
+    QCOMPARE(W<TStringGrid>(m_strona, "StringGrid1")->RowCount(), 2);
+    QCOMPARE(W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->RowCount(), 2);
     QCOMPARE(Komorka1(1, 1), QStringLiteral("Układ A, układ 1, powietrze, H = 1,00, L = 10,00"));
     QCOMPARE(Nazwy(), QStringList({"Element 1|Element 1"}));
     QCOMPARE(Komorka2(1, 1), QStringLiteral("1,00"));
-    QCOMPARE(Komorka2(2, 1), m_okno->krzywe_katow().TekstKata(2, 1.0));
-    QVERIFY(m_okno->zmodyfikowany);
+    QCOMPARE(Komorka2(2, 1), m_okno->projekt().krzywe_katow().TekstKata(2, 1.0));
+    QVERIFY(m_okno->zmodyfikowany());
     // The pane shows the first element at once.
-    QVERIFY(m_strona->Image_uklad_A->isVisibleTo(m_strona));
-    QVERIFY(m_strona->Image_uklad_1->isVisibleTo(m_strona));
-    QVERIFY(!m_strona->Label_uklad_AB->isVisibleTo(m_strona));
-    QVERIFY(!m_strona->Label_typ_instalacji->isVisibleTo(m_strona));
-    QCOMPARE(m_strona->Label_d_wart->text(), QStringLiteral("0,75 m"));
-    QCOMPARE(m_strona->Label_d_nr->text(), QStringLiteral("1"));
-    QCOMPARE(m_strona->Label_alpha_wart->text(),
-             m_okno->krzywe_katow().TekstKata(2, 1.0) + QStringLiteral(" °"));
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_A")->isVisibleTo(m_strona));
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_1")->isVisibleTo(m_strona));
+    QVERIFY(!W<QLabel>(m_strona, "Label_uklad_AB")->isVisibleTo(m_strona));
+    QVERIFY(!W<QLabel>(m_strona, "Label_typ_instalacji")->isVisibleTo(m_strona));
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(), QStringLiteral("0,75 m"));
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_nr")->text(), QStringLiteral("1"));
+    QCOMPARE(W<QLabel>(m_strona, "Label_alpha_wart")->text(),
+             m_okno->projekt().krzywe_katow().TekstKata(2, 1.0) + QStringLiteral(" °"));
 }
 
 void TstListaElementow::dodanieDrugiego()
 {
     Dodaj();
     Dodaj([](TOdstepy_parametry_form *d) {
-        QCOMPARE(d->Edit1->text(), QStringLiteral("Element 2"));
-        QTest::mouseClick(d->Image3, Qt::LeftButton);
-        QTest::mouseClick(d->Image5, Qt::LeftButton);
+        QCOMPARE(W<QLineEdit>(d, "Edit1")->text(), QStringLiteral("Element 2"));
+        QTest::mouseClick(W<TObraz>(d, "Image3"), Qt::LeftButton);
+        QTest::mouseClick(W<TObraz>(d, "Image5"), Qt::LeftButton);
     });
-    QCOMPARE(m_okno->liczba_elementow, 2);
-    QCOMPARE(m_strona->StringGrid1->RowCount(), 3);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 3);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 2);
+    QCOMPARE(W<TStringGrid>(m_strona, "StringGrid1")->RowCount(), 3);
+    QCOMPARE(W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->RowCount(), 3);
     QCOMPARE(Komorka1(1, 2),
              QStringLiteral("Układ B, układ 2, powietrze, H = 1,00, L = 1,00, f = 1,00"));
     // Selection and pane stay on the first element.
-    QCOMPARE(m_strona->StringGrid1->Row(), 1);
-    QVERIFY(m_strona->Image_uklad_A->isVisibleTo(m_strona));
-    QCOMPARE(m_strona->Label_d_nr->text(), QStringLiteral("1"));
+    QCOMPARE(W<TStringGrid>(m_strona, "StringGrid1")->Row(), 1);
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_A")->isVisibleTo(m_strona));
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_nr")->text(), QStringLiteral("1"));
 }
 
 void TstListaElementow::usuniecie()
 {
     Dodaj();
     m_okno->UstawZmodyfikowany(false);
-    QTest::mouseClick(m_strona->Button3, Qt::LeftButton);
-    QCOMPARE(m_okno->liczba_elementow, 0);
-    QCOMPARE(m_strona->StringGrid1->RowCount(), 2);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 2);
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button3"), Qt::LeftButton);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 0);
+    QCOMPARE(W<TStringGrid>(m_strona, "StringGrid1")->RowCount(), 2);
+    QCOMPARE(W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->RowCount(), 2);
     for (int k = 0; k < 3; ++k)
         QVERIFY(Komorka2(k, 1).isEmpty());
     QVERIFY(Komorka1(0, 1).isEmpty() && Komorka1(1, 1).isEmpty());
-    QVERIFY(m_okno->zmodyfikowany);
+    QVERIFY(m_okno->zmodyfikowany());
 
     // An empty list: nothing to delete or edit, the project stays unmodified.
     m_okno->UstawZmodyfikowany(false);
-    QTest::mouseClick(m_strona->Button3, Qt::LeftButton);
-    QTest::mouseClick(m_strona->Button4, Qt::LeftButton);
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button3"), Qt::LeftButton);
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button4"), Qt::LeftButton);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QVERIFY(!m_okno->zmodyfikowany);
-    QCOMPARE(m_okno->liczba_elementow, 0);
+    QVERIFY(!m_okno->zmodyfikowany());
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 0);
 
     // The middle one of three goes; the others keep their order and cells.
-    m_okno->WczytajElementy({Element("a", 5), Element("b", 25), Element("c", 50)});
+    okno_testowe::WczytajElementy(m_okno, {Element("a", 5), Element("b", 25), Element("c", 50)});
     const QStringList trzeci = {Komorka2(1, 3), Komorka2(2, 3)};
-    m_strona->StringGrid1->UstawRow(2);
-    QTest::mouseClick(m_strona->Button3, Qt::LeftButton);
-    QCOMPARE(m_okno->liczba_elementow, 2);
+    W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(2);
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button3"), Qt::LeftButton);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 2);
     QCOMPARE(Nazwy(), QStringList({"a|a", "c|c"}));
     QCOMPARE(QStringList({Komorka2(1, 2), Komorka2(2, 2)}), trzeci);
     QCOMPARE(Komorka1(1, 2), Element("c", 50).parametry);
-    QCOMPARE(m_okno->TabSheet2->StringGrid2->RowCount(), 3);
+    QCOMPARE(W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->RowCount(), 3);
 }
 
 void TstListaElementow::usuniecieOstatniegoWiersza()
 {
     // A list loaded while page 3 shows replaces the pane too.
-    m_okno->WczytajElementy({{"b", "Układ B, układ 3, powietrze, H = 1,00"}});
-    QVERIFY(m_strona->Image_uklad_B->isVisibleTo(m_strona));
-    m_okno->WczytajElementy({});
-    QVERIFY(m_strona->Label_uklad_AB->isVisibleTo(m_strona));
-    QVERIFY(!m_strona->Panel_d->isVisibleTo(m_strona));
+    okno_testowe::WczytajElementy(m_okno, {{"b", "Układ B, układ 3, powietrze, H = 1,00"}});
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_B")->isVisibleTo(m_strona));
+    okno_testowe::WczytajElementy(m_okno, {});
+    QVERIFY(W<QLabel>(m_strona, "Label_uklad_AB")->isVisibleTo(m_strona));
+    QVERIFY(!W<QFrame>(m_strona, "Panel_d")->isVisibleTo(m_strona));
 
-    m_okno->WczytajElementy({Element("a", 5), {"b", "Układ B, układ 3, powietrze, H = 1,00"}});
-    m_strona->StringGrid1->UstawRow(2);
-    QVERIFY(m_strona->Image_uklad_B->isVisibleTo(m_strona));
-    QTest::mouseClick(m_strona->Button3, Qt::LeftButton);
+    okno_testowe::WczytajElementy(
+        m_okno, {Element("a", 5), {"b", "Układ B, układ 3, powietrze, H = 1,00"}});
+    W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(2);
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_B")->isVisibleTo(m_strona));
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button3"), Qt::LeftButton);
     // The selection falls back to the new last row, and the pane follows it.
-    QCOMPARE(m_strona->StringGrid1->Row(), 1);
-    QVERIFY(m_strona->Image_uklad_A->isVisibleTo(m_strona));
-    QVERIFY(!m_strona->Image_uklad_B->isVisibleTo(m_strona));
+    QCOMPARE(W<TStringGrid>(m_strona, "StringGrid1")->Row(), 1);
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_A")->isVisibleTo(m_strona));
+    QVERIFY(!W<TObraz>(m_strona, "Image_uklad_B")->isVisibleTo(m_strona));
 }
 
 void TstListaElementow::edycja()
 {
-    m_okno->WczytajElementy({Element("a", 5), Element("b", 7)});
-    m_strona->StringGrid1->UstawRow(2);
+    okno_testowe::WczytajElementy(m_okno, {Element("a", 5), Element("b", 7)});
+    W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(2);
     m_okno->UstawZmodyfikowany(false);
     QStringList pola;
     bool widoczne = true;
     Odpowiedz([&](TOdstepy_parametry_form *d) {
-        pola << d->Edit1->text() << d->Edit_H->text() << d->Edit_L->text() << d->Edit_fc->text()
-             << d->Edit_n->text();
-        widoczne = d->Edit_fc->isVisible() || d->Edit_n->isVisible();
-        QTest::mouseClick(d->Image6, Qt::LeftButton);
-        QCOMPARE(d->Label_fc->text(), QStringLiteral("c [m]"));
-        d->Edit1->setText(QStringLiteral("Świetlik"));
+        pola << W<QLineEdit>(d, "Edit1")->text() << W<QLineEdit>(d, "Edit_H")->text()
+             << W<QLineEdit>(d, "Edit_L")->text() << W<QLineEdit>(d, "Edit_fc")->text()
+             << W<QLineEdit>(d, "Edit_n")->text();
+        widoczne =
+            W<QLineEdit>(d, "Edit_fc")->isVisible() || W<QLineEdit>(d, "Edit_n")->isVisible();
+        QTest::mouseClick(W<TObraz>(d, "Image6"), Qt::LeftButton);
+        QCOMPARE(W<QLabel>(d, "Label_fc")->text(), QStringLiteral("c [m]"));
+        W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("Świetlik"));
     });
-    QTest::mouseClick(m_strona->Button4, Qt::LeftButton);
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button4"), Qt::LeftButton);
     QCOMPARE(pola, QStringList({"b", "7,00", "2,00", "0,00", "0"}));
     QVERIFY(!widoczne);
     QCOMPARE(Komorka1(1, 2),
              QStringLiteral("Układ A, układ 3, powietrze, H = 7,00, L = 2,00, c = 0,00, n = 0"));
     QCOMPARE(Nazwy(), QStringList({"a|a", "Świetlik|Świetlik"}));
-    QVERIFY(m_okno->zmodyfikowany);
-    QVERIFY(m_strona->Image_uklad_3->isVisibleTo(m_strona));
-    QCOMPARE(m_strona->Label_d_nr->text(), QStringLiteral("2"));
-    QCOMPARE(m_strona->Label_d_wart->text(), QStringLiteral("0,00 m")); // n = 0
+    QVERIFY(m_okno->zmodyfikowany());
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_3")->isVisibleTo(m_strona));
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_nr")->text(), QStringLiteral("2"));
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(), QStringLiteral("0,00 m")); // n = 0
 
     // The edit puts the element's own buttons and numbers into the dialog.
     bool dobrze = false;
     Odpowiedz([&](TOdstepy_parametry_form *d) {
-        dobrze = d->RadioButton5->isChecked() && d->RadioButton1->isChecked() &&
-                 d->RadioButton6->isChecked() && d->Edit_n->isVisible() &&
-                 d->Edit_fc->text() == QStringLiteral("0,00");
-        QTest::mouseClick(d->Button2, Qt::LeftButton);
+        dobrze = W<QRadioButton>(d, "RadioButton5")->isChecked() &&
+                 W<QRadioButton>(d, "RadioButton1")->isChecked() &&
+                 W<QRadioButton>(d, "RadioButton6")->isChecked() &&
+                 W<QLineEdit>(d, "Edit_n")->isVisible() &&
+                 W<QLineEdit>(d, "Edit_fc")->text() == QStringLiteral("0,00");
+        QTest::mouseClick(W<QPushButton>(d, "Button2"), Qt::LeftButton);
     });
-    QTest::mouseClick(m_strona->Button4, Qt::LeftButton);
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button4"), Qt::LeftButton);
     QVERIFY(dobrze);
 
     // A double-click on the row opens the same edit.
     dobrze = false;
     Odpowiedz([&](TOdstepy_parametry_form *d) {
-        dobrze = d->Edit1->text() == QStringLiteral("Świetlik");
-        QTest::mouseClick(d->Button2, Qt::LeftButton);
+        dobrze = W<QLineEdit>(d, "Edit1")->text() == QStringLiteral("Świetlik");
+        QTest::mouseClick(W<QPushButton>(d, "Button2"), Qt::LeftButton);
     });
-    emit m_strona->StringGrid1->cellDoubleClicked(1, 0);
+    emit W<TStringGrid>(m_strona, "StringGrid1")->cellDoubleClicked(1, 0);
     QVERIFY(dobrze);
 }
 
 void TstListaElementow::anulowanie()
 {
-    m_okno->WczytajElementy({Element("a", 5)});
+    okno_testowe::WczytajElementy(m_okno, {Element("a", 5)});
     m_okno->UstawZmodyfikowany(false);
     const QStringList przed = {Komorka1(0, 1), Komorka1(1, 1), Komorka2(1, 1), Komorka2(2, 1)};
-    Dodaj([](TOdstepy_parametry_form *d) { QTest::keyClick(d->Edit_H, Qt::Key_Escape); });
-    Odpowiedz([](TOdstepy_parametry_form *d) {
-        QTest::keyClicks(d->Edit_H, QStringLiteral("9"));
-        QTest::mouseClick(d->Button2, Qt::LeftButton);
+    Dodaj([](TOdstepy_parametry_form *d) {
+        QTest::keyClick(W<QLineEdit>(d, "Edit_H"), Qt::Key_Escape);
     });
-    QTest::mouseClick(m_strona->Button4, Qt::LeftButton);
-    QCOMPARE(m_okno->liczba_elementow, 1);
+    Odpowiedz([](TOdstepy_parametry_form *d) {
+        QTest::keyClicks(W<QLineEdit>(d, "Edit_H"), QStringLiteral("9"));
+        QTest::mouseClick(W<QPushButton>(d, "Button2"), Qt::LeftButton);
+    });
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button4"), Qt::LeftButton);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 1);
     QCOMPARE(QStringList({Komorka1(0, 1), Komorka1(1, 1), Komorka2(1, 1), Komorka2(2, 1)}), przed);
-    QVERIFY(!m_okno->zmodyfikowany);
+    QVERIFY(!m_okno->zmodyfikowany());
 }
 
 void TstListaElementow::wysokoscPonadGranica()
 {
     okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
                           QStringLiteral("10"));
-    QCOMPARE(m_okno->klasa(), 1);
-    m_okno->PageControl1->setCurrentIndex(2);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 1);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
     Dodaj([](TOdstepy_parametry_form *d) {
-        d->Edit_H->selectAll();
-        QTest::keyClicks(d->Edit_H, QStringLiteral("20,004"));
+        W<QLineEdit>(d, "Edit_H")->selectAll();
+        QTest::keyClicks(W<QLineEdit>(d, "Edit_H"), QStringLiteral("20,004"));
     });
     // The cell follows the height as typed, the text and the pane the rounded one.
     QCOMPARE(Komorka2(1, 1), QStringLiteral("20,00"));
     QCOMPARE(Komorka2(2, 1), QStringLiteral("?"));
-    QCOMPARE(m_strona->Label_alpha_wart->text(),
-             m_okno->krzywe_katow().TekstKata(1, 20.0) + QStringLiteral(" °"));
+    QCOMPARE(W<QLabel>(m_strona, "Label_alpha_wart")->text(),
+             m_okno->projekt().krzywe_katow().TekstKata(1, 20.0) + QStringLiteral(" °"));
     Dodaj([](TOdstepy_parametry_form *d) {
-        d->Edit_H->selectAll();
-        QTest::keyClicks(d->Edit_H, QStringLiteral("20,01"));
+        W<QLineEdit>(d, "Edit_H")->selectAll();
+        QTest::keyClicks(W<QLineEdit>(d, "Edit_H"), QStringLiteral("20,01"));
     });
-    m_strona->StringGrid1->UstawRow(2);
-    QCOMPARE(m_strona->Label_alpha_wart->text(), QStringLiteral("?"));
-    QCOMPARE(m_strona->Label_d_wart->text(), QStringLiteral("0,10 m"));
+    W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(2);
+    QCOMPARE(W<QLabel>(m_strona, "Label_alpha_wart")->text(), QStringLiteral("?"));
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(), QStringLiteral("0,10 m"));
 }
 
 void TstListaElementow::panelPrzyPustejLiscie()
 {
-    m_okno->PageControl1->setCurrentIndex(0);
-    m_okno->PageControl1->setCurrentIndex(2);
-    QVERIFY(m_strona->Label_uklad_AB->isVisibleTo(m_strona));
-    QVERIFY(m_strona->Label_typ_instalacji->isVisibleTo(m_strona));
-    for (QWidget *w :
-         {static_cast<QWidget *>(m_strona->Image_uklad_A),
-          static_cast<QWidget *>(m_strona->Image_uklad_B),
-          static_cast<QWidget *>(m_strona->Image_uklad_1),
-          static_cast<QWidget *>(m_strona->Image_uklad_2),
-          static_cast<QWidget *>(m_strona->Image_uklad_3),
-          static_cast<QWidget *>(m_strona->Panel_d), static_cast<QWidget *>(m_strona->Panel_alpha)})
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(0);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
+    QVERIFY(W<QLabel>(m_strona, "Label_uklad_AB")->isVisibleTo(m_strona));
+    QVERIFY(W<QLabel>(m_strona, "Label_typ_instalacji")->isVisibleTo(m_strona));
+    for (QWidget *w : {static_cast<QWidget *>(W<TObraz>(m_strona, "Image_uklad_A")),
+                       static_cast<QWidget *>(W<TObraz>(m_strona, "Image_uklad_B")),
+                       static_cast<QWidget *>(W<TObraz>(m_strona, "Image_uklad_1")),
+                       static_cast<QWidget *>(W<TObraz>(m_strona, "Image_uklad_2")),
+                       static_cast<QWidget *>(W<TObraz>(m_strona, "Image_uklad_3")),
+                       static_cast<QWidget *>(W<QFrame>(m_strona, "Panel_d")),
+                       static_cast<QWidget *>(W<QFrame>(m_strona, "Panel_alpha"))})
         QVERIFY2(!w->isVisibleTo(m_strona), qPrintable(w->objectName()));
-    QCOMPARE(m_strona->Label_uklad_AB->text(), QStringLiteral("Nie wybrano żadnego typu układu."));
+    QCOMPARE(W<QLabel>(m_strona, "Label_uklad_AB")->text(),
+             QStringLiteral("Nie wybrano żadnego typu układu."));
 }
 
 void TstListaElementow::przesuniecieZnakow()
@@ -314,43 +330,45 @@ void TstListaElementow::przesuniecieZnakow()
     QList<ElementDachu> elementy;
     for (int i = 1; i <= 100; ++i)
         elementy << Element(QString::number(i), 5);
-    m_okno->WczytajElementy(elementy);
+    okno_testowe::WczytajElementy(m_okno, elementy);
     auto polozenia = [this](int wiersz) {
-        m_strona->StringGrid1->UstawRow(wiersz);
-        return QList<int>({m_strona->Label_d_wbr->x(), m_strona->Label_d_wart->x(),
-                           m_strona->Label_alpha_wbr->x(), m_strona->Label_alpha_wart->x()});
+        W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(wiersz);
+        return QList<int>({W<QLabel>(m_strona, "Label_d_wbr")->x(),
+                           W<QLabel>(m_strona, "Label_d_wart")->x(),
+                           W<QLabel>(m_strona, "Label_alpha_wbr")->x(),
+                           W<QLabel>(m_strona, "Label_alpha_wart")->x()});
     };
     QCOMPARE(polozenia(9), QList<int>({29, 41, 29, 41}));
     QCOMPARE(polozenia(10), QList<int>({35, 47, 35, 47}));
     QCOMPARE(polozenia(100), QList<int>({41, 53, 41, 53}));
-    QCOMPARE(m_strona->Label_alpha_nr->text(), QStringLiteral("100"));
+    QCOMPARE(W<QLabel>(m_strona, "Label_alpha_nr")->text(), QStringLiteral("100"));
 }
 
 void TstListaElementow::tuzinElementow()
 {
     okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
                           QStringLiteral("10"));
-    m_okno->PageControl1->setCurrentIndex(2);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
     const QStringList wysokosci = {"3",     "7,5",   "12,25", "19,99", "20",    "20,004",
                                    "20,01", "2,346", "0",     "15",    "8,125", "33"};
     for (const QString &h : wysokosci)
         Dodaj([h](TOdstepy_parametry_form *d) {
-            d->Edit_H->selectAll();
-            QTest::keyClicks(d->Edit_H, h);
+            W<QLineEdit>(d, "Edit_H")->selectAll();
+            QTest::keyClicks(W<QLineEdit>(d, "Edit_H"), h);
         });
-    QCOMPARE(m_okno->liczba_elementow, 12);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), 12);
     for (int w = 1; w <= 12; ++w) {
         const double H = kerwano::CzytajH(Komorka1(1, w));
         QCOMPARE(Komorka2(1, w), kerwano::DwaMiejsca(H));
         QCOMPARE(Komorka1(0, w), QStringLiteral("Element %1").arg(w));
-        m_strona->StringGrid1->UstawRow(w);
-        const QString kat = m_strona->Label_alpha_wart->text();
+        W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(w);
+        const QString kat = W<QLabel>(m_strona, "Label_alpha_wart")->text();
         // Page 3 shows the angle of the text's height; page 2 the one typed,
         // which may differ only where more than two decimals were typed.
         if (w == 6)
             QCOMPARE(Komorka2(2, w), QStringLiteral("?"));
         else if (w == 11)
-            QCOMPARE(Komorka2(2, w), m_okno->krzywe_katow().TekstKata(1, 8.125));
+            QCOMPARE(Komorka2(2, w), m_okno->projekt().krzywe_katow().TekstKata(1, 8.125));
         else
             QCOMPARE(kat == QStringLiteral("?") ? kat : Komorka2(2, w) + QStringLiteral(" °"), kat);
     }

@@ -137,9 +137,9 @@ void TstOdstep::wspolczynniki()
     QCOMPARE(WspolczynnikKi(2), 0.075);
     QCOMPARE(WspolczynnikKi(3), 0.05);
     QCOMPARE(WspolczynnikKi(4), 0.05);
-    QCOMPARE(WspolczynnikKm(0), -1.0);
-    QCOMPARE(WspolczynnikKm(1), 1.0);
-    QCOMPARE(WspolczynnikKm(2), 0.5);
+    QCOMPARE(WspolczynnikKm(Material::Brak), -1.0);
+    QCOMPARE(WspolczynnikKm(Material::Powietrze), 1.0);
+    QCOMPARE(WspolczynnikKm(Material::Dielektryk), 0.5);
     // The evaluation order is part of the result: kc / km, times ki, times L.
     const QString tekst =
         QStringLiteral("Układ A, układ 3, powietrze, H = 20,00, L = 8,00, c = 5,00, n = 2");

@@ -1,3 +1,4 @@
+#include "Widzet.h"
 #include "app/TObraz.h"
 #include "elements/TOdstepy_parametry_form.h"
 
@@ -18,6 +19,7 @@ private slots:
     void cleanup();
     void domyslne();
     void obrazyIUklady();
+    void zElementu();
     void filtry_data();
     void filtry();
     void ostatniaPoprawnaWartosc();
@@ -60,23 +62,27 @@ void TstOdstepyParametryForm::cleanup()
 void TstOdstepyParametryForm::domyslne()
 {
     QCOMPARE(m_d->windowTitle(), QStringLiteral("Parametry odstępów izolacyjnych"));
-    QVERIFY(m_d->RadioButton1->isChecked() && m_d->RadioButton3->isChecked() &&
-            m_d->RadioButton6->isChecked());
-    QCOMPARE(m_d->Uklad(), kerwano::TypUkladu::A);
-    QCOMPARE(m_d->TypInstalacji(), 1);
-    QCOMPARE(m_d->Material(), kerwano::Material::Powietrze);
-    QVERIFY(Ukryte({m_d->Label_fc, m_d->Edit_fc, m_d->Label_n, m_d->Edit_n}));
-    QCOMPARE(m_d->wartosc_H, 0.0);
-    QCOMPARE(m_d->wartosc_n, 0);
-    QVERIFY(m_d->nazwa_elementu.isEmpty());
-    QCOMPARE(m_d->Label2->text(), QStringLiteral("Sposób wykonania instalacji odgomowej:"));
-    QCOMPARE(m_d->GroupBox1->title(), QStringLiteral(" Materiał izolacyjny "));
-    QCOMPARE(m_d->Image1->size(), QSize(200, 161));
-    QVERIFY(m_d->Button1->isDefault());
+    QVERIFY(W<QRadioButton>(m_d, "RadioButton1")->isChecked() &&
+            W<QRadioButton>(m_d, "RadioButton3")->isChecked() &&
+            W<QRadioButton>(m_d, "RadioButton6")->isChecked());
+    QCOMPARE(m_d->Element().uklad, kerwano::TypUkladu::A);
+    QCOMPARE(m_d->Element().typ_instalacji, 1);
+    QCOMPARE(m_d->Element().material, kerwano::Material::Powietrze);
+    QVERIFY(Ukryte({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc"),
+                    W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
+    QCOMPARE(m_d->Element().H, 0.0);
+    QCOMPARE(m_d->Element().n, 0);
+    QVERIFY(m_d->Element().nazwa.isEmpty());
+    QCOMPARE(W<QLabel>(m_d, "Label2")->text(),
+             QStringLiteral("Sposób wykonania instalacji odgomowej:"));
+    QCOMPARE(W<QGroupBox>(m_d, "GroupBox1")->title(), QStringLiteral(" Materiał izolacyjny "));
+    QCOMPARE(W<TObraz>(m_d, "Image1")->size(), QSize(200, 161));
+    QVERIFY(W<QPushButton>(m_d, "Button1")->isDefault());
     // Blue captions: parameter labels and every radio button.
-    for (QWidget *w :
-         {static_cast<QWidget *>(m_d->Label_H), static_cast<QWidget *>(m_d->Label_n),
-          static_cast<QWidget *>(m_d->RadioButton2), static_cast<QWidget *>(m_d->RadioButton7)})
+    for (QWidget *w : {static_cast<QWidget *>(W<QLabel>(m_d, "Label_H")),
+                       static_cast<QWidget *>(W<QLabel>(m_d, "Label_n")),
+                       static_cast<QWidget *>(W<QRadioButton>(m_d, "RadioButton2")),
+                       static_cast<QWidget *>(W<QRadioButton>(m_d, "RadioButton7"))})
         QCOMPARE(w->palette().color(w->foregroundRole()), QColor(0, 0, 255));
     // The tab order runs from the name to "Anuluj".
     auto nastepny = [](QWidget *w) {
@@ -85,43 +91,80 @@ void TstOdstepyParametryForm::domyslne()
         while (!(w->focusPolicy() & Qt::TabFocus));
         return w;
     };
-    QList<QWidget *> kolejnosc = {m_d->Edit1};
+    QList<QWidget *> kolejnosc = {W<QLineEdit>(m_d, "Edit1")};
     while (kolejnosc.size() < 14)
         kolejnosc << nastepny(kolejnosc.last());
     QCOMPARE(kolejnosc,
-             (QList<QWidget *>{m_d->Edit1, m_d->RadioButton6, m_d->RadioButton7, m_d->Edit_H,
-                               m_d->Edit_L, m_d->Edit_fc, m_d->Edit_n, m_d->RadioButton1,
-                               m_d->RadioButton2, m_d->RadioButton3, m_d->RadioButton4,
-                               m_d->RadioButton5, m_d->Button1, m_d->Button2}));
+             (QList<QWidget *>{
+                 W<QLineEdit>(m_d, "Edit1"), W<QRadioButton>(m_d, "RadioButton6"),
+                 W<QRadioButton>(m_d, "RadioButton7"), W<QLineEdit>(m_d, "Edit_H"),
+                 W<QLineEdit>(m_d, "Edit_L"), W<QLineEdit>(m_d, "Edit_fc"),
+                 W<QLineEdit>(m_d, "Edit_n"), W<QRadioButton>(m_d, "RadioButton1"),
+                 W<QRadioButton>(m_d, "RadioButton2"), W<QRadioButton>(m_d, "RadioButton3"),
+                 W<QRadioButton>(m_d, "RadioButton4"), W<QRadioButton>(m_d, "RadioButton5"),
+                 W<QPushButton>(m_d, "Button1"), W<QPushButton>(m_d, "Button2")}));
 }
 
 void TstOdstepyParametryForm::obrazyIUklady()
 {
-    QTest::mouseClick(m_d->Image6, Qt::LeftButton);
-    QVERIFY(m_d->RadioButton5->isChecked());
-    QCOMPARE(m_d->Label_fc->text(), QStringLiteral("c [m]"));
-    QVERIFY(Widoczne({m_d->Label_fc, m_d->Edit_fc, m_d->Label_n, m_d->Edit_n}));
-    QTest::keyClicks(m_d->Edit_fc, QStringLiteral("7"));
+    QTest::mouseClick(W<TObraz>(m_d, "Image6"), Qt::LeftButton);
+    QVERIFY(W<QRadioButton>(m_d, "RadioButton5")->isChecked());
+    QCOMPARE(W<QLabel>(m_d, "Label_fc")->text(), QStringLiteral("c [m]"));
+    QVERIFY(Widoczne({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc"),
+                      W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
+    QTest::keyClicks(W<QLineEdit>(m_d, "Edit_fc"), QStringLiteral("7"));
 
     // Layout 2 after 3: "f [m]", no n, and the value typed for c is f now.
-    QTest::mouseClick(m_d->RadioButton4, Qt::LeftButton, {},
-                      QPoint(6, m_d->RadioButton4->height() / 2));
-    QCOMPARE(m_d->Label_fc->text(), QStringLiteral("f [m]"));
-    QVERIFY(Widoczne({m_d->Label_fc, m_d->Edit_fc}));
-    QVERIFY(Ukryte({m_d->Label_n, m_d->Edit_n}));
-    QCOMPARE(m_d->wartosc_fc, 7.0);
-    QCOMPARE(m_d->TypInstalacji(), 2);
+    QTest::mouseClick(W<QRadioButton>(m_d, "RadioButton4"), Qt::LeftButton, {},
+                      QPoint(6, W<QRadioButton>(m_d, "RadioButton4")->height() / 2));
+    QCOMPARE(W<QLabel>(m_d, "Label_fc")->text(), QStringLiteral("f [m]"));
+    QVERIFY(Widoczne({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc")}));
+    QVERIFY(Ukryte({W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
+    QCOMPARE(m_d->Element().fc, 7.0);
+    QCOMPARE(m_d->Element().typ_instalacji, 2);
 
-    QTest::mouseClick(m_d->Image4, Qt::LeftButton);
-    QVERIFY(Ukryte({m_d->Label_fc, m_d->Edit_fc, m_d->Label_n, m_d->Edit_n}));
-    QTest::mouseClick(m_d->Image3, Qt::LeftButton);
-    QCOMPARE(m_d->Uklad(), kerwano::TypUkladu::B);
-    QTest::mouseClick(m_d->Image1, Qt::LeftButton);
-    QCOMPARE(m_d->Uklad(), kerwano::TypUkladu::A);
+    QTest::mouseClick(W<TObraz>(m_d, "Image4"), Qt::LeftButton);
+    QVERIFY(Ukryte({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc"),
+                    W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
+    QTest::mouseClick(W<TObraz>(m_d, "Image3"), Qt::LeftButton);
+    QCOMPARE(m_d->Element().uklad, kerwano::TypUkladu::B);
+    QTest::mouseClick(W<TObraz>(m_d, "Image1"), Qt::LeftButton);
+    QCOMPARE(m_d->Element().uklad, kerwano::TypUkladu::A);
+}
 
-    // Setting the layout already checked still brings its fields.
-    m_d->UstawTypInstalacji(1);
-    QVERIFY(Ukryte({m_d->Edit_fc}));
+// Given an element, the dialog checks its buttons as clicks do and shows the
+// fields of its layout, with the numbers written as the element list writes
+// them.
+void TstOdstepyParametryForm::zElementu()
+{
+    kerwano::DaneElementu e;
+    e.nazwa = QStringLiteral("Siatka");
+    e.uklad = kerwano::TypUkladu::B;
+    e.typ_instalacji = 3;
+    e.material = kerwano::Material::Dielektryk;
+    e.H = 12.5;
+    e.L = 2.346;
+    e.fc = 10;
+    e.n = 4;
+    TOdstepy_parametry_form d(e);
+    QCOMPARE(W<QLabel>(&d, "Label_fc")->text(), QStringLiteral("c [m]"));
+    QVERIFY(!W<QLineEdit>(&d, "Edit_n")->isHidden());
+    QCOMPARE((QStringList{W<QLineEdit>(&d, "Edit1")->text(), W<QLineEdit>(&d, "Edit_H")->text(),
+                          W<QLineEdit>(&d, "Edit_L")->text(), W<QLineEdit>(&d, "Edit_fc")->text(),
+                          W<QLineEdit>(&d, "Edit_n")->text()}),
+             (QStringList{"Siatka", "12,50", "2,35", "10,00", "4"}));
+    const kerwano::DaneElementu wynik = d.Element();
+    QCOMPARE(wynik.uklad, kerwano::TypUkladu::B);
+    QCOMPARE(wynik.typ_instalacji, 3);
+    QCOMPARE(wynik.material, kerwano::Material::Dielektryk);
+    // The values come from the texts: L as the field shows it.
+    QCOMPARE(wynik.L, 2.35);
+
+    // Layout 1, already checked in a new dialog, still brings its fields.
+    e.typ_instalacji = 1;
+    TOdstepy_parametry_form d1(e);
+    QVERIFY(W<QLineEdit>(&d1, "Edit_fc")->isHidden());
+    QVERIFY(W<QLineEdit>(&d1, "Edit_n")->isHidden());
 }
 
 void TstOdstepyParametryForm::filtry_data()
@@ -151,7 +194,7 @@ void TstOdstepyParametryForm::filtry()
 {
     QFETCH(QString, pole);
     QFETCH(QString, klawisze);
-    m_d->UstawTypInstalacji(3);
+    W<QRadioButton>(m_d, "RadioButton5")->setChecked(true);
     auto *e = qobject_cast<QLineEdit *>(Kontrolka(pole));
     QVERIFY(e);
     e->clear();
@@ -161,38 +204,38 @@ void TstOdstepyParametryForm::filtry()
 
 void TstOdstepyParametryForm::ostatniaPoprawnaWartosc()
 {
-    m_d->UstawTypInstalacji(3);
-    m_d->Edit_H->setText(QStringLiteral("1,00"));
-    QCOMPARE(m_d->wartosc_H, 1.0);
-    QTest::keyClicks(m_d->Edit_H, QStringLiteral("5"));
-    QCOMPARE(m_d->wartosc_H, 1.005);
+    W<QRadioButton>(m_d, "RadioButton5")->setChecked(true);
+    W<QLineEdit>(m_d, "Edit_H")->setText(QStringLiteral("1,00"));
+    QCOMPARE(m_d->Element().H, 1.0);
+    QTest::keyClicks(W<QLineEdit>(m_d, "Edit_H"), QStringLiteral("5"));
+    QCOMPARE(m_d->Element().H, 1.005);
 
     // Cleared in one step: the last value that converted stays.
-    m_d->Edit_H->clear();
-    QTest::keyClicks(m_d->Edit_H, QStringLiteral("12"));
-    m_d->Edit_H->selectAll();
-    QTest::keyClick(m_d->Edit_H, Qt::Key_Delete);
-    QCOMPARE(m_d->wartosc_H, 12.0);
+    W<QLineEdit>(m_d, "Edit_H")->clear();
+    QTest::keyClicks(W<QLineEdit>(m_d, "Edit_H"), QStringLiteral("12"));
+    W<QLineEdit>(m_d, "Edit_H")->selectAll();
+    QTest::keyClick(W<QLineEdit>(m_d, "Edit_H"), Qt::Key_Delete);
+    QCOMPARE(m_d->Element().H, 12.0);
     // Character by character: 1 is the last text that converted.
-    QTest::keyClicks(m_d->Edit_H, QStringLiteral("12"));
-    QTest::keyClick(m_d->Edit_H, Qt::Key_Backspace);
-    QTest::keyClick(m_d->Edit_H, Qt::Key_Backspace);
-    QCOMPARE(m_d->wartosc_H, 1.0);
+    QTest::keyClicks(W<QLineEdit>(m_d, "Edit_H"), QStringLiteral("12"));
+    QTest::keyClick(W<QLineEdit>(m_d, "Edit_H"), Qt::Key_Backspace);
+    QTest::keyClick(W<QLineEdit>(m_d, "Edit_H"), Qt::Key_Backspace);
+    QCOMPARE(m_d->Element().H, 1.0);
     // A lone comma and two commas do not convert either.
-    QTest::keyClicks(m_d->Edit_H, QStringLiteral("2,5,"));
-    QCOMPARE(m_d->wartosc_H, 2.5);
+    QTest::keyClicks(W<QLineEdit>(m_d, "Edit_H"), QStringLiteral("2,5,"));
+    QCOMPARE(m_d->Element().H, 2.5);
 
-    m_d->Edit_n->clear();
-    QTest::keyClicks(m_d->Edit_n, QStringLiteral("3"));
-    QTest::keyClick(m_d->Edit_n, Qt::Key_Backspace);
-    QCOMPARE(m_d->wartosc_n, 3);
+    W<QLineEdit>(m_d, "Edit_n")->clear();
+    QTest::keyClicks(W<QLineEdit>(m_d, "Edit_n"), QStringLiteral("3"));
+    QTest::keyClick(W<QLineEdit>(m_d, "Edit_n"), Qt::Key_Backspace);
+    QCOMPARE(m_d->Element().n, 3);
 }
 
 void TstOdstepyParametryForm::nazwa()
 {
-    QTest::keyClicks(m_d->Edit1, QString(45, QLatin1Char('x')));
-    QCOMPARE(m_d->Edit1->text().size(), 40);
-    QCOMPARE(m_d->nazwa_elementu, QString(40, QLatin1Char('x')));
+    QTest::keyClicks(W<QLineEdit>(m_d, "Edit1"), QString(45, QLatin1Char('x')));
+    QCOMPARE(W<QLineEdit>(m_d, "Edit1")->text().size(), 40);
+    QCOMPARE(m_d->Element().nazwa, QString(40, QLatin1Char('x')));
 }
 
 void TstOdstepyParametryForm::klawisze_data()
@@ -214,7 +257,7 @@ void TstOdstepyParametryForm::klawisze()
 {
     QFETCH(QString, kontrolka);
     QFETCH(int, klawisz);
-    m_d->UstawTypInstalacji(3);
+    W<QRadioButton>(m_d, "RadioButton5")->setChecked(true);
     QWidget *w = Kontrolka(kontrolka);
     QVERIFY(w);
     w->setFocus();

@@ -122,9 +122,9 @@ void TestParametryElementu::zlozIOdczytaj()
     QFETCH(int, n);
 
     const QString tekst = ZlozParametry(uklad, typ, material, H, L, fc, n);
-    QCOMPARE(CzytajTypUkladu(tekst), static_cast<int>(uklad));
+    QCOMPARE(CzytajTypUkladu(tekst), uklad);
     QCOMPARE(CzytajTypInstalacji(tekst), typ);
-    QCOMPARE(CzytajMaterial(tekst), static_cast<int>(material));
+    QCOMPARE(CzytajMaterial(tekst), material);
     QCOMPARE(DwaMiejsca(CzytajH(tekst)), DwaMiejsca(H));
     QCOMPARE(DwaMiejsca(CzytajL(tekst)), DwaMiejsca(L));
     QCOMPARE(DwaMiejsca(CzytajF(tekst)), DwaMiejsca(typ == 2 ? fc : 0.0));
@@ -170,9 +170,9 @@ void TestParametryElementu::kody()
     QFETCH(int, uklad);
     QFETCH(int, typ);
     QFETCH(int, material);
-    QCOMPARE(CzytajTypUkladu(tekst), uklad);
+    QCOMPARE(static_cast<int>(CzytajTypUkladu(tekst)), uklad);
     QCOMPARE(CzytajTypInstalacji(tekst), typ);
-    QCOMPARE(CzytajMaterial(tekst), material);
+    QCOMPARE(static_cast<int>(CzytajMaterial(tekst)), material);
 }
 
 void TestParametryElementu::liczby_data()

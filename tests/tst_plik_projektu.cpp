@@ -1,4 +1,5 @@
 #include "project/PlikProjektu.h"
+#include "project/ZdanieBledu.h"
 
 #include <QtTest>
 

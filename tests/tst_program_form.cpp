@@ -45,7 +45,7 @@ private:
     void Wybierz(int nr, int indeks)
     {
         okno_testowe::Wybierz(m_okno, nr, indeks);
-        QCOMPARE(m_okno->TabSheet1->ComboBox(nr)->currentIndex(), indeks);
+        QCOMPARE(okno_testowe::Lista(m_okno, nr)->currentIndex(), indeks);
     }
     void Wpisz(int nr, const QString &tekst) { okno_testowe::Wpisz(m_okno, nr, tekst); }
     QString Tekst(const char *nazwa) const;
@@ -76,11 +76,11 @@ void TstProgramForm::startup()
 {
     QCOMPARE(m_okno->windowTitle(),
              QString("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - Nowy projekt.kwp"));
-    QCOMPARE(m_okno->PageControl1->currentIndex(), 0);
+    QCOMPARE(W<QTabWidget>(m_okno, "PageControl1")->currentIndex(), 0);
     for (int nr = 1; nr <= 13; ++nr)
-        QCOMPARE(m_okno->TabSheet1->ComboBox(nr)->currentIndex(), 0);
+        QCOMPARE(okno_testowe::Lista(m_okno, nr)->currentIndex(), 0);
     for (int nr = 1; nr <= 3; ++nr)
-        QCOMPARE(m_okno->TabSheet1->Edit(nr)->text(), QString("1"));
+        QCOMPARE(okno_testowe::Pole(m_okno, nr)->text(), QString("1"));
     QCOMPARE(Tekst("Label_A"), QString("A = 80,00000"));
     QCOMPARE(Tekst("Label_B"), QString("B = 10,00000"));
     QCOMPARE(Tekst("Label_C"), QString("C = 1,00000"));
@@ -91,44 +91,48 @@ void TstProgramForm::startup()
     QCOMPARE(Tekst("Label21"), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
                                        "wykonać zabezpieczenia przeciwprzepięciowe."));
     QCOMPARE(Tekst("Panel_odi_klasa"), QString("?"));
-    QCOMPARE(m_okno->klasa(), 0);
-    QVERIFY(!m_okno->zmodyfikowany);
-    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
-    QVERIFY(m_okno->nienazwany);
-    QCOMPARE(m_okno->data_wykonania, QDate::currentDate().toString("d.M.yyyy"));
-    QVERIFY(!m_okno->projektant.isEmpty());
+    QCOMPARE(m_okno->projekt().klasa().klasa, 0);
+    QVERIFY(!m_okno->zmodyfikowany());
+    QVERIFY(!W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
+    QVERIFY(m_okno->nienazwany());
+    QCOMPARE(m_okno->projekt().DaneProjektu()[1], QDate::currentDate().toString("d.M.yyyy"));
+    QVERIFY(!m_okno->projekt().DaneProjektu()[2].isEmpty());
     QCOMPARE(m_okno->minimumSize(), QSize(800, 590));
     // Nothing on page 1 needs more room than the smallest window gives it.
     m_okno->resize(800, 590);
     QTest::qWait(10);
-    QVERIFY2(m_okno->TabSheet1->minimumSizeHint().width() <= m_okno->TabSheet1->width() &&
-                 m_okno->TabSheet1->minimumSizeHint().height() <= m_okno->TabSheet1->height(),
+    QVERIFY2(okno_testowe::Strona(m_okno, 1)->minimumSizeHint().width() <=
+                     okno_testowe::Strona(m_okno, 1)->width() &&
+                 okno_testowe::Strona(m_okno, 1)->minimumSizeHint().height() <=
+                     okno_testowe::Strona(m_okno, 1)->height(),
              "page 1 is clipped at 800 x 590");
     // Showing the window again (after minimising) keeps the project as it is.
     Wpisz(3, "7");
     m_okno->hide();
     m_okno->show();
-    QCOMPARE(m_okno->TabSheet1->Edit(3)->text(), QString("7"));
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 7.0);
+    QCOMPARE(okno_testowe::Pole(m_okno, 3)->text(), QString("7"));
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 7.0);
 }
 
 void TstProgramForm::listyIMenu()
 {
     for (int nr = 1; nr <= 13; ++nr) {
-        const QComboBox *c = m_okno->TabSheet1->ComboBox(nr);
+        const QComboBox *c = okno_testowe::Lista(m_okno, nr);
         QVERIFY(!c->isEditable());
         const kerwano::ListaWspolczynnika &l = kerwano::Lista(nr - 1);
         QCOMPARE(c->count(), static_cast<int>(l.pozycje.size()));
         for (int i = 0; i < c->count(); ++i)
             QCOMPARE(c->itemText(i), l.pozycje[size_t(i)].tekst);
     }
-    QCOMPARE(m_okno->TabSheet1->ComboBox(8)->itemText(1),
+    QCOMPARE(okno_testowe::Lista(m_okno, 8)->itemText(1),
              QString("Instalacja utrudniająca rozprzestrzenianie się ognia"));
-    QCOMPARE(m_okno->TabSheet1->GroupBox3->title(), QString(" Stutki pożaru "));
+    QCOMPARE(W<QGroupBox>(okno_testowe::Strona(m_okno, 1), "GroupBox3")->title(),
+             QString(" Stutki pożaru "));
     // Tab follows the page: the dimensions come between the last two lists.
-    TKlasa_strona *s = m_okno->TabSheet1;
-    QCOMPARE(s->ComboBox(12)->nextInFocusChain(), s->Edit(1));
-    QCOMPARE(s->Edit(3)->nextInFocusChain(), s->ComboBox(13));
+    using okno_testowe::Lista;
+    using okno_testowe::Pole;
+    QCOMPARE(Lista(m_okno, 12)->nextInFocusChain(), Pole(m_okno, 1));
+    QCOMPARE(Pole(m_okno, 3)->nextInFocusChain(), Lista(m_okno, 13));
 
     QStringList menu;
     for (QAction *m : m_okno->menuBar()->actions()) {
@@ -146,31 +150,31 @@ void TstProgramForm::listyIMenu()
 
 void TstProgramForm::wpisywanieWymiaru()
 {
-    QLineEdit *e = m_okno->TabSheet1->Edit(3);
+    QLineEdit *e = okno_testowe::Pole(m_okno, 3);
     e->setFocus();
     QTest::keyClick(e, Qt::Key_End);
     QTest::keyClick(e, Qt::Key_0); // "10": every keystroke recalculates
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 10.0);
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 10.0);
     QCOMPARE(Tekst("Label_Ae"), QString("Ae = 2948,43000"));
     QTest::keyClick(e, Qt::Key_Comma);
     QTest::keyClick(e, Qt::Key_5);
     QCOMPARE(e->text(), QString("10,5"));
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 10.5);
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 10.5);
     // Clearing the field keeps the last number in use.
     const QString ae = Tekst("Label_Ae");
     e->clear();
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 10.5);
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 10.5);
     QCOMPARE(Tekst("Label_Ae"), ae);
     // A lone comma is 0.
     QTest::keyClick(e, Qt::Key_Comma);
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 0.0);
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 0.0);
     // Text set by the program goes the same way; a negative one is refused.
     e->setText("12,5");
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 12.5);
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 12.5);
     e->setText("-3");
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 12.5);
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 12.5);
     e->setText("1,2,3");
-    QCOMPARE(m_okno->dane().wysokosc_budynku, 12.5);
+    QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 12.5);
 }
 
 void TstProgramForm::filtrKlawiszy_data()
@@ -190,7 +194,7 @@ void TstProgramForm::filtrKlawiszy_data()
 void TstProgramForm::filtrKlawiszy()
 {
     QFETCH(QString, klawisze);
-    QLineEdit *e = m_okno->TabSheet1->Edit(1);
+    QLineEdit *e = okno_testowe::Pole(m_okno, 1);
     Wpisz(1, klawisze);
     QTEST(e->text(), "tekst");
     // A Polish letter arriving as a typed character is discarded too.
@@ -203,7 +207,7 @@ void TstProgramForm::filtrKlawiszy()
 
 void TstProgramForm::skrotySchowka()
 {
-    QLineEdit *e = m_okno->TabSheet1->Edit(2);
+    QLineEdit *e = okno_testowe::Pole(m_okno, 2);
     Wpisz(2, "25");
     QGuiApplication::clipboard()->setText("99");
     e->setFocus();
@@ -220,9 +224,9 @@ void TstProgramForm::skrotySchowka()
     e->selectAll();
     e->paste();
     QCOMPARE(e->text(), QString("99"));
-    QCOMPARE(m_okno->dane().szerokosc_budynku, 99.0);
+    QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, 99.0);
     // Menu shortcuts reach the window while a dimension field has the focus.
-    QSignalSpy druk(m_okno->Drukujformularz1, &QAction::triggered);
+    QSignalSpy druk(W<QAction>(m_okno, "Drukujformularz1"), &QAction::triggered);
     QTest::keyClick(e, Qt::Key_K, Qt::ControlModifier);
     QCOMPARE(druk.count(), 1);
 }
@@ -230,21 +234,21 @@ void TstProgramForm::skrotySchowka()
 void TstProgramForm::wybieranieZList()
 {
     Wybierz(1, 1); // steel skeleton: 4
-    QCOMPARE(m_okno->dane().A1, 4.0);
+    QCOMPARE(m_okno->projekt().dane().A1, 4.0);
     Wybierz(1, 2); // conductive prefabricated: the same 4
-    QCOMPARE(m_okno->dane().A1, 4.0);
+    QCOMPARE(m_okno->projekt().dane().A1, 4.0);
     QCOMPARE(Tekst("Label_A"), QString("A = 64,00000"));
     Wybierz(3, 4);
-    QCOMPARE(m_okno->dane().A3, 0.5);
+    QCOMPARE(m_okno->projekt().dane().A3, 0.5);
     Wybierz(6, 4);
-    QCOMPARE(m_okno->dane().B2, 0.01);
+    QCOMPARE(m_okno->projekt().dane().B2, 0.01);
     Wybierz(12, 1);
-    QCOMPARE(m_okno->dane().Ng, 2.5);
+    QCOMPARE(m_okno->projekt().dane().Ng, 2.5);
     Wybierz(13, 3);
-    QCOMPARE(m_okno->dane().Ce, 2.0);
+    QCOMPARE(m_okno->projekt().dane().Ce, 2.0);
     // A selection made by the program alone changes nothing.
-    m_okno->TabSheet1->ComboBox(2)->setCurrentIndex(3);
-    QCOMPARE(m_okno->dane().A2, 4.0);
+    okno_testowe::Lista(m_okno, 2)->setCurrentIndex(3);
+    QCOMPARE(m_okno->projekt().dane().A2, 4.0);
 }
 
 void TstProgramForm::budynekWzorcowy()
@@ -271,27 +275,27 @@ void TstProgramForm::budynekWzorcowy()
 
 void TstProgramForm::flagaModyfikacji()
 {
-    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(!W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
     Wybierz(1, 1);
-    QVERIFY(m_okno->zmodyfikowany);
+    QVERIFY(m_okno->zmodyfikowany());
     m_okno->UstawZmodyfikowany(false);
     // An entry with the same coefficient changes no result, yet it counts.
     Wybierz(1, 2);
-    QVERIFY(m_okno->zmodyfikowany);
-    QVERIFY(m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(m_okno->zmodyfikowany());
+    QVERIFY(W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
     m_okno->UstawZmodyfikowany(false);
-    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(!W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
     // A text that does not convert does not recalculate.
-    m_okno->TabSheet1->Edit(1)->setText("");
-    QVERIFY(!m_okno->zmodyfikowany);
-    m_okno->TabSheet1->Edit(1)->setText(",");
-    QVERIFY(m_okno->zmodyfikowany);
+    okno_testowe::Pole(m_okno, 1)->setText("");
+    QVERIFY(!m_okno->zmodyfikowany());
+    okno_testowe::Pole(m_okno, 1)->setText(",");
+    QVERIFY(m_okno->zmodyfikowany());
 }
 
 void TstProgramForm::budynekBezPowierzchni()
 {
     okno_testowe::Budynek(m_okno, 2, "30", "20", "10", 0);
-    QCOMPARE(m_okno->klasa(), 4);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 4);
     // Height 0 and width 0: no area, no strike expected, never an error box.
     Wpisz(3, "0");
     Wpisz(2, "0");
@@ -303,45 +307,46 @@ void TstProgramForm::budynekBezPowierzchni()
     QCOMPARE(Tekst("Label21"), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
                                        "wykonać zabezpieczenia przeciwprzepięciowe."));
     QCOMPARE(Tekst("Panel_odi_klasa"), QString("?"));
-    QCOMPARE(m_okno->klasa(), 0);
-    QVERIFY(m_okno->zmodyfikowany);
+    QCOMPARE(m_okno->projekt().klasa().klasa, 0);
+    QVERIFY(m_okno->zmodyfikowany());
     Wybierz(1, 5);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(Tekst("Label_A"), QString("A = 0,04000"));
     QCOMPARE(Tekst("Label_E"), QString("E < 0"));
     Wpisz(3, "10");
-    QVERIFY(m_okno->klasa() != 0);
+    QVERIFY(m_okno->projekt().klasa().klasa != 0);
 }
 
 void TstProgramForm::strony()
 {
-    QTabWidget *strony = m_okno->PageControl1;
+    QTabWidget *strony = W<QTabWidget>(m_okno, "PageControl1");
     QCOMPARE(strony->tabText(0), QString("Obliczanie klasy ochronności"));
     QCOMPARE(strony->tabText(1), QString("Obliczanie kątów osłonowych"));
     QCOMPARE(strony->tabText(2), QString("Obliczanie odstępów izolacyjnych"));
-    m_okno->Obliczanieodstpwizolacyjnych1->trigger();
+    W<QAction>(m_okno, "Obliczanieodstpwizolacyjnych1")->trigger();
     QCOMPARE(strony->currentIndex(), 2);
-    m_okno->Obliczaniektwosonowych1->trigger();
+    W<QAction>(m_okno, "Obliczaniektwosonowych1")->trigger();
     QCOMPARE(strony->currentIndex(), 1);
-    m_okno->N2->trigger();
+    W<QAction>(m_okno, "N2")->trigger();
     QCOMPARE(strony->currentIndex(), 0);
-    QCOMPARE(m_okno->TabSheet3->Label_uklad_AB->text(),
+    QCOMPARE(W<QLabel>(okno_testowe::Strona(m_okno, 3), "Label_uklad_AB")->text(),
              QString("Nie wybrano żadnego typu układu."));
-    QVERIFY(m_okno->TabSheet3->Label_typ_instalacji->isVisibleTo(m_okno->TabSheet3));
+    QVERIFY(W<QLabel>(okno_testowe::Strona(m_okno, 3), "Label_typ_instalacji")
+                ->isVisibleTo(okno_testowe::Strona(m_okno, 3)));
 }
 
 void TstProgramForm::panelBoczny()
 {
-    TPanel_boczny *panel = m_okno->Panel2;
+    TPanel_boczny *panel = W<TPanel_boczny>(m_okno, "Panel2");
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->width(), 136);
-    QCOMPARE(panel->Label33->text(), QString("|X| - Ukryj"));
-    QVERIFY(panel->Image2->toolTip().contains(".example"));
-    const int przed = m_okno->PageControl1->width();
-    QTest::mouseClick(panel->Label33, Qt::LeftButton);
+    QCOMPARE(W<QLabel>(panel, "Label33")->text(), QString("|X| - Ukryj"));
+    QVERIFY(W<QWidget>(panel, "Image2")->toolTip().contains(".example"));
+    const int przed = W<QTabWidget>(m_okno, "PageControl1")->width();
+    QTest::mouseClick(W<QLabel>(panel, "Label33"), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
     QTest::qWait(10);
-    QVERIFY(m_okno->PageControl1->width() > przed + 100);
+    QVERIFY(W<QTabWidget>(m_okno, "PageControl1")->width() > przed + 100);
 }
 
 void TstProgramForm::arkuszKlasy_data()
@@ -373,11 +378,11 @@ void TstProgramForm::arkuszKlasy()
         if (!arkusz)
             return;
         otwarty = true;
-        klasa = arkusz->Panel_klasa->text();
-        e = arkusz->Panel_E->text();
+        klasa = W<QLabel>(arkusz, "Panel_klasa")->text();
+        e = W<QLabel>(arkusz, "Panel_E")->text();
         QTest::keyClick(arkusz, Qt::Key_Escape);
     });
-    QTest::mouseClick(m_okno->TabSheet1->Button1, Qt::LeftButton);
+    QTest::mouseClick(W<QPushButton>(okno_testowe::Strona(m_okno, 1), "Button1"), Qt::LeftButton);
     QVERIFY(otwarty);
     QTEST(klasa, "klasa");
     QTEST(e, "E");

@@ -92,7 +92,7 @@ void TstProjekt::cleanup()
 
 void TstProjekt::zapiszJakoBezZmian()
 {
-    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(!W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
     QString proponowany;
     Odpowiedz<QFileDialog>([&](QFileDialog *d) {
         proponowany = QFileInfo(d->selectedFiles().value(0)).fileName();
@@ -101,20 +101,20 @@ void TstProjekt::zapiszJakoBezZmian()
         d->selectFile(Sciezka(QStringLiteral("a")));
         static_cast<QDialog *>(d)->accept();
     });
-    m_okno->Zapiszjako1->trigger();
+    W<QAction>(m_okno, "Zapiszjako1")->trigger();
     QCOMPARE(proponowany, QStringLiteral("Nowy projekt.kwp"));
     // The default extension is added, and the file named in the title exists.
     QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("a.kwp")));
     QCOMPARE(Bajty(Sciezka(QStringLiteral("a.kwp"))).size(), 684);
-    QVERIFY(!m_okno->nienazwany);
-    QVERIFY(!m_okno->zmodyfikowany);
+    QVERIFY(!m_okno->nienazwany());
+    QVERIFY(!m_okno->zmodyfikowany());
 
     // The dialog keeps the name chosen last; a cancel changes nothing.
     Odpowiedz<QFileDialog>([&](QFileDialog *d) {
         proponowany = QFileInfo(d->selectedFiles().value(0)).fileName();
         d->reject();
     });
-    m_okno->Zapiszjako1->trigger();
+    W<QAction>(m_okno, "Zapiszjako1")->trigger();
     QCOMPARE(proponowany, QStringLiteral("a.kwp"));
     QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("a.kwp")));
 }
@@ -122,30 +122,31 @@ void TstProjekt::zapiszJakoBezZmian()
 void TstProjekt::pierwszyIDrugiZapis()
 {
     Zmien();
-    QVERIFY(m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
     Wybierz(Sciezka(QStringLiteral("b.kwp")));
     QTest::keyClick(m_okno, Qt::Key_F2);
-    QVERIFY(!m_okno->zmodyfikowany);
-    QVERIFY(!m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(!m_okno->zmodyfikowany());
+    QVERIFY(!W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
     QCOMPARE(Bajty(Sciezka(QStringLiteral("b.kwp"))).mid(48, 6), QByteArray("\x05"
                                                                             "12,50"));
 
     // The second save writes without a dialog.
     okno_testowe::Wpisz(m_okno, 1, QStringLiteral("7"));
-    m_okno->Zapiszprojekt1->trigger();
+    W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(Bajty(Sciezka(QStringLiteral("b.kwp"))).mid(48, 2), QByteArray("\x01"
                                                                             "7"));
-    QVERIFY(!m_okno->zmodyfikowany);
+    QVERIFY(!m_okno->zmodyfikowany());
 }
 
 void TstProjekt::nowyProjektBajty()
 {
-    Odpowiedz<TDane_form>([](TDane_form *d) { QTest::mouseClick(d->Button1, Qt::LeftButton); });
-    m_okno->Daneprojektu1->trigger();
-    QVERIFY(m_okno->zmodyfikowany);
+    Odpowiedz<TDane_form>(
+        [](TDane_form *d) { QTest::mouseClick(W<QPushButton>(d, "Button1"), Qt::LeftButton); });
+    W<QAction>(m_okno, "Daneprojektu1")->trigger();
+    QVERIFY(m_okno->zmodyfikowany());
     Wybierz(Sciezka(QStringLiteral("nowy.kwp")));
-    m_okno->Zapiszprojekt1->trigger();
+    W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
     const QByteArray b = Bajty(Sciezka(QStringLiteral("nowy.kwp")));
     QCOMPARE(b.size(), 684);
     QCOMPARE(b.left(48), QByteArray(48, '\0'));
@@ -163,8 +164,8 @@ void TstProjekt::zapisIOdczyt()
 {
     okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20,5"),
                           QStringLiteral("10"));
-    m_okno->projektant = QString(200, QChar(u'ł'));
-    m_okno->inwestor = QStringLiteral("Gmina Żółkiewka, ul. Ślusarska 5");
+    okno_testowe::UstawDane(m_okno, {{3, QString(200, QChar(u'ł'))},
+                                     {5, QStringLiteral("Gmina Żółkiewka, ul. Ślusarska 5")}});
     const QList<ElementDachu> elementy = {
         {QStringLiteral("Maszt"),
          QStringLiteral("Układ A, układ 1, powietrze, H = 19,00, L = 3,00")},
@@ -172,20 +173,21 @@ void TstProjekt::zapisIOdczyt()
          QStringLiteral("Układ B, układ 3, dielektryk, H = 25,00, L = 4,00, c = 9,00, n = 4")},
         {QStringLiteral("Świetlik"),
          QStringLiteral("Układ A, układ 2, powietrze, H = 2,35, L = 1,00, f = 6,00")}};
-    m_okno->WczytajElementy(elementy);
+    okno_testowe::WczytajElementy(m_okno, elementy);
     Wybierz(Sciezka(QStringLiteral("pelny.kwp")));
-    m_okno->Zapiszprojekt1->trigger();
+    W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
     QCOMPARE(Bajty(Sciezka(QStringLiteral("pelny.kwp"))).size(), 1098);
-    kerwano::Projekt zapisany = m_okno->ZbierzProjekt();
+    kerwano::Projekt zapisany = m_okno->projekt().ZbierzProjekt();
 
     // A fresh window shows the same everything; the designer line is cut.
     TProgram_form drugie({QStringLiteral("kerwano")});
     drugie.show();
     QVERIFY(QTest::qWaitForWindowExposed(&drugie));
-    drugie.WczytajElementy({{"x", "y"}, {"x", "y"}, {"x", "y"}, {"x", "y"}, {"x", "y"}});
+    okno_testowe::WczytajElementy(&drugie,
+                                  {{"x", "y"}, {"x", "y"}, {"x", "y"}, {"x", "y"}, {"x", "y"}});
     drugie.WczytajProjekt(Sciezka(QStringLiteral("pelny.kwp")));
     zapisany.dane[2].truncate(128);
-    const kerwano::Projekt wczytany = drugie.ZbierzProjekt();
+    const kerwano::Projekt wczytany = drugie.projekt().ZbierzProjekt();
     QCOMPARE(wczytany.wybory, zapisany.wybory);
     QCOMPARE(wczytany.wymiary, zapisany.wymiary);
     QCOMPARE(wczytany.dane, zapisany.dane);
@@ -193,15 +195,16 @@ void TstProjekt::zapisIOdczyt()
     for (int w = 1; w <= 3; ++w) {
         QCOMPARE(wczytany.elementy[w - 1].parametry, elementy[w - 1].parametry);
         for (int k = 0; k < 3; ++k)
-            QCOMPARE(drugie.TabSheet2->StringGrid2->Cells(k, w),
-                     m_okno->TabSheet2->StringGrid2->Cells(k, w));
+            QCOMPARE(W<TStringGrid>(okno_testowe::Strona(&drugie, 2), "StringGrid2")->Cells(k, w),
+                     W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->Cells(k, w));
     }
-    QCOMPARE(drugie.TabSheet2->StringGrid2->RowCount(), 4);
-    QCOMPARE(drugie.TabSheet2->StringGrid2->Cells(2, 2), QStringLiteral("?")); // 25 m, class I
-    QCOMPARE(drugie.wyniki().E, m_okno->wyniki().E);
+    QCOMPARE(W<TStringGrid>(okno_testowe::Strona(&drugie, 2), "StringGrid2")->RowCount(), 4);
+    QCOMPARE(W<TStringGrid>(okno_testowe::Strona(&drugie, 2), "StringGrid2")->Cells(2, 2),
+             QStringLiteral("?")); // 25 m, class I
+    QCOMPARE(drugie.projekt().wyniki().E, m_okno->projekt().wyniki().E);
     QCOMPARE(drugie.windowTitle(), Tytul(QStringLiteral("pelny.kwp")));
-    QVERIFY(!drugie.zmodyfikowany && !drugie.nienazwany);
-    QCOMPARE(drugie.nazwa_pliku, Sciezka(QStringLiteral("pelny.kwp")));
+    QVERIFY(!drugie.zmodyfikowany() && !drugie.nienazwany());
+    QCOMPARE(drugie.nazwa_pliku(), Sciezka(QStringLiteral("pelny.kwp")));
 
     // A project without elements empties the list again.
     Odpowiedz<QFileDialog>([&](QFileDialog *d) {
@@ -210,12 +213,12 @@ void TstProjekt::zapisIOdczyt()
     });
     TProgram_form trzecie({QStringLiteral("kerwano")});
     trzecie.show();
-    trzecie.Zapiszjako1->trigger();
+    W<QAction>(&trzecie, "Zapiszjako1")->trigger();
     drugie.WczytajProjekt(Sciezka(QStringLiteral("pusty.kwp")));
-    QCOMPARE(drugie.liczba_elementow, 0);
-    QCOMPARE(drugie.TabSheet3->StringGrid1->RowCount(), 2);
-    QVERIFY(drugie.TabSheet3->StringGrid1->Cells(0, 1).isEmpty());
-    QVERIFY(drugie.TabSheet2->StringGrid2->Cells(1, 1).isEmpty());
+    QCOMPARE(drugie.projekt().liczba_elementow(), 0);
+    QCOMPARE(W<TStringGrid>(okno_testowe::Strona(&drugie, 3), "StringGrid1")->RowCount(), 2);
+    QVERIFY(W<TStringGrid>(okno_testowe::Strona(&drugie, 3), "StringGrid1")->Cells(0, 1).isEmpty());
+    QVERIFY(W<TStringGrid>(okno_testowe::Strona(&drugie, 2), "StringGrid2")->Cells(1, 1).isEmpty());
 }
 
 void TstProjekt::nieudanyOdczyt_data()
@@ -248,9 +251,10 @@ void TstProjekt::nieudanyOdczyt()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bajty);
     }
-    m_okno->WczytajElementy({{QStringLiteral("stary"), QStringLiteral("Układ A, układ 1")}});
+    okno_testowe::WczytajElementy(m_okno,
+                                  {{QStringLiteral("stary"), QStringLiteral("Układ A, układ 1")}});
     Zmien();
-    const kerwano::Projekt przed = m_okno->ZbierzProjekt();
+    const kerwano::Projekt przed = m_okno->projekt().ZbierzProjekt();
     QString tekst, tytul;
     QMessageBox::Icon ikona = QMessageBox::NoIcon;
     Odpowiedz<QMessageBox>([&](QMessageBox *m) {
@@ -264,13 +268,13 @@ void TstProjekt::nieudanyOdczyt()
     QCOMPARE(tytul, QStringLiteral("Kerwano"));
     QCOMPARE(ikona, QMessageBox::Critical);
     // Nothing of the damaged file, nor its name, reached the window.
-    const kerwano::Projekt po = m_okno->ZbierzProjekt();
+    const kerwano::Projekt po = m_okno->projekt().ZbierzProjekt();
     QCOMPARE(po.wymiary, przed.wymiary);
     QCOMPARE(po.elementy.size(), 1);
-    QCOMPARE(m_okno->nazwa_pliku, QStringLiteral("Nowy projekt.kwp"));
+    QCOMPARE(m_okno->nazwa_pliku(), QStringLiteral("Nowy projekt.kwp"));
     QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("Nowy projekt.kwp")));
-    QVERIFY(m_okno->nienazwany);
-    QVERIFY(m_okno->zmodyfikowany);
+    QVERIFY(m_okno->nienazwany());
+    QVERIFY(m_okno->zmodyfikowany());
 }
 
 void TstProjekt::nieudanyZapis()
@@ -282,11 +286,11 @@ void TstProjekt::nieudanyZapis()
         tekst = m->text();
         m->accept();
     });
-    m_okno->Zapiszprojekt1->trigger();
+    W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
     QVERIFY(tekst.endsWith(QLatin1Char('.')));
     QVERIFY(!tekst.isEmpty());
-    QVERIFY(m_okno->zmodyfikowany);
-    QVERIFY(m_okno->Zapiszprojekt1->isEnabled());
+    QVERIFY(m_okno->zmodyfikowany());
+    QVERIFY(W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
 }
 
 void TstProjekt::otwieraniePytanie()
@@ -297,7 +301,7 @@ void TstProjekt::otwieraniePytanie()
         otwarty = d->fileMode() == QFileDialog::ExistingFile;
         d->reject();
     });
-    m_okno->Wczytajprojekt1->trigger();
+    W<QAction>(m_okno, "Wczytajprojekt1")->trigger();
     QVERIFY(otwarty);
 
     // With changes the question first; "&Nie" goes on to the open dialog.
@@ -318,14 +322,14 @@ void TstProjekt::otwieraniePytanie()
             if (b->text() == QStringLiteral("&Nie"))
                 b->click();
     });
-    m_okno->Wczytajprojekt1->trigger();
+    W<QAction>(m_okno, "Wczytajprojekt1")->trigger();
     QCOMPARE(tytul, QStringLiteral("Potwierdzenie"));
     QCOMPARE(tekst, QStringLiteral(
                         "    Projekt nie został zapisany. Czy zapisać zmodyfikowane dane ?    "));
     przyciski.sort();
     QCOMPARE(przyciski, QStringList({"&Nie", "&Tak"}));
     QVERIFY(otwarty);
-    QVERIFY(m_okno->zmodyfikowany);
+    QVERIFY(m_okno->zmodyfikowany());
 
     // "&Tak" with the save dialog cancelled: no open dialog, changes kept.
     otwarty = false;
@@ -338,10 +342,10 @@ void TstProjekt::otwieraniePytanie()
             if (b->text() == QStringLiteral("&Tak"))
                 b->click();
     });
-    m_okno->Wczytajprojekt1->trigger();
+    W<QAction>(m_okno, "Wczytajprojekt1")->trigger();
     QTest::qWait(50);
     QVERIFY(!otwarty);
-    QVERIFY(m_okno->zmodyfikowany);
+    QVERIFY(m_okno->zmodyfikowany());
 }
 
 void TstProjekt::wyjscie_data()
@@ -387,7 +391,7 @@ void TstProjekt::wyjscie()
     if (przez_ramke)
         m_okno->close();
     else
-        m_okno->Wyjcie1->trigger();
+        W<QAction>(m_okno, "Wyjcie1")->trigger();
     QCOMPARE(!m_okno->isVisible(), zamkniete);
     QCOMPARE(pytanie, odpowiedz != 0);
     if (pytanie) {
@@ -399,31 +403,32 @@ void TstProjekt::wyjscie()
 
 void TstProjekt::daneProjektu()
 {
-    m_okno->projektant = QString(200, QLatin1Char('p'));
+    okno_testowe::UstawDane(m_okno, {{3, QString(200, QLatin1Char('p'))}});
+    m_okno->UstawZmodyfikowany(false);
     QStringList pola;
     Odpowiedz<TDane_form>([&](TDane_form *d) {
-        for (QLineEdit *e : {d->Edit1, d->Edit2, d->Edit3, d->Edit4, d->Edit5, d->Edit6})
-            pola << e->text();
-        d->Edit1->setText(QStringLiteral("P/12/2026"));
+        for (const char *e : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
+            pola << W<QLineEdit>(d, e)->text();
+        W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("P/12/2026"));
         d->reject(); // the frame's close button
     });
-    m_okno->Daneprojektu1->trigger();
+    W<QAction>(m_okno, "Daneprojektu1")->trigger();
     QCOMPARE(pola.value(2).size(), 200);
     QCOMPARE(pola.value(1), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
-    QVERIFY(m_okno->numer_projektu.isEmpty());
-    QVERIFY(!m_okno->zmodyfikowany);
+    QVERIFY(m_okno->projekt().DaneProjektu()[0].isEmpty());
+    QVERIFY(!m_okno->zmodyfikowany());
 
     Odpowiedz<TDane_form>([&](TDane_form *d) {
         QCOMPARE(d->windowTitle(), QStringLiteral("Dane projektu"));
-        d->Edit1->setText(QStringLiteral("P/12/2026"));
-        d->Edit6->setText(QStringLiteral("Spółdzielnia Mieszkaniowa"));
-        QTest::mouseClick(d->Button1, Qt::LeftButton);
+        W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("P/12/2026"));
+        W<QLineEdit>(d, "Edit6")->setText(QStringLiteral("Spółdzielnia Mieszkaniowa"));
+        QTest::mouseClick(W<QPushButton>(d, "Button1"), Qt::LeftButton);
     });
-    m_okno->Daneprojektu1->trigger();
-    QCOMPARE(m_okno->numer_projektu, QStringLiteral("P/12/2026"));
-    QCOMPARE(m_okno->zleceniodawca, QStringLiteral("Spółdzielnia Mieszkaniowa"));
-    QCOMPARE(m_okno->projektant.size(), 200); // kept whole while the program runs
-    QVERIFY(m_okno->zmodyfikowany);
+    W<QAction>(m_okno, "Daneprojektu1")->trigger();
+    QCOMPARE(m_okno->projekt().DaneProjektu()[0], QStringLiteral("P/12/2026"));
+    QCOMPARE(m_okno->projekt().DaneProjektu()[5], QStringLiteral("Spółdzielnia Mieszkaniowa"));
+    QCOMPARE(m_okno->projekt().DaneProjektu()[2].size(), 200); // kept whole while the program runs
+    QVERIFY(m_okno->zmodyfikowany());
 }
 
 void TstProjekt::wierszPolecen()
@@ -447,10 +452,10 @@ void TstProjekt::wierszPolecen()
                         Sciezka(QStringLiteral("x.txt"))});
     okno.show();
     QVERIFY(QTest::qWaitForWindowExposed(&okno));
-    QCOMPARE(okno.numer_projektu, QStringLiteral("drugi"));
+    QCOMPARE(okno.projekt().DaneProjektu()[0], QStringLiteral("drugi"));
     QCOMPARE(okno.windowTitle(), Tytul(QStringLiteral("dwa.KwP")));
-    QCOMPARE(okno.liczba_elementow, 1);
-    QVERIFY(!okno.zmodyfikowany);
+    QCOMPARE(okno.projekt().liczba_elementow(), 1);
+    QVERIFY(!okno.zmodyfikowany());
 }
 
 void TstProjekt::rozpoznanieWiersza_data()
@@ -483,22 +488,25 @@ void TstProjekt::wynikiBezOkna()
 {
     okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
                           QStringLiteral("10"));
-    m_okno->WczytajElementy({{QStringLiteral("Maszt"),
-                              QStringLiteral("Układ A, układ 1, powietrze, H = 10,00, L = 10,00")},
-                             {QStringLiteral("Antena"),
-                              QStringLiteral("Układ A, układ 1, powietrze, H = 30,00, L = 1,00")}});
+    okno_testowe::WczytajElementy(
+        m_okno, {{QStringLiteral("Maszt"),
+                  QStringLiteral("Układ A, układ 1, powietrze, H = 10,00, L = 10,00")},
+                 {QStringLiteral("Antena"),
+                  QStringLiteral("Układ A, układ 1, powietrze, H = 30,00, L = 1,00")}});
     Wybierz(Sciezka(QStringLiteral("wzorzec.kwp")));
-    m_okno->Zapiszprojekt1->trigger();
+    W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
 
     QString wyjscie, bledy;
     QTextStream out(&wyjscie), err(&bledy);
     QCOMPARE(DrukujWyniki(Sciezka(QStringLiteral("wzorzec.kwp")), out, err), 0);
     const QJsonObject o = QJsonDocument::fromJson(wyjscie.toUtf8()).object();
-    QCOMPARE(o.value("klasa").toInt(), m_okno->klasa());
-    QCOMPARE(o.value("E").toDouble(), m_okno->wyniki().E);
-    QCOMPARE(o.value("Nd").toDouble(), m_okno->wyniki().Nd);
-    QCOMPARE(o.value("Label21").toString(), m_okno->TabSheet1->Label21->text());
-    QCOMPARE(o.value("Label_E").toString(), m_okno->TabSheet1->Label_E->text());
+    QCOMPARE(o.value("klasa").toInt(), m_okno->projekt().klasa().klasa);
+    QCOMPARE(o.value("E").toDouble(), m_okno->projekt().wyniki().E);
+    QCOMPARE(o.value("Nd").toDouble(), m_okno->projekt().wyniki().Nd);
+    QCOMPARE(o.value("Label21").toString(),
+             W<QLabel>(okno_testowe::Strona(m_okno, 1), "Label21")->text());
+    QCOMPARE(o.value("Label_E").toString(),
+             W<QLabel>(okno_testowe::Strona(m_okno, 1), "Label_E")->text());
     QCOMPARE(o.value("Panel_odi_klasa").toString(), QStringLiteral("I"));
     QCOMPARE(o.value("wymiary").toArray().at(1).toString(), QStringLiteral("20"));
     QCOMPARE(o.value("wybory").toArray().size(), 13);
@@ -508,7 +516,7 @@ void TstProjekt::wynikiBezOkna()
     QCOMPARE(e.at(0).toObject().value("odstep").toString(), QStringLiteral("1,00 m"));
     QCOMPARE(e.at(0).toObject().value("d").toDouble(), 1.0);
     QCOMPARE(e.at(0).toObject().value("kat").toString(),
-             m_okno->TabSheet2->StringGrid2->Cells(2, 1));
+             W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->Cells(2, 1));
     QCOMPARE(e.at(1).toObject().value("alfa").toString(), QStringLiteral("?"));
     QCOMPARE(e.at(1).toObject().value("kat").toString(), QStringLiteral("?"));
     QCOMPARE(e.at(1).toObject().value("wysokosc").toString(), QStringLiteral("30,00"));

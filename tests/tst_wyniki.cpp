@@ -31,9 +31,12 @@ Projekt Nowy()
 {
     Projekt p;
     p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    p.dane = {QString(), QStringLiteral("8.12.2026"),
+    p.dane = {QString(),
+              QStringLiteral("8.12.2026"),
               QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa"),
-              QString(), QString(), QString()};
+              QString(),
+              QString(),
+              QString()};
     return p;
 }
 
@@ -110,17 +113,20 @@ void TstWyniki::wyniki_data()
     }
     {
         // Indices outside their lists keep the coefficients in force.
-        Projekt p = Budynek(2, QStringLiteral("12,50"), QStringLiteral("8,25"),
-                            QStringLiteral("7"));
+        Projekt p =
+            Budynek(2, QStringLiteral("12,50"), QStringLiteral("8,25"), QStringLiteral("7"));
         p.wybory = {-1, 99, 6, 4, 3, -7, 4, 4, 4, 3, 4, 2, 4};
         p.elementy = {E(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 3.5, 2)};
         QTest::newRow("poza_zakresem") << p;
     }
     {
         Projekt p = Budynek(1);
-        p.dane = {QStringLiteral("12/2026/ŁÓDŹ"), QStringLiteral("7.3.2026"),
-                  QStringLiteral("Żółć Gęślą Jaźń — biuro ✓"), QStringLiteral("Budowa w Łodzi"),
-                  QStringLiteral("Inwestor Ściśle Tajny"), QStringLiteral("Zleceniodawca €")};
+        p.dane = {QStringLiteral("12/2026/ŁÓDŹ"),
+                  QStringLiteral("7.3.2026"),
+                  QStringLiteral("Żółć Gęślą Jaźń — biuro ✓"),
+                  QStringLiteral("Budowa w Łodzi"),
+                  QStringLiteral("Inwestor Ściśle Tajny"),
+                  QStringLiteral("Zleceniodawca €")};
         p.elementy = {E(QStringLiteral("Wywietrznik łazienki"), TypUkladu::A, 1,
                         Material::Powietrze, 2.346, 1.5),
                       E(QStringLiteral("Świetlik ąęćłńóśźż ĄĘĆŁŃÓŚŹŻ"), TypUkladu::B, 3,
@@ -133,10 +139,9 @@ void TstWyniki::wyniki_data()
         p.wybory[5] = 3;
         for (int i = 1; i <= 40; ++i) {
             const double H = i * 1.37;
-            p.elementy << E(QStringLiteral("Element %1").arg(i),
-                            i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
-                            i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5,
-                            i * 0.75, i % 5);
+            p.elementy << E(
+                QStringLiteral("Element %1").arg(i), i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
+                i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5, i * 0.75, i % 5);
         }
         QTest::newRow("czterdziesci") << p;
     }
@@ -147,10 +152,10 @@ void TstWyniki::wyniki_data()
         QTest::newRow("bez_powierzchni") << p;
     }
     {
-        Projekt p = Budynek(3, QStringLiteral("1234,5"), QStringLiteral("987"),
-                            QStringLiteral("150"));
-        p.elementy = {E(QStringLiteral("Ogromny"), TypUkladu::A, 3, Material::Powietrze, 1.5e7,
-                        2e6, 3e6, 2000000000)};
+        Projekt p =
+            Budynek(3, QStringLiteral("1234,5"), QStringLiteral("987"), QStringLiteral("150"));
+        p.elementy = {E(QStringLiteral("Ogromny"), TypUkladu::A, 3, Material::Powietrze, 1.5e7, 2e6,
+                        3e6, 2000000000)};
         QTest::newRow("duze_liczby") << p;
     }
 }
@@ -174,8 +179,8 @@ void TstWyniki::wyniki()
     QCOMPARE(kerwano.exitCode(), 0);
     const QByteArray wynik = kerwano.readAllStandardOutput();
 
-    QFile wzorzec(QStringLiteral(KERWANO_WZORCE "/") + QString::fromLatin1(QTest::currentDataTag()) +
-                  QStringLiteral(".json"));
+    QFile wzorzec(QStringLiteral(KERWANO_WZORCE "/") +
+                  QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".json"));
     if (qEnvironmentVariableIntValue("KERWANO_NOWE_WZORCE") == 1) {
         QVERIFY(wzorzec.open(QIODevice::WriteOnly));
         wzorzec.write(wynik);

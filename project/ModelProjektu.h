@@ -1,0 +1,111 @@
+#pragma once
+
+#include "angles/KrzyweKatow.h"
+#include "elements/ListaElementow.h"
+#include "elements/OdstepIzolacyjny.h"
+#include "project/PlikProjektu.h"
+#include "risk/Klasa.h"
+#include "risk/Wspolczynniki.h"
+
+#include <QString>
+#include <array>
+
+namespace kerwano {
+
+// What an operation recalculated, so that a view redraws no more than that.
+struct Przeliczenie
+{
+    bool obliczono = false; // results, class and verdict are new
+    bool katy = false;      // the angle column was rewritten
+
+    Przeliczenie &operator|=(const Przeliczenie &p)
+    {
+        obliczono |= p.obliczono;
+        katy |= p.katy;
+        return *this;
+    }
+};
+
+// The project as the program holds it, without any window: the thirteen
+// selections and three dimension texts of page 1 with the coefficients and
+// dimensions in force, the results and the class, the six project data texts
+// and the roof element list with its height and angle cells, and the
+// operations that change them as the pages' handlers do. The windows show it
+// and pass the user's changes to it; the command line and the reports use it
+// alone.
+//
+// Every operation that recalculates or changes the project says so in its
+// result; keeping the modified flag is the caller's business.
+class ModelProjektu
+{
+public:
+    static constexpr int LICZBA_WYMIAROW = 3;
+    static constexpr int LICZBA_DANYCH = 6;
+
+    // The creation defaults: today's date and the office's designer line in
+    // the project data, no elements, the angle curves built. Nothing is
+    // calculated until UstawDomyslne().
+    ModelProjektu();
+
+    static QString DomyslnyProjektant();
+
+    // The page-1 start-up: every list at its first entry, each dimension "1",
+    // the coefficients of those entries, no class, then the first
+    // calculation. From here on every change recalculates.
+    Przeliczenie UstawDomyslne();
+    bool gotowy() const { return m_gotowy; }
+
+    // A page-1 list (nr 1..13) set to entry `indeks`: the coefficient of
+    // that entry, or, for an index outside the list, no entry selected and
+    // the coefficient in force; then the calculation.
+    Przeliczenie UstawWybor(int nr, int indeks);
+    // A dimension field's text (nr 1..3): stored as it is; when it converts
+    // to a number that is not negative, that dimension is in force and the
+    // class is calculated, otherwise nothing else changes.
+    Przeliczenie UstawWymiar(int nr, const QString &tekst);
+    // The page-1 calculation: results and class, then the angle column when
+    // the class changed or `wymus`. Nothing before UstawDomyslne().
+    Przeliczenie ObliczKlase(bool wymus);
+
+    int Wybor(int nr) const { return m_wybory.at(static_cast<size_t>(nr - 1)); } // -1: none
+    const QString &Wymiar(int nr) const { return m_wymiary.at(static_cast<size_t>(nr - 1)); }
+    const DaneKlasy &dane() const { return m_dane; }
+    const WynikiKlasy &wyniki() const { return m_wyniki; }
+    Klasa klasa() const { return m_wyniki.klasa; }
+
+    // numer_projektu, data_wykonania, projektant, budowa, inwestor,
+    // zleceniodawca: the order of the dialog, the file and the report.
+    const std::array<QString, LICZBA_DANYCH> &DaneProjektu() const { return m_dane_projektu; }
+    void UstawDaneProjektu(const std::array<QString, LICZBA_DANYCH> &dane);
+
+    // The roof element list and its operations; each returns whether the
+    // list changed.
+    const ListaElementow &elementy() const { return m_elementy; }
+    int liczba_elementow() const { return m_elementy.liczba_elementow(); }
+    void DodajElement(const DaneElementu &element);
+    bool ZmienElement(int wiersz, const DaneElementu &element);
+    bool UsunElement(int wiersz);
+    // Separation distance and protective angle of a row for the class in force.
+    WynikOdstepu ObliczOdstep(int wiersz) const;
+
+    // What the project file keeps, and a loaded project applied in the
+    // file's order: each list with its handler, the dimension texts, the last
+    // two lists, the data, the elements with "?" angles, then, with elements,
+    // the calculation forced to rewrite every angle.
+    Projekt ZbierzProjekt() const;
+    Przeliczenie ZastosujProjekt(const Projekt &projekt);
+
+    const KrzyweKatow &krzywe_katow() const { return m_krzywe_katow; }
+
+private:
+    KrzyweKatow m_krzywe_katow;
+    bool m_gotowy = false;
+    std::array<int, LICZBA_LIST> m_wybory{};
+    std::array<QString, LICZBA_WYMIAROW> m_wymiary;
+    DaneKlasy m_dane;
+    WynikiKlasy m_wyniki;
+    std::array<QString, LICZBA_DANYCH> m_dane_projektu;
+    ListaElementow m_elementy;
+};
+
+} // namespace kerwano

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFileDialog>
+
+// The file dialogs of the project files: "Kerwano Projekt (*.kwp)", the
+// extension kwp added to a name typed without one. The save dialog offers
+// "Nowy projekt.kwp" and replaces an existing file without asking; the open
+// dialog accepts existing files only. Both start in FolderPoczatkowy() and,
+// kept for the window's life, show the folder and name chosen last.
+class TDialog_projektu : public QFileDialog
+{
+    Q_OBJECT
+public:
+    enum class Tryb
+    {
+        Zapis,
+        Odczyt
+    };
+    TDialog_projektu(Tryb tryb, QWidget *parent);
+
+    // The program's folder, where it can be written to; the user's documents
+    // folder otherwise.
+    static QString FolderPoczatkowy();
+
+    // Shows the dialog; the chosen path, or empty when it was cancelled.
+    QString Wybierz();
+};

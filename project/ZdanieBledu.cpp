@@ -1,0 +1,10 @@
+#include "project/ZdanieBledu.h"
+
+namespace kerwano {
+
+QString ZdanieBledu(const QString &tekst)
+{
+    return tekst.endsWith(u'.') ? tekst : tekst + u'.';
+}
+
+} // namespace kerwano

@@ -1,0 +1,21 @@
+# Fails when a source of the core library includes a header of Qt Gui or Qt
+# Widgets (or of the other modules built on them): the core links Qt Core alone.
+# Run: cmake -DZRODLA=<source dir> "-DPLIKI=<the core's sources>" -P granica.cmake
+set(zakazane "QtGui|QtWidgets|QtCharts|QtSvg|QtSvgWidgets|QtPrintSupport|QApplication|QGuiApplication|QWidget|QPainter|QFont|QColor|QPixmap|QImage|QPrinter|QPdfWriter|QTextDocument|QAbstractTextDocumentLayout")
+set(bledy "")
+foreach(plik IN LISTS PLIKI)
+  if(NOT IS_ABSOLUTE "${plik}")
+    set(plik "${ZRODLA}/${plik}")
+  endif()
+  file(STRINGS "${plik}" wiersze REGEX "^[ \t]*#[ \t]*include")
+  foreach(wiersz IN LISTS wiersze)
+    if(wiersz MATCHES "[<\"/](${zakazane})[>\"/.]")
+      string(APPEND bledy "${plik}: ${wiersz}\n")
+    endif()
+  endforeach()
+endforeach()
+if(bledy)
+  message(FATAL_ERROR "the core includes a Gui or Widgets header:\n${bledy}")
+endif()
+list(LENGTH PLIKI liczba)
+message(STATUS "${liczba} core files, none includes a Gui or Widgets header")
