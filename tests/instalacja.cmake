@@ -1,6 +1,7 @@
 # Installs the build BUILD with prefix /usr into the staging folder CEL
 # (DESTDIR) and checks that the program, its desktop entry, the project file
-# type and the icons land where the desktop looks for them.
+# type, the icons and the software centre entry land where the desktop looks
+# for them, with the manual pages and the package documents beside them.
 # Run: cmake -DBUILD=<build dir> -DCEL=<folder> -P instalacja.cmake
 if(NOT BUILD OR NOT CEL)
   message(FATAL_ERROR "usage: cmake -DBUILD=<build dir> -DCEL=<folder> -P instalacja.cmake")
@@ -19,6 +20,11 @@ set(oczekiwane
   usr/bin/kerwano
   usr/share/applications/kerwano.desktop
   usr/share/mime/packages/kerwano.xml
+  usr/share/metainfo/kerwano.metainfo.xml
+  usr/share/man/man1/kerwano.1.gz
+  usr/share/man/pl/man1/kerwano.1.gz
+  usr/share/doc/kerwano/copyright
+  usr/share/doc/kerwano/changelog.gz
   usr/share/icons/hicolor/scalable/apps/kerwano.svg
   usr/share/icons/hicolor/scalable/mimetypes/application-x-kerwano-project.svg)
 foreach(plik IN LISTS oczekiwane)
@@ -59,4 +65,13 @@ if(NOT wpis MATCHES "\nMimeType=application/x-kerwano-project;\n" OR
    NOT wpis MATCHES "\nExec=kerwano %F\n")
   message(FATAL_ERROR "the desktop entry does not open project files: ${wpis}")
 endif()
+# The software centre finds the program, its desktop entry and its file type.
+file(READ "${CEL}/usr/share/metainfo/kerwano.metainfo.xml" info)
+foreach(wzor IN ITEMS "<launchable type=\"desktop-id\">kerwano.desktop</launchable>"
+        "<binary>kerwano</binary>" "<mediatype>application/x-kerwano-project</mediatype>")
+  string(FIND "${info}" "${wzor}" gdzie)
+  if(gdzie LESS 0)
+    message(FATAL_ERROR "the metainfo file lacks ${wzor}")
+  endif()
+endforeach()
 message(STATUS "installed: ${oczekiwane}")
