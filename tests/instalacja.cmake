@@ -20,7 +20,7 @@ set(oczekiwane
   usr/bin/kerwano
   usr/share/applications/kerwano.desktop
   usr/share/mime/packages/kerwano.xml
-  usr/share/metainfo/kerwano.metainfo.xml
+  usr/share/metainfo/example.kerwano.Kerwano.metainfo.xml
   usr/share/man/man1/kerwano.1.gz
   usr/share/man/pl/man1/kerwano.1.gz
   usr/share/doc/kerwano/copyright
@@ -66,7 +66,7 @@ if(NOT wpis MATCHES "\nMimeType=application/x-kerwano-project;\n" OR
   message(FATAL_ERROR "the desktop entry does not open project files: ${wpis}")
 endif()
 # The software centre finds the program, its desktop entry and its file type.
-file(READ "${CEL}/usr/share/metainfo/kerwano.metainfo.xml" info)
+file(READ "${CEL}/usr/share/metainfo/example.kerwano.Kerwano.metainfo.xml" info)
 foreach(wzor IN ITEMS "<launchable type=\"desktop-id\">kerwano.desktop</launchable>"
         "<binary>kerwano</binary>" "<mediatype>application/x-kerwano-project</mediatype>")
   string(FIND "${info}" "${wzor}" gdzie)
