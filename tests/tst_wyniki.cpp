@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using kerwano::ElementDachu;
 using kerwano::Material;
 using kerwano::Projekt;
@@ -23,6 +27,8 @@ class TstWyniki : public QObject
 private slots:
     void wyniki_data();
     void wyniki();
+    void wrogiePliki_data();
+    void wrogiePliki();
 };
 
 namespace {
@@ -31,9 +37,12 @@ Projekt Nowy()
 {
     Projekt p;
     p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    p.dane = {QString(), QStringLiteral("8.12.2026"),
+    p.dane = {QString(),
+              QStringLiteral("8.12.2026"),
               QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa"),
-              QString(), QString(), QString()};
+              QString(),
+              QString(),
+              QString()};
     return p;
 }
 
@@ -110,17 +119,20 @@ void TstWyniki::wyniki_data()
     }
     {
         // Indices outside their lists keep the coefficients in force.
-        Projekt p = Budynek(2, QStringLiteral("12,50"), QStringLiteral("8,25"),
-                            QStringLiteral("7"));
+        Projekt p =
+            Budynek(2, QStringLiteral("12,50"), QStringLiteral("8,25"), QStringLiteral("7"));
         p.wybory = {-1, 99, 6, 4, 3, -7, 4, 4, 4, 3, 4, 2, 4};
         p.elementy = {E(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 3.5, 2)};
         QTest::newRow("poza_zakresem") << p;
     }
     {
         Projekt p = Budynek(1);
-        p.dane = {QStringLiteral("12/2026/ŁÓDŹ"), QStringLiteral("7.3.2026"),
-                  QStringLiteral("Żółć Gęślą Jaźń — biuro ✓"), QStringLiteral("Budowa w Łodzi"),
-                  QStringLiteral("Inwestor Ściśle Tajny"), QStringLiteral("Zleceniodawca €")};
+        p.dane = {QStringLiteral("12/2026/ŁÓDŹ"),
+                  QStringLiteral("7.3.2026"),
+                  QStringLiteral("Żółć Gęślą Jaźń — biuro ✓"),
+                  QStringLiteral("Budowa w Łodzi"),
+                  QStringLiteral("Inwestor Ściśle Tajny"),
+                  QStringLiteral("Zleceniodawca €")};
         p.elementy = {E(QStringLiteral("Wywietrznik łazienki"), TypUkladu::A, 1,
                         Material::Powietrze, 2.346, 1.5),
                       E(QStringLiteral("Świetlik ąęćłńóśźż ĄĘĆŁŃÓŚŹŻ"), TypUkladu::B, 3,
@@ -133,10 +145,9 @@ void TstWyniki::wyniki_data()
         p.wybory[5] = 3;
         for (int i = 1; i <= 40; ++i) {
             const double H = i * 1.37;
-            p.elementy << E(QStringLiteral("Element %1").arg(i),
-                            i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
-                            i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5,
-                            i * 0.75, i % 5);
+            p.elementy << E(
+                QStringLiteral("Element %1").arg(i), i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
+                i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5, i * 0.75, i % 5);
         }
         QTest::newRow("czterdziesci") << p;
     }
@@ -147,10 +158,10 @@ void TstWyniki::wyniki_data()
         QTest::newRow("bez_powierzchni") << p;
     }
     {
-        Projekt p = Budynek(3, QStringLiteral("1234,5"), QStringLiteral("987"),
-                            QStringLiteral("150"));
-        p.elementy = {E(QStringLiteral("Ogromny"), TypUkladu::A, 3, Material::Powietrze, 1.5e7,
-                        2e6, 3e6, 2000000000)};
+        Projekt p =
+            Budynek(3, QStringLiteral("1234,5"), QStringLiteral("987"), QStringLiteral("150"));
+        p.elementy = {E(QStringLiteral("Ogromny"), TypUkladu::A, 3, Material::Powietrze, 1.5e7, 2e6,
+                        3e6, 2000000000)};
         QTest::newRow("duze_liczby") << p;
     }
 }
@@ -174,8 +185,8 @@ void TstWyniki::wyniki()
     QCOMPARE(kerwano.exitCode(), 0);
     const QByteArray wynik = kerwano.readAllStandardOutput();
 
-    QFile wzorzec(QStringLiteral(KERWANO_WZORCE "/") + QString::fromLatin1(QTest::currentDataTag()) +
-                  QStringLiteral(".json"));
+    QFile wzorzec(QStringLiteral(KERWANO_WZORCE "/") +
+                  QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".json"));
     if (qEnvironmentVariableIntValue("KERWANO_NOWE_WZORCE") == 1) {
         QVERIFY(wzorzec.open(QIODevice::WriteOnly));
         wzorzec.write(wynik);
@@ -183,6 +194,62 @@ void TstWyniki::wyniki()
     }
     QVERIFY2(wzorzec.open(QIODevice::ReadOnly), qPrintable(wzorzec.fileName()));
     QCOMPARE(QString::fromUtf8(wynik), QString::fromUtf8(wzorzec.readAll()));
+}
+
+void TstWyniki::wrogiePliki_data()
+{
+    QTest::addColumn<QByteArray>("nazwa"); // bytes of the command-line parameter
+    QTest::addColumn<QString>("rodzaj");
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QString>("blad"); // the end of stderr
+
+    QTest::newRow("FIFO") << QByteArray("x.kwp") << "potok" << 1
+                          << QStringLiteral("To nie jest zwykły plik.");
+    QTest::newRow("2 GiB sparse file announcing 15.5 million elements")
+        << QByteArray("x.kwp") << "rzadki" << 1
+        << QStringLiteral("Plik projektu jest uszkodzony (ponad 10000 elementów dachu).");
+    QTest::newRow("ISO-8859-2 name")
+        << QByteArray("projekt \xB3\xB1ka.kwp") << "projekt" << 0 << QString();
+}
+
+// The program opens the bytes it was given and ends at once on what is not a project.
+void TstWyniki::wrogiePliki()
+{
+    QFETCH(QByteArray, nazwa);
+    QFETCH(QString, rodzaj);
+    QFETCH(int, kod);
+    QFETCH(QString, blad);
+    QTemporaryDir folder;
+    const QByteArray pelna = QFile::encodeName(folder.path()) + '/' + nazwa;
+    const auto sprzatnij = qScopeGuard([&] { ::unlink(pelna.constData()); });
+    if (rodzaj == QLatin1String("potok")) {
+        QCOMPARE(::mkfifo(pelna.constData(), 0644), 0);
+    } else {
+        QByteArray dane = kerwano::ZakodujProjekt(Nowy());
+        if (rodzaj == QLatin1String("rzadki"))
+            qToLittleEndian<qint32>(15'500'000, dane.data() + 680);
+        const int d = ::open(pelna.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(d >= 0);
+        QCOMPARE(::write(d, dane.constData(), size_t(dane.size())), ssize_t(dane.size()));
+        QCOMPARE(::ftruncate(d, rodzaj == QLatin1String("rzadki") ? 2LL << 30 : dane.size()), 0);
+        ::close(d);
+    }
+    // QProcess would pass the name through Qt's UTF-8; the shell passes its bytes.
+    QString bajty;
+    for (const char b : nazwa)
+        bajty += QStringLiteral("\\%1").arg(uint(uchar(b)), 3, 8, QLatin1Char('0'));
+    QProcess kerwano;
+    kerwano.setWorkingDirectory(folder.path());
+    kerwano.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("exec \"$0\" --wyniki \"$(printf \"$1\")\""),
+                   QStringLiteral(KERWANO_PROGRAM), bajty});
+    QVERIFY(kerwano.waitForFinished(60000));
+    QCOMPARE(kerwano.exitCode(), kod);
+    const QString bledy = QString::fromUtf8(kerwano.readAllStandardError()).trimmed();
+    QVERIFY2(bledy.endsWith(blad), qPrintable(bledy));
+    if (kod == 0)
+        QVERIFY(kerwano.readAllStandardOutput().contains("\"klasa\""));
 }
 
 QTEST_GUILESS_MAIN(TstWyniki)
