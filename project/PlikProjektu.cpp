@@ -250,10 +250,9 @@ QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt)
         return UjemnaLiczbaElementow();
     if (liczba > MAKS_LICZBA_ELEMENTOW)
         return ZbytWieleElementow();
-    if (!zrodlo.isSequential() &&
-        zrodlo.size() - zrodlo.pos() < qint64(liczba) * ROZMIAR_REKORDU_ELEMENTU)
-        return QString::fromLatin1(KONIEC_PLIKU);
 
+    // Record by record, on a file as on a pipe: the first fault in the order
+    // of the bytes is the one reported, whatever the device.
     for (qint32 i = 0; i < liczba; ++i) {
         char rekord[ROZMIAR_REKORDU_ELEMENTU];
         blad = CzytajDokladnie(zrodlo, rekord, sizeof rekord);

@@ -46,8 +46,8 @@ QByteArray ZakodujProjekt(const Projekt &projekt);
 // error 5") and leaves `projekt` untouched. A count above
 // MAKS_LICZBA_ELEMENTOW fails before any record is read; records are read one
 // at a time, so an announced count allocates nothing before its bytes are
-// there; on a random-access device a count the remaining size cannot hold
-// fails at once.
+// there, and the first fault in the order of the bytes is the one reported,
+// on a file as on a pipe.
 QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt);
 
 // Writes ZakodujProjekt(projekt) to `cel` (open for writing), checking the

@@ -451,6 +451,8 @@ void TstPlikProjektu::odczytBledny_data()
     QTest::newRow("name length 41 in the second record")
         << Zmieniony(dwa, 684 + 138, "\x29") << ZLA_DLUGOSC;
     QTest::newRow("parameter length 97") << Zmieniony(dwa, 684 + 41, "\x61") << ZLA_DLUGOSC;
+    QTest::newRow("bad record in a file cut short: the first fault counts")
+        << Zmieniony(Zmieniony(dwa, 680, Liczba(3)), 684 + 138, "\x29") << ZLA_DLUGOSC;
     QTest::newRow("count -1") << Zmieniony(pusty, 680, Liczba(-1)) << UJEMNA_LICZBA;
     QTest::newRow("count INT_MIN") << Zmieniony(dwa, 680, Liczba(INT_MIN)) << UJEMNA_LICZBA;
     QTest::newRow("count 2^31-1") << Zmieniony(dwa, 680, Liczba(INT_MAX)) << ZA_DUZO;
