@@ -10,6 +10,7 @@
 #include "risk/Klasa.h"
 #include "risk/Konwersja.h"
 #include "risk/Wspolczynniki.h"
+#include "tests/Strumien.h"
 
 #include <QBuffer>
 
@@ -17,7 +18,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -76,31 +76,6 @@ QList<WidokElementu> ZastosujIOblicz(const kerwano::Projekt &projekt)
     return widok;
 }
 
-// A device that hands out a few bytes at a time and cannot seek, like a pipe.
-class Potok : public QIODevice
-{
-public:
-    explicit Potok(const QByteArray &dane) : m_dane(dane)
-    {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char *cel, qint64 ile) override
-    {
-        const qint64 n = qMin(qMin(ile, qint64(61)), m_dane.size() - m_wydano);
-        std::memcpy(cel, m_dane.constData() + m_wydano, size_t(n));
-        m_wydano += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_dane;
-    qint64 m_wydano = 0;
-};
-
 bool Rowne(const kerwano::Projekt &a, const kerwano::Projekt &b)
 {
     if (a.wybory != b.wybory || a.wymiary != b.wymiary || a.dane != b.dane ||
@@ -136,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     kerwano::Projekt projekt;
     const QString blad = CzytajBajty(bajty, projekt);
     kerwano::Projekt zPotoku;
-    Potok potok(bajty);
+    Strumien potok(bajty, 61);
     if (kerwano::OdczytajProjekt(potok, zPotoku) != blad)
         Blad("a pipe and a file read differently");
     if (!blad.isEmpty())

@@ -1,5 +1,6 @@
 #include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
+#include "tests/Strumien.h"
 
 #include <QtTest>
 
@@ -13,34 +14,6 @@
 using namespace kerwano;
 
 namespace {
-
-// Hands out its bytes a few at a time and cannot seek, like a pipe.
-class Strumien : public QIODevice
-{
-public:
-    Strumien(const QByteArray &dane, qint64 porcja) : m_dane(dane), m_porcja(porcja)
-    {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-    qint64 m_wydano = 0;
-
-protected:
-    qint64 readData(char *cel, qint64 ile) override
-    {
-        if (m_porcja < 0)
-            return -1;
-        const qint64 n = qMin(qMin(ile, m_porcja), m_dane.size() - m_wydano);
-        std::memcpy(cel, m_dane.constData() + m_wydano, size_t(n));
-        m_wydano += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_dane;
-    qint64 m_porcja;
-};
 
 // Takes `miejsce` bytes in all; a write that finds no room returns `odpowiedz`.
 class Ograniczone : public QIODevice
