@@ -46,7 +46,7 @@ bool Takie(double a, double b)
 void SprawdzLiczbe(const QString &tekst)
 {
     static const QRegularExpression skladnia(
-        QStringLiteral("^ *([+-]?)([0-9]*)(,([0-9]*))?(?:[eE]([+-]?)([0-9]*))? *$"));
+        QStringLiteral("^ *([+-]?)([0-9]*)(,([0-9]*))?(?:[eE]([+-]?)([0-9]*))? *\\z"));
     const std::optional<double> wynik = kerwano::TekstNaLiczbe(tekst);
     const QRegularExpressionMatch m = skladnia.match(tekst);
     if (!m.hasMatch() || (m.capturedLength(2) == 0 && !m.hasCaptured(3))) {
@@ -78,7 +78,7 @@ void SprawdzLiczbe(const QString &tekst)
 // TekstNaCalkowita against the documented grammar and a 64-bit reading.
 void SprawdzCalkowita(const QString &tekst)
 {
-    static const QRegularExpression skladnia(QStringLiteral("^ *([+-]?)0*([0-9]+)$"));
+    static const QRegularExpression skladnia(QStringLiteral("^ *([+-]?)0*([0-9]+)\\z"));
     const std::optional<int> wynik = kerwano::TekstNaCalkowita(tekst);
     const QRegularExpressionMatch m = skladnia.match(tekst);
     std::optional<int> oczekiwany;
