@@ -1,6 +1,7 @@
 #include "app/TProgram_form.h"
 #include "app/WierszPolecen.h"
 #include "help/HelpUnit.h"
+#include "project/NazwaPliku.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -8,12 +9,23 @@
 #include <QTranslator>
 #include <cstdio>
 
-int main(int argc, char *argv[])
+namespace {
+
+// The parameters as given, file names that are not UTF-8 included: decoded
+// so that the core opens exactly the bytes of the command line.
+QStringList Argumenty(int argc, char *argv[])
 {
     QStringList argumenty;
-    for (int i = 1; i < argc; ++i)
-        argumenty << QString::fromLocal8Bit(argv[i]);
-    const WierszPolecen wiersz = WierszPolecen::Rozpoznaj(argumenty);
+    for (int i = 0; i < argc; ++i)
+        argumenty << kerwano::DekodujNazwePliku(QByteArray(argv[i]));
+    return argumenty;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const WierszPolecen wiersz = WierszPolecen::Rozpoznaj(Argumenty(argc, argv).mid(1));
     QTextStream wyjscie(stdout), bledy(stderr);
     switch (wiersz.tryb) {
     case WierszPolecen::Tryb::Pomoc:
@@ -47,7 +59,8 @@ int main(int argc, char *argv[])
     if (tlumaczenie.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&tlumaczenie);
-    TProgram_form Program_form(QApplication::arguments());
+    // argv without the options Qt has taken for itself.
+    TProgram_form Program_form(Argumenty(argc, argv));
     QObject::connect(&Program_form, &TProgram_form::OpisProgramu1Click, &pomoc,
                      [&pomoc, &Program_form] { pomoc.OpisProgramu1Click(&Program_form); });
     Program_form.show();

@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -117,7 +118,7 @@ QString PowodNiepowodzenia(const QProcess &p, const QString &sciezka)
 
 HelpUnit::HelpUnit(const QString &folder, QObject *parent) : QObject(parent)
 {
-    const QDir katalog(folder);
+    const QDir katalog(QDir::isAbsolutePath(folder) ? folder : FolderTymczasowy());
     const QString pierwsza = katalog.filePath(NAZWA_1);
     UsunPozostalosc(QFile::encodeName(pierwsza));
     if (!Istnieje(QFile::encodeName(pierwsza)))
@@ -237,14 +238,24 @@ QString HelpUnit::FolderDlaPrzegladarki(const QString &aplikacja, const QString 
     return wlasny + QStringLiteral("/common");
 }
 
+QString HelpUnit::FolderTymczasowy()
+{
+    // Qt gives an empty path for a $TMPDIR that does not exist, which as a
+    // folder would be the current one.
+    const QString folder = QDir::tempPath();
+    if (QDir::isAbsolutePath(folder) && QFileInfo(folder).isDir())
+        return folder;
+    return QStringLiteral("/tmp");
+}
+
 QString HelpUnit::FolderPomocy()
 {
     // Asking the desktop for its browser costs a tenth of a second at every
     // start; without snaps on the machine the answer cannot change the folder.
     if (!QDir(QStringLiteral("/snap")).exists() && !QDir(QDir::homePath() + "/snap").exists())
-        return QDir::tempPath();
+        return FolderTymczasowy();
     const QString folder = FolderDlaPrzegladarki(PrzegladarkaPulpitu(), QDir::homePath());
     if (!folder.isEmpty() && QDir().mkpath(folder))
         return folder;
-    return QDir::tempPath();
+    return FolderTymczasowy();
 }

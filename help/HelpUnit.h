@@ -25,8 +25,9 @@ class HelpUnit : public QObject
 public:
     // Chooses plik_pomocy in `folder`: the first of the three names unless
     // something that is not ours to remove stands there, then the second
-    // unless anything stands there, else the third.
-    explicit HelpUnit(const QString &folder = QDir::tempPath(), QObject *parent = nullptr);
+    // unless anything stands there, else the third. A folder that is not an
+    // absolute path (none at all included) means FolderTymczasowy().
+    explicit HelpUnit(const QString &folder = FolderTymczasowy(), QObject *parent = nullptr);
     // Deletes the file written last, if it is still the one we wrote.
     ~HelpUnit() override;
 
@@ -52,6 +53,9 @@ public:
     QString otwieracz() const { return m_otwieracz; }
     void UstawOtwieracz(const QString &program) { m_otwieracz = program; }
 
+    // The system's folder for temporary files: $TMPDIR when it names an
+    // existing folder, otherwise /tmp; never the current folder.
+    static QString FolderTymczasowy();
     // Folder for the help file: the temporary folder, or, when the desktop's
     // browser for HTML files is a snap (which cannot see the shared temporary
     // folder), that snap's own folder in the home directory.

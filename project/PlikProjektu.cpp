@@ -1,14 +1,20 @@
 #include "project/PlikProjektu.h"
 
+#include "project/NazwaPliku.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QtEndian>
 
 #include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kerwano {
 
@@ -24,6 +30,12 @@ QString ZlaDlugoscTekstu()
 QString UjemnaLiczbaElementow()
 {
     return QStringLiteral("Plik projektu jest uszkodzony (ujemna liczba elementów)");
+}
+
+QString ZbytWieleElementow()
+{
+    return QStringLiteral("Plik projektu jest uszkodzony (ponad %1 elementów dachu)")
+        .arg(MAKS_LICZBA_ELEMENTOW);
 }
 
 // A text field: offset of its length byte and its capacity in characters.
@@ -154,19 +166,42 @@ QString CzytajDokladnie(QIODevice &zrodlo, char *cel, qint64 n)
     return QString();
 }
 
-// The message of a failed open, write or commit of `plik`; `kod` is errno
-// taken right after the call (0 when the failure left none).
-QString BladPliku(int kod, const QFileDevice &plik, const QString &sciezka)
+// "" when `st` describes a regular file, otherwise why it is not opened.
+QString RodzajPliku(const struct stat &st)
 {
-    if (kod == 0) {
-        if (QFileInfo(sciezka).isDir())
-            kod = EISDIR;
-        else if (plik.error() == QFileDevice::PermissionsError)
-            kod = EACCES;
-        else
-            kod = EIO;
+    if (S_ISREG(st.st_mode))
+        return QString();
+    if (S_ISDIR(st.st_mode))
+        return KomunikatBleduSystemu(EISDIR);
+    return QStringLiteral("To nie jest zwykły plik");
+}
+
+// The bytes of a file name the system can take, or empty for one it cannot.
+QByteArray NazwaSystemowa(const QString &sciezka)
+{
+    const QByteArray nazwa = KodujNazwePliku(sciezka);
+    return nazwa.contains('\0') ? QByteArray() : nazwa;
+}
+
+// Creates a new file with a short name of its own next to `cel`, exclusively
+// (never through a link), mode 0666 less the umask. The descriptor, or -1
+// with errno set; `tymczasowa` receives its name.
+int UtworzTymczasowy(const QByteArray &cel, QByteArray &tymczasowa)
+{
+    const qsizetype ukosnik = cel.lastIndexOf('/');
+    const QByteArray folder = ukosnik >= 0 ? cel.left(ukosnik + 1) : QByteArray();
+    static const char znaki[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int proba = 0; proba < 100; ++proba) {
+        QByteArray nazwa = QByteArrayLiteral(".kwp-");
+        for (int i = 0; i < 8; ++i)
+            nazwa += znaki[QRandomGenerator::global()->bounded(int(sizeof znaki - 1))];
+        tymczasowa = folder + nazwa;
+        const int d = ::open(tymczasowa.constData(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (d >= 0 || errno != EEXIST)
+            return d;
     }
-    return KomunikatBleduSystemu(kod);
+    return -1;
 }
 
 } // namespace
@@ -213,10 +248,11 @@ QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt)
     const qint32 liczba = CzytajLiczbe(naglowek, OFFSET_LICZBY_ELEMENTOW);
     if (liczba < 0)
         return UjemnaLiczbaElementow();
-    if (!zrodlo.isSequential() &&
-        zrodlo.size() - zrodlo.pos() < qint64(liczba) * ROZMIAR_REKORDU_ELEMENTU)
-        return QString::fromLatin1(KONIEC_PLIKU);
+    if (liczba > MAKS_LICZBA_ELEMENTOW)
+        return ZbytWieleElementow();
 
+    // Record by record, on a file as on a pipe: the first fault in the order
+    // of the bytes is the one reported, whatever the device.
     for (qint32 i = 0; i < liczba; ++i) {
         char rekord[ROZMIAR_REKORDU_ELEMENTU];
         blad = CzytajDokladnie(zrodlo, rekord, sizeof rekord);
@@ -234,6 +270,9 @@ QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt)
 
 QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt)
 {
+    if (projekt.elementy.size() > MAKS_LICZBA_ELEMENTOW)
+        return QStringLiteral("Projekt ma ponad %1 elementów dachu; nie można go zapisać")
+            .arg(MAKS_LICZBA_ELEMENTOW);
     const QByteArray dane = ZakodujProjekt(projekt);
     errno = 0;
     const qint64 zapisano = cel.write(dane);
@@ -251,36 +290,104 @@ QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt)
 
 QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt)
 {
-    if (sciezka.isEmpty())
+    const QByteArray nazwa = NazwaSystemowa(sciezka);
+    if (nazwa.isEmpty())
         return KomunikatBleduSystemu(EINVAL);
-    QFile plik(sciezka);
-    errno = 0;
-    if (!plik.open(QIODevice::ReadOnly))
-        return BladPliku(errno, plik, sciezka);
-    return OdczytajProjekt(plik, projekt);
+    // Looked at before it is opened: opening a pipe waits for a writer, and a
+    // device may do something on open.
+    struct stat st;
+    if (::stat(nazwa.constData(), &st) != 0)
+        return KomunikatBleduSystemu(errno);
+    QString blad = RodzajPliku(st);
+    if (!blad.isEmpty())
+        return blad;
+    const int d = ::open(nazwa.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (d < 0)
+        return KomunikatBleduSystemu(errno);
+    // Swapped for something else in the meantime: the same checks again.
+    if (::fstat(d, &st) != 0)
+        blad = KomunikatBleduSystemu(errno);
+    else
+        blad = RodzajPliku(st);
+    QFile plik;
+    if (blad.isEmpty() && !plik.open(d, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        blad = KomunikatBleduSystemu(EIO);
+    if (!blad.isEmpty()) {
+        ::close(d);
+        return blad;
+    }
+    try {
+        return OdczytajProjekt(plik, projekt);
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("Out of memory");
+    }
 }
 
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt)
 {
-    if (sciezka.isEmpty())
+    QByteArray cel = NazwaSystemowa(sciezka);
+    if (cel.isEmpty())
         return KomunikatBleduSystemu(EINVAL);
-    if (QFileInfo(sciezka).isDir())
-        return KomunikatBleduSystemu(EISDIR);
-    QSaveFile plik(sciezka);
-    // Unbuffered, so that every write reaches the file system and its count is the real
-    // one: buffered, the bytes a full disk refuses would be lost in the flush inside
-    // commit(), which then still replaces the old file with a truncated one.
-    errno = 0;
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return BladPliku(errno, plik, sciezka);
-    const QString blad = ZapiszProjektDoUrzadzenia(plik, projekt);
+    struct stat st;
+    const bool istnial = ::stat(cel.constData(), &st) == 0;
+    if (!istnial && errno != ENOENT)
+        return KomunikatBleduSystemu(errno);
+    if (istnial) {
+        const QString rodzaj = RodzajPliku(st);
+        if (!rodzaj.isEmpty())
+            return rodzaj;
+        // Through a link: the file it names is replaced, the link stays.
+        struct stat lst;
+        if (::lstat(cel.constData(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+            char *prawdziwa = ::realpath(cel.constData(), nullptr);
+            if (!prawdziwa)
+                return KomunikatBleduSystemu(errno);
+            cel = prawdziwa;
+            std::free(prawdziwa);
+        }
+    }
+
+    QByteArray tymczasowa;
+    const int d = UtworzTymczasowy(cel, tymczasowa);
+    if (d < 0)
+        return KomunikatBleduSystemu(errno);
+    if (istnial) {
+        // The new file takes the old one's owner and permissions where we may
+        // set them (a user cannot give a file away); a refusal changes nothing.
+        if (::fchown(d, st.st_uid, st.st_gid) != 0)
+            errno = 0;
+        if (::fchmod(d, st.st_mode & 07777) != 0)
+            errno = 0;
+    }
+    // Unbuffered, so that every write reaches the file system and its count is
+    // the real one: a full disk is seen at the write that it refuses.
+    QString blad;
+    {
+        QFile plik;
+        if (plik.open(d, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                      QFileDevice::DontCloseHandle))
+            blad = ZapiszProjektDoUrzadzenia(plik, projekt);
+        else
+            blad = KomunikatBleduSystemu(EIO);
+    }
+    if (blad.isEmpty() && ::fsync(d) != 0)
+        blad = KomunikatBleduSystemu(errno);
+    if (::close(d) != 0 && blad.isEmpty())
+        blad = KomunikatBleduSystemu(errno);
+    if (blad.isEmpty() && ::rename(tymczasowa.constData(), cel.constData()) != 0)
+        blad = KomunikatBleduSystemu(errno);
     if (!blad.isEmpty()) {
-        plik.cancelWriting(); // the temporary file is removed, the old file stays
+        ::unlink(tymczasowa.constData()); // the old file stays as it was
         return blad;
     }
-    errno = 0;
-    if (!plik.commit())
-        return BladPliku(errno, plik, sciezka);
+    // The rename itself reaches the disk with the folder.
+    const qsizetype ukosnik = cel.lastIndexOf('/');
+    const QByteArray folder = ukosnik > 0 ? cel.left(ukosnik) : ukosnik == 0 ? "/" : ".";
+    const int f = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (f >= 0) {
+        ::fsync(f);
+        ::close(f);
+    }
     return QString();
 }
 

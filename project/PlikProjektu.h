@@ -28,6 +28,11 @@ struct Projekt
 constexpr int ROZMIAR_NAGLOWKA_PROJEKTU = 684;
 constexpr int ROZMIAR_REKORDU_ELEMENTU = 138;
 
+// The most roof elements a project may have. No roof has anywhere near this
+// many; a file announcing more is refused before any of its records is read,
+// and a project with more is not written.
+constexpr int MAKS_LICZBA_ELEMENTOW = 10000;
+
 // The bytes of a project file: 684 + 138 * n bytes. Each text is cut to its
 // field's first n characters (a character outside Windows-1250 is stored as
 // "?"); the pad bytes and the bytes after each text are zero.
@@ -38,26 +43,36 @@ QByteArray ZakodujProjekt(const Projekt &projekt);
 // bytes after them are not read. On success fills `projekt` and returns an
 // empty string. On failure returns the error text without a final full stop
 // ("Read beyond end of file", "Plik projektu jest uszkodzony (...)", "I/O
-// error 5") and leaves `projekt` untouched. Records are read one at a time,
-// so an announced count allocates nothing before its bytes are there; on a
-// random-access device a count the remaining size cannot hold fails at once.
+// error 5") and leaves `projekt` untouched. A count above
+// MAKS_LICZBA_ELEMENTOW fails before any record is read; records are read one
+// at a time, so an announced count allocates nothing before its bytes are
+// there, and the first fault in the order of the bytes is the one reported,
+// on a file as on a pipe.
 QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt);
 
 // Writes ZakodujProjekt(projekt) to `cel` (open for writing), checking the
 // count of every write. A short count is "Disk full" (or the message of the
-// system error behind it), a failed write the system error's message. ""
+// system error behind it), a failed write the system error's message; a
+// project of more than MAKS_LICZBA_ELEMENTOW elements is not written. ""
 // on success. ZapiszPlikProjektu writes through this.
 QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt);
 
-// Opens the file at `sciezka` and reads it with OdczytajProjekt. Error texts
-// as OdczytajProjekt, plus the file system's messages of
-// KomunikatBleduSystemu ("File not found", "File access denied", ...).
+// Opens the file at `sciezka` (a name as DekodujNazwePliku gives it) and
+// reads it with OdczytajProjekt. Only a regular file is opened, once links
+// are followed: a folder is "I/O error 21", a pipe, device or socket "To nie
+// jest zwykły plik", at once and without opening it. Other error texts as
+// OdczytajProjekt, plus the file system's messages of KomunikatBleduSystemu
+// ("File not found", "File access denied", ...) and "Out of memory".
 QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt);
 
-// Writes the project to `sciezka` atomically: a new file is written beside
-// it and replaces the old one only when it is complete, so a failed save
-// leaves any previous file as it was. "" on success, otherwise the error
-// text without a final full stop.
+// Writes the project to `sciezka` atomically: a new file with a short name
+// of its own (so any name the file system allows can be saved) is created
+// exclusively in the same folder, written, flushed to the disk and renamed
+// over the old one only when complete, so a failed save leaves any previous
+// file as it was and no temporary file behind. A symbolic link is followed
+// and stays; the file keeps the permissions of the one it replaces. Only a
+// regular file is replaced. "" on success, otherwise the error text without
+// a final full stop.
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
 
 // The message of a file operation that failed with the system error `kod`

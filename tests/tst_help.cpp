@@ -81,6 +81,7 @@ private slots:
     void wyborNazwy_data();
     void wyborNazwy();
     void plikDzialajacejKopii();
+    void folderTymczasowyZTmpdir_data();
     void folderTymczasowyZTmpdir();
     void zapisZasobu();
     void zapisWZajetymMiejscu_data();
@@ -203,15 +204,39 @@ void TstHelp::plikDzialajacejKopii()
     QCOMPARE(HelpUnit(m_folder->path()).plik_pomocy(), Sciezka(HelpUnit::NAZWA_1));
 }
 
+void TstHelp::folderTymczasowyZTmpdir_data()
+{
+    QTest::addColumn<QString>("tmpdir"); // under the test's folder; "" the variable empty
+    QTest::addColumn<bool>("uzyty");     // the help file goes there; otherwise into /tmp
+    QTest::newRow("istniejacy folder") << "." << true;
+    QTest::newRow("brak folderu") << "nie_ma" << false;
+    QTest::newRow("plik zamiast folderu") << "cel.txt" << false;
+    QTest::newRow("pusta zmienna") << "" << false;
+}
+
+// Never the current folder, whatever TMPDIR says.
 void TstHelp::folderTymczasowyZTmpdir()
 {
+    QFETCH(QString, tmpdir);
+    QFETCH(bool, uzyty);
+    const bool byla = qEnvironmentVariableIsSet("TMPDIR");
     const QByteArray stary = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(m_folder->path()));
+    qputenv("TMPDIR", tmpdir.isEmpty() ? QByteArray() : QFile::encodeName(Sciezka(tmpdir)));
     Postaw(HelpUnit::NAZWA_1, QStringLiteral("plik"));
     const QString wybrany = HelpUnit().plik_pomocy();
-    qputenv("TMPDIR", stary);
-    QCOMPARE(wybrany, Sciezka(HelpUnit::NAZWA_1));
-    QCOMPARE(Rodzaj(wybrany), QString());
+    const QString pomocy = HelpUnit::FolderPomocy();
+    if (byla)
+        qputenv("TMPDIR", stary);
+    else
+        qunsetenv("TMPDIR");
+    if (uzyty) {
+        QCOMPARE(wybrany, Sciezka(HelpUnit::NAZWA_1));
+        QCOMPARE(Rodzaj(wybrany), QString());
+    } else {
+        QCOMPARE(QFileInfo(wybrany).path(), QStringLiteral("/tmp"));
+        QCOMPARE(Rodzaj(Sciezka(HelpUnit::NAZWA_1)), QStringLiteral("plik"));
+    }
+    QVERIFY2(QDir::isAbsolutePath(pomocy), qPrintable(pomocy));
 }
 
 void TstHelp::zapisZasobu()
@@ -230,21 +255,33 @@ void TstHelp::zapisZasobu()
 
 void TstHelp::zapisWZajetymMiejscu_data()
 {
+    QTest::addColumn<int>("nazwa");      // the name chosen: the ones before it hold folders
     QTest::addColumn<QString>("rodzaj"); // planted after the name was chosen
     QTest::addColumn<bool>("udany");
-    QTest::newRow("nasz stary plik") << "plik" << true;
-    QTest::newRow("dowiazanie") << "dowiazanie" << false;
-    QTest::newRow("wiszace dowiazanie") << "wiszace" << false;
-    QTest::newRow("katalog") << "katalog" << false;
-    QTest::newRow("plik innego uzytkownika") << "obcy" << false;
+    QTest::newRow("nasz stary plik") << 1 << "plik" << true;
+    QTest::newRow("dowiazanie") << 1 << "dowiazanie" << false;
+    QTest::newRow("wiszace dowiazanie") << 1 << "wiszace" << false;
+    QTest::newRow("katalog") << 1 << "katalog" << false;
+    QTest::newRow("plik innego uzytkownika") << 1 << "obcy" << false;
+    QTest::newRow("druga nazwa: dowiazanie") << 2 << "dowiazanie" << false;
+    QTest::newRow("druga nazwa: katalog") << 2 << "katalog" << false;
+    QTest::newRow("druga nazwa: plik innego uzytkownika") << 2 << "obcy" << false;
+    QTest::newRow("trzecia nazwa: dowiazanie") << 3 << "dowiazanie" << false;
+    QTest::newRow("trzecia nazwa: wiszace dowiazanie") << 3 << "wiszace" << false;
+    QTest::newRow("trzecia nazwa: plik innego uzytkownika") << 3 << "obcy" << false;
 }
 
 void TstHelp::zapisWZajetymMiejscu()
 {
+    QFETCH(int, nazwa);
     QFETCH(QString, rodzaj);
     QFETCH(bool, udany);
+    const QStringList nazwy = {HelpUnit::NAZWA_1, HelpUnit::NAZWA_2, HelpUnit::NAZWA_3};
+    for (int i = 0; i < nazwa - 1; ++i)
+        Postaw(nazwy[i], QStringLiteral("katalog"));
     HelpUnit h(m_folder->path());
-    Postaw(HelpUnit::NAZWA_1, rodzaj);
+    QCOMPARE(h.plik_pomocy(), Sciezka(nazwy[nazwa - 1]));
+    Postaw(nazwy[nazwa - 1], rodzaj);
     const QString blad = h.WypakujZasob("EXEFILE", "TESTFILE", h.plik_pomocy());
     if (udany) {
         QCOMPARE(blad, QString());

@@ -1,44 +1,20 @@
+#include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
 #include "project/ZdanieBledu.h"
+#include "tests/Strumien.h"
 
 #include <QtTest>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kerwano;
 
 namespace {
-
-// Hands out its bytes a few at a time and cannot seek, like a pipe.
-class Strumien : public QIODevice
-{
-public:
-    Strumien(const QByteArray &dane, qint64 porcja) : m_dane(dane), m_porcja(porcja)
-    {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-    qint64 m_wydano = 0;
-
-protected:
-    qint64 readData(char *cel, qint64 ile) override
-    {
-        if (m_porcja < 0)
-            return -1;
-        const qint64 n = qMin(qMin(ile, m_porcja), m_dane.size() - m_wydano);
-        std::memcpy(cel, m_dane.constData() + m_wydano, size_t(n));
-        m_wydano += n;
-        return n;
-    }
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    QByteArray m_dane;
-    qint64 m_porcja;
-};
 
 // Takes `miejsce` bytes in all; a write that finds no room returns `odpowiedz`.
 class Ograniczone : public QIODevice
@@ -158,6 +134,9 @@ const QString UJEMNA_LICZBA =
     QStringLiteral("Plik projektu jest uszkodzony (ujemna liczba elementów)");
 const QString ZLA_DLUGOSC =
     QStringLiteral("Plik projektu jest uszkodzony (niepoprawna długość tekstu)");
+const QString ZA_DUZO =
+    QStringLiteral("Plik projektu jest uszkodzony (ponad 10000 elementów dachu)");
+const QString NIE_ZWYKLY = QStringLiteral("To nie jest zwykły plik");
 
 } // namespace
 
@@ -185,6 +164,10 @@ private slots:
     void ogromnaLiczbaElementow();
     void bledyPlikow_data();
     void bledyPlikow();
+    void nazwyPlikow_data();
+    void nazwyPlikow();
+    void wrogieMiejsca_data();
+    void wrogieMiejsca();
     void zapisPodmieniaPlik();
     void krotkiZapis_data();
     void krotkiZapis();
@@ -402,6 +385,8 @@ void TstPlikProjektu::odczytPoprawny_data()
     QTest::newRow("684 + 138 announcing one") << jeden << 1;
     QTest::newRow("bytes after the records ignored") << jeden + QByteArray(50, '\xFF') << 1;
     QTest::newRow("a whole record too many ignored") << jeden + jeden.right(138) << 1;
+    QTest::newRow("as many elements as allowed")
+        << ZakodujProjekt(ZElementami(MAKS_LICZBA_ELEMENTOW)) << MAKS_LICZBA_ELEMENTOW;
     QTest::newRow("length bytes at capacity")
         << Zmieniony(Zmieniony(jeden, 48, QByteArray(1, 20)), 684 + 41, QByteArray(1, 96)) << 1;
     QTest::newRow("pad and tail bytes not read")
@@ -440,9 +425,13 @@ void TstPlikProjektu::odczytBledny_data()
     QTest::newRow("name length 41 in the second record")
         << Zmieniony(dwa, 684 + 138, "\x29") << ZLA_DLUGOSC;
     QTest::newRow("parameter length 97") << Zmieniony(dwa, 684 + 41, "\x61") << ZLA_DLUGOSC;
+    QTest::newRow("bad record in a file cut short: the first fault counts")
+        << Zmieniony(Zmieniony(dwa, 680, Liczba(3)), 684 + 138, "\x29") << ZLA_DLUGOSC;
     QTest::newRow("count -1") << Zmieniony(pusty, 680, Liczba(-1)) << UJEMNA_LICZBA;
     QTest::newRow("count INT_MIN") << Zmieniony(dwa, 680, Liczba(INT_MIN)) << UJEMNA_LICZBA;
-    QTest::newRow("count 2^31-1") << Zmieniony(dwa, 680, Liczba(INT_MAX)) << KONIEC;
+    QTest::newRow("count 2^31-1") << Zmieniony(dwa, 680, Liczba(INT_MAX)) << ZA_DUZO;
+    QTest::newRow("one element above the limit")
+        << Zmieniony(dwa, 680, Liczba(MAKS_LICZBA_ELEMENTOW + 1)) << ZA_DUZO;
 }
 
 void TstPlikProjektu::odczytBledny()
@@ -468,10 +457,11 @@ void TstPlikProjektu::kazdeObciecie()
     }
 }
 
-// A huge announced count on a pipe reads only the bytes that are there, one record at a time.
+// The largest count on a pipe reads only the bytes that are there, one record at a time.
 void TstPlikProjektu::ogromnaLiczbaElementow()
 {
-    const QByteArray plik = Zmieniony(ZakodujProjekt(ZElementami(2)), 680, Liczba(INT_MAX));
+    const QByteArray plik =
+        Zmieniony(ZakodujProjekt(ZElementami(2)), 680, Liczba(MAKS_LICZBA_ELEMENTOW));
     QElapsedTimer zegar;
     zegar.start();
     Strumien potok(plik, 1 << 20);
@@ -498,6 +488,9 @@ void TstPlikProjektu::bledyPlikow_data()
                               << "I/O error 21"
                               << "I/O error 21";
     QTest::newRow("name too long") << QString(300, u'a') << zlaNazwa << zlaNazwa;
+    QTest::newRow("path of 5000 bytes")
+        << (QString(199, u'a') + u'/').repeated(25) + QStringLiteral("p.kwp") << zlaNazwa
+        << zlaNazwa;
     QTest::newRow("empty name") << "" << zlaNazwa << zlaNazwa;
 }
 
@@ -518,6 +511,156 @@ void TstPlikProjektu::bledyPlikow()
              1 + int(zapis.isEmpty()));
 }
 
+void TstPlikProjektu::nazwyPlikow_data()
+{
+    QTest::addColumn<QByteArray>("bajty");
+    QTest::addColumn<QString>("nazwa");
+    QTest::addColumn<QString>("czytelna");
+
+    auto znaki = [](std::initializer_list<char16_t> z) {
+        QString s;
+        for (char16_t c : z)
+            s += QChar(c);
+        return s;
+    };
+    const char16_t zly = QChar::ReplacementCharacter;
+    QTest::newRow("UTF-8") << QByteArray("\xC5\x81\xC3\xB3"
+                                         "d\xC5\xBA.kwp")
+                           << u"Łódź.kwp"_qs << u"Łódź.kwp"_qs;
+    QTest::newRow("a character beyond 16 bits")
+        << QByteArray("\xF0\x9F\x98\x80") << u"\U0001F600"_qs << u"\U0001F600"_qs;
+    QTest::newRow("ISO-8859-2 letters")
+        << QByteArray("\xB3\xF3"
+                      "d\xBC")
+        << znaki({0xDCB3, 0xDCF3, u'd', 0xDCBC}) << znaki({zly, zly, u'd', zly});
+    QTest::newRow("overlong slash")
+        << QByteArray("\xC0\xAF") << znaki({0xDCC0, 0xDCAF}) << znaki({zly, zly});
+    QTest::newRow("UTF-8 of an escape is not the escape")
+        << QByteArray("\xED\xB2\xB3") << znaki({0xDCED, 0xDCB2, 0xDCB3}) << znaki({zly, zly, zly});
+    QTest::newRow("cut sequence") << QByteArray("a\xE2\x82") << znaki({u'a', 0xDCE2, 0xDC82})
+                                  << znaki({u'a', zly, zly});
+    QTest::newRow("above U+10FFFF")
+        << QByteArray("\xF4\x90\x80\x80") << znaki({0xDCF4, 0xDC90, 0xDC80, 0xDC80})
+        << znaki({zly, zly, zly, zly});
+}
+
+// Bytes -> name -> the same bytes, for every name; valid UTF-8 as Qt reads it.
+void TstPlikProjektu::nazwyPlikow()
+{
+    QFETCH(QByteArray, bajty);
+    QFETCH(QString, nazwa);
+    QFETCH(QString, czytelna);
+
+    QCOMPARE(DekodujNazwePliku(bajty), nazwa);
+    QCOMPARE(KodujNazwePliku(nazwa), bajty);
+    QCOMPARE(CzytelnaNazwaPliku(nazwa), czytelna);
+    if (czytelna == nazwa)
+        QCOMPARE(QFile::decodeName(bajty), nazwa);
+}
+
+void TstPlikProjektu::wrogieMiejsca_data()
+{
+    QTest::addColumn<QByteArray>("nazwa"); // in a temporary folder
+    QTest::addColumn<QString>("rodzaj");   // what stands there first
+    QTest::addColumn<QString>("odczyt");   // the load's error; "" a clean load
+    QTest::addColumn<QString>("zapis");    // the save's error; "" the project written there
+
+    const QByteArray x = "x.kwp";
+    const QString nic;
+    const QString zlaNazwa = QStringLiteral("Invalid filename");
+    QTest::newRow("folder named x.kwp") << x << "katalog"
+                                        << "I/O error 21"
+                                        << "I/O error 21";
+    QTest::newRow("FIFO") << x << "potok" << NIE_ZWYKLY << NIE_ZWYKLY;
+    QTest::newRow("link to /dev/zero") << x << "dev_zero" << NIE_ZWYKLY << NIE_ZWYKLY;
+    QTest::newRow("2 GiB sparse file announcing 15.5 million elements")
+        << x << "rzadki_ogromny" << ZA_DUZO << nic;
+    QTest::newRow("2 GiB sparse file announcing one element") << x << "rzadki" << nic << nic;
+    QTest::newRow("link to a project") << x << "dowiazanie" << nic << nic;
+    QTest::newRow("ISO-8859-2 name")
+        << QByteArray("projekt \xB3\xB1ka.kwp") << "projekt" << nic << nic;
+    QTest::newRow("name of 255 bytes") << QByteArray(251, 'n') + ".kwp"
+                                       << "projekt" << nic << nic;
+    QTest::newRow("name of 254 bytes, Polish letters") << QString(125, u'ł').toUtf8() + ".kwp"
+                                                       << "projekt" << nic << nic;
+    QTest::newRow("name of 256 bytes") << QByteArray(252, 'n') + ".kwp"
+                                       << "" << zlaNazwa << zlaNazwa;
+}
+
+// Each ends at once in a clear error or a clean load, and a save that fails
+// leaves what stood there as it was, with no file of its own left behind.
+void TstPlikProjektu::wrogieMiejsca()
+{
+    QFETCH(QByteArray, nazwa);
+    QFETCH(QString, rodzaj);
+    QFETCH(QString, odczyt);
+    QFETCH(QString, zapis);
+
+    QTemporaryDir katalog;
+    const QByteArray folder = QFile::encodeName(katalog.path()) + '/';
+    const QByteArray pelna = folder + nazwa;
+    const QByteArray cel = folder + "cel.kwp"; // what a link names
+    // Before the folder goes: Qt cannot name a file that is not UTF-8.
+    const auto sprzatnij = qScopeGuard([&] { ::unlink(pelna.constData()); });
+    const QByteArray stary = ZakodujProjekt(ZElementami(1));
+    auto zapiszBajty = [](const QByteArray &p, const QByteArray &dane, qint64 rozmiar) {
+        const int d = ::open(p.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        const bool ok = d >= 0 &&
+                        ::write(d, dane.constData(), size_t(dane.size())) == dane.size() &&
+                        ::ftruncate(d, qMax(rozmiar, qint64(dane.size()))) == 0;
+        if (d >= 0)
+            ::close(d);
+        return ok;
+    };
+    if (rodzaj == "katalog")
+        QCOMPARE(::mkdir(pelna.constData(), 0755), 0);
+    else if (rodzaj == "potok")
+        QCOMPARE(::mkfifo(pelna.constData(), 0644), 0);
+    else if (rodzaj == "dev_zero")
+        QCOMPARE(::symlink("/dev/zero", pelna.constData()), 0);
+    else if (rodzaj == "rzadki_ogromny")
+        QVERIFY(zapiszBajty(pelna, Zmieniony(stary, 680, Liczba(15'500'000)), 2LL << 30));
+    else if (rodzaj == "rzadki")
+        QVERIFY(zapiszBajty(pelna, stary, 2LL << 30));
+    else if (rodzaj == "projekt")
+        QVERIFY(zapiszBajty(pelna, stary, 0));
+    else if (rodzaj == "dowiazanie")
+        QVERIFY(zapiszBajty(cel, stary, 0) && ::symlink("cel.kwp", pelna.constData()) == 0);
+    struct stat przed = {};
+    ::lstat(pelna.constData(), &przed);
+    const int wpisow =
+        QDir(katalog.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+            .size();
+
+    const QString sciezka = DekodujNazwePliku(pelna);
+    QCOMPARE(ZwyklyPlik(sciezka), odczyt.isEmpty() || odczyt == ZA_DUZO);
+    Projekt w = Straznik();
+    QCOMPARE(CzytajPlikProjektu(sciezka, w), odczyt);
+    if (odczyt.isEmpty())
+        QCOMPARE(w.elementy.size(), 1);
+    else
+        PorownajProjekty(w, Straznik());
+
+    QCOMPARE(ZapiszPlikProjektu(sciezka, Startowy()), zapis);
+    struct stat po = {};
+    ::lstat(pelna.constData(), &po);
+    QCOMPARE(po.st_mode & S_IFMT, przed.st_mode & S_IFMT);
+    if (zapis.isEmpty()) {
+        QCOMPARE(CzytajPlikProjektu(sciezka, w), QString());
+        PorownajProjekty(w, Startowy());
+        if (rodzaj == "dowiazanie")
+            QCOMPARE(Czytaj(DekodujNazwePliku(cel)), ZakodujProjekt(Startowy()));
+    } else if (przed.st_size > 0) {
+        QCOMPARE(po.st_ino, przed.st_ino);
+        QCOMPARE(po.st_size, przed.st_size);
+    }
+    QCOMPARE(QDir(katalog.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                 .size(),
+             wpisow + int(zapis.isEmpty() && !przed.st_mode));
+}
+
 void TstPlikProjektu::zapisPodmieniaPlik()
 {
     QTemporaryDir katalog;
@@ -531,26 +674,33 @@ void TstPlikProjektu::zapisPodmieniaPlik()
 
 void TstPlikProjektu::krotkiZapis_data()
 {
+    QTest::addColumn<int>("elementy");
     QTest::addColumn<qint64>("miejsce");
     QTest::addColumn<qint64>("odpowiedz");
     QTest::addColumn<QString>("blad");
 
-    QTest::newRow("room for all") << qint64(1098) << qint64(-1) << QString();
-    QTest::newRow("short count") << qint64(1000) << qint64(-1) << QStringLiteral("Disk full");
-    QTest::newRow("nothing taken") << qint64(0) << qint64(0) << QStringLiteral("Disk full");
-    QTest::newRow("write fails") << qint64(0) << qint64(-1) << QStringLiteral("I/O error 5");
+    QTest::newRow("room for all") << 3 << qint64(1098) << qint64(-1) << QString();
+    QTest::newRow("short count") << 3 << qint64(1000) << qint64(-1) << QStringLiteral("Disk full");
+    QTest::newRow("nothing taken") << 3 << qint64(0) << qint64(0) << QStringLiteral("Disk full");
+    QTest::newRow("write fails") << 3 << qint64(0) << qint64(-1) << QStringLiteral("I/O error 5");
+    QTest::newRow("more elements than a file may hold")
+        << MAKS_LICZBA_ELEMENTOW + 1 << (qint64(1) << 30) << qint64(-1)
+        << QStringLiteral("Projekt ma ponad 10000 elementów dachu; nie można go zapisać");
 }
 
 void TstPlikProjektu::krotkiZapis()
 {
+    QFETCH(int, elementy);
     QFETCH(qint64, miejsce);
     QFETCH(qint64, odpowiedz);
     QFETCH(QString, blad);
 
     Ograniczone cel(miejsce, odpowiedz);
-    QCOMPARE(ZapiszProjektDoUrzadzenia(cel, ZElementami(3)), blad);
+    QCOMPARE(ZapiszProjektDoUrzadzenia(cel, ZElementami(elementy)), blad);
     if (blad.isEmpty())
-        QCOMPARE(cel.m_zapisane, ZakodujProjekt(ZElementami(3)));
+        QCOMPARE(cel.m_zapisane, ZakodujProjekt(ZElementami(elementy)));
+    else if (elementy > MAKS_LICZBA_ELEMENTOW)
+        QCOMPARE(cel.m_zapisane, QByteArray());
 }
 
 void TstPlikProjektu::pelnyDysk_data()
@@ -606,26 +756,35 @@ void TstPlikProjektu::pelnyDysk()
              (QStringList{QStringLiteral("projekt.kwp"), QStringLiteral("zapchaj")}));
 }
 
+// A read-only folder and an unreadable file. Root may do anything, so as
+// root the checks run with the effective id of nobody.
 void TstPlikProjektu::bezPrawDostepu()
 {
-    if (geteuid() == 0)
-        QSKIP("root reads and writes anything");
+    const bool root = geteuid() == 0;
     QTemporaryDir katalog;
     const QString sciezka = katalog.filePath(QStringLiteral("p.kwp"));
     const QByteArray stary = ZakodujProjekt(ZElementami(1));
     QVERIFY(Zapisz(sciezka, stary));
-    QFile::setPermissions(katalog.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(katalog.path(),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(sciezka, QFile::WriteOwner);
+    if (root && ::seteuid(65534) != 0)
+        QSKIP("cannot act as nobody");
     const auto przywroc = qScopeGuard([&] {
+        if (root && ::seteuid(0) != 0)
+            qFatal("cannot become root again");
         QFile::setPermissions(katalog.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
     QCOMPARE(ZapiszPlikProjektu(sciezka, Startowy()), QStringLiteral("File access denied"));
-    QCOMPARE(Czytaj(sciezka), stary);
-
-    QFile::setPermissions(sciezka, QFile::WriteOwner);
     Projekt w = Straznik();
     QCOMPARE(CzytajPlikProjektu(sciezka, w), QStringLiteral("File access denied"));
     PorownajProjekty(w, Straznik());
+    if (root)
+        QCOMPARE(::seteuid(0), 0);
+    QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QFile::setPermissions(sciezka, QFile::ReadOwner);
+    QCOMPARE(Czytaj(sciezka), stary);
 }
 
 void TstPlikProjektu::zdanieBledu()

@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using kerwano::ElementDachu;
 using kerwano::Material;
 using kerwano::Projekt;
@@ -23,6 +27,8 @@ class TstWyniki : public QObject
 private slots:
     void wyniki_data();
     void wyniki();
+    void wrogiePliki_data();
+    void wrogiePliki();
 };
 
 namespace {
@@ -188,6 +194,62 @@ void TstWyniki::wyniki()
     }
     QVERIFY2(wzorzec.open(QIODevice::ReadOnly), qPrintable(wzorzec.fileName()));
     QCOMPARE(QString::fromUtf8(wynik), QString::fromUtf8(wzorzec.readAll()));
+}
+
+void TstWyniki::wrogiePliki_data()
+{
+    QTest::addColumn<QByteArray>("nazwa"); // bytes of the command-line parameter
+    QTest::addColumn<QString>("rodzaj");
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QString>("blad"); // the end of stderr
+
+    QTest::newRow("FIFO") << QByteArray("x.kwp") << "potok" << 1
+                          << QStringLiteral("To nie jest zwykły plik.");
+    QTest::newRow("2 GiB sparse file announcing 15.5 million elements")
+        << QByteArray("x.kwp") << "rzadki" << 1
+        << QStringLiteral("Plik projektu jest uszkodzony (ponad 10000 elementów dachu).");
+    QTest::newRow("ISO-8859-2 name")
+        << QByteArray("projekt \xB3\xB1ka.kwp") << "projekt" << 0 << QString();
+}
+
+// The program opens the bytes it was given and ends at once on what is not a project.
+void TstWyniki::wrogiePliki()
+{
+    QFETCH(QByteArray, nazwa);
+    QFETCH(QString, rodzaj);
+    QFETCH(int, kod);
+    QFETCH(QString, blad);
+    QTemporaryDir folder;
+    const QByteArray pelna = QFile::encodeName(folder.path()) + '/' + nazwa;
+    const auto sprzatnij = qScopeGuard([&] { ::unlink(pelna.constData()); });
+    if (rodzaj == QLatin1String("potok")) {
+        QCOMPARE(::mkfifo(pelna.constData(), 0644), 0);
+    } else {
+        QByteArray dane = kerwano::ZakodujProjekt(Nowy());
+        if (rodzaj == QLatin1String("rzadki"))
+            qToLittleEndian<qint32>(15'500'000, dane.data() + 680);
+        const int d = ::open(pelna.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(d >= 0);
+        QCOMPARE(::write(d, dane.constData(), size_t(dane.size())), ssize_t(dane.size()));
+        QCOMPARE(::ftruncate(d, rodzaj == QLatin1String("rzadki") ? 2LL << 30 : dane.size()), 0);
+        ::close(d);
+    }
+    // QProcess would pass the name through Qt's UTF-8; the shell passes its bytes.
+    QString bajty;
+    for (const char b : nazwa)
+        bajty += QStringLiteral("\\%1").arg(uint(uchar(b)), 3, 8, QLatin1Char('0'));
+    QProcess kerwano;
+    kerwano.setWorkingDirectory(folder.path());
+    kerwano.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("exec \"$0\" --wyniki \"$(printf \"$1\")\""),
+                   QStringLiteral(KERWANO_PROGRAM), bajty});
+    QVERIFY(kerwano.waitForFinished(60000));
+    QCOMPARE(kerwano.exitCode(), kod);
+    const QString bledy = QString::fromUtf8(kerwano.readAllStandardError()).trimmed();
+    QVERIFY2(bledy.endsWith(blad), qPrintable(bledy));
+    if (kod == 0)
+        QVERIFY(kerwano.readAllStandardOutput().contains("\"klasa\""));
 }
 
 QTEST_GUILESS_MAIN(TstWyniki)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Kerwano needs to build, run and test, when missing;
-# packages named as arguments are installed with them.
+# extra package names given as arguments are installed too (tools/fuzz.sh adds clang).
 set -euo pipefail
 pakiety=(cmake make g++ qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libgl-dev
          fonts-dejavu-core fonts-liberation2 qt6-translations-l10n desktop-file-utils shared-mime-info

@@ -1,0 +1,212 @@
+// The program's text conversions on any input: the numbers typed into the
+// dimension and dialog fields against an independent reading by the C
+// library, the parameter-text readers, the composer (a composed text reads
+// back to the values it shows), the number formats and the file names.
+
+#include "angles/KrzyweKatow.h"
+#include "elements/OdstepIzolacyjny.h"
+#include "elements/ParametryElementu.h"
+#include "project/NazwaPliku.h"
+#include "risk/Formaty.h"
+#include "risk/Konwersja.h"
+
+#include <QRegularExpression>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+[[noreturn]] void Blad(const char *co, const QString &tekst)
+{
+    std::fprintf(stderr, "fuzz_teksty: %s: \"%s\"\n", co, tekst.toUtf8().constData());
+    std::abort();
+}
+
+const kerwano::KrzyweKatow &Krzywe()
+{
+    static const kerwano::KrzyweKatow krzywe;
+    return krzywe;
+}
+
+bool Takie(double a, double b)
+{
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+
+// TekstNaLiczbe against the documented grammar and strtod.
+void SprawdzLiczbe(const QString &tekst)
+{
+    static const QRegularExpression skladnia(
+        QStringLiteral("^ *([+-]?)([0-9]*)(,([0-9]*))?(?:[eE]([+-]?)([0-9]*))? *\\z"));
+    const std::optional<double> wynik = kerwano::TekstNaLiczbe(tekst);
+    const QRegularExpressionMatch m = skladnia.match(tekst);
+    if (!m.hasMatch() || (m.capturedLength(2) == 0 && !m.hasCaptured(3))) {
+        if (wynik)
+            Blad("TekstNaLiczbe takes a text outside its grammar", tekst);
+        return;
+    }
+    const auto grupa = [&m](int n, const char *pusta) {
+        return m.capturedLength(n) > 0 ? m.captured(n).toStdString() : std::string(pusta);
+    };
+    const std::string c =
+        grupa(1, "") + grupa(2, "0") + "." + grupa(4, "0") + "e" + grupa(5, "") + grupa(6, "0");
+    errno = 0;
+    char *koniec = nullptr;
+    const double oczekiwany = std::strtod(c.c_str(), &koniec);
+    if (*koniec != '\0')
+        Blad("the reference did not read its text", tekst);
+    if (std::isinf(oczekiwany)) {
+        if (wynik)
+            Blad("TekstNaLiczbe takes a number too large for a double", tekst);
+        return;
+    }
+    if (!wynik)
+        Blad("TekstNaLiczbe refuses a number", tekst);
+    if (!Takie(*wynik, oczekiwany))
+        Blad("TekstNaLiczbe reads another number than strtod", tekst);
+}
+
+// TekstNaCalkowita against the documented grammar and a 64-bit reading.
+void SprawdzCalkowita(const QString &tekst)
+{
+    static const QRegularExpression skladnia(QStringLiteral("^ *([+-]?)0*([0-9]+)\\z"));
+    const std::optional<int> wynik = kerwano::TekstNaCalkowita(tekst);
+    const QRegularExpressionMatch m = skladnia.match(tekst);
+    std::optional<int> oczekiwany;
+    if (m.hasMatch() && m.capturedLength(2) <= 11) {
+        long long w = m.captured(2).toLongLong();
+        if (m.captured(1) == QLatin1String("-"))
+            w = -w;
+        if (w >= INT_MIN && w <= INT_MAX)
+            oczekiwany = int(w);
+    }
+    if (wynik != oczekiwany)
+        Blad("TekstNaCalkowita", tekst);
+}
+
+// Any text: the readers give codes of their tables and finite numbers, and
+// everything computed from it is shown.
+void SprawdzCzytniki(const QString &tekst)
+{
+    const int uklad = kerwano::CzytajTypUkladu(tekst);
+    const int instalacja = kerwano::CzytajTypInstalacji(tekst);
+    const int material = kerwano::CzytajMaterial(tekst);
+    if (uklad < 0 || uklad > 2 || instalacja < 0 || instalacja > 3 || material < 0 || material > 2)
+        Blad("a code outside its table", tekst);
+    const double liczby[] = {kerwano::CzytajH(tekst), kerwano::CzytajL(tekst),
+                             kerwano::CzytajF(tekst), kerwano::CzytajC(tekst)};
+    for (double x : liczby) {
+        if (!std::isfinite(x))
+            Blad("a reader gives a number that is not finite", tekst);
+    }
+    kerwano::CzytajN(tekst);
+    for (int klasa = 0; klasa <= 5; ++klasa) {
+        const kerwano::WynikOdstepu w = kerwano::ObliczOdstep(tekst, klasa, Krzywe());
+        if (kerwano::TekstOdstepu(w.d).isEmpty() || kerwano::TekstAlfa(w.alfa).isEmpty() ||
+            Krzywe().TekstKata(klasa, liczby[0]).isEmpty())
+            Blad("an empty result text", tekst);
+    }
+}
+
+// A double of any kind: every bit pattern, ordinary two-decimal values and
+// values around the limits of the formats.
+double Liczba(FuzzedDataProvider &dane)
+{
+    switch (dane.ConsumeIntegralInRange(0, 3)) {
+    case 0: {
+        const uint64_t bity = dane.ConsumeIntegral<uint64_t>();
+        double x;
+        std::memcpy(&x, &bity, sizeof x);
+        return x;
+    }
+    case 1:
+        return double(dane.ConsumeIntegralInRange<int64_t>(-100'000'000, 100'000'000)) / 100;
+    case 2:
+        return dane.ConsumeFloatingPointInRange(-2e6, 2e6);
+    default:
+        return dane.ConsumeFloatingPoint<double>();
+    }
+}
+
+// What a reader gives for a number shown as `pokazany`, the last field of
+// its text or not: a shown text past 255 characters is cut there when last.
+double Pokazana(const QString &pokazany, bool ostatnie)
+{
+    return kerwano::TekstNaLiczbe(ostatnie ? pokazany.left(255) : pokazany).value_or(0);
+}
+
+// ZlozParametry: its text reads back to the codes it was given and to the
+// numbers it shows.
+void SprawdzZlozenie(FuzzedDataProvider &dane)
+{
+    const auto uklad = dane.ConsumeBool() ? kerwano::TypUkladu::B : kerwano::TypUkladu::A;
+    const int instalacja = dane.ConsumeIntegralInRange(1, 3);
+    const auto material =
+        dane.ConsumeBool() ? kerwano::Material::Dielektryk : kerwano::Material::Powietrze;
+    const double H = Liczba(dane), L = Liczba(dane), fc = Liczba(dane);
+    const int n = dane.ConsumeIntegral<int>();
+    const QString tekst = kerwano::ZlozParametry(uklad, instalacja, material, H, L, fc, n);
+
+    if (kerwano::CzytajTypUkladu(tekst) != int(uklad) ||
+        kerwano::CzytajTypInstalacji(tekst) != instalacja ||
+        kerwano::CzytajMaterial(tekst) != int(material))
+        Blad("ZlozParametry: a code does not read back", tekst);
+    const double f = instalacja == 2 ? Pokazana(kerwano::DwaMiejsca(fc), true) : 0;
+    const double c = instalacja == 3 ? Pokazana(kerwano::DwaMiejsca(fc), false) : 0;
+    if (kerwano::CzytajH(tekst) != Pokazana(kerwano::DwaMiejsca(H), false) ||
+        kerwano::CzytajL(tekst) != Pokazana(kerwano::DwaMiejsca(L), instalacja == 1) ||
+        kerwano::CzytajF(tekst) != f || kerwano::CzytajC(tekst) != c ||
+        kerwano::CzytajN(tekst) != (instalacja == 3 ? n : 0))
+        Blad("ZlozParametry: a number does not read back as shown", tekst);
+
+    // Every format writes something, and the two-decimal form of a finite
+    // number always reads back as a number.
+    const long double x = H;
+    if (kerwano::F2(x).isEmpty() || kerwano::F5(x).isEmpty() || kerwano::F6(x).isEmpty() ||
+        kerwano::K2(x).isEmpty() || kerwano::G(x).isEmpty())
+        Blad("an empty format", tekst);
+    if (std::isfinite(H) && !kerwano::TekstNaLiczbe(kerwano::DwaMiejsca(H)))
+        Blad("DwaMiejsca writes what does not read back", kerwano::DwaMiejsca(H));
+    for (int klasa = 0; klasa <= 5; ++klasa)
+        Krzywe().KatOslonowy(klasa, H);
+}
+
+// Bytes of a file name -> name -> the same bytes.
+void SprawdzNazwe(const QByteArray &bajty)
+{
+    if (bajty.contains('\0'))
+        return;
+    const QString nazwa = kerwano::DekodujNazwePliku(bajty);
+    if (kerwano::KodujNazwePliku(nazwa) != bajty)
+        Blad("a file name does not come back as its bytes", nazwa);
+    // The readable form: as long, and plain UTF-8 that stays as it is.
+    const QString czytelna = kerwano::CzytelnaNazwaPliku(nazwa);
+    if (czytelna.size() != nazwa.size() ||
+        kerwano::DekodujNazwePliku(kerwano::KodujNazwePliku(czytelna)) != czytelna ||
+        kerwano::CzytelnaNazwaPliku(czytelna) != czytelna)
+        Blad("the readable form of a file name", czytelna);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
+{
+    const QByteArray bajty(reinterpret_cast<const char *>(dane), qsizetype(rozmiar));
+    SprawdzNazwe(bajty);
+    const QString tekst = QString::fromUtf8(bajty);
+    SprawdzLiczbe(tekst);
+    SprawdzCalkowita(tekst);
+    SprawdzCzytniki(tekst);
+    FuzzedDataProvider dostawca(dane, rozmiar);
+    SprawdzZlozenie(dostawca);
+    return 0;
+}

@@ -1,0 +1,171 @@
+// Writes the seed corpora of the fuzz targets with the program's own writer:
+//   generuj_korpus <folder>   (fills <folder>/plik and <folder>/teksty)
+// The files in fuzz/korpus/ are its output; run it again after a change of
+// the file format or of the parameter texts.
+
+#include "elements/ParametryElementu.h"
+#include "project/PlikProjektu.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+using kerwano::ElementDachu;
+using kerwano::Material;
+using kerwano::Projekt;
+using kerwano::TypUkladu;
+using kerwano::ZlozParametry;
+
+namespace {
+
+Projekt Nowy()
+{
+    Projekt p;
+    p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
+    p.dane[1] = QStringLiteral("8.12.2026");
+    p.dane[2] = QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa");
+    return p;
+}
+
+Projekt Budynek()
+{
+    Projekt p = Nowy();
+    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
+    p.wymiary = {QStringLiteral("30"), QStringLiteral("20"), QStringLiteral("10")};
+    return p;
+}
+
+const QList<ElementDachu> &KazdyUklad()
+{
+    static const QList<ElementDachu> elementy = {
+        {QStringLiteral("Maszt"),
+         ZlozParametry(TypUkladu::A, 1, Material::Powietrze, 10, 10, 0, 0)},
+        {QStringLiteral("Linka"),
+         ZlozParametry(TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20, 0)},
+        {QStringLiteral("Siatka"),
+         ZlozParametry(TypUkladu::A, 3, Material::Powietrze, 15, 7.5, 10, 4)}};
+    return elementy;
+}
+
+bool Zapisz(const QString &sciezka, const QByteArray &dane)
+{
+    QFile f(sciezka);
+    if (!f.open(QIODevice::WriteOnly) || f.write(dane) != dane.size()) {
+        std::fprintf(stderr, "generuj_korpus: cannot write %s\n", qPrintable(sciezka));
+        return false;
+    }
+    return true;
+}
+
+bool Projekty(const QDir &folder)
+{
+    QList<QPair<QString, Projekt>> projekty;
+    projekty << qMakePair(QStringLiteral("bez_elementow"), Nowy());
+    for (int i = 0; i < KazdyUklad().size(); ++i) {
+        Projekt p = Budynek();
+        p.elementy = {KazdyUklad()[i]};
+        projekty << qMakePair(QStringLiteral("uklad_%1").arg(i + 1), p);
+    }
+    {
+        Projekt p = Budynek();
+        p.wybory[12] = 0;
+        for (int i = 1; i <= 40; ++i) {
+            const double H = i * 1.37;
+            p.elementy << ElementDachu{
+                QStringLiteral("Element %1").arg(i),
+                ZlozParametry(i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
+                              i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5,
+                              i * 0.75, i % 5)};
+        }
+        projekty << qMakePair(QStringLiteral("czterdziesci"), p);
+    }
+    {
+        Projekt p = Budynek();
+        p.dane = {QStringLiteral("12/2026/ŁÓDŹ"),          QStringLiteral("7.3.2026"),
+                  QStringLiteral("Żółć Gęślą Jaźń"),       QStringLiteral("Budowa w Łodzi"),
+                  QStringLiteral("Inwestor Ściśle Tajny"), QStringLiteral("Zleceniodawca €")};
+        p.elementy = {{QStringLiteral("Świetlik ąęćłńóśźż ĄĘĆŁŃÓŚŹŻ"),
+                       ZlozParametry(TypUkladu::B, 3, Material::Dielektryk, 4, 2, 3, 6)}};
+        projekty << qMakePair(QStringLiteral("polskie_litery"), p);
+    }
+    {
+        // Every text at its field's capacity.
+        Projekt p = Budynek();
+        p.wymiary = {QString(20, u'9'), QStringLiteral("12,5") + QString(16, u'0'),
+                     QStringLiteral("1E") + QString(18, u'1')};
+        const int pojemnosci[6] = {25, 20, 128, 128, 128, 128};
+        for (int i = 0; i < 6; ++i)
+            p.dane[size_t(i)] = QString(pojemnosci[i], u'ś');
+        QString parametry = ZlozParametry(TypUkladu::A, 3, Material::Dielektryk, 123456.78,
+                                          98765.43, 45678.9, 2147483647);
+        parametry += QString(96 - parametry.size(), u' ');
+        p.elementy = {{QString(40, u'Ż'), parametry}};
+        projekty << qMakePair(QStringLiteral("teksty_pelne"), p);
+    }
+    {
+        // Indices outside their lists and dimensions that are not numbers.
+        Projekt p = Budynek();
+        p.wybory = {-1, 99, 6, 4, 3, -7, 4, 4, 4, 3, 4, 2, 4};
+        p.wymiary = {QStringLiteral("abc"), QStringLiteral("1,2,3"), QString()};
+        p.elementy = {{QString(), QString()},
+                      {QStringLiteral("Tylko B"), QStringLiteral("Układ B")},
+                      {QStringLiteral("Zła liczba"),
+                       QStringLiteral("Układ A, układ 1, powietrze, H = x, L = 2,00")}};
+        projekty << qMakePair(QStringLiteral("poza_zakresem"), p);
+    }
+    for (const auto &[nazwa, projekt] : projekty) {
+        if (!Zapisz(folder.filePath(nazwa + QStringLiteral(".kwp")),
+                    kerwano::ZakodujProjekt(projekt)))
+            return false;
+    }
+    // A finding kept as a seed: three elements announced, two there, the
+    // second with a name length above its field's (read alike from a file and a pipe).
+    Projekt dwa = Budynek();
+    dwa.elementy = {KazdyUklad()[0], KazdyUklad()[1]};
+    QByteArray zly = kerwano::ZakodujProjekt(dwa);
+    zly[680] = 3;
+    zly[kerwano::ROZMIAR_NAGLOWKA_PROJEKTU + kerwano::ROZMIAR_REKORDU_ELEMENTU] = 41;
+    return Zapisz(folder.filePath(QStringLiteral("zly_rekord_w_krotkim.kwp")), zly);
+}
+
+bool Teksty(const QDir &folder)
+{
+    QList<QByteArray> teksty;
+    for (const ElementDachu &e : KazdyUklad())
+        teksty << e.parametry.toUtf8();
+    teksty << ZlozParametry(TypUkladu::A, 3, Material::Dielektryk, 1.5e7, 2e6, 3e6, 2000000000)
+                  .toUtf8();
+    teksty << QStringLiteral("Układ A, Układ B, układ 1, układ 3, dielektryk, H = 5, L = 5, "
+                             "c = 1, n = 3")
+                  .toUtf8();
+    for (const char *liczba : {"12,50", "1", ",", "-0", " +7,5e-3 ", "1E308", "2147483647",
+                               "-2147483648", "0,000000000000000000001", "1,2,3"})
+        teksty << QByteArray(liczba);
+    teksty << QByteArray("projekt \xB3\xB1ka.kwp")
+           << QByteArray("\xC5\x81\xC3\xB3"
+                         "d\xC5\xBA");
+    for (int i = 0; i < teksty.size(); ++i) {
+        if (!Zapisz(folder.filePath(QStringLiteral("tekst_%1").arg(i + 1, 2, 10, QLatin1Char('0'))),
+                    teksty[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: generuj_korpus <folder>\n");
+        return 2;
+    }
+    const QDir korzen(QString::fromLocal8Bit(argv[1]));
+    if (!korzen.mkpath(QStringLiteral("plik")) || !korzen.mkpath(QStringLiteral("teksty")))
+        return 1;
+    return Projekty(QDir(korzen.filePath(QStringLiteral("plik")))) &&
+                   Teksty(QDir(korzen.filePath(QStringLiteral("teksty"))))
+               ? 0
+               : 1;
+}
