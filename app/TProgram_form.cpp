@@ -4,6 +4,7 @@
 #include "app/OknoBledu.h"
 #include "app/TPanel_boczny.h"
 #include "elements/TOdstepy_strona.h"
+#include "project/NazwaPliku.h"
 #include "project/Pytania.h"
 #include "project/TDane_form.h"
 #include "project/TDialog_projektu.h"
@@ -39,15 +40,14 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
 QString TProgram_form::TytulOkna(const QString &nazwa_pliku)
 {
     return QStringLiteral("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - ") +
-           QFileInfo(nazwa_pliku).fileName();
+           kerwano::CzytelnaNazwaPliku(QFileInfo(nazwa_pliku).fileName());
 }
 
 QStringList TProgram_form::PlikiProjektow(const QStringList &parametry)
 {
     QStringList pliki;
     for (const QString &p : parametry) {
-        const QFileInfo plik(p);
-        if (p.toUpper().endsWith(QStringLiteral(".KWP")) && plik.isFile())
+        if (p.toUpper().endsWith(QStringLiteral(".KWP")) && kerwano::ZwyklyPlik(p))
             pliki << p;
     }
     return pliki;

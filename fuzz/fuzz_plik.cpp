@@ -2,78 +2,58 @@
 // must agree), every result the program shows computed, then written back;
 // a file that loads must write back to bytes that load to the same project.
 
-#include "angles/KrzyweKatow.h"
-#include "elements/OdstepIzolacyjny.h"
-#include "elements/ParametryElementu.h"
-#include "project/PlikProjektu.h"
-#include "risk/Formaty.h"
-#include "risk/Klasa.h"
-#include "risk/Konwersja.h"
-#include "risk/Wspolczynniki.h"
+#include "project/ModelProjektu.h"
 #include "tests/Strumien.h"
 
 #include <QBuffer>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
-const kerwano::KrzyweKatow &Krzywe()
+// The same double, NaN included.
+bool TaSama(double a, double b)
 {
-    static const kerwano::KrzyweKatow krzywe;
-    return krzywe;
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// What the program shows of one roof element.
-struct WidokElementu
+// A loaded project applied as a freshly started program applies it, with
+// everything the pages show computed: the results and their texts, and per
+// element the height and angle cells and the separation distance and angle.
+void ZastosujIOblicz(const kerwano::Projekt &projekt, kerwano::ModelProjektu &model)
 {
-    QString wysokosc, kat, odstep, alfa;
-};
+    model.UstawDomyslne();
+    model.ZastosujProjekt(projekt);
+    const kerwano::TekstyWynikow teksty = kerwano::Teksty(model.wyniki());
+    if (teksty.E.isEmpty() || teksty.werdykt.isEmpty() || teksty.klasa.isEmpty())
+        std::abort();
+    for (int w = 1; w <= model.liczba_elementow(); ++w) {
+        const kerwano::WierszElementu &e = model.elementy().Wiersz(w);
+        const kerwano::WynikOdstepu odstep = model.ObliczOdstep(w);
+        if (e.wysokosc.isEmpty() || e.kat.isEmpty() || kerwano::TekstOdstepu(odstep.d).isEmpty() ||
+            kerwano::TekstAlfa(odstep.alfa).isEmpty())
+            std::abort();
+    }
+}
 
-// Applies a loaded project as a freshly started program does and computes
-// everything shown: each list index inside its list sets its coefficient,
-// each dimension text that is a number not below zero sets its dimension,
-// then the class; per element the height and angle cells of page 2 and the
-// separation distance and angle of page 3. The one place that knows how a
-// project becomes results.
-QList<WidokElementu> ZastosujIOblicz(const kerwano::Projekt &projekt)
+bool TeSameWyniki(const kerwano::ModelProjektu &a, const kerwano::ModelProjektu &b)
 {
-    kerwano::DaneKlasy dane;
-    double *wspolczynniki[kerwano::LICZBA_LIST] = {&dane.A1, &dane.A2, &dane.A3, &dane.A4, &dane.B1,
-                                                   &dane.B2, &dane.B3, &dane.B4, &dane.C1, &dane.C2,
-                                                   &dane.C3, &dane.Ng, &dane.Ce};
-    for (int i = 0; i < kerwano::LICZBA_LIST; ++i) {
-        const auto &pozycje = kerwano::Lista(i).pozycje;
-        const int indeks = projekt.wybory[size_t(i)];
-        if (indeks >= 0 && size_t(indeks) < pozycje.size())
-            *wspolczynniki[i] = pozycje[size_t(indeks)].wartosc;
+    const kerwano::WynikiKlasy &x = a.wyniki(), &y = b.wyniki();
+    if (!TaSama(x.A, y.A) || !TaSama(x.B, y.B) || !TaSama(x.C, y.C) || !TaSama(x.Nc, y.Nc) ||
+        !TaSama(x.Ae, y.Ae) || !TaSama(x.Nd, y.Nd) || !TaSama(x.E, y.E) || x.klasa != y.klasa)
+        return false;
+    if (a.liczba_elementow() != b.liczba_elementow())
+        return false;
+    for (int w = 1; w <= a.liczba_elementow(); ++w) {
+        const kerwano::WierszElementu &e = a.elementy().Wiersz(w), &f = b.elementy().Wiersz(w);
+        if (e.nazwa != f.nazwa || e.parametry != f.parametry || e.wysokosc != f.wysokosc ||
+            e.kat != f.kat || !TaSama(a.ObliczOdstep(w).d, b.ObliczOdstep(w).d))
+            return false;
     }
-    double *wymiary[3] = {&dane.dlugosc_budynku, &dane.szerokosc_budynku, &dane.wysokosc_budynku};
-    for (int i = 0; i < 3; ++i) {
-        const std::optional<double> w = kerwano::TekstNaLiczbe(projekt.wymiary[size_t(i)]);
-        if (w && *w >= 0)
-            *wymiary[i] = *w;
-    }
-    const kerwano::WynikiKlasy wyniki = kerwano::ObliczKlase(dane);
-    kerwano::TekstE(wyniki.E);
-    kerwano::Werdykt(wyniki.klasa, wyniki.klasa_plus);
-
-    QList<WidokElementu> widok;
-    for (const kerwano::ElementDachu &e : projekt.elementy) {
-        WidokElementu w;
-        w.wysokosc = kerwano::DwaMiejsca(kerwano::CzytajH(e.parametry));
-        const double h = kerwano::TekstNaLiczbe(w.wysokosc).value_or(std::nan(""));
-        w.kat = wyniki.klasa == 0 ? QStringLiteral("?") : Krzywe().TekstKata(wyniki.klasa, h);
-        const kerwano::WynikOdstepu odstep =
-            kerwano::ObliczOdstep(e.parametry, wyniki.klasa, Krzywe());
-        w.odstep = kerwano::TekstOdstepu(odstep.d);
-        w.alfa = kerwano::TekstAlfa(odstep.alfa);
-        widok << w;
-    }
-    return widok;
+    return true;
 }
 
 bool Rowne(const kerwano::Projekt &a, const kerwano::Projekt &b)
@@ -121,10 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     if (projekt.elementy.size() > kerwano::MAKS_LICZBA_ELEMENTOW)
         Blad("more elements than allowed");
 
-    for (const WidokElementu &w : ZastosujIOblicz(projekt)) {
-        if (w.wysokosc.isEmpty() || w.kat.isEmpty() || w.odstep.isEmpty() || w.alfa.isEmpty())
-            Blad("an empty cell");
-    }
+    kerwano::ModelProjektu model;
+    ZastosujIOblicz(projekt, model);
 
     const QByteArray zapis = kerwano::ZakodujProjekt(projekt);
     if (zapis.size() != kerwano::ROZMIAR_NAGLOWKA_PROJEKTU +
@@ -137,5 +115,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
         Blad("the file written loads to another project");
     if (kerwano::ZakodujProjekt(wczytany) != zapis)
         Blad("the file written is not written back the same");
+
+    // What the program saves of the loaded project loads to the same project
+    // and the same results.
+    const kerwano::Projekt zebrany = model.ZbierzProjekt();
+    kerwano::Projekt ponownie;
+    if (!CzytajBajty(kerwano::ZakodujProjekt(zebrany), ponownie).isEmpty())
+        Blad("the project saved does not load");
+    kerwano::ModelProjektu drugi;
+    ZastosujIOblicz(ponownie, drugi);
+    if (!Rowne(drugi.ZbierzProjekt(), zebrany))
+        Blad("the project saved loads to another project");
+    if (!TeSameWyniki(model, drugi))
+        Blad("the project saved gives other results");
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
 #include "elements/TOdstepy_strona.h"
+#include "project/NazwaPliku.h"
 #include "risk/TInfo_form.h"
 #include "risk/TKlasa_strona.h"
 #include "risk/Wspolczynniki.h"
@@ -17,6 +18,9 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The main window with page 1, driven through its widgets as a user would.
 class TstProgramForm : public QObject
@@ -402,12 +406,24 @@ void TstProgramForm::plikiZWierszaPolecen()
     plik("c.txt");
     plik("kwp");
     QDir(katalog.path()).mkdir("folder.kwp");
+    QCOMPARE(mkfifo(QFile::encodeName(katalog.filePath("fifo.kwp")).constData(), 0600), 0);
+    // "łódź.kwp" in ISO-8859-2, as an old archive names it: not UTF-8.
+    const QByteArray iso = QFile::encodeName(katalog.path()) + "/\xB3\xF3"
+                                                               "d\xBC.kwp";
+    const int d = ::open(iso.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(d >= 0);
+    ::close(d);
+    const QString lodz = kerwano::DekodujNazwePliku(iso);
     const QStringList wynik = TProgram_form::PlikiProjektow(
         {katalog.filePath("c.txt"), katalog.filePath("b.KwP"), katalog.filePath("brak.kwp"),
-         katalog.filePath("folder.kwp"), katalog.filePath("kwp"), "-x", katalog.filePath("a.kwp")});
-    QCOMPARE(wynik, QStringList({katalog.filePath("b.KwP"), katalog.filePath("a.kwp")}));
+         katalog.filePath("folder.kwp"), katalog.filePath("fifo.kwp"), katalog.filePath("kwp"),
+         "-x", lodz, katalog.filePath("a.kwp")});
+    QCOMPARE(wynik, QStringList({katalog.filePath("b.KwP"), lodz, katalog.filePath("a.kwp")}));
     QCOMPARE(TProgram_form::TytulOkna("/tmp/projekty/Dom.kwp"),
              QString("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - Dom.kwp"));
+    QCOMPARE(
+        TProgram_form::TytulOkna(lodz),
+        QString("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - \uFFFD\uFFFDd\uFFFD.kwp"));
 }
 
 QTEST_MAIN(TstProgramForm)
