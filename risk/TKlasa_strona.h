@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 class QComboBox;
 class QGroupBox;
@@ -8,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QFrame;
+class QResizeEvent;
 
 namespace kerwano {
 struct WynikiKlasy;
@@ -43,7 +45,28 @@ signals:
     void WymiarZmieniony(int nr);
     void Button1Click();
 
+protected:
+    void resizeEvent(QResizeEvent *zdarzenie) override;
+
 private:
+    // The room reserved for the widest text of Nc, Ae, Nd or E: its width,
+    // and the advance of that text in the label's font.
+    struct Zapas
+    {
+        int szerokosc = 0;
+        int dlugosc = 0;
+    };
+    // Result labels have a fixed size: A, B and C the room of their text, the
+    // others the room of their widest text. A new text relays out the page
+    // only when it needs other room, as it did when the labels filled their cells.
+    void Pokaz(QLabel *etykieta, const QString &tekst, const Zapas *zapas = nullptr);
+    QSize Rozmiar(const QLabel *etykieta, const QString &tekst) const;
+
     QComboBox *m_listy[13] = {};
     QLineEdit *m_wymiary[3] = {};
+    std::array<Zapas, 4> m_zapas{}; // of Nc, Ae, Nd and E
+    QLabel *m_miarka = nullptr;     // hidden, measures the room of a text
+    // The verdict changed without a new layout: the layouts may keep its old
+    // heights for other widths, so the next change of width lays out again.
+    bool m_werdykt_bez_ukladu = false;
 };
