@@ -238,12 +238,6 @@ void TWykres_katow::paintEvent(QPaintEvent *zdarzenie)
     }
 }
 
-void TWykres_katow::resizeEvent(QResizeEvent *zdarzenie)
-{
-    QChartView::resizeEvent(zdarzenie);
-    m_pamiec_aktualna = false;
-}
-
 void TWykres_katow::changeEvent(QEvent *zdarzenie)
 {
     QChartView::changeEvent(zdarzenie);

@@ -53,13 +53,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *zdarzenie) override;
-    void resizeEvent(QResizeEvent *zdarzenie) override;
     void changeEvent(QEvent *zdarzenie) override;
     // The static decorations: left axis title, class labels, end markers.
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:
-    // Draws the whole static chart into m_pamiec.
+    // Draws the whole static chart into m_pamiec, at the viewport's size.
     void OdnowPamiec();
     // Scene counterparts of Pozycja() and ObszarWykresu(), for painting.
     QPointF NaScenie(int klasa, double h_m, double kat) const;
