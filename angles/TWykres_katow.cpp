@@ -131,8 +131,18 @@ void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
     m_linie_klasa = 0;
     m_os_h->setRange(0, os_h_max);
     m_os_kat->setRange(0, os_kat_max);
+    m_serie_do_wypelnienia = true;
+    if (isVisible())
+        WypelnijSerie();
+}
+
+void TWykres_katow::WypelnijSerie() const
+{
+    if (!m_serie_do_wypelnienia || !m_krzywe)
+        return;
+    m_serie_do_wypelnienia = false;
     for (int k = 0; k < 4; ++k) {
-        const std::vector<double> &krzywa = krzywe.Krzywa(k + 1);
+        const std::vector<double> &krzywa = m_krzywe->Krzywa(k + 1);
         QList<QPointF> punkty;
         punkty.reserve(qsizetype(krzywa.size()));
         for (std::size_t j = 0; j < krzywa.size(); ++j)
@@ -140,6 +150,12 @@ void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
         // One replace() instead of thousands of append()s on a live series.
         m_serie[k]->replace(punkty);
     }
+}
+
+void TWykres_katow::showEvent(QShowEvent *zdarzenie)
+{
+    WypelnijSerie();
+    QChartView::showEvent(zdarzenie);
 }
 
 void TWykres_katow::Odswiez()
@@ -159,6 +175,7 @@ void TWykres_katow::RysujLinieKata(int klasa, double h)
 
 QLineSeries *TWykres_katow::Seria(int klasa) const
 {
+    WypelnijSerie();
     return klasa >= 1 && klasa <= 4 ? m_serie[klasa - 1] : nullptr;
 }
 

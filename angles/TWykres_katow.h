@@ -24,7 +24,10 @@ public:
     explicit TWykres_katow(QWidget *parent = nullptr);
 
     // Sets the fixed axis ranges and fills Series1..Series4 from the curves
-    // (point j of a series is the point at j centimetres). Called once.
+    // (point j of a series is the point at j centimetres). Called once. A
+    // chart not shown yet (page 2 at start-up) gets the points, and lays
+    // out and outlines its 15 504-point paths, when it is first shown or a
+    // series is asked for.
     void PrzygotujWykres(const kerwano::KrzyweKatow &krzywe);
 
     // Repaints the chart without the guide lines of an earlier element. The
@@ -53,11 +56,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *zdarzenie) override;
+    void showEvent(QShowEvent *zdarzenie) override;
     void changeEvent(QEvent *zdarzenie) override;
     // The static decorations: left axis title, class labels, end markers.
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:
+    void WypelnijSerie() const;
     // Draws the whole static chart into m_pamiec, at the viewport's size.
     void OdnowPamiec();
     // Scene counterparts of Pozycja() and ObszarWykresu(), for painting.
@@ -65,6 +70,7 @@ private:
     QRectF ObszarNaScenie() const;
 
     const kerwano::KrzyweKatow *m_krzywe = nullptr;
+    mutable bool m_serie_do_wypelnienia = false;
     QLineSeries *m_serie[4] = {};
     QValueAxis *m_os_h = nullptr;
     QValueAxis *m_os_kat = nullptr;
