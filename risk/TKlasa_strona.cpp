@@ -209,13 +209,9 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
         {Label_E, NajszerszyTekst(Label_E, QStringLiteral("E = "), 3, 2, QStringLiteral(" %"))}};
     for (int i = 0; i < 4; ++i) {
         const auto &[l, tekst] = najszersze[i];
-        m_zapas[i] = {Rozmiar(l, tekst).width(), QFontMetrics(l->font()).horizontalAdvance(tekst)};
+        m_zapas[i] = {Rozmiar(l, tekst), QFontMetrics(l->font()).horizontalAdvance(tekst)};
+        l->setFixedSize(m_zapas[i].rozmiar);
     }
-    for (QLabel *l : {Label_A, Label_B, Label_C})
-        l->setFixedSize(Rozmiar(l, QString()));
-    int i = 0;
-    for (QLabel *l : {Label_Nc, Label_Ae, Label_Nd, Label_E})
-        l->setFixedSize(m_zapas[i++].szerokosc, Rozmiar(l, QString()).height());
     // Fixed in size, they stand where a label filling its cell shows its text.
     const Qt::Alignment miejsce = Qt::AlignLeft | Qt::AlignVCenter;
     QGridLayout *s5 = SiatkaGrupy(GroupBox5);
@@ -320,10 +316,10 @@ void TKlasa_strona::Pokaz(QLabel *l, const QString &tekst, const Zapas *zapas)
     l->setText(tekst);
     // Within the reserved room nothing changes size; otherwise the label
     // takes the room of its text, which lays out the group as before.
-    if (!zapas || l->width() != zapas->szerokosc ||
+    if (!zapas || l->size() != zapas->rozmiar ||
         QFontMetrics(l->font()).horizontalAdvance(tekst) > zapas->dlugosc) {
         const QSize s = Rozmiar(l, tekst);
-        l->setFixedSize(qMax(s.width(), zapas ? zapas->szerokosc : 0), s.height());
+        l->setFixedSize(qMax(s.width(), zapas ? zapas->rozmiar.width() : 0), s.height());
     }
     // Asking the label itself lays its text out now: laid out in its paint,
     // the text would ask for a second paint.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <array>
 
@@ -49,11 +50,11 @@ protected:
     void resizeEvent(QResizeEvent *zdarzenie) override;
 
 private:
-    // The room reserved for the widest text of Nc, Ae, Nd or E: its width,
+    // The room reserved for the widest text of Nc, Ae, Nd or E: its size,
     // and the advance of that text in the label's font.
     struct Zapas
     {
-        int szerokosc = 0;
+        QSize rozmiar;
         int dlugosc = 0;
     };
     // Result labels have a fixed size: A, B and C the room of their text, the
