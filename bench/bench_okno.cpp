@@ -347,7 +347,7 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     QApplication aplikacja(argc, argv);
-    for (const char *rodzaj : {"okno", "golo"}) {
+    for (const char *rodzaj : {"okno", "golo", "tekst"}) {
         benchmark::RegisterBenchmark((std::string("BM_Start/") + rodzaj).c_str(), BM_Start, rodzaj)
             ->UseManualTime()
             ->Iterations(g_starty)

@@ -1,6 +1,8 @@
 // One start of a window, for the start-up and memory benchmarks:
 //   kerwano_bench_start okno   the main window of Kerwano
 //   kerwano_bench_start golo   a bare QMainWindow of the same size
+//   kerwano_bench_start tekst  the same with one line of text in it: what
+//                              loading the fonts alone costs
 // Shows the window and, once its first paint is over, writes one line
 // "<milliseconds since main> <VmHWM kB>" to stdout and leaves at once, so
 // that the process's teardown is not part of what the caller times.
@@ -11,9 +13,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QLabel>
 #include <cstdio>
-#include <cstring>
 #include <memory>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -45,19 +48,22 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer zegar;
     zegar.start();
-    if (argc != 2 || (std::strcmp(argv[1], "okno") != 0 && std::strcmp(argv[1], "golo") != 0)) {
-        std::fprintf(stderr, "usage: kerwano_bench_start okno|golo\n");
+    const std::string rodzaj = argc == 2 ? argv[1] : "";
+    if (rodzaj != "okno" && rodzaj != "golo" && rodzaj != "tekst") {
+        std::fprintf(stderr, "usage: kerwano_bench_start okno|golo|tekst\n");
         return 2;
     }
-    const bool okno_programu = std::strcmp(argv[1], "okno") == 0;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikacja(argc, argv);
     std::unique_ptr<QMainWindow> okno;
-    if (okno_programu)
+    if (rodzaj == "okno") {
         okno = std::make_unique<TProgram_form>(QStringList{QStringLiteral("kerwano")});
-    else
+    } else {
         okno = std::make_unique<pomiar::GoleOkno>();
+        if (rodzaj == "tekst")
+            okno->setCentralWidget(new QLabel(QStringLiteral("Obliczanie klasy ochronności")));
+    }
     PierwszeMalowanie malowanie(okno.get());
     okno->show();
     while (!malowanie.namalowane)
