@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -355,5 +356,11 @@ int main(int argc, char **argv)
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // The projects the benchmarks wrote (ProjektWzorcowy.h names them).
+    QDir tymczasowy = QDir::temp();
+    const QString wzorzec =
+        QStringLiteral("kerwano-bench-%1-*.kwp").arg(QCoreApplication::applicationPid());
+    for (const QString &plik : tymczasowy.entryList({wzorzec}, QDir::Files))
+        tymczasowy.remove(plik);
     return 0;
 }
