@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
@@ -117,6 +119,10 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
         m_serie[k]->setPointsVisible(false);
         m_serie[k]->setPointLabelsVisible(false);
     }
+
+    // Whatever changes in the scene (layout, axes, series, theme) makes the
+    // static chart out of date; the view repaints the changed part anyway.
+    connect(scene(), &QGraphicsScene::changed, this, [this] { m_pamiec_aktualna = false; });
 }
 
 void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
@@ -125,8 +131,18 @@ void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
     m_linie_klasa = 0;
     m_os_h->setRange(0, os_h_max);
     m_os_kat->setRange(0, os_kat_max);
+    m_serie_do_wypelnienia = true;
+    if (isVisible())
+        WypelnijSerie();
+}
+
+void TWykres_katow::WypelnijSerie() const
+{
+    if (!m_serie_do_wypelnienia || !m_krzywe)
+        return;
+    m_serie_do_wypelnienia = false;
     for (int k = 0; k < 4; ++k) {
-        const std::vector<double> &krzywa = krzywe.Krzywa(k + 1);
+        const std::vector<double> &krzywa = m_krzywe->Krzywa(k + 1);
         QList<QPointF> punkty;
         punkty.reserve(qsizetype(krzywa.size()));
         for (std::size_t j = 0; j < krzywa.size(); ++j)
@@ -136,10 +152,16 @@ void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
     }
 }
 
+void TWykres_katow::showEvent(QShowEvent *zdarzenie)
+{
+    WypelnijSerie();
+    QChartView::showEvent(zdarzenie);
+}
+
 void TWykres_katow::Odswiez()
 {
     m_linie_klasa = 0;
-    viewport()->repaint();
+    viewport()->update();
 }
 
 void TWykres_katow::RysujLinieKata(int klasa, double h)
@@ -153,6 +175,7 @@ void TWykres_katow::RysujLinieKata(int klasa, double h)
 
 QLineSeries *TWykres_katow::Seria(int klasa) const
 {
+    WypelnijSerie();
     return klasa >= 1 && klasa <= 4 ? m_serie[klasa - 1] : nullptr;
 }
 
@@ -195,6 +218,58 @@ QSize TWykres_katow::minimumSizeHint() const
     return sizeHint();
 }
 
+void TWykres_katow::OdnowPamiec()
+{
+    const qreal dpr = viewport()->devicePixelRatioF();
+    const QSize rozmiar = viewport()->size() * dpr;
+    if (m_pamiec.size() != rozmiar)
+        m_pamiec = QPixmap(rozmiar);
+    m_pamiec.setDevicePixelRatio(dpr);
+    m_pamiec.fill(viewport()->palette().color(viewport()->backgroundRole()));
+    QPainter p(&m_pamiec);
+    p.setRenderHints(renderHints());
+    render(&p, QRectF(QPointF(0, 0), viewport()->size()), viewport()->rect());
+    m_pamiec_aktualna = true;
+}
+
+void TWykres_katow::paintEvent(QPaintEvent *zdarzenie)
+{
+    if (!m_pamiec_aktualna ||
+        m_pamiec.size() != viewport()->size() * viewport()->devicePixelRatioF())
+        OdnowPamiec();
+    QPainter p(viewport());
+    const QRect r = zdarzenie->rect();
+    const qreal dpr = m_pamiec.devicePixelRatio();
+    p.drawPixmap(r, m_pamiec, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+
+    // Guide lines of the element shown, until the next Odswiez().
+    if (m_linie_klasa && m_krzywe) {
+        const std::optional<double> kat = m_krzywe->KatOslonowy(m_linie_klasa, m_linie_h);
+        if (kat) {
+            const QPointF punkt = Pozycja(m_linie_klasa, m_linie_h, *kat);
+            const QRectF obszar = ObszarWykresu();
+            p.setPen(QPen(QColor(255, 255, 255), 1, Qt::SolidLine));
+            p.drawLine(punkt, QPointF(punkt.x(), obszar.bottom()));
+            p.drawLine(QPointF(obszar.left(), punkt.y()), punkt);
+        }
+    }
+}
+
+void TWykres_katow::changeEvent(QEvent *zdarzenie)
+{
+    QChartView::changeEvent(zdarzenie);
+    switch (zdarzenie->type()) {
+    case QEvent::StyleChange:
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+        m_pamiec_aktualna = false;
+        viewport()->update();
+        break;
+    default:
+        break;
+    }
+}
+
 void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
 {
     QChartView::drawForeground(painter, rect);
@@ -232,16 +307,5 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
         painter->drawEllipse(koniec, promien_znacznika, promien_znacznika);
     }
 
-    // Guide lines of the element shown, until the next Odswiez().
-    if (m_linie_klasa && m_krzywe) {
-        const std::optional<double> kat = m_krzywe->KatOslonowy(m_linie_klasa, m_linie_h);
-        if (kat) {
-            const QPointF p = NaScenie(m_linie_klasa, m_linie_h, *kat);
-            painter->setRenderHint(QPainter::Antialiasing, false);
-            painter->setPen(QPen(QColor(255, 255, 255), 1, Qt::SolidLine));
-            painter->drawLine(p, QPointF(p.x(), obszar.bottom()));
-            painter->drawLine(QPointF(obszar.left(), p.y()), p);
-        }
-    }
     painter->restore();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QtCharts/QChartView>
 
 namespace kerwano {
@@ -12,6 +13,10 @@ class QValueAxis;
 // round marker at the end of each curve, the class labels above the ends
 // and, on request, white guide lines from both axes to one point of the
 // current class's curve. Shows data only: no zoom, no panning, no clicks.
+//
+// The static chart (axes, curves, markers, labels) is drawn once into a
+// pixmap and drawn again only when the scene changes (size, style, data);
+// a paint copies it and draws the guide lines over it.
 class TWykres_katow : public QChartView
 {
     Q_OBJECT
@@ -19,10 +24,15 @@ public:
     explicit TWykres_katow(QWidget *parent = nullptr);
 
     // Sets the fixed axis ranges and fills Series1..Series4 from the curves
-    // (point j of a series is the point at j centimetres). Called once.
+    // (point j of a series is the point at j centimetres). Called once. A
+    // chart not shown yet (page 2 at start-up) gets the points, and lays
+    // out and outlines its 15 504-point paths, when it is first shown or a
+    // series is asked for.
     void PrzygotujWykres(const kerwano::KrzyweKatow &krzywe);
 
-    // Repaints the chart at once; the guide lines of an earlier element go.
+    // Repaints the chart without the guide lines of an earlier element. The
+    // paint comes with the next pass of the event loop, together with the
+    // lines of an element drawn right after, so a selection paints once.
     void Odswiez();
 
     // Draws the guide lines for `klasa` (1..4) at height `h` metres, where
@@ -45,17 +55,27 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void paintEvent(QPaintEvent *zdarzenie) override;
+    void showEvent(QShowEvent *zdarzenie) override;
+    void changeEvent(QEvent *zdarzenie) override;
+    // The static decorations: left axis title, class labels, end markers.
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:
+    void WypelnijSerie() const;
+    // Draws the whole static chart into m_pamiec, at the viewport's size.
+    void OdnowPamiec();
     // Scene counterparts of Pozycja() and ObszarWykresu(), for painting.
     QPointF NaScenie(int klasa, double h_m, double kat) const;
     QRectF ObszarNaScenie() const;
 
     const kerwano::KrzyweKatow *m_krzywe = nullptr;
+    mutable bool m_serie_do_wypelnienia = false;
     QLineSeries *m_serie[4] = {};
     QValueAxis *m_os_h = nullptr;
     QValueAxis *m_os_kat = nullptr;
     int m_linie_klasa = 0;
     double m_linie_h = 0;
+    QPixmap m_pamiec;
+    bool m_pamiec_aktualna = false;
 };

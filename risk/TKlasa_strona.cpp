@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QVBoxLayout>
+#include <QWidgetItem>
 
 namespace {
 
@@ -42,6 +44,65 @@ QLabel *EtykietaWyniku(const QString &nazwa, QWidget *rodzic)
     l->setObjectName(nazwa);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
+}
+
+// The widest text a label of `przedrostek` and a number with `calkowite`
+// digits before the comma and `ulamkowe` after it (then `przyrostek`) can
+// show in the label's font: digits may differ in width, and a large number
+// of five decimals takes the exponent form (1,23457E6).
+QString NajszerszyTekst(const QLabel *l, const QString &przedrostek, int calkowite, int ulamkowe,
+                        const QString &przyrostek = QString())
+{
+    const QFontMetrics fm(l->font());
+    QChar cyfra = QLatin1Char('0');
+    for (char c = '1'; c <= '9'; ++c) {
+        if (fm.horizontalAdvance(QLatin1Char(c)) > fm.horizontalAdvance(cyfra))
+            cyfra = QLatin1Char(c);
+    }
+    const QString staly = przedrostek + QString(calkowite, cyfra) + QLatin1Char(',') +
+                          QString(ulamkowe, cyfra) + przyrostek;
+    const QString wykladniczy = przedrostek + QString(1, cyfra) + QLatin1Char(',') +
+                                QString(5, cyfra) + QLatin1Char('E') + QString(3, cyfra);
+    return ulamkowe == 5 && fm.horizontalAdvance(wykladniczy) > fm.horizontalAdvance(staly)
+               ? wykladniczy
+               : staly;
+}
+
+// Label21's place in the verdict panel's layout, sized exactly as the layout
+// would size the label itself. The label lives in a holder without a layout,
+// so that a new verdict tells no layout by itself: PokazWyniki invalidates the
+// panel's layout when the verdict needs other room.
+class MiejsceWerdyktu : public QWidgetItem
+{
+public:
+    MiejsceWerdyktu(QLabel *etykieta, QWidget *uchwyt) : QWidgetItem(etykieta), m_uchwyt(uchwyt) {}
+    void setGeometry(const QRect &r) override
+    {
+        m_uchwyt->setGeometry(r);
+        QWidgetItem::setGeometry(QRect(QPoint(0, 0), r.size()));
+        m_obszar = r;
+    }
+    QRect geometry() const override { return m_obszar; }
+
+private:
+    QWidget *m_uchwyt;
+    QRect m_obszar;
+};
+
+// What the layouts learn of the verdict: its hints and its height at its width.
+struct PotrzebyWerdyktu
+{
+    QSize wskazowka, minimum;
+    int wysokosc;
+    bool operator!=(const PotrzebyWerdyktu &p) const
+    {
+        return wskazowka != p.wskazowka || minimum != p.minimum || wysokosc != p.wysokosc;
+    }
+};
+
+PotrzebyWerdyktu Potrzeby(const QLabel *l)
+{
+    return {l->sizeHint(), l->minimumSizeHint(), l->heightForWidth(l->width())};
 }
 
 } // namespace
@@ -139,22 +200,39 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     QFont pogrubiona = Label_E->font();
     pogrubiona.setBold(true);
     Label_E->setFont(pogrubiona);
+    // A, B and C take the room of their own texts, which sets the column of Nc,
+    // Ae and Nd as before; those and E reserve the room of their widest text.
+    m_miarka = EtykietaWyniku(QString(), GroupBox5);
+    m_miarka->hide();
+    const std::pair<QLabel *, QString> najszersze[4] = {
+        {Label_Nc, NajszerszyTekst(Label_Nc, QStringLiteral("Nc = "), 6, 5)},
+        {Label_Ae, NajszerszyTekst(Label_Ae, QStringLiteral("Ae = "), 6, 5)},
+        {Label_Nd, NajszerszyTekst(Label_Nd, QStringLiteral("Nd = "), 6, 5)},
+        {Label_E, NajszerszyTekst(Label_E, QStringLiteral("E = "), 3, 2, QStringLiteral(" %"))}};
+    for (int i = 0; i < 4; ++i) {
+        const auto &[l, tekst] = najszersze[i];
+        m_zapas[i] = {Rozmiar(l, tekst), QFontMetrics(l->font()).horizontalAdvance(tekst)};
+        l->setFixedSize(m_zapas[i].rozmiar);
+    }
+    // Fixed in size, they stand where a label filling its cell shows its text.
+    const Qt::Alignment miejsce = Qt::AlignLeft | Qt::AlignVCenter;
     QGridLayout *s5 = SiatkaGrupy(GroupBox5);
     s5->setHorizontalSpacing(16);
     s5->setVerticalSpacing(2);
-    s5->addWidget(Label_A, 0, 0);
-    s5->addWidget(Label_B, 1, 0);
-    s5->addWidget(Label_C, 2, 0);
-    s5->addWidget(Label_Nc, 0, 1);
-    s5->addWidget(Label_Ae, 1, 1);
-    s5->addWidget(Label_Nd, 2, 1);
-    s5->addWidget(Label_E, 3, 0, 1, 2);
+    s5->addWidget(Label_A, 0, 0, miejsce);
+    s5->addWidget(Label_B, 1, 0, miejsce);
+    s5->addWidget(Label_C, 2, 0, miejsce);
+    s5->addWidget(Label_Nc, 0, 1, miejsce);
+    s5->addWidget(Label_Ae, 1, 1, miejsce);
+    s5->addWidget(Label_Nd, 2, 1, miejsce);
+    s5->addWidget(Label_E, 3, 0, 1, 2, miejsce);
 
     // Verdict.
     Panel3 = new QFrame(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Label21 = new QLabel(Panel3);
+    auto *uchwyt = new QWidget(Panel3);
+    Label21 = new QLabel(uchwyt);
     Label21->setObjectName(QStringLiteral("Label21"));
     Label21->setAlignment(Qt::AlignCenter);
     Label21->setWordWrap(true);
@@ -167,7 +245,7 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     Label21->setPalette(p);
     auto *u3 = new QVBoxLayout(Panel3);
     u3->setContentsMargins(6, 3, 6, 3);
-    u3->addWidget(Label21);
+    u3->addItem(new MiejsceWerdyktu(Label21, uchwyt));
     // Grows with the window up to three lines of the verdict, no further.
     Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Panel3->setMaximumHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
@@ -215,12 +293,56 @@ void TKlasa_strona::PokazWybory(const kerwano::ModelProjektu &projekt)
 void TKlasa_strona::PokazWyniki(const kerwano::ModelProjektu &projekt)
 {
     const kerwano::TekstyWynikow t = kerwano::Teksty(projekt.wyniki());
-    Label_A->setText(t.A);
-    Label_B->setText(t.B);
-    Label_C->setText(t.C);
-    Label_Nc->setText(t.Nc);
-    Label_Ae->setText(t.Ae);
-    Label_Nd->setText(t.Nd);
-    Label_E->setText(t.E);
-    Label21->setText(t.werdykt);
+    Pokaz(Label_A, t.A);
+    Pokaz(Label_B, t.B);
+    Pokaz(Label_C, t.C);
+    Pokaz(Label_Nc, t.Nc, &m_zapas[0]);
+    Pokaz(Label_Ae, t.Ae, &m_zapas[1]);
+    Pokaz(Label_Nd, t.Nd, &m_zapas[2]);
+    Pokaz(Label_E, t.E, &m_zapas[3]);
+
+    const QString &werdykt = t.werdykt;
+    if (werdykt == Label21->text())
+        return;
+    const PotrzebyWerdyktu przed = Potrzeby(Label21);
+    Label21->setText(werdykt);
+    if (!Panel3->isVisible() || Potrzeby(Label21) != przed)
+        Panel3->layout()->invalidate();
+    else
+        m_werdykt_bez_ukladu = true;
+}
+
+QSize TKlasa_strona::Rozmiar(const QLabel *l, const QString &tekst) const
+{
+    // A label's own size hint grows to its minimum size, which is fixed
+    // here: the room of a text is measured on a hidden twin that has none.
+    m_miarka->setFont(l->font());
+    m_miarka->setText(tekst);
+    return m_miarka->sizeHint();
+}
+
+void TKlasa_strona::Pokaz(QLabel *l, const QString &tekst, const Zapas *zapas)
+{
+    if (tekst == l->text())
+        return;
+    l->setText(tekst);
+    // Within the reserved room nothing changes size; otherwise the label
+    // takes the room of its text, which lays out the group as before.
+    if (!zapas || l->size() != zapas->rozmiar ||
+        QFontMetrics(l->font()).horizontalAdvance(tekst) > zapas->dlugosc) {
+        const QSize s = Rozmiar(l, tekst);
+        l->setFixedSize(qMax(s.width(), zapas ? zapas->rozmiar.width() : 0), s.height());
+    }
+    // Asking the label itself lays its text out now: laid out in its paint,
+    // the text would ask for a second paint.
+    l->sizeHint();
+}
+
+void TKlasa_strona::resizeEvent(QResizeEvent *zdarzenie)
+{
+    QWidget::resizeEvent(zdarzenie);
+    if (m_werdykt_bez_ukladu && zdarzenie->size().width() != zdarzenie->oldSize().width()) {
+        m_werdykt_bez_ukladu = false;
+        Panel3->layout()->invalidate();
+    }
 }

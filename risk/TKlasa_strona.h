@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
+#include <array>
 
 class QComboBox;
 class QGroupBox;
@@ -8,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QFrame;
+class QResizeEvent;
 
 namespace kerwano {
 class ModelProjektu;
@@ -36,12 +39,34 @@ signals:
     void WymiarZmieniony(int nr, const QString &tekst);
     void Button1Click();
 
+protected:
+    void resizeEvent(QResizeEvent *zdarzenie) override;
+
 private:
     QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
     QLabel *Label_A, *Label_B, *Label_C, *Label_Nc, *Label_Ae, *Label_Nd, *Label_E;
     QFrame *Panel3;
     QLabel *Label21; // the verdict
     QPushButton *Button1;
+
+    // The room reserved for the widest text of Nc, Ae, Nd or E: its size,
+    // and the advance of that text in the label's font.
+    struct Zapas
+    {
+        QSize rozmiar;
+        int dlugosc = 0;
+    };
+    // Result labels have a fixed size: A, B and C the room of their text, the
+    // others the room of their widest text. A new text relays out the page
+    // only when it needs other room, as it did when the labels filled their cells.
+    void Pokaz(QLabel *etykieta, const QString &tekst, const Zapas *zapas = nullptr);
+    QSize Rozmiar(const QLabel *etykieta, const QString &tekst) const;
+
     QComboBox *m_listy[13] = {};
     QLineEdit *m_wymiary[3] = {};
+    std::array<Zapas, 4> m_zapas{}; // of Nc, Ae, Nd and E
+    QLabel *m_miarka = nullptr;     // hidden, measures the room of a text
+    // The verdict changed without a new layout: the layouts may keep its old
+    // heights for other widths, so the next change of width lays out again.
+    bool m_werdykt_bez_ukladu = false;
 };

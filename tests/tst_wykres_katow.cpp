@@ -68,6 +68,20 @@ QImage Obraz(TWykres_katow &w)
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+class LicznikMalowan : public QObject
+{
+public:
+    explicit LicznikMalowan(QWidget *w) { w->installEventFilter(this); }
+    int n = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *zdarzenie) override
+    {
+        n += zdarzenie->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 bool Blisko(QPointF a, QPointF b)
 {
     return std::abs(a.x() - b.x()) < 1e-6 && std::abs(a.y() - b.y()) < 1e-6;
@@ -97,6 +111,9 @@ private slots:
     void linieIgnorowane();
     void odswiezUsuwaLinie();
     void linieZostajaPoPrzemalowaniu();
+    void jednoMalowanie();
+    void jakNowy_data();
+    void jakNowy();
 
 private:
     KrzyweKatow m_krzywe;
@@ -368,6 +385,58 @@ void TestWykresKatow::linieZostajaPoPrzemalowaniu()
     QVERIFY(BialePiksele(obraz, pion) >= pion.height());
     const QRect poziom = PasPoziomy(obszar.left(), p);
     QVERIFY(BialePiksele(obraz, poziom) >= poziom.width());
+}
+
+// A selection repaints the chart and draws new guide lines: one paint.
+void TestWykresKatow::jednoMalowanie()
+{
+    QTest::qWait(0);
+    LicznikMalowan licznik(m_wykres->viewport());
+    m_wykres->Odswiez();
+    m_wykres->RysujLinieKata(1, 3.5);
+    QTRY_COMPARE(licznik.n, 1);
+    QTest::qWait(20);
+    QCOMPARE(licznik.n, 1);
+    QVERIFY(m_wykres->MaLinieKata());
+}
+
+void TestWykresKatow::jakNowy_data()
+{
+    QTest::addColumn<QSize>("rozmiar");
+    QTest::addColumn<int>("klasa");  // of the guide lines, 0 for none
+    QTest::addColumn<bool>("pioro"); // class I drawn in another pen
+    QTest::newRow("larger, lines") << QSize(900, 500) << 2 << false;
+    QTest::newRow("wider only") << QSize(700, 329) << 0 << false;
+    QTest::newRow("taller, lines") << QSize(633, 420) << 4 << false;
+    QTest::newRow("same size, new pen") << QSize(633, 329) << 1 << true;
+}
+
+// After a change of size or style, with the guide lines drawn before it,
+// the chart shows exactly what a chart made that way shows.
+void TestWykresKatow::jakNowy()
+{
+    QFETCH(QSize, rozmiar);
+    QFETCH(int, klasa);
+    QFETCH(bool, pioro);
+    const QPen magenta(QColor(255, 0, 255), 2);
+    m_wykres->RysujLinieKata(klasa, 12.34);
+    QTest::qWait(0);
+    m_wykres->resize(rozmiar);
+    if (pioro)
+        m_wykres->Seria(1)->setPen(magenta);
+    QTRY_COMPARE(m_wykres->viewport()->size(), rozmiar);
+    QTest::qWait(20);
+
+    TWykres_katow nowy;
+    nowy.PrzygotujWykres(m_krzywe);
+    if (pioro)
+        nowy.Seria(1)->setPen(magenta);
+    nowy.resize(rozmiar);
+    nowy.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&nowy));
+    nowy.RysujLinieKata(klasa, 12.34);
+    QTest::qWait(20);
+    QCOMPARE(Obraz(*m_wykres), Obraz(nowy));
 }
 
 QTEST_MAIN(TestWykresKatow)

@@ -1,0 +1,44 @@
+#include "bench/ProjektWzorcowy.h"
+
+#include "elements/ParametryElementu.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace pomiar {
+
+kerwano::Projekt ProjektWzorcowy(int elementow)
+{
+    kerwano::Projekt p;
+    // Masonry, reinforced concrete roof, tiles, electrical equipment; average
+    // panic, combustible, valuable, fire alarm; average, none, average; 20
+    // days; free standing.
+    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
+    p.wymiary = {QStringLiteral("30"), QStringLiteral("20"), QStringLiteral("10")};
+    p.dane = {QStringLiteral("1/2024"),
+              QStringLiteral("1.3.2024"),
+              QStringLiteral("Pracownia"),
+              QStringLiteral("Hala magazynowa"),
+              QStringLiteral("Inwestor Sp. z o.o."),
+              QStringLiteral("Zleceniodawca")};
+    for (int i = 0; i < elementow; ++i) {
+        const int uklad = 1 + i % 3;
+        p.elementy.append(
+            {QStringLiteral("Element %1").arg(i + 1),
+             kerwano::ZlozParametry(i % 2 ? kerwano::TypUkladu::B : kerwano::TypUkladu::A, uklad,
+                                    kerwano::Material::Powietrze, 0.5 + (i % 40) * 0.75,
+                                    2.5 + i % 7, uklad == 1 ? 0 : 4.0, 3)});
+    }
+    return p;
+}
+
+QString PlikWzorcowy(int elementow)
+{
+    const QString sciezka = QDir::temp().filePath(QStringLiteral("kerwano-bench-%1-%2.kwp")
+                                                      .arg(QCoreApplication::applicationPid())
+                                                      .arg(elementow));
+    kerwano::ZapiszPlikProjektu(sciezka, ProjektWzorcowy(elementow));
+    return sciezka;
+}
+
+} // namespace pomiar
