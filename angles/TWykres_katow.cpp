@@ -20,22 +20,19 @@ namespace {
 // lines and the yellow class III curve both stand out against it.
 const QColor KOLOR_TLA(212, 208, 200);
 
-const QColor kolory_klas[4] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
+const QColor KOLORY_KLAS[4] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
                                QColor(0, 0, 255)};
-const char *const nazwy_klas[4] = {"I", "II", "III", "IV"};
 
-// Every curve ends at this angle at the limit height of its class.
-constexpr double kat_koncowy = 23;
 // Half the side of the end marker's box, in pixels.
-constexpr double promien_znacznika = 4;
+constexpr double PROMIEN_ZNACZNIKA = 4;
 
-constexpr double os_h_max = 62;
-constexpr double os_kat_max = 80;
+constexpr double OS_H_MAX = 62;
+constexpr double OS_KAT_MAX = 80;
 
 // The left axis title is painted by the chart itself, horizontally, in the
 // space the left margin keeps free before the axis labels.
-const QString tytul_osi_kata = QStringLiteral("α (°)");
-constexpr int odstep_tytulu = 6; // free pixels on each side of that title
+const QString TYTUL_OSI_KATA = QStringLiteral("α (°)");
+constexpr int ODSTEP_TYTULU = 6; // free pixels on each side of that title
 
 QFont CzcionkaTytuluOsi(int piksele)
 {
@@ -86,7 +83,7 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
     wykres->addAxis(m_os_kat, Qt::AlignLeft);
     for (int k = 0; k < 4; ++k) {
         m_serie[k] = new QLineSeries(wykres);
-        m_serie[k]->setName(QString::fromLatin1(nazwy_klas[k]));
+        m_serie[k]->setName(kerwano::TekstKlasy(kerwano::Klasa(k + 1)));
         wykres->addSeries(m_serie[k]);
         m_serie[k]->attachAxis(m_os_h);
         m_serie[k]->attachAxis(m_os_kat);
@@ -104,18 +101,18 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
     wykres->setBackgroundBrush(KOLOR_TLA);
     wykres->setPlotAreaBackgroundVisible(false);
     wykres->layout()->setContentsMargins(0, 0, 0, 0);
-    const int lewy = qCeil(QFontMetricsF(CzcionkaTytuluOsi(16)).horizontalAdvance(tytul_osi_kata)) +
-                     2 * odstep_tytulu;
+    const int lewy = qCeil(QFontMetricsF(CzcionkaTytuluOsi(16)).horizontalAdvance(TYTUL_OSI_KATA)) +
+                     2 * ODSTEP_TYTULU;
     wykres->setMargins(QMargins(lewy, 2, 10, 2));
 
-    UstawOs(m_os_h, os_h_max);
+    UstawOs(m_os_h, OS_H_MAX);
     m_os_h->setTitleText(QStringLiteral("h (m)"));
     m_os_h->setTitleFont(CzcionkaTytuluOsi(15));
-    UstawOs(m_os_kat, os_kat_max);
+    UstawOs(m_os_kat, OS_KAT_MAX);
 
     for (int k = 0; k < 4; ++k) {
         // Two pixels wide: a one-pixel yellow line is hard to see on the grey.
-        m_serie[k]->setPen(QPen(kolory_klas[k], 2, Qt::SolidLine));
+        m_serie[k]->setPen(QPen(KOLORY_KLAS[k], 2, Qt::SolidLine));
         m_serie[k]->setPointsVisible(false);
         m_serie[k]->setPointLabelsVisible(false);
     }
@@ -129,8 +126,8 @@ void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
 {
     m_krzywe = &krzywe;
     m_linie_klasa = 0;
-    m_os_h->setRange(0, os_h_max);
-    m_os_kat->setRange(0, os_kat_max);
+    m_os_h->setRange(0, OS_H_MAX);
+    m_os_kat->setRange(0, OS_KAT_MAX);
     m_serie_do_wypelnienia = true;
     if (isVisible())
         WypelnijSerie();
@@ -280,31 +277,31 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
     painter->setFont(CzcionkaTytuluOsi(16));
     painter->setPen(Qt::black);
     const QFontMetricsF tytul(painter->font());
-    const double x_tytulu = chart()->mapToScene(chart()->rect().topLeft()).x() + odstep_tytulu;
+    const double x_tytulu = chart()->mapToScene(chart()->rect().topLeft()).x() + ODSTEP_TYTULU;
     painter->drawText(
         QPointF(x_tytulu, obszar.center().y() + (tytul.ascent() - tytul.descent()) / 2),
-        tytul_osi_kata);
+        TYTUL_OSI_KATA);
 
     // Class labels just above the end of each curve.
     painter->setFont(CzcionkaEtykietyKlasy());
     const QFontMetricsF etykieta(painter->font());
     for (int k = 0; k < 4; ++k) {
-        const QString nazwa = QString::fromLatin1(nazwy_klas[k]);
-        const QPointF koniec =
-            NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1), kat_koncowy);
-        painter->setPen(kolory_klas[k]);
+        const QString nazwa = kerwano::TekstKlasy(kerwano::Klasa(k + 1));
+        const QPointF koniec = NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
+                                        kerwano::KrzyweKatow::KAT_KONCOWY);
+        painter->setPen(KOLORY_KLAS[k]);
         painter->drawText(QPointF(koniec.x() - etykieta.horizontalAdvance(nazwa) / 2,
-                                  koniec.y() - promien_znacznika - 3 - etykieta.descent()),
+                                  koniec.y() - PROMIEN_ZNACZNIKA - 3 - etykieta.descent()),
                           nazwa);
     }
 
     // End markers.
     for (int k = 0; k < 4; ++k) {
-        const QPointF koniec =
-            NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1), kat_koncowy);
-        painter->setPen(QPen(kolory_klas[k], 1, Qt::SolidLine));
-        painter->setBrush(kolory_klas[k]);
-        painter->drawEllipse(koniec, promien_znacznika, promien_znacznika);
+        const QPointF koniec = NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
+                                        kerwano::KrzyweKatow::KAT_KONCOWY);
+        painter->setPen(QPen(KOLORY_KLAS[k], 1, Qt::SolidLine));
+        painter->setBrush(KOLORY_KLAS[k]);
+        painter->drawEllipse(koniec, PROMIEN_ZNACZNIKA, PROMIEN_ZNACZNIKA);
     }
 
     painter->restore();

@@ -1,6 +1,7 @@
 #include "risk/TKlasa_strona.h"
 
 #include "app/TFiltr_klawiszy.h"
+#include "app/TKomunikat.h"
 #include "project/ModelProjektu.h"
 #include "risk/Klasa.h"
 #include "risk/Wspolczynniki.h"
@@ -232,17 +233,11 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *uchwyt = new QWidget(Panel3);
-    Label21 = new QLabel(uchwyt);
+    Label21 = new TKomunikat(QString(), uchwyt);
     Label21->setObjectName(QStringLiteral("Label21"));
-    Label21->setAlignment(Qt::AlignCenter);
-    Label21->setWordWrap(true);
     QFont duza = Label21->font();
-    duza.setBold(true);
     duza.setPointSizeF(duza.pointSizeF() + 2);
     Label21->setFont(duza);
-    QPalette p = Label21->palette();
-    p.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Label21->setPalette(p);
     auto *u3 = new QVBoxLayout(Panel3);
     u3->setContentsMargins(6, 3, 6, 3);
     u3->addItem(new MiejsceWerdyktu(Label21, uchwyt));
