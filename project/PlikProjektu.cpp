@@ -154,8 +154,8 @@ QString CzytajDokladnie(QIODevice &zrodlo, char *cel, qint64 n)
     return QString();
 }
 
-// The message of a failed open, write or commit of `plik`; `kod` is errno
-// taken right after the call (0 when the failure left none).
+} // namespace
+
 QString BladPliku(int kod, const QFileDevice &plik, const QString &sciezka)
 {
     if (kod == 0) {
@@ -168,8 +168,6 @@ QString BladPliku(int kod, const QFileDevice &plik, const QString &sciezka)
     }
     return KomunikatBleduSystemu(kod);
 }
-
-} // namespace
 
 QByteArray ZakodujProjekt(const Projekt &projekt)
 {

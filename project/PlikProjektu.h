@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QFileDevice;
 class QIODevice;
 
 namespace kerwano {
@@ -64,5 +65,10 @@ QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
 // (an errno value): "File not found", "Invalid filename", "Too many open
 // files", "File access denied", "Disk full", otherwise "I/O error <kod>".
 QString KomunikatBleduSystemu(int kod);
+
+// The message of a failed open, write or commit of `plik` at `sciezka`;
+// `kod` is errno taken right after the call (0 when the failure left none:
+// then a folder, a permission error or a general I/O error is named).
+QString BladPliku(int kod, const QFileDevice &plik, const QString &sciezka);
 
 } // namespace kerwano
