@@ -52,7 +52,7 @@ Pasmo DaneProjektu(const QPaintDevice &u, const kerwano::TrescObliczen &t)
 {
     Pasmo p(u);
     qreal y = 0;
-    for (const kerwano::Pozycja &d : t.dane) {
+    for (const kerwano::Pozycja &d : t.L) {
         p.Tekst(0, y, d.podpis, Times(10, true));
         const qreal szerokosc = TWydruk::SZEROKOSC - kWartoscDanych;
         p.Tekst(kWartoscDanych, y, p.PierwszaLinia(d.wartosc, Tekst10(), szerokosc), Tekst10());
@@ -73,8 +73,8 @@ Pasmo Grupa(const QPaintDevice &u, const kerwano::TrescObliczen &t, int nr)
     y += p.Tekst(0, y, g.naglowek, Times(10, true, false, true)) + 1.0;
     for (const kerwano::WierszWspolczynnika &w : g.wiersze) {
         p.Tekst(0, y, w.podpis, Tekst10());
-        p.Tekst(kTekstWyboru, y, p.PierwszaLinia(w.tekst, Tekst10(), kSzerokoscWyboru), Tekst10());
-        p.Tekst(0, y, w.wartosc, Tekst10(), Qt::AlignRight, kKoniecWspolczynnika);
+        p.Tekst(kTekstWyboru, y, p.PierwszaLinia(w.I, Tekst10(), kSzerokoscWyboru), Tekst10());
+        p.Tekst(0, y, w.L, Tekst10(), Qt::AlignRight, kKoniecWspolczynnika);
         y += Wiersz(p);
     }
     y += p.Tekst(0, y, g.wynik, Times(10, true));
@@ -90,7 +90,7 @@ Pasmo Sekcja2(const QPaintDevice &u, const kerwano::TrescObliczen &t)
 {
     Pasmo p(u);
     qreal y = Naglowek(p, 0, t.sekcja2);
-    for (const kerwano::Pozycja &w : t.wymiary) {
+    for (const kerwano::Pozycja &w : {t.Ng, t.Gabaryty[0], t.Gabaryty[1], t.Gabaryty[2]}) {
         p.Tekst(0, y, w.podpis, Tekst10());
         p.Tekst(kWartoscNd, y, w.wartosc, Times(10, true));
         y += Wiersz(p);

@@ -60,8 +60,8 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
 
     const char *podpisy[] = {
         "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
-    for (size_t i = 0; i < t.dane.size(); ++i)
-        t.dane[i] = {QString::fromUtf8(podpisy[i]), projekt.DaneProjektu()[i]};
+    for (size_t i = 0; i < t.L.size(); ++i)
+        t.L[i] = {QString::fromUtf8(podpisy[i]), projekt.DaneProjektu()[i]};
 
     t.sekcja1 = QStringLiteral("1. Obliczenie Nc.");
     t.grupy[0] = Grupa(projekt, "(A) Oszacowanie konstrukcji budynku.",
@@ -84,14 +84,14 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
     t.Nc = QStringLiteral("Nc = A x B x C = ") + F5(w.Nc);
 
     t.sekcja2 = QStringLiteral("2. Obliczenie Nd.");
-    t.wymiary = {
-        {{QStringLiteral("Ng - gęstość wyładowań / km² / rok"), QStringLiteral("Ng = ") + K2(k.Ng)},
-         {QStringLiteral("A - długość budynku"),
-          QStringLiteral("A = ") + G(k.dlugosc_budynku) + QStringLiteral(" m,")},
-         {QStringLiteral("B - szerokość budynku"),
-          QStringLiteral("B = ") + G(k.szerokosc_budynku) + QStringLiteral(" m,")},
-         {QStringLiteral("H - wysokość budynku"),
-          QStringLiteral("H = ") + G(k.wysokosc_budynku) + QStringLiteral(" m.")}}};
+    t.Ng = {QStringLiteral("Ng - gęstość wyładowań / km² / rok"),
+            QStringLiteral("Ng = ") + K2(k.Ng)};
+    t.Gabaryty = {{{QStringLiteral("A - długość budynku"),
+                    QStringLiteral("A = ") + G(k.dlugosc_budynku) + QStringLiteral(" m,")},
+                   {QStringLiteral("B - szerokość budynku"),
+                    QStringLiteral("B = ") + G(k.szerokosc_budynku) + QStringLiteral(" m,")},
+                   {QStringLiteral("H - wysokość budynku"),
+                    QStringLiteral("H = ") + G(k.wysokosc_budynku) + QStringLiteral(" m.")}}};
     t.Label_Ae = QStringLiteral("Ae - powierzchnia ekwiwalentna w [m²]");
     t.Ae = QStringLiteral("Ae = A x B + 6H x (A + B) + 9 x π x H² = ") + F2(w.Ae);
     t.Label_Ce = QStringLiteral("Ce - położenie budynku.");

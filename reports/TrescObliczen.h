@@ -19,12 +19,12 @@ struct Pozycja
 };
 
 // One row of sections (A) to (C): the caption, the text of the entry chosen
-// in the drop-down (A1_I ...) and its coefficient in K2 (A1_L ...).
+// in the drop-down (A1_I .. C3_I) and its coefficient in K2 (A1_L .. C3_L).
 struct WierszWspolczynnika
 {
     QString podpis;
-    QString tekst;
-    QString wartosc;
+    QString I;
+    QString L;
 };
 
 // A group of rows with its heading and the product under it ("A = A1 x A2 x
@@ -56,14 +56,15 @@ struct TrescObliczen
     QString tytul; // the page header
     QString biuro;
 
-    std::array<Pozycja, 6> dane; // "Numer projektu:" L1 ... "Zleceniodawca:" L6
+    std::array<Pozycja, 6> L; // L1 .. L6 after "Numer projektu:" .. "Zleceniodawca:"
 
     QString sekcja1;
     std::array<GrupaWspolczynnikow, 3> grupy; // (A), (B), (C)
     QString Nc;
 
     QString sekcja2;
-    std::array<Pozycja, 4> wymiary; // Label_Ng / Ng, then Gabaryty_A, _B, _H
+    Pozycja Ng;                      // Label_Ng and Ng
+    std::array<Pozycja, 3> Gabaryty; // Gabaryty_A, _B, _H after their captions
     QString Label_Ae;
     QString Ae;
     QString Label_Ce;
