@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -234,6 +235,8 @@ private slots:
     void zakresIKopie();
     void wierszPolecen_data();
     void wierszPolecen();
+    void pelnyDysk_data();
+    void pelnyDysk();
     void poleceniaMenu();
 
 private:
@@ -667,6 +670,48 @@ void TstRaporty::wierszPolecen()
                     .contains(QRegularExpression(QStringLiteral("Pages: +2\n"))));
     }
     QCOMPARE(po, przed);
+}
+
+void TstRaporty::pelnyDysk_data()
+{
+    QTest::addColumn<bool>("tylko_do_odczytu");
+    QTest::addColumn<QString>("blad");
+
+    QTest::newRow("disk full") << false << QStringLiteral("Disk full.\n");
+    QTest::newRow("read-only file system") << true << QStringLiteral("File access denied.\n");
+}
+
+// A PDF that does not fit, on a file system too small for it (needs the
+// right to mount one): the earlier file stays as it was, nothing else appears.
+void TstRaporty::pelnyDysk()
+{
+    QFETCH(bool, tylko_do_odczytu);
+    QFETCH(QString, blad);
+
+    QTemporaryDir katalog;
+    const QString punkt = katalog.path();
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {"-t", "tmpfs", "-o", "size=16k", "tmpfs", punkt}) != 0)
+        QSKIP("cannot mount a tmpfs here");
+    const auto odmontuj = qScopeGuard([&] {
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), punkt});
+    });
+    QFile stary(punkt + QStringLiteral("/f.pdf"));
+    QVERIFY(stary.open(QIODevice::WriteOnly));
+    stary.write("stary");
+    stary.close();
+    if (tylko_do_odczytu)
+        QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", punkt}), 0);
+
+    int kod = -1;
+    QString bledy;
+    Uruchom(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-formularz"), stary.fileName()},
+            &kod, &bledy);
+    QCOMPARE(kod, 1);
+    QCOMPARE(bledy, blad);
+    QVERIFY(stary.open(QIODevice::ReadOnly));
+    QCOMPARE(stary.readAll(), QByteArray("stary"));
+    QCOMPARE(QDir(punkt).entryList(QDir::Files | QDir::Hidden), QStringList{"f.pdf"});
 }
 
 // The two menu commands with their dialogs answered: a cancelled print
