@@ -355,5 +355,5 @@ void TProgram_form::Drukujformularz1Click()
 
 void TProgram_form::Drukujobliczenia1Click()
 {
-    TObliczenia_wydruk_form::Drukujobliczenia1Click(this, m_projekt, m_nazwa_pliku);
+    TObliczenia_wydruk_form::Drukujobliczenia1Click(this, m_projekt, m_nazwa_pliku, m_nienazwany);
 }

@@ -217,20 +217,19 @@ QList<QList<ElementWydruku>> TObliczenia_wydruk_form::Strony(const QPaintDevice 
     return uklad.Strony();
 }
 
-QString TObliczenia_wydruk_form::NazwaPdf(const QString &nazwa_pliku)
+QString TObliczenia_wydruk_form::NazwaPdf(const QString &nazwa_pliku, bool nienazwany)
 {
     const QFileInfo plik(nazwa_pliku);
     const QString nazwa = plik.suffix().compare(QStringLiteral("kwp"), Qt::CaseInsensitive) == 0
                               ? plik.completeBaseName()
                               : plik.fileName();
-    const QString folder =
-        plik.isRelative() ? TDialog_projektu::FolderPoczatkowy() : plik.absolutePath();
+    const QString folder = nienazwany ? TDialog_projektu::FolderPoczatkowy() : plik.absolutePath();
     return QDir(folder).filePath(nazwa + QStringLiteral(".pdf"));
 }
 
 void TObliczenia_wydruk_form::Drukujobliczenia1Click(QWidget *okno,
                                                      const kerwano::ModelProjektu &projekt,
-                                                     const QString &nazwa_pliku)
+                                                     const QString &nazwa_pliku, bool nienazwany)
 {
     const TObliczenia_wydruk_form Obliczenia_wydruk_form(
         kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()));
@@ -254,7 +253,7 @@ void TObliczenia_wydruk_form::Drukujobliczenia1Click(QWidget *okno,
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilter(QStringLiteral("Dokument PDF (*.pdf)"));
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        const QString domyslna = NazwaPdf(nazwa_pliku);
+        const QString domyslna = NazwaPdf(nazwa_pliku, nienazwany);
         dialog.setDirectory(QFileInfo(domyslna).absolutePath());
         dialog.selectFile(QFileInfo(domyslna).fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -27,10 +27,11 @@ public:
     // preview, with a command that saves it as a PDF file named after
     // `nazwa_pliku`. Returns when the preview is closed.
     static void Drukujobliczenia1Click(QWidget *okno, const kerwano::ModelProjektu &projekt,
-                                       const QString &nazwa_pliku);
+                                       const QString &nazwa_pliku, bool nienazwany);
     // The PDF file offered for a project file: its name with ".pdf" for
-    // ".kwp", in its folder.
-    static QString NazwaPdf(const QString &nazwa_pliku);
+    // ".kwp", in its folder; for a project never saved, in the folder the
+    // project dialogs start in.
+    static QString NazwaPdf(const QString &nazwa_pliku, bool nienazwany);
 
 private:
     kerwano::TrescObliczen m_tresc;

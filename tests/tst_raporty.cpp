@@ -1,6 +1,7 @@
 #include "OknoTestowe.h"
 #include "elements/ParametryElementu.h"
 #include "project/PlikProjektu.h"
+#include "project/TDialog_projektu.h"
 #include "reports/TFormularz_wydruk_form.h"
 #include "reports/TrescFormularza.h"
 #include "reports/UkladStron.h"
@@ -759,7 +760,7 @@ void TstRaporty::poleceniaMenu()
     });
     W<QAction>(&okno, "Drukujobliczenia1")->trigger();
     QCOMPARE(strony_podgladu, 2);
-    QCOMPARE(QFileInfo(domyslny).fileName(), QStringLiteral("Nowy projekt.pdf"));
+    QCOMPARE(domyslny, QDir(TDialog_projektu::FolderPoczatkowy()).filePath("Nowy projekt.pdf"));
     const QList<StronaPdf> strony = CzytajPdf(pdf);
     QCOMPARE(strony.size(), 2);
     QCOMPARE(Szukaj(strony, {{1, "Numer projektu: KW-7/2026"}, {2, "\n1 Maszt 10,00 m"}}),
