@@ -8,6 +8,8 @@
 #include "project/Pytania.h"
 #include "project/TDane_form.h"
 #include "project/TDialog_projektu.h"
+#include "reports/TFormularz_wydruk_form.h"
+#include "reports/TObliczenia_wydruk_form.h"
 #include "risk/TInfo_form.h"
 #include "risk/TKlasa_strona.h"
 
@@ -88,6 +90,8 @@ void TProgram_form::UtworzAkcje()
     connect(Zapiszjako1, &QAction::triggered, this, &TProgram_form::Zapiszjako1Click);
     connect(Wyjcie1, &QAction::triggered, this, &TProgram_form::Wyjcie1Click);
     connect(Daneprojektu1, &QAction::triggered, this, &TProgram_form::Daneprojektu1Click);
+    connect(Drukujformularz1, &QAction::triggered, this, &TProgram_form::Drukujformularz1Click);
+    connect(Drukujobliczenia1, &QAction::triggered, this, &TProgram_form::Drukujobliczenia1Click);
     connect(OpisProgramu1, &QAction::triggered, this, &TProgram_form::OpisProgramu1Click);
 }
 
@@ -342,4 +346,14 @@ void TProgram_form::Daneprojektu1Click()
         return;
     m_projekt.UstawDaneProjektu(Dane_form.Dane());
     UstawZmodyfikowany(true);
+}
+
+void TProgram_form::Drukujformularz1Click()
+{
+    TFormularz_wydruk_form::Drukujformularz1Click(this);
+}
+
+void TProgram_form::Drukujobliczenia1Click()
+{
+    TObliczenia_wydruk_form::Drukujobliczenia1Click(this, m_projekt, m_nazwa_pliku, m_nienazwany);
 }

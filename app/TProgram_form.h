@@ -49,6 +49,9 @@ public:
     void Zapiszjako1Click() { ZapiszProjekt(true); }
     void Wyjcie1Click();
     void Daneprojektu1Click();
+    // The printouts: their work is the reports' own.
+    void Drukujformularz1Click();
+    void Drukujobliczenia1Click();
 
 signals:
     // "Opis Programu" (F1): the help is not the window's own.

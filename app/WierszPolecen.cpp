@@ -2,7 +2,10 @@
 
 #include "project/ModelProjektu.h"
 #include "project/ZdanieBledu.h"
+#include "reports/TFormularz_wydruk_form.h"
+#include "reports/TObliczenia_wydruk_form.h"
 
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,6 +35,20 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
             w.plik = argumenty[1];
             return w;
         }
+        if (a == QStringLiteral("--pdf-obliczenia") || a == QStringLiteral("--pdf-formularz")) {
+            const bool obliczenia = a == QStringLiteral("--pdf-obliczenia");
+            if (argumenty.size() != (obliczenia ? 3 : 2) || i != 0) {
+                w.tryb = Tryb::Blad;
+                w.blad = obliczenia
+                             ? QStringLiteral("--pdf-obliczenia wymaga pliku projektu i pliku PDF")
+                             : QStringLiteral("--pdf-formularz wymaga dokładnie jednego pliku PDF");
+                return w;
+            }
+            w.tryb = obliczenia ? Tryb::PdfObliczenia : Tryb::PdfFormularz;
+            w.plik = obliczenia ? argumenty[1] : QString();
+            w.wyjscie = argumenty.last();
+            return w;
+        }
         if (a.startsWith(QStringLiteral("--"))) {
             w.tryb = Tryb::Blad;
             w.blad = QStringLiteral("nieznana opcja %1").arg(a);
@@ -46,6 +63,8 @@ QString WierszPolecen::Uzycie()
     return QStringLiteral(
         "Użycie: kerwano [PLIK.kwp ...]\n"
         "        kerwano --wyniki PLIK.kwp\n"
+        "        kerwano --pdf-obliczenia PLIK.kwp WYJSCIE.pdf\n"
+        "        kerwano --pdf-formularz WYJSCIE.pdf\n"
         "        kerwano --help | --version\n"
         "\n"
         "Kerwano oblicza klasę ochronności budynku, kąty osłonowe i odstępy izolacyjne\n"
@@ -53,8 +72,15 @@ QString WierszPolecen::Uzycie()
         "\n"
         "  PLIK.kwp          otwiera projekt w oknie programu (ostatni pozostaje otwarty)\n"
         "  --wyniki PLIK     wczytuje projekt bez okna i wypisuje wyniki jako JSON (UTF-8)\n"
+        "  --pdf-obliczenia PLIK WYJSCIE\n"
+        "                    zapisuje wydruk obliczeń projektu jako plik PDF, bez okna\n"
+        "  --pdf-formularz WYJSCIE\n"
+        "                    zapisuje formularz klasyfikacyjny jako plik PDF, bez okna\n"
         "  --help            wypisuje ten opis\n"
-        "  --version         wypisuje wersję programu\n");
+        "  --version         wypisuje wersję programu\n"
+        "\n"
+        "Błąd wczytania projektu lub zapisu pliku: kod wyjścia 1 (opis błędu na stderr,\n"
+        "plik PDF nie powstaje); błędne wywołanie: kod wyjścia 2.\n");
 }
 
 QString WierszPolecen::Wersja()
@@ -69,20 +95,54 @@ QJsonValue Liczba(double x)
     return std::isfinite(x) ? QJsonValue(x) : QJsonValue(QJsonValue::Null);
 }
 
+// Loads `plik` into `projekt` as a freshly started program would; false,
+// with the error box's text written to `bledy`, when it cannot be read.
+bool Wczytaj(const QString &plik, kerwano::Projekt &zapisany, kerwano::ModelProjektu &projekt,
+             QTextStream &bledy)
+{
+    const QString blad = kerwano::CzytajPlikProjektu(plik, zapisany);
+    if (!blad.isEmpty()) {
+        bledy << kerwano::ZdanieBledu(blad) << '\n';
+        return false;
+    }
+    projekt.UstawDomyslne();
+    projekt.ZastosujProjekt(zapisany);
+    return true;
+}
+
+int Zapisz(const TWydruk &wydruk, const QString &wyjscie, QTextStream &bledy)
+{
+    const QString blad = wydruk.ZapiszPdf(wyjscie);
+    if (blad.isEmpty())
+        return 0;
+    bledy << kerwano::ZdanieBledu(blad) << '\n';
+    return 1;
+}
+
 } // namespace
+
+int ZapiszPdfObliczen(const QString &plik, const QString &wyjscie, QTextStream &bledy)
+{
+    kerwano::Projekt zapisany;
+    kerwano::ModelProjektu projekt;
+    if (!Wczytaj(plik, zapisany, projekt, bledy))
+        return 1;
+    return Zapisz(
+        TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, QDate::currentDate())), wyjscie,
+        bledy);
+}
+
+int ZapiszPdfFormularza(const QString &wyjscie, QTextStream &bledy)
+{
+    return Zapisz(TFormularz_wydruk_form(), wyjscie, bledy);
+}
 
 int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
 {
     kerwano::Projekt zapisany;
-    const QString blad = kerwano::CzytajPlikProjektu(plik, zapisany);
-    if (!blad.isEmpty()) {
-        bledy << kerwano::ZdanieBledu(blad) << '\n';
-        return 1;
-    }
-    // As a freshly started program loads it.
     kerwano::ModelProjektu projekt;
-    projekt.UstawDomyslne();
-    projekt.ZastosujProjekt(zapisany);
+    if (!Wczytaj(plik, zapisany, projekt, bledy))
+        return 1;
 
     QJsonObject o;
     QJsonArray wybory, wymiary, dane, elementy;

@@ -11,6 +11,12 @@
 
 namespace {
 
+void TylkoBledyKrytyczne(QtMsgType typ, const QMessageLogContext &, const QString &tekst)
+{
+    if (typ == QtCriticalMsg || typ == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(tekst));
+}
+
 // The parameters as given, file names that are not UTF-8 included: decoded
 // so that the core opens exactly the bytes of the command line.
 QStringList Argumenty(int argc, char *argv[])
@@ -42,6 +48,21 @@ int main(int argc, char *argv[])
         QCoreApplication aplikacja(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
         return DrukujWyniki(wiersz.plik, wyjscie, bledy);
+    }
+    case WierszPolecen::Tryb::PdfObliczenia:
+    case WierszPolecen::Tryb::PdfFormularz: {
+        // The fonts need a GUI application, not a display: the offscreen
+        // platform, whatever QT_QPA_PLATFORM says.
+        QByteArray platforma("-platform"), offscreen("offscreen");
+        char *argv_pdf[] = {argv[0], platforma.data(), offscreen.data(), nullptr};
+        int argc_pdf = 3;
+        // Only the error of the command belongs on stderr, not the platform's notes.
+        qInstallMessageHandler(TylkoBledyKrytyczne);
+        QGuiApplication aplikacja(argc_pdf, argv_pdf);
+        QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
+        return wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
+                   ? ZapiszPdfObliczen(wiersz.plik, wiersz.wyjscie, bledy)
+                   : ZapiszPdfFormularza(wiersz.wyjscie, bledy);
     }
     case WierszPolecen::Tryb::Okno:
         break;

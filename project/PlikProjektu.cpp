@@ -273,7 +273,11 @@ QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt)
     if (projekt.elementy.size() > MAKS_LICZBA_ELEMENTOW)
         return QStringLiteral("Projekt ma ponad %1 elementów dachu; nie można go zapisać")
             .arg(MAKS_LICZBA_ELEMENTOW);
-    const QByteArray dane = ZakodujProjekt(projekt);
+    return ZapiszBajty(cel, ZakodujProjekt(projekt));
+}
+
+QString ZapiszBajty(QIODevice &cel, const QByteArray &dane)
+{
     errno = 0;
     const qint64 zapisano = cel.write(dane);
     const int kod = errno;
@@ -325,6 +329,13 @@ QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt)
 
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt)
 {
+    return ZapiszPlikAtomowo(sciezka, [&projekt](QIODevice &plik) {
+        return ZapiszProjektDoUrzadzenia(plik, projekt);
+    });
+}
+
+QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz)
+{
     QByteArray cel = NazwaSystemowa(sciezka);
     if (cel.isEmpty())
         return KomunikatBleduSystemu(EINVAL);
@@ -366,7 +377,7 @@ QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt)
         QFile plik;
         if (plik.open(d, QIODevice::WriteOnly | QIODevice::Unbuffered,
                       QFileDevice::DontCloseHandle))
-            blad = ZapiszProjektDoUrzadzenia(plik, projekt);
+            blad = pisz(plik);
         else
             blad = KomunikatBleduSystemu(EIO);
     }

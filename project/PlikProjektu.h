@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class QIODevice;
 
@@ -56,6 +57,8 @@ QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt);
 // project of more than MAKS_LICZBA_ELEMENTOW elements is not written. ""
 // on success. ZapiszPlikProjektu writes through this.
 QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt);
+// Writes `dane` to `cel` with the same checks.
+QString ZapiszBajty(QIODevice &cel, const QByteArray &dane);
 
 // Opens the file at `sciezka` (a name as DekodujNazwePliku gives it) and
 // reads it with OdczytajProjekt. Only a regular file is opened, once links
@@ -74,6 +77,10 @@ QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt);
 // regular file is replaced. "" on success, otherwise the error text without
 // a final full stop.
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
+// The same atomic replacement for any file: `pisz` writes the contents to
+// the new file (open for writing, unbuffered) and returns "" or its error.
+QString ZapiszPlikAtomowo(const QString &sciezka,
+                          const std::function<QString(QIODevice &)> &pisz);
 
 // The message of a file operation that failed with the system error `kod`
 // (an errno value): "File not found", "Invalid filename", "Too many open

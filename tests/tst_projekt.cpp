@@ -473,6 +473,12 @@ void TstProjekt::rozpoznanieWiersza_data()
     QTest::newRow("results without a file") << QStringList({"--wyniki"}) << int(T::Blad) << "";
     QTest::newRow("results, two files")
         << QStringList({"--wyniki", "a.kwp", "b.kwp"}) << int(T::Blad) << "";
+    QTest::newRow("report as PDF")
+        << QStringList({"--pdf-obliczenia", "p.kwp", "o.pdf"}) << int(T::PdfObliczenia) << "p.kwp";
+    QTest::newRow("report as PDF, no output")
+        << QStringList({"--pdf-obliczenia", "p.kwp"}) << int(T::Blad) << "";
+    QTest::newRow("questionnaire as PDF")
+        << QStringList({"--pdf-formularz", "f.pdf"}) << int(T::PdfFormularz) << "";
     QTest::newRow("unknown option") << QStringList({"--drukuj"}) << int(T::Blad) << "";
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace kerwano {
+
+// One line of the questionnaire.
+struct PozycjaFormularza
+{
+    enum class Rodzaj
+    {
+        Naglowek,  // a section heading
+        Pytanie,   // a question, at the margin
+        Odpowiedz, // an answer, indented
+    };
+    Rodzaj rodzaj;
+    QString tekst;
+};
+
+// The blank classification questionnaire: the same on every print, with no
+// project data. Sections (A) and (B) fill the first page, (C) and the data
+// for Nd the second.
+struct TrescFormularza
+{
+    QString tytul;
+    QString podtytul; // "Katalog pytań"
+    QString biuro;
+    QList<PozycjaFormularza> strona1;
+    QList<PozycjaFormularza> strona2;
+};
+
+TrescFormularza Formularz();
+
+} // namespace kerwano

@@ -1,0 +1,135 @@
+#include "reports/TrescObliczen.h"
+
+#include "project/ModelProjektu.h"
+#include "risk/Formaty.h"
+#include "risk/Klasa.h"
+#include "risk/Wspolczynniki.h"
+
+namespace kerwano {
+
+namespace {
+
+// The text of the entry chosen in drop-down `nr` (1..13); empty with none.
+QString TekstWyboru(const ModelProjektu &projekt, int nr)
+{
+    const int indeks = projekt.Wybor(nr);
+    const ListaWspolczynnika &lista = Lista(nr - 1);
+    if (indeks < 0 || indeks >= static_cast<int>(lista.pozycje.size()))
+        return QString();
+    return lista.pozycje[static_cast<size_t>(indeks)].tekst;
+}
+
+// Trimmed and cut to the 40 characters of a table field.
+QString Pole(const QString &tekst)
+{
+    return tekst.trimmed().left(40);
+}
+
+GrupaWspolczynnikow Grupa(const ModelProjektu &projekt, const char *naglowek,
+                          std::initializer_list<std::pair<const char *, double>> wiersze,
+                          int pierwsza_lista, const char *wynik, double wartosc)
+{
+    GrupaWspolczynnikow g;
+    g.naglowek = QString::fromUtf8(naglowek);
+    int nr = pierwsza_lista;
+    for (const auto &[podpis, wspolczynnik] : wiersze)
+        g.wiersze.append({QString::fromUtf8(podpis), TekstWyboru(projekt, nr++), K2(wspolczynnik)});
+    g.wynik = QString::fromUtf8(wynik) + F5(wartosc);
+    return g;
+}
+
+} // namespace
+
+QString TytulDokumentuObliczen()
+{
+    return QStringLiteral("Kerwano-Klasa Ochronności");
+}
+
+QString TytulWydruku()
+{
+    return QStringLiteral("Obliczanie klasy ochronności wg normy IEC 1024-1/1995");
+}
+
+TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
+{
+    const DaneKlasy &k = projekt.dane();
+    const WynikiKlasy &w = projekt.wyniki();
+    TrescObliczen t;
+    t.tytul = TytulWydruku();
+    t.biuro = ModelProjektu::DomyslnyProjektant();
+
+    const char *podpisy[] = {
+        "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
+    for (size_t i = 0; i < t.L.size(); ++i)
+        t.L[i] = {QString::fromUtf8(podpisy[i]), projekt.DaneProjektu()[i]};
+
+    t.sekcja1 = QStringLiteral("1. Obliczenie Nc.");
+    t.grupy[0] = Grupa(projekt, "(A) Oszacowanie konstrukcji budynku.",
+                       {{"A1. Ściany", k.A1},
+                        {"A2. Konstrukcja dachu", k.A2},
+                        {"A3. Pokrycie dachu", k.A3},
+                        {"A4. Zabudowa dachu", k.A4}},
+                       1, "A = A1 x A2 x A3 x A4 = ", w.A);
+    t.grupy[1] = Grupa(projekt, "(B) Charakterystyka budynku.",
+                       {{"B1. Zachowanie mieszkańców", k.B1},
+                        {"B2. Wyposażenie wnętrza", k.B2},
+                        {"B3. Wartość wyposażenia", k.B3},
+                        {"B4. Systemy bezpieczeństwa", k.B4}},
+                       5, "B = B1 x B2 x B3 x B4 = ", w.B);
+    t.grupy[2] = Grupa(projekt, "(C) Skutki pożaru.",
+                       {{"C1. Skutki dla środowiska", k.C1},
+                        {"C2. Wpływ na inne systemy", k.C2},
+                        {"C3. Inne szkody", k.C3}},
+                       9, "C = C1 x C2 x C3 = ", w.C);
+    t.Nc = QStringLiteral("Nc = A x B x C = ") + F5(w.Nc);
+
+    t.sekcja2 = QStringLiteral("2. Obliczenie Nd.");
+    t.Ng = {QStringLiteral("Ng - gęstość wyładowań / km² / rok"),
+            QStringLiteral("Ng = ") + K2(k.Ng)};
+    t.Gabaryty = {{{QStringLiteral("A - długość budynku"),
+                    QStringLiteral("A = ") + G(k.dlugosc_budynku) + QStringLiteral(" m,")},
+                   {QStringLiteral("B - szerokość budynku"),
+                    QStringLiteral("B = ") + G(k.szerokosc_budynku) + QStringLiteral(" m,")},
+                   {QStringLiteral("H - wysokość budynku"),
+                    QStringLiteral("H = ") + G(k.wysokosc_budynku) + QStringLiteral(" m.")}}};
+    t.Label_Ae = QStringLiteral("Ae - powierzchnia ekwiwalentna w [m²]");
+    t.Ae = QStringLiteral("Ae = A x B + 6H x (A + B) + 9 x π x H² = ") + F2(w.Ae);
+    t.Label_Ce = QStringLiteral("Ce - położenie budynku.");
+    t.Ce = QStringLiteral("Ce = ") + K2(k.Ce) + QStringLiteral(" - ") + TekstWyboru(projekt, 13) +
+           QStringLiteral(".");
+    t.Nd = QStringLiteral("Nd = Ng x Ae x Ce x 10⁻⁶ = ") + F6(w.Nd);
+
+    t.sekcja3 = QStringLiteral("3. Obliczenie wymaganego współczynnika skuteczności.");
+    t.E = w.E > 0 ? QStringLiteral("E > 1 - Nc/Nd = ") + F2(static_cast<long double>(w.E) * 100) +
+                        QStringLiteral(" %")
+                  : QStringLiteral("E = 1 - Nc/Nd < 0");
+    t.podpis_klasy = QStringLiteral("Konieczna klasa ochronności :");
+    t.Klasa = Teksty(w).werdykt;
+    if (w.klasa.klasa == 1 && w.klasa.klasa_plus == 1)
+        t.QRMemo_dodatkowe_srodki = {
+            QStringLiteral("Dodatkowe środki bezpieczeństwa:"),
+            QStringLiteral("  - środki zmniejszające napięcia dotykowe i krokowe,"),
+            QStringLiteral("  - środki ograniczające rozprzestrzenianie ognia,"),
+            QStringLiteral(
+                "  - środki zmniejszające przepięcia indukowane w czułych urządzeniach.")};
+
+    if (projekt.liczba_elementow() > 0) {
+        t.sekcja4 = QStringLiteral("4. Kąty osłonowe i odstępy izolacyjne.");
+        t.kolumny = {QStringLiteral("Lp."), QStringLiteral("Nazwa elemetu"),
+                     QStringLiteral("Wysokość elementu"), QStringLiteral("Kąt osłonowy"),
+                     QStringLiteral("Odstęp izolacyjny")};
+        for (int lp = 1; lp <= projekt.liczba_elementow(); ++lp) {
+            const WierszElementu &wiersz = projekt.elementy().Wiersz(lp);
+            t.elementy.append({lp, Pole(wiersz.nazwa), Pole(wiersz.wysokosc + QStringLiteral(" m")),
+                               Pole(wiersz.kat),
+                               Pole(F2(projekt.ObliczOdstep(lp).d) + QStringLiteral(" m"))});
+        }
+    }
+
+    t.linia_podpisu = QStringLiteral(". . . . . . . . . . . . . . . . . . . . . . . . . . ");
+    t.podpis_wykonawcy = QStringLiteral("(podpis wykonawcy)");
+    t.wykonano = QStringLiteral("Wykonano dn. ") + dzis.toString(QStringLiteral("d.M.yyyy"));
+    return t;
+}
+
+} // namespace kerwano
