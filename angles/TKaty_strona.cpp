@@ -76,9 +76,12 @@ TKaty_strona::TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *paren
                                    QStringLiteral("Wysokość H [m]"), QStringLiteral("Kąt [°]")},
                                   this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
-    StringGrid2->setColumnWidth(0, 319);
-    StringGrid2->setColumnWidth(1, 100);
-    StringGrid2->setColumnWidth(2, 94);
+    // The number columns are at least as wide as their headers with some
+    // air on both sides.
+    const int szerokosci[] = {319, 100, 94};
+    for (int k = 0; k < 3; ++k)
+        StringGrid2->setColumnWidth(
+            k, qMax(szerokosci[k], StringGrid2->horizontalHeader()->sectionSizeHint(k) + 16));
     StringGrid2->verticalHeader()->setDefaultSectionSize(19);
     StringGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(StringGrid2, &TStringGrid::WybranoWiersz, this, &TKaty_strona::PokazKatElementu);

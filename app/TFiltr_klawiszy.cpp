@@ -81,6 +81,13 @@ bool TFiltr_klawiszy::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         }
         break;
     }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // Dropped text would pass by the filter: the field refuses it, and
+        // a project file dragged over the field goes on to the window.
+        zdarzenie->ignore();
+        return true;
     default:
         break;
     }

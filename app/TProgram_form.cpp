@@ -16,11 +16,28 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+
+namespace {
+
+// The local files a drag carries.
+QStringList PlikiUpuszczone(const QMimeData *dane)
+{
+    QStringList pliki;
+    for (const QUrl &adres : dane->urls())
+        if (adres.isLocalFile())
+            pliki << adres.toLocalFile();
+    return pliki;
+}
+
+} // namespace
 
 TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     : QMainWindow(parent), m_argumenty(argumenty), m_nazwa_pliku(QStringLiteral("Nowy projekt.kwp"))
@@ -32,6 +49,7 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     UtworzMenu();
     UtworzWidzety();
 
+    setAcceptDrops(true);
     setMinimumSize(800, 590);
     resize(800, 600);
     Splitter1->setSizes({800 - 136 - Splitter1->handleWidth(), 136});
@@ -311,14 +329,32 @@ bool TProgram_form::ZapiszProjekt(bool jako)
     return true;
 }
 
-void TProgram_form::Wczytajprojekt1Click()
+void TProgram_form::OtworzProjekt(QString plik)
 {
     // A save cancelled or failed keeps the changes on screen.
     if (m_zmodyfikowany && pytania::ZapisacPrzedOtwarciem(this) && !ZapiszProjekt(false))
         return;
-    const QString plik = DialogPliku(TDialog_projektu::Tryb::Odczyt)->Wybierz();
+    if (plik.isEmpty())
+        plik = DialogPliku(TDialog_projektu::Tryb::Odczyt)->Wybierz();
     if (!plik.isEmpty())
         WczytajProjekt(plik);
+}
+
+void TProgram_form::dragEnterEvent(QDragEnterEvent *zdarzenie)
+{
+    if (!PlikiProjektow(PlikiUpuszczone(zdarzenie->mimeData())).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TProgram_form::dropEvent(QDropEvent *zdarzenie)
+{
+    const QString plik = PlikiProjektow(PlikiUpuszczone(zdarzenie->mimeData())).value(0);
+    if (plik.isEmpty())
+        return;
+    zdarzenie->acceptProposedAction();
+    // The question and the loading wait until the drag has ended.
+    QMetaObject::invokeMethod(
+        this, [this, plik] { OtworzProjekt(plik); }, Qt::QueuedConnection);
 }
 
 void TProgram_form::Wyjcie1Click()

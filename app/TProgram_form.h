@@ -43,8 +43,13 @@ public:
     // A project applied as a load applies it, shown on every page.
     void ZastosujProjekt(const kerwano::Projekt &projekt);
 
+    // "Otwórz projekt" of a file already chosen (one dropped on the window)
+    // or, with none, of one asked for in the open dialog; the question about
+    // unsaved changes comes first.
+    void OtworzProjekt(QString plik = QString());
+
     // Menu commands.
-    void Wczytajprojekt1Click();
+    void Wczytajprojekt1Click() { OtworzProjekt(); }
     void Zapiszprojekt1Click() { ZapiszProjekt(false); }
     void Zapiszjako1Click() { ZapiszProjekt(true); }
     void Wyjcie1Click();
@@ -60,6 +65,10 @@ signals:
 protected:
     void showEvent(QShowEvent *zdarzenie) override;
     void closeEvent(QCloseEvent *zdarzenie) override;
+    // A project file dragged onto the window opens as "Otwórz projekt" does;
+    // other files are refused.
+    void dragEnterEvent(QDragEnterEvent *zdarzenie) override;
+    void dropEvent(QDropEvent *zdarzenie) override;
 
 private:
     void UtworzAkcje();

@@ -6,6 +6,7 @@
 // A read-only string grid with one fixed header row and whole-row
 // selection. Rows are counted as the program counts them: row 0 is the
 // header, data rows start at 1, and RowCount() includes the header row.
+// The current row is always shown selected.
 class TStringGrid : public QTableWidget
 {
     Q_OBJECT
@@ -28,7 +29,28 @@ public:
     // filled.
     void Wypelnij(int liczba, const std::function<QStringList(int)> &komorki);
 
+    // With `dziel` the columns share the table's width by their texts, the
+    // last one taking what the others leave (see DzielSzerokosc); without
+    // it they keep the widths given them.
+    void UstawDzielenieSzerokosci(bool dziel);
+    // The width column `kolumna` needs to show its widest text, header
+    // included, without cutting it.
+    int PotrzebnaSzerokosc(int kolumna) const;
+
 signals:
     // The current data row changed (1 for the first data row).
     void WybranoWiersz(int wiersz);
+
+protected:
+    bool viewportEvent(QEvent *zdarzenie) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &indeks,
+                                                         const QEvent *zdarzenie) const override;
+
+private:
+    void Wpisz(int kolumna, int wiersz, const QString &tekst);
+    // Whether the cell's text is cut to fit its column.
+    bool Uciety(const QModelIndex &indeks) const;
+    void DzielSzerokosc();
+
+    bool m_dziel = false;
 };

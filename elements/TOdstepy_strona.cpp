@@ -47,8 +47,9 @@ TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget 
     StringGrid1 =
         new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")}, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setColumnWidth(0, 160);
-    StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    // The parameter text gets what the name does not need; a text cut to
+    // fit shows whole as the tool tip.
+    StringGrid1->UstawDzielenieSzerokosci(true);
     StringGrid1->verticalHeader()->setDefaultSectionSize(19);
 
     Button2 = new QPushButton(QStringLiteral("<< Dodaj"), this);

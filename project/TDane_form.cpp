@@ -37,7 +37,7 @@ TDane_form::TDane_form(const std::array<QString, 6> &dane, QWidget *parent)
             (*e[i])->setFixedWidth(150);
             siatka->addWidget(*e[i], i, 1, Qt::AlignLeft);
         } else {
-            (*e[i])->setMinimumWidth(420);
+            (*e[i])->setMinimumWidth(480);
             siatka->addWidget(*e[i], i, 1);
         }
     }
@@ -55,7 +55,8 @@ TDane_form::TDane_form(const std::array<QString, 6> &dane, QWidget *parent)
     u->addLayout(siatka);
     u->addSpacing(8);
     u->addLayout(przyciski);
-    setFixedHeight(sizeHint().height());
+    // A dialog frame: the size its contents ask for, not resizable.
+    u->setSizeConstraint(QLayout::SetFixedSize);
     Edit1->setFocus();
 }
 

@@ -10,12 +10,12 @@ TDialog_projektu::TDialog_projektu(Tryb tryb, QWidget *parent) : QFileDialog(par
     setObjectName(zapis ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     setNameFilter(QStringLiteral("Kerwano Projekt (*.kwp)"));
     setDefaultSuffix(QStringLiteral("kwp"));
-    setDirectory(FolderPoczatkowy());
+    m_folder = FolderPoczatkowy();
     if (zapis) {
         setAcceptMode(QFileDialog::AcceptSave);
         setFileMode(QFileDialog::AnyFile);
         setOption(QFileDialog::DontConfirmOverwrite);
-        selectFile(QStringLiteral("Nowy projekt.kwp"));
+        m_nazwa = QStringLiteral("Nowy projekt.kwp");
     } else {
         setAcceptMode(QFileDialog::AcceptOpen);
         setFileMode(QFileDialog::ExistingFile);
@@ -33,7 +33,14 @@ QString TDialog_projektu::FolderPoczatkowy()
 
 QString TDialog_projektu::Wybierz()
 {
+    // What the user typed or browsed to in a cancelled showing is forgotten.
+    setDirectory(m_folder);
+    selectFile(m_nazwa);
     if (exec() != QDialog::Accepted || selectedFiles().isEmpty())
         return QString();
-    return selectedFiles().constFirst();
+    const QString plik = selectedFiles().constFirst();
+    const QFileInfo wybrany(plik);
+    m_folder = wybrany.absolutePath();
+    m_nazwa = wybrany.fileName();
+    return plik;
 }

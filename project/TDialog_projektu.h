@@ -22,6 +22,12 @@ public:
     // folder otherwise.
     static QString FolderPoczatkowy();
 
-    // Shows the dialog; the chosen path, or empty when it was cancelled.
+    // Shows the dialog in the folder and with the name chosen last (a full
+    // path typed as the name counts as its folder and its name); the chosen
+    // path, or empty when it was cancelled.
     QString Wybierz();
+
+private:
+    QString m_folder;
+    QString m_nazwa;
 };

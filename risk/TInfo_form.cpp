@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -18,9 +19,11 @@ constexpr int SZEROKOSC_OKNA = 728;
 constexpr int WYSOKOSC_OKNA = 410;
 constexpr int MARGINES_OKNA = 8;
 constexpr int ODSTEP_POL = 4;
+// Inside a box: air between the frame and the title or the values.
+constexpr int MARGINES_POLA = 8;
 
 // One value box: a framed box with a wrapped title on top and, at its
-// bottom, the symbol, the value panel and the unit in one line.
+// bottom, the symbol, the value panel and the unit.
 struct OpisPola
 {
     QString tytul;
@@ -32,7 +35,8 @@ struct OpisPola
 };
 
 // Width of a value panel: its widest text over all classes plus the frame
-// and a little air, so the boxes do not jump when the class changes.
+// and the width of a character of air on each side, so the boxes do not
+// jump when the class changes.
 int SzerokoscPanelu(const QFont &pogrubiona, QString ParametryKlasy::*wartosc)
 {
     const QFontMetrics fm(pogrubiona);
@@ -41,7 +45,7 @@ int SzerokoscPanelu(const QFont &pogrubiona, QString ParametryKlasy::*wartosc)
         najszerszy =
             qMax(najszerszy,
                  fm.horizontalAdvance(kerwano::ParametryDlaKlasy(kerwano::Klasa(klasa)).*wartosc));
-    return qMax(najszerszy + 8, 2 * fm.height());
+    return qMax(najszerszy + 2 * fm.averageCharWidth() + 2, 2 * fm.height());
 }
 
 // A value panel as wide as its widest text.
@@ -72,29 +76,50 @@ QLabel *UtworzEtykiete(const QString &tekst, int wysokosc_panelu, QWidget *rodzi
     return etykieta;
 }
 
-QFrame *UtworzPole(const OpisPola &opis, QWidget *rodzic)
+// The narrowest width at which a title wraps to at most two lines.
+int SzerokoscTytulu(const QString &tytul, const QFontMetrics &fm)
+{
+    int szerokosc = 0;
+    for (const QString &slowo : tytul.split(QLatin1Char(' ')))
+        szerokosc = qMax(szerokosc, fm.horizontalAdvance(slowo));
+    while (fm.boundingRect(QRect(0, 0, szerokosc, 10000), Qt::TextWordWrap, tytul).height() >
+           2 * fm.lineSpacing())
+        ++szerokosc;
+    return szerokosc;
+}
+
+// A box with its symbol either before the value, in its line, or above it
+// (`symbol_nad`), which a narrow box needs.
+QFrame *UtworzPole(const OpisPola &opis, bool symbol_nad, QWidget *rodzic)
 {
     auto *pole = new QFrame(rodzic);
     pole->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     auto *uklad = new QVBoxLayout(pole);
-    uklad->setContentsMargins(4, 8, 4, 10);
-    uklad->setSpacing(10);
+    uklad->setContentsMargins(MARGINES_POLA, MARGINES_POLA, MARGINES_POLA, MARGINES_POLA + 2);
+    uklad->setSpacing(4);
 
     auto *tytul = new QLabel(opis.tytul, pole);
     tytul->setTextFormat(Qt::PlainText);
     tytul->setWordWrap(true);
     tytul->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    tytul->setMinimumWidth(SzerokoscTytulu(opis.tytul, tytul->fontMetrics()));
     uklad->addWidget(tytul);
     uklad->addStretch(1);
 
     *opis.panel = UtworzPanel(opis.nazwa, opis.wartosc, pole);
     const int h = (*opis.panel)->height();
 
+    if (symbol_nad && !opis.symbol.isEmpty()) {
+        auto *symbol = new QLabel(opis.symbol, pole);
+        symbol->setTextFormat(Qt::PlainText);
+        symbol->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        uklad->addWidget(symbol);
+    }
     auto *linia = new QHBoxLayout;
-    linia->setSpacing(2);
+    linia->setSpacing(3);
     linia->addStretch(1);
-    if (!opis.symbol.isEmpty())
+    if (!symbol_nad && !opis.symbol.isEmpty())
         linia->addWidget(UtworzEtykiete(opis.symbol, h, pole), 0, Qt::AlignBottom);
     linia->addWidget(*opis.panel, 0, Qt::AlignBottom);
     linia->addWidget(UtworzEtykiete(opis.jednostka, h, pole), 0, Qt::AlignBottom);
@@ -146,27 +171,38 @@ QList<int> RozdzielSzerokosc(const QList<int> &potrzebne, int dostepne)
 }
 
 // A row of boxes across the whole window, with value panels at least
-// `min_panelu` wide. The widths come from RozdzielSzerokosc, so a long title
-// wraps instead of squeezing the values; the layout gives all boxes of the
-// row the height of the tallest one.
+// `min_panelu` wide, all of one width when their content allows. The
+// symbols stand before the values; when a box would then be wider than its
+// share of the row, every box of the row has its symbol above its value.
+// The layout gives all boxes of the row the height of the tallest one.
 QHBoxLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *rodzic)
 {
     auto *rzad = new QHBoxLayout;
     rzad->setSpacing(ODSTEP_POL);
+    const int n = int(opisy.size());
+    const int dostepne = SZEROKOSC_OKNA - 2 * MARGINES_OKNA - (n - 1) * ODSTEP_POL;
 
     QList<QFrame *> pola;
-    for (const OpisPola &opis : opisy) {
-        pola.append(UtworzPole(opis, rodzic));
-        QLabel *panel = *opis.panel;
-        panel->setFixedWidth(qMax(panel->width(), min_panelu));
-    }
-
-    const int n = int(pola.size());
     QList<int> potrzebne;
-    for (QFrame *pole : pola)
-        potrzebne.append(pole->minimumSizeHint().width());
-    const QList<int> szerokosci =
-        RozdzielSzerokosc(potrzebne, SZEROKOSC_OKNA - 2 * MARGINES_OKNA - (n - 1) * ODSTEP_POL);
+    const auto zbuduj = [&](bool symbol_nad) {
+        qDeleteAll(pola);
+        pola.clear();
+        potrzebne.clear();
+        for (const OpisPola &opis : opisy) {
+            pola.append(UtworzPole(opis, symbol_nad, rodzic));
+            QLabel *panel = *opis.panel;
+            panel->setFixedWidth(qMax(panel->width(), min_panelu));
+            potrzebne.append(pola.last()->minimumSizeHint().width());
+        }
+        return *std::max_element(potrzebne.cbegin(), potrzebne.cend());
+    };
+    // The symbols go above the values only where that makes the row more
+    // even: a long title is as wide either way.
+    const int przed = zbuduj(false);
+    if (przed > dostepne / n && zbuduj(true) >= przed)
+        zbuduj(false);
+
+    const QList<int> szerokosci = RozdzielSzerokosc(potrzebne, dostepne);
     for (int i = 0; i < n; ++i) {
         pola[i]->setFixedWidth(szerokosci[i]);
         rzad->addWidget(pola[i]);

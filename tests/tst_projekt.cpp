@@ -406,13 +406,16 @@ void TstProjekt::daneProjektu()
     okno_testowe::UstawDane(m_okno, {{3, QString(200, QLatin1Char('p'))}});
     m_okno->UstawZmodyfikowany(false);
     QStringList pola;
+    bool staly = false; // a dialog frame, not resizable
     Odpowiedz<TDane_form>([&](TDane_form *d) {
+        staly = d->minimumSize() == d->maximumSize() && d->size() == d->minimumSize();
         for (const char *e : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
             pola << W<QLineEdit>(d, e)->text();
         W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("P/12/2026"));
         d->reject(); // the frame's close button
     });
     W<QAction>(m_okno, "Daneprojektu1")->trigger();
+    QVERIFY(staly);
     QCOMPARE(pola.value(2).size(), 200);
     QCOMPARE(pola.value(1), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
     QVERIFY(m_okno->projekt().DaneProjektu()[0].isEmpty());
