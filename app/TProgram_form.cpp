@@ -2,6 +2,7 @@
 
 #include "angles/TKaty_strona.h"
 #include "app/OknoBledu.h"
+#include "app/TMenu_glowne.h"
 #include "app/TPanel_boczny.h"
 #include "elements/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
@@ -13,13 +14,11 @@
 #include "risk/TInfo_form.h"
 #include "risk/TKlasa_strona.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -45,9 +44,8 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     setObjectName(QStringLiteral("Program_form"));
     setWindowTitle(TytulOkna(m_nazwa_pliku));
 
-    UtworzAkcje();
-    UtworzMenu();
     UtworzWidzety();
+    UtworzMenu();
 
     setAcceptDrops(true);
     setMinimumSize(800, 590);
@@ -73,71 +71,23 @@ QStringList TProgram_form::PlikiProjektow(const QStringList &parametry)
     return pliki;
 }
 
-void TProgram_form::UtworzAkcje()
-{
-    auto akcja = [this](const char *nazwa, const QString &tekst, const QKeySequence &skrot) {
-        auto *a = new QAction(tekst, this);
-        a->setObjectName(QString::fromLatin1(nazwa));
-        a->setShortcut(skrot);
-        return a;
-    };
-    Wczytajprojekt1 = akcja("Wczytajprojekt1", QStringLiteral("Otwórz projekt"), Qt::Key_F3);
-    Zapiszprojekt1 = akcja("Zapiszprojekt1", QStringLiteral("Zapisz projekt"), Qt::Key_F2);
-    Zapiszjako1 = akcja("Zapiszjako1", QStringLiteral("Zapisz jako..."), {});
-    Drukujformularz1 = akcja("Drukujformularz1", QStringLiteral("Drukuj formularz klasyfikacyjny"),
-                             Qt::CTRL | Qt::Key_K);
-    Drukujobliczenia1 =
-        akcja("Drukujobliczenia1", QStringLiteral("Drukuj obliczenia"), Qt::CTRL | Qt::Key_O);
-    Wyjcie1 = akcja("Wyjcie1", QStringLiteral("Wyjście"), {});
-    Daneprojektu1 = akcja("Daneprojektu1", QStringLiteral("Dane projektu"), Qt::CTRL | Qt::Key_D);
-    N2 = akcja("N2", QStringLiteral("Obliczanie klasy ochronności"), {});
-    Obliczaniektwosonowych1 =
-        akcja("Obliczaniektwosonowych1", QStringLiteral("Obliczanie kątów osłonowych"), {});
-    Obliczanieodstpwizolacyjnych1 = akcja("Obliczanieodstpwizolacyjnych1",
-                                          QStringLiteral("Obliczanie odstępów izolacyjnych"), {});
-    OpisProgramu1 = akcja("OpisProgramu1", QStringLiteral("Opis Programu"), Qt::Key_F1);
-
-    Zapiszprojekt1->setEnabled(false);
-    connect(N2, &QAction::triggered, this, [this] { PageControl1->setCurrentIndex(0); });
-    connect(Obliczaniektwosonowych1, &QAction::triggered, this,
-            [this] { PageControl1->setCurrentIndex(1); });
-    connect(Obliczanieodstpwizolacyjnych1, &QAction::triggered, this,
-            [this] { PageControl1->setCurrentIndex(2); });
-    connect(Wczytajprojekt1, &QAction::triggered, this, &TProgram_form::Wczytajprojekt1Click);
-    connect(Zapiszprojekt1, &QAction::triggered, this, &TProgram_form::Zapiszprojekt1Click);
-    connect(Zapiszjako1, &QAction::triggered, this, &TProgram_form::Zapiszjako1Click);
-    connect(Wyjcie1, &QAction::triggered, this, &TProgram_form::Wyjcie1Click);
-    connect(Daneprojektu1, &QAction::triggered, this, &TProgram_form::Daneprojektu1Click);
-    connect(Drukujformularz1, &QAction::triggered, this, &TProgram_form::Drukujformularz1Click);
-    connect(Drukujobliczenia1, &QAction::triggered, this, &TProgram_form::Drukujobliczenia1Click);
-    connect(OpisProgramu1, &QAction::triggered, this, &TProgram_form::OpisProgramu1Click);
-}
-
 void TProgram_form::UtworzMenu()
 {
-    QMenu *program = menuBar()->addMenu(QStringLiteral("Program"));
-    program->setObjectName(QStringLiteral("Program1"));
-    program->addAction(Wczytajprojekt1);
-    program->addSeparator();
-    program->addAction(Zapiszprojekt1);
-    program->addAction(Zapiszjako1);
-    program->addSeparator();
-    program->addAction(Drukujformularz1);
-    program->addAction(Drukujobliczenia1);
-    program->addSeparator();
-    program->addAction(Wyjcie1);
-
-    QMenu *obliczenia = menuBar()->addMenu(QStringLiteral("Obliczenia"));
-    obliczenia->setObjectName(QStringLiteral("Obliczenia1"));
-    obliczenia->addAction(Daneprojektu1);
-    obliczenia->addSeparator();
-    obliczenia->addAction(N2);
-    obliczenia->addAction(Obliczaniektwosonowych1);
-    obliczenia->addAction(Obliczanieodstpwizolacyjnych1);
-
-    QMenu *info = menuBar()->addMenu(QStringLiteral("Info"));
-    info->setObjectName(QStringLiteral("Info1"));
-    info->addAction(OpisProgramu1);
+    MainMenu1 = new TMenu_glowne(this);
+    connect(MainMenu1, &TMenu_glowne::Wczytajprojekt1Click, this,
+            &TProgram_form::Wczytajprojekt1Click);
+    connect(MainMenu1, &TMenu_glowne::Zapiszprojekt1Click, this,
+            &TProgram_form::Zapiszprojekt1Click);
+    connect(MainMenu1, &TMenu_glowne::Zapiszjako1Click, this, &TProgram_form::Zapiszjako1Click);
+    connect(MainMenu1, &TMenu_glowne::Drukujformularz1Click, this,
+            &TProgram_form::Drukujformularz1Click);
+    connect(MainMenu1, &TMenu_glowne::Drukujobliczenia1Click, this,
+            &TProgram_form::Drukujobliczenia1Click);
+    connect(MainMenu1, &TMenu_glowne::Wyjcie1Click, this, &TProgram_form::Wyjcie1Click);
+    connect(MainMenu1, &TMenu_glowne::Daneprojektu1Click, this, &TProgram_form::Daneprojektu1Click);
+    connect(MainMenu1, &TMenu_glowne::PokazStrone, this,
+            [this](int strona) { PageControl1->setCurrentIndex(strona); });
+    connect(MainMenu1, &TMenu_glowne::OpisProgramu1Click, this, &TProgram_form::OpisProgramu1Click);
 }
 
 void TProgram_form::UtworzWidzety()
@@ -208,7 +158,7 @@ void TProgram_form::FormShow()
 void TProgram_form::UstawZmodyfikowany(bool value)
 {
     m_zmodyfikowany = value;
-    Zapiszprojekt1->setEnabled(value);
+    MainMenu1->UstawZapisz(value);
 }
 
 void TProgram_form::UstawNazwePliku(const QString &sciezka)

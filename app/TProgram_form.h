@@ -5,10 +5,10 @@
 
 #include <QMainWindow>
 
-class QAction;
 class QSplitter;
 class QTabWidget;
 class TKaty_strona;
+class TMenu_glowne;
 class TKlasa_strona;
 class TOdstepy_strona;
 class TPanel_boczny;
@@ -71,7 +71,6 @@ protected:
     void dropEvent(QDropEvent *zdarzenie) override;
 
 private:
-    void UtworzAkcje();
     void UtworzMenu();
     void UtworzWidzety();
     // The start-up of the first showing: page-1 defaults, the first class,
@@ -105,7 +104,5 @@ private:
     QSplitter *Splitter1;
     TDialog_projektu *SaveDialog1 = nullptr;
     TDialog_projektu *OpenDialog1 = nullptr;
-    QAction *Wczytajprojekt1, *Zapiszprojekt1, *Zapiszjako1, *Drukujformularz1, *Drukujobliczenia1,
-        *Wyjcie1, *Daneprojektu1, *N2, *Obliczaniektwosonowych1, *Obliczanieodstpwizolacyjnych1,
-        *OpisProgramu1;
+    TMenu_glowne *MainMenu1;
 };
