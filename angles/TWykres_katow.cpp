@@ -8,6 +8,7 @@
 #include <QGraphicsScene>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
@@ -16,9 +17,12 @@
 
 namespace {
 
-// Mid grey behind the curves, as on a classic chart panel: the white guide
-// lines and the yellow class III curve both stand out against it.
+// Light grey behind the curves, as on a classic chart panel. Red, green and
+// blue read well on it; yellow and white do not (contrast about 1.5), so the
+// class III curve, its label and marker and the white guide lines get a thin
+// dark edge of KOLOR_OBRYSU.
 const QColor KOLOR_TLA(212, 208, 200);
+const QColor KOLOR_OBRYSU(40, 40, 40);
 
 const QColor KOLORY_KLAS[4] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(255, 255, 0),
                                QColor(0, 0, 255)};
@@ -245,9 +249,13 @@ void TWykres_katow::paintEvent(QPaintEvent *zdarzenie)
         if (kat) {
             const QPointF punkt = Pozycja(m_linie_klasa, m_linie_h, *kat);
             const QRectF obszar = ObszarWykresu();
-            p.setPen(QPen(QColor(255, 255, 255), 1, Qt::SolidLine));
-            p.drawLine(punkt, QPointF(punkt.x(), obszar.bottom()));
-            p.drawLine(QPointF(obszar.left(), punkt.y()), punkt);
+            // One pixel wide and white, with a dark pixel on each side.
+            for (const QPen &pioro : {QPen(KOLOR_OBRYSU, 3, Qt::SolidLine, Qt::FlatCap),
+                                      QPen(QColor(255, 255, 255), 1, Qt::SolidLine)}) {
+                p.setPen(pioro);
+                p.drawLine(punkt, QPointF(punkt.x(), obszar.bottom()));
+                p.drawLine(QPointF(obszar.left(), punkt.y()), punkt);
+            }
         }
     }
 }
@@ -282,6 +290,22 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
         QPointF(x_tytulu, obszar.center().y() + (tytul.ascent() - tytul.descent()) / 2),
         TYTUL_OSI_KATA);
 
+    // The class III curve once more, over its dark edge. The curve is straight
+    // between whole metres, so its base angles give the same line.
+    const std::vector<double> &katy_III = kerwano::KrzyweKatow::KatyBazowe(3);
+    QPainterPath krzywa_III;
+    for (std::size_t m = 0; m < katy_III.size(); ++m) {
+        const QPointF punkt = NaScenie(3, double(m), katy_III[m]);
+        if (m == 0)
+            krzywa_III.moveTo(punkt);
+        else
+            krzywa_III.lineTo(punkt);
+    }
+    painter->strokePath(krzywa_III,
+                        QPen(KOLOR_OBRYSU, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter->strokePath(krzywa_III,
+                        QPen(KOLORY_KLAS[2], 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+
     // Class labels just above the end of each curve.
     painter->setFont(CzcionkaEtykietyKlasy());
     const QFontMetricsF etykieta(painter->font());
@@ -289,17 +313,24 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
         const QString nazwa = kerwano::TekstKlasy(kerwano::Klasa(k + 1));
         const QPointF koniec = NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
                                         kerwano::KrzyweKatow::KAT_KONCOWY);
-        painter->setPen(KOLORY_KLAS[k]);
-        painter->drawText(QPointF(koniec.x() - etykieta.horizontalAdvance(nazwa) / 2,
-                                  koniec.y() - PROMIEN_ZNACZNIKA - 3 - etykieta.descent()),
-                          nazwa);
+        const QPointF poczatek(koniec.x() - etykieta.horizontalAdvance(nazwa) / 2,
+                               koniec.y() - PROMIEN_ZNACZNIKA - 3 - etykieta.descent());
+        if (k == 2) {
+            QPainterPath napis;
+            napis.addText(poczatek, painter->font(), nazwa);
+            painter->strokePath(napis, QPen(KOLOR_OBRYSU, 2));
+            painter->fillPath(napis, KOLORY_KLAS[k]);
+        } else {
+            painter->setPen(KOLORY_KLAS[k]);
+            painter->drawText(poczatek, nazwa);
+        }
     }
 
     // End markers.
     for (int k = 0; k < 4; ++k) {
         const QPointF koniec = NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
                                         kerwano::KrzyweKatow::KAT_KONCOWY);
-        painter->setPen(QPen(KOLORY_KLAS[k], 1, Qt::SolidLine));
+        painter->setPen(QPen(k == 2 ? KOLOR_OBRYSU : KOLORY_KLAS[k], 1, Qt::SolidLine));
         painter->setBrush(KOLORY_KLAS[k]);
         painter->drawEllipse(koniec, PROMIEN_ZNACZNIKA, PROMIEN_ZNACZNIKA);
     }

@@ -154,7 +154,7 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     };
     QGridLayout *s1 = wiersze(GroupBox1, 1, 4);
     QGridLayout *s2 = wiersze(GroupBox2, 5, 8);
-    wiersze(GroupBox3, 9, 11);
+    QGridLayout *s3 = wiersze(GroupBox3, 9, 11);
 
     // Thunderstorm days and building location with the three dimensions.
     QGridLayout *s4 = SiatkaGrupy(GroupBox4);
@@ -179,16 +179,27 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     s4->addWidget(m_listy[12], 2, 1, Qt::AlignLeft);
     s4->setColumnStretch(1, 1);
 
-    // The label columns of the full-width groups line up.
+    // The label columns of the four groups line up, and the lists of a column
+    // share one width: those of the full-width groups, and the fire
+    // consequences beside the results.
     int szer = 0;
-    for (QGridLayout *s : {s1, s2, s4}) {
+    for (QGridLayout *s : {s1, s2, s3, s4}) {
         for (int w = 0; w < s->rowCount(); ++w) {
             if (QLayoutItem *it = s->itemAtPosition(w, 0); it && it->widget())
                 szer = qMax(szer, it->widget()->sizeHint().width());
         }
     }
-    for (QGridLayout *s : {s1, s2, s4})
+    for (QGridLayout *s : {s1, s2, s3, s4})
         s->setColumnMinimumWidth(0, szer);
+    const auto wspolna = [this](std::initializer_list<int> numery) {
+        int w = 0;
+        for (int nr : numery)
+            w = qMax(w, m_listy[nr - 1]->sizeHint().width());
+        for (int nr : numery)
+            m_listy[nr - 1]->setFixedWidth(w);
+    };
+    wspolna({1, 2, 3, 4, 5, 6, 7, 8, 12, 13});
+    wspolna({9, 10, 11});
 
     // Results.
     Label_A = EtykietaWyniku(QStringLiteral("Label_A"), GroupBox5);
@@ -248,18 +259,16 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     Button1 = new QPushButton(QStringLiteral("Zwody i przewody odprowadzające"), GroupBox5);
     Button1->setObjectName(QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this, &TKlasa_strona::Button1Click);
-    s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignRight);
+    s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignLeft);
     s5->setColumnStretch(1, 1);
 
-    auto *uklad = new QGridLayout(this);
-    uklad->setContentsMargins(6, 6, 6, 6);
-    uklad->setSpacing(4);
-    uklad->addWidget(GroupBox1, 0, 0, 1, 2);
-    uklad->addWidget(GroupBox2, 1, 0, 1, 2);
-    uklad->addWidget(GroupBox3, 2, 0);
-    uklad->addWidget(GroupBox5, 2, 1);
-    uklad->addWidget(GroupBox4, 3, 0, 1, 2);
-    uklad->addWidget(Panel3, 4, 0, 1, 2);
+    m_uklad = new QGridLayout(this);
+    m_uklad->setContentsMargins(6, 6, 6, 6);
+    m_uklad->setSpacing(4);
+    Rozloz(false);
+    // The narrow arrangement is the page's least width: the wide one, needing
+    // more, takes over only above it, and the window can always be narrowed.
+    setMinimumWidth(m_uklad->minimumSize().width());
 
     // Tab goes the way the page reads: the dimensions between the two lists
     // of the last group, the sheet button last.
@@ -270,9 +279,41 @@ TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
     setTabOrder(m_wymiary[1], m_wymiary[2]);
     setTabOrder(m_wymiary[2], m_listy[12]);
     setTabOrder(m_listy[12], Button1);
-    uklad->setRowStretch(4, 1);
-    uklad->setRowStretch(5, 1);
-    uklad->setColumnStretch(1, 1);
+}
+
+void TKlasa_strona::Rozloz(bool szeroko)
+{
+    m_szeroko = szeroko;
+    const QList<QWidget *> czesci = {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5, Panel3};
+    for (QWidget *w : czesci)
+        m_uklad->removeWidget(w);
+    for (int r = 0; r < 6; ++r)
+        m_uklad->setRowStretch(r, 0);
+    for (int k = 0; k < 3; ++k)
+        m_uklad->setColumnStretch(k, 0);
+    if (!szeroko) {
+        m_uklad->addWidget(GroupBox1, 0, 0, 1, 2);
+        m_uklad->addWidget(GroupBox2, 1, 0, 1, 2);
+        m_uklad->addWidget(GroupBox3, 2, 0);
+        m_uklad->addWidget(GroupBox5, 2, 1);
+        m_uklad->addWidget(GroupBox4, 3, 0, 1, 2);
+        m_uklad->addWidget(Panel3, 4, 0, 1, 2);
+        m_uklad->setRowStretch(4, 1);
+        m_uklad->setRowStretch(5, 1);
+        m_uklad->setColumnStretch(1, 1);
+    } else {
+        // A wide window: the inputs keep their width on the left, the results
+        // and the verdict stand beside them at the top, in view.
+        m_uklad->addWidget(GroupBox1, 0, 0);
+        m_uklad->addWidget(GroupBox2, 1, 0);
+        m_uklad->addWidget(GroupBox3, 2, 0);
+        m_uklad->addWidget(GroupBox4, 3, 0);
+        m_uklad->addWidget(GroupBox5, 0, 1);
+        m_uklad->addWidget(Panel3, 1, 1, Qt::AlignTop);
+        m_uklad->setRowStretch(4, 1);
+        m_uklad->setColumnStretch(1, 1);
+        m_uklad->setColumnStretch(2, 1);
+    }
 }
 
 void TKlasa_strona::PokazWybory(const kerwano::ModelProjektu &projekt)
@@ -336,6 +377,11 @@ void TKlasa_strona::Pokaz(QLabel *l, const QString &tekst, const Zapas *zapas)
 void TKlasa_strona::resizeEvent(QResizeEvent *zdarzenie)
 {
     QWidget::resizeEvent(zdarzenie);
+    // Wide enough for the inputs and the results side by side, with room to spare.
+    const int szeroki = qMax(GroupBox1->sizeHint().width(), GroupBox4->sizeHint().width()) +
+                        GroupBox5->sizeHint().width() + 2 * 6 + 4 + 40;
+    if ((width() >= szeroki) != m_szeroko)
+        Rozloz(!m_szeroko);
     if (m_werdykt_bez_ukladu && zdarzenie->size().width() != zdarzenie->oldSize().width()) {
         m_werdykt_bez_ukladu = false;
         Panel3->layout()->invalidate();

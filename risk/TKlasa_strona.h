@@ -5,6 +5,7 @@
 #include <array>
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,13 @@ protected:
     void resizeEvent(QResizeEvent *zdarzenie) override;
 
 private:
+    // The page's arrangement: the groups one under another with the results
+    // beside the fire consequences, or, `szeroko`, the inputs on the left and
+    // the results and the verdict on the right.
+    void Rozloz(bool szeroko);
+
+    QGridLayout *m_uklad = nullptr;
+    bool m_szeroko = false;
     QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
     QLabel *Label_A, *Label_B, *Label_C, *Label_Nc, *Label_Ae, *Label_Nd, *Label_E;
     QFrame *Panel3;
