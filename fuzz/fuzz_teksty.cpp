@@ -97,9 +97,9 @@ void SprawdzCalkowita(const QString &tekst)
 // everything computed from it is shown.
 void SprawdzCzytniki(const QString &tekst)
 {
-    const int uklad = kerwano::CzytajTypUkladu(tekst);
+    const int uklad = int(kerwano::CzytajTypUkladu(tekst));
     const int instalacja = kerwano::CzytajTypInstalacji(tekst);
-    const int material = kerwano::CzytajMaterial(tekst);
+    const int material = int(kerwano::CzytajMaterial(tekst));
     if (uklad < 0 || uklad > 2 || instalacja < 0 || instalacja > 3 || material < 0 || material > 2)
         Blad("a code outside its table", tekst);
     const double liczby[] = {kerwano::CzytajH(tekst), kerwano::CzytajL(tekst),
@@ -156,9 +156,9 @@ void SprawdzZlozenie(FuzzedDataProvider &dane)
     const int n = dane.ConsumeIntegral<int>();
     const QString tekst = kerwano::ZlozParametry(uklad, instalacja, material, H, L, fc, n);
 
-    if (kerwano::CzytajTypUkladu(tekst) != int(uklad) ||
+    if (kerwano::CzytajTypUkladu(tekst) != uklad ||
         kerwano::CzytajTypInstalacji(tekst) != instalacja ||
-        kerwano::CzytajMaterial(tekst) != int(material))
+        kerwano::CzytajMaterial(tekst) != material)
         Blad("ZlozParametry: a code does not read back", tekst);
     const double f = instalacja == 2 ? Pokazana(kerwano::DwaMiejsca(fc), true) : 0;
     const double c = instalacja == 3 ? Pokazana(kerwano::DwaMiejsca(fc), false) : 0;
