@@ -17,6 +17,12 @@
 
 namespace {
 
+// The page's margins around the chart and the table.
+constexpr int MARGINES = 6;
+// The chart's designed width (TWykres_katow::sizeHint()), its least width
+// until it has been shown.
+constexpr int SZEROKOSC_WYKRESU = 633;
+
 QLabel *PanelWartosci(const QString &nazwa, QWidget *rodzic, bool czerwony)
 {
     auto *p = new TPanel_wartosci(QStringLiteral("999,99 m"), rodzic, czerwony);
@@ -31,12 +37,16 @@ QLabel *PanelWartosci(const QString &nazwa, QWidget *rodzic, bool czerwony)
 } // namespace
 
 TKaty_strona::TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
-    : QWidget(parent), m_projekt(projekt)
+    : TStrona_odroczona(parent), m_projekt(projekt)
 {
     setObjectName(QStringLiteral("TabSheet2"));
+}
+
+void TKaty_strona::ZbudujZawartosc()
+{
     Chart1 = new TWykres_katow(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->PrzygotujWykres(projekt.krzywe_katow());
+    Chart1->PrzygotujWykres(m_projekt.krzywe_katow());
 
     Panel12 = new QFrame(Chart1);
     Panel12->setObjectName(QStringLiteral("Panel12"));
@@ -87,11 +97,24 @@ TKaty_strona::TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *paren
     connect(StringGrid2, &TStringGrid::WybranoWiersz, this, &TKaty_strona::PokazKatElementu);
 
     auto *u = new QVBoxLayout(this);
-    u->setContentsMargins(6, 6, 6, 6);
+    u->setContentsMargins(MARGINES, MARGINES, MARGINES, MARGINES);
     u->setSpacing(4);
     u->addWidget(Chart1, 3);
     u->addWidget(Label29);
     u->addWidget(StringGrid2, 1);
+
+    // The rows as the fills so far left them; no row is shown by that.
+    if (m_elementy_pokazane)
+        PokazElementy(true);
+}
+
+QSize TKaty_strona::minimumSizeHint() const
+{
+    if (zbudowana())
+        return TStrona_odroczona::minimumSizeHint();
+    // As wide as the made page is until its chart is first shown: the
+    // splitter beside the pages lets them grow no narrower.
+    return QSize(SZEROKOSC_WYKRESU + 2 * MARGINES, 0);
 }
 
 void TKaty_strona::UmiescPanel12()
@@ -106,6 +129,9 @@ void TKaty_strona::UmiescPanel12()
 
 void TKaty_strona::PokazElementy(bool cicho)
 {
+    m_elementy_pokazane = true;
+    if (!zbudowana())
+        return;
     const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
     StringGrid2->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
         const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
@@ -115,17 +141,22 @@ void TKaty_strona::PokazElementy(bool cicho)
 
 void TKaty_strona::PokazKaty()
 {
+    // A table made later takes the angles with its rows.
+    if (!zbudowana())
+        return;
     for (int w = 1; w <= m_projekt.liczba_elementow(); ++w)
         StringGrid2->UstawCells(2, w, m_projekt.elementy().Wiersz(w).kat);
 }
 
 void TKaty_strona::OdswiezWykres()
 {
-    Chart1->Odswiez();
+    if (zbudowana()) // a chart not made yet has no lines to take away
+        Chart1->Odswiez();
 }
 
 void TKaty_strona::PokazKatElementu(int wiersz)
 {
+    Zbuduj();
     Chart1->Odswiez();
     const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(wiersz);
     const kerwano::Klasa klasa = m_projekt.klasa();
@@ -145,11 +176,12 @@ void TKaty_strona::PokazKatElementu(int wiersz)
 
 void TKaty_strona::PokazWybranyElement()
 {
+    Zbuduj();
     PokazKatElementu(StringGrid2->Row());
 }
 
 void TKaty_strona::TabSheet2Show()
 {
-    PokazWybranyElement();
+    PokazWybranyElement(); // makes the page
     Panel_wykres_H->setText(kerwano::F2(m_projekt.dane().wysokosc_budynku) + QStringLiteral(" m"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/TStrona_odroczona.h"
 
 class QFrame;
 class QLabel;
@@ -12,8 +12,11 @@ class ModelProjektu;
 
 // Page 2, "Obliczanie kątów osłonowych": the angle chart with its
 // information panel and the element table with heights and angles, shown
-// from the project. Selecting a row shows its point on the chart.
-class TKaty_strona : public QWidget
+// from the project. Selecting a row shows its point on the chart. The
+// chart and the table are made when the page is first needed; until then
+// the table's rows and angles are the project's, no row has been shown and
+// the panel keeps its start texts.
+class TKaty_strona : public TStrona_odroczona
 {
     Q_OBJECT
 public:
@@ -34,15 +37,22 @@ public:
     // Page shown: the current row, then the building height.
     void TabSheet2Show();
 
+    QSize minimumSizeHint() const override;
+
+protected:
+    void ZbudujZawartosc() override;
+
 private:
     void UmiescPanel12();
 
     const kerwano::ModelProjektu &m_projekt;
-    TWykres_katow *Chart1;
-    QFrame *Panel12;
-    QLabel *Panel_wykres_H;     // building height
-    QLabel *Panel_wykres_klasa; // class of the last row shown
-    QLabel *Panel_wykres_kat;   // angle of the last row shown
-    QLabel *Label29;
-    TStringGrid *StringGrid2; // "Nazwa elementu", "Wysokość H [m]", "Kąt [°]"
+    // The table was filled from the element list at least once.
+    bool m_elementy_pokazane = false;
+    TWykres_katow *Chart1 = nullptr;
+    QFrame *Panel12 = nullptr;
+    QLabel *Panel_wykres_H = nullptr;     // building height
+    QLabel *Panel_wykres_klasa = nullptr; // class of the last row shown
+    QLabel *Panel_wykres_kat = nullptr;   // angle of the last row shown
+    QLabel *Label29 = nullptr;
+    TStringGrid *StringGrid2 = nullptr; // "Nazwa elementu", "Wysokość H [m]", "Kąt [°]"
 };

@@ -2,11 +2,17 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QWindow>
 
 namespace pomiar {
@@ -59,6 +65,55 @@ bool LicznikZdarzen::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 GoleOkno::GoleOkno()
 {
     setWindowTitle(QStringLiteral("Kerwano"));
+    resize(800, 600);
+}
+
+OknoFormularza::OknoFormularza()
+{
+    setWindowTitle(QStringLiteral("Kerwano"));
+    for (const char *menu : {"Program", "Obliczenia", "Info"})
+        menuBar()->addMenu(QString::fromLatin1(menu))->addAction(QStringLiteral("Polecenie"));
+    auto *strona = new QWidget;
+    auto *uklad = new QGridLayout(strona);
+    // Four groups of lists as on the first page: 4, 4, 3 and 2 lists.
+    const int listy[4] = {4, 4, 3, 2};
+    int nr = 0;
+    for (int g = 0; g < 4; ++g) {
+        auto *grupa = new QGroupBox(QStringLiteral("Grupa parametrów budynku %1").arg(g + 1));
+        auto *siatka = new QGridLayout(grupa);
+        for (int w = 0; w < listy[g]; ++w, ++nr) {
+            siatka->addWidget(new QLabel(QStringLiteral("Parametr budynku nr %1:").arg(nr + 1)), w,
+                              0);
+            auto *lista = new QComboBox;
+            for (int i = 0; i < 4; ++i)
+                lista->addItem(QStringLiteral("Wartość parametru %1 (%2)").arg(nr + 1).arg(i));
+            siatka->addWidget(lista, w, 1);
+        }
+        if (g == 3) {
+            for (int i = 0; i < 3; ++i) {
+                siatka->addWidget(new QLabel(QStringLiteral("Wymiar %1").arg(i + 1)), 2, 2 * i);
+                siatka->addWidget(new QLineEdit(QStringLiteral("1,00")), 2, 2 * i + 1);
+            }
+        }
+        uklad->addWidget(grupa, g < 3 ? g : 4, 0, 1, g == 2 ? 1 : 2);
+    }
+    auto *wyniki = new QGroupBox(QStringLiteral("Wyniki obliczeń"));
+    auto *siatka_wynikow = new QGridLayout(wyniki);
+    for (int i = 0; i < 8; ++i)
+        siatka_wynikow->addWidget(new QLabel(QStringLiteral("X%1 = 0,00000").arg(i)), i % 4, i / 4);
+    siatka_wynikow->addWidget(new QPushButton(QStringLiteral("Zwody i przewody odprowadzające")), 4,
+                              0, 1, 2);
+    uklad->addWidget(wyniki, 2, 1);
+    uklad->addWidget(new QLabel(QStringLiteral("Wynik obliczeń wyświetlany pod formularzem.")), 5,
+                     0, 1, 2);
+    auto *strony = new QTabWidget;
+    strony->addTab(strona, QStringLiteral("Obliczanie klasy ochronności"));
+    strony->addTab(new QWidget, QStringLiteral("Obliczanie kątów osłonowych"));
+    strony->addTab(new QWidget, QStringLiteral("Obliczanie odstępów izolacyjnych"));
+    auto *podzial = new QSplitter;
+    podzial->addWidget(strony);
+    podzial->addWidget(new QLabel(QStringLiteral("|X| - Ukryj")));
+    setCentralWidget(podzial);
     resize(800, 600);
 }
 

@@ -47,6 +47,17 @@ public:
     GoleOkno();
 };
 
+// A fairer floor of a start-up: a main window of standard widgets showing
+// about as much text as the program's first page, and no program code: a
+// menu bar of three menus, three tabs, the first one holding four group
+// boxes with thirteen labelled drop-down lists, three line edits, eight
+// result labels, a button and a notice, and a text beside the tabs.
+class OknoFormularza : public QMainWindow
+{
+public:
+    OknoFormularza();
+};
+
 // The floor of a keystroke: a bare window whose line edit writes eight
 // labels at every change of its text.
 class OknoEtykiet : public QMainWindow

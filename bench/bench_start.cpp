@@ -3,6 +3,8 @@
 //   kerwano_bench_start golo   a bare QMainWindow of the same size
 //   kerwano_bench_start tekst  the same with one line of text in it: what
 //                              loading the fonts alone costs
+//   kerwano_bench_start formularz  a window of standard widgets with about
+//                              as much text as the program's first page
 // Shows the window and, once its first paint is over, writes one line
 // "<milliseconds since main> <VmHWM kB>" to stdout and leaves at once, so
 // that the process's teardown is not part of what the caller times.
@@ -49,8 +51,8 @@ int main(int argc, char *argv[])
     QElapsedTimer zegar;
     zegar.start();
     const std::string rodzaj = argc == 2 ? argv[1] : "";
-    if (rodzaj != "okno" && rodzaj != "golo" && rodzaj != "tekst") {
-        std::fprintf(stderr, "usage: kerwano_bench_start okno|golo|tekst\n");
+    if (rodzaj != "okno" && rodzaj != "golo" && rodzaj != "tekst" && rodzaj != "formularz") {
+        std::fprintf(stderr, "usage: kerwano_bench_start okno|golo|tekst|formularz\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -59,6 +61,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<QMainWindow> okno;
     if (rodzaj == "okno") {
         okno = std::make_unique<TProgram_form>(QStringList{QStringLiteral("kerwano")});
+    } else if (rodzaj == "formularz") {
+        okno = std::make_unique<pomiar::OknoFormularza>();
     } else {
         okno = std::make_unique<pomiar::GoleOkno>();
         if (rodzaj == "tekst")

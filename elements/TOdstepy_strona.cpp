@@ -31,9 +31,13 @@ QLabel *Komunikat(const QString &tekst, const QString &nazwa, QWidget *rodzic)
 } // namespace
 
 TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
-    : QWidget(parent), m_projekt(projekt)
+    : TStrona_odroczona(parent), m_projekt(projekt)
 {
     setObjectName(QStringLiteral("TabSheet3"));
+}
+
+void TOdstepy_strona::ZbudujZawartosc()
+{
     Label26 = new QLabel(QStringLiteral("Obliczona klasa ochronności budynku:"), this);
     Panel_odi_klasa = new TPanel_wartosci(QStringLiteral("?"), this);
     Panel_odi_klasa->setObjectName(QStringLiteral("Panel_odi_klasa"));
@@ -146,6 +150,11 @@ TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget 
     u->addLayout(lista, 1);
     u->addWidget(Label28);
     u->addLayout(obrazy);
+
+    if (m_klasa_pokazana)
+        PokazKlase();
+    if (m_elementy_pokazane)
+        PokazElementy(true);
 }
 
 QFrame *TOdstepy_strona::PanelWyniku(const QString &nazwa, const QString &symbol,
@@ -213,6 +222,9 @@ void TOdstepy_strona::PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLa
 
 void TOdstepy_strona::PokazElementy(bool cicho)
 {
+    m_elementy_pokazane = true;
+    if (!zbudowana())
+        return;
     const QSignalBlocker cisza(cicho ? StringGrid1 : nullptr);
     StringGrid1->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
         const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
@@ -222,16 +234,21 @@ void TOdstepy_strona::PokazElementy(bool cicho)
 
 void TOdstepy_strona::PokazKlase()
 {
+    m_klasa_pokazana = true;
+    if (!zbudowana())
+        return;
     Panel_odi_klasa->setText(kerwano::TekstKlasy(m_projekt.klasa()));
 }
 
 void TOdstepy_strona::TabSheet3Show()
 {
+    Zbuduj();
     PokazElement(StringGrid1->Row());
 }
 
 void TOdstepy_strona::PokazElement(int wiersz)
 {
+    Zbuduj();
     const QString &tekst = m_projekt.elementy().Wiersz(wiersz).parametry;
     const kerwano::TypUkladu uklad = kerwano::CzytajTypUkladu(tekst);
     Image_uklad_A->setVisible(uklad == kerwano::TypUkladu::A);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/TStrona_odroczona.h"
 
 class QFrame;
 class QLabel;
@@ -15,8 +15,10 @@ struct DaneElementu;
 // Page 3, "Obliczanie odstępów izolacyjnych": the computed class, the roof
 // element list with its buttons, and the pane of the selected element. The
 // page shows the project; "<< Dodaj" and "Edycja" ask the element dialog and
-// report the element to add or change, "Usuń" the row to remove.
-class TOdstepy_strona : public QWidget
+// report the element to add or change, "Usuń" the row to remove. Its
+// widgets are made when the page is first needed; until then the class and
+// the rows are the project's and the lower half is as at the start.
+class TOdstepy_strona : public TStrona_odroczona
 {
     Q_OBJECT
 public:
@@ -38,6 +40,9 @@ signals:
     void ZmienElement(int wiersz, const kerwano::DaneElementu &element);
     void UsunElement(int wiersz);
 
+protected:
+    void ZbudujZawartosc() override;
+
 private:
     // "<< Dodaj", "Usuń", "Edycja".
     void Button2Click();
@@ -52,6 +57,9 @@ private:
                            const QString &tekst);
 
     const kerwano::ModelProjektu &m_projekt;
+    // The table was filled from the element list, the class shown, at least once.
+    bool m_elementy_pokazane = false;
+    bool m_klasa_pokazana = false;
     QLabel *Label26;
     QLabel *Panel_odi_klasa; // the class as text: "?", "IV" .. "I+"
     QLabel *Label27;

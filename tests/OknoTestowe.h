@@ -8,6 +8,7 @@
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
 #include "app/TStringGrid.h"
+#include "app/TStrona_odroczona.h"
 #include "project/TDane_form.h"
 
 #include <QAction>
@@ -25,10 +26,21 @@
 
 namespace okno_testowe {
 
-// Page `nr` (1..3): "TabSheet1" .. "TabSheet3".
+// Page `nr` (1..3): "TabSheet1" .. "TabSheet3", its widgets made if the
+// page was not needed yet, so that a test finds them by name.
 inline QWidget *Strona(const TProgram_form *okno, int nr)
 {
-    return W<QWidget>(okno, QStringLiteral("TabSheet%1").arg(nr).toLatin1().constData());
+    auto *strona = W<QWidget>(okno, QStringLiteral("TabSheet%1").arg(nr).toLatin1().constData());
+    if (auto *odroczona = qobject_cast<TStrona_odroczona *>(strona))
+        odroczona->Zbuduj();
+    return strona;
+}
+
+// Every page's widgets made, for a test that looks for them in the whole window.
+inline void Strony(const TProgram_form *okno)
+{
+    for (int nr = 1; nr <= 3; ++nr)
+        Strona(okno, nr);
 }
 
 // ComboBox<nr> and Edit<nr> of page 1.

@@ -25,6 +25,8 @@ private slots:
     void wyborWiersza();
     void pokazanieStrony();
     void wczytanieListy();
+    void stronaZbudowanaPozniej_data();
+    void stronaZbudowanaPozniej();
 
 private:
     QWidget *Strona2() const { return okno_testowe::Strona(m_okno, 2); }
@@ -216,6 +218,89 @@ void TstKatyStrona::wczytanieListy()
     QCOMPARE(Siatka1()->RowCount(), 2);
     QCOMPARE(Siatka2()->Cells(0, 1), QString());
     QCOMPARE(Siatka1()->Cells(1, 1), QString());
+}
+
+// Steps of stronaZbudowanaPozniej: "elementy" loads three elements, "klasa I"
+// gives the building class I, "klasa II" then class II, "strona N" shows
+// page N, "wiersz 2" selects the second row on the page in view.
+void TstKatyStrona::stronaZbudowanaPozniej_data()
+{
+    QTest::addColumn<QStringList>("kroki");
+    QTest::newRow("a new window") << QStringList{};
+    QTest::newRow("a project on page 1") << QStringList{"elementy", "klasa I"};
+    QTest::newRow("the class changed after the elements")
+        << QStringList{"klasa I", "elementy", "klasa II"};
+    QTest::newRow("a row on page 3, then a class")
+        << QStringList{"elementy", "klasa I", "strona 3", "wiersz 2", "strona 1", "klasa II"};
+    QTest::newRow("a row on page 2, then a new list")
+        << QStringList{"elementy", "klasa I", "strona 2", "wiersz 2", "strona 1", "elementy"};
+}
+
+// Pages 2 and 3 are made when first needed. After the same steps a window
+// whose pages were made with it and one whose pages were not show pages 3
+// and 2 alike: every widget's place, visibility and text, every cell, the
+// current rows and the guide lines, and the pages' least size before.
+void TstKatyStrona::stronaZbudowanaPozniej()
+{
+    QFETCH(QStringList, kroki);
+    const auto obraz = [&kroki](bool od_razu) {
+        TProgram_form okno({QStringLiteral("kerwano")});
+        if (od_razu)
+            okno_testowe::Strony(&okno);
+        okno.show();
+        if (!QTest::qWaitForWindowExposed(&okno))
+            return QStringList{"not shown"};
+        QTabWidget *strony = W<QTabWidget>(&okno, "PageControl1");
+        for (const QString &krok : kroki) {
+            if (krok == "elementy")
+                okno_testowe::WczytajElementy(
+                    &okno, {Element("Maszt", 3.5), Element("Komin", 12.5), Element("Antena", 50)});
+            else if (krok == "klasa I")
+                okno_testowe::Budynek(&okno, 2, "30", "20", "10");
+            else if (krok == "klasa II")
+                okno_testowe::Wybierz(&okno, 13, 1);
+            else if (krok.startsWith("strona "))
+                strony->setCurrentIndex(krok.back().digitValue() - 1);
+            else if (krok == "wiersz 2")
+                strony->currentWidget()->findChild<TStringGrid *>()->UstawRow(2);
+            QTest::qWait(1);
+        }
+        QStringList o{QStringLiteral("least size %1 x %2")
+                          .arg(strony->minimumSizeHint().width())
+                          .arg(strony->minimumSizeHint().height())};
+        for (int nr : {3, 2}) {
+            strony->setCurrentIndex(nr - 1);
+            QTest::qWait(20); // the chart's panel is placed after its layout
+            QWidget *strona = strony->widget(nr - 1);
+            for (const QWidget *w : strona->findChildren<QWidget *>()) {
+                // Where a hidden widget would stand is nobody's business.
+                const QRect g =
+                    w->isVisibleTo(strona) ? QRect(w->mapTo(strona, QPoint()), w->size()) : QRect();
+                QString opis = QStringLiteral("%1 %2 %3,%4 %5x%6")
+                                   .arg(w->metaObject()->className(), w->objectName())
+                                   .arg(g.x())
+                                   .arg(g.y())
+                                   .arg(g.width())
+                                   .arg(g.height());
+                if (const auto *l = qobject_cast<const QLabel *>(w))
+                    opis += " " + l->text();
+                if (const auto *t = qobject_cast<const TStringGrid *>(w)) {
+                    opis += QStringLiteral(" row %1:").arg(t->Row());
+                    for (int r = 0; r < t->RowCount(); ++r)
+                        for (int k = 0; k < t->columnCount(); ++k)
+                            opis += " " + t->Cells(k, r);
+                }
+                if (const auto *c = qobject_cast<const TWykres_katow *>(w))
+                    opis += QStringLiteral(" lines %1 at %2,%3")
+                                .arg(c->MaLinieKata())
+                                .arg(c->PunktLiniiKata().x())
+                                .arg(c->PunktLiniiKata().y());
+                o << opis;
+            }
+        }
+        return o;
+    };
+    QCOMPARE(obraz(false), obraz(true));
 }
 
 QTEST_MAIN(TstKatyStrona)

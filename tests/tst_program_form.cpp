@@ -73,6 +73,7 @@ void TstProgramForm::cleanup()
 
 QString TstProgramForm::Tekst(const char *nazwa) const
 {
+    okno_testowe::Strony(m_okno);
     const QLabel *l = m_okno->findChild<QLabel *>(QString::fromLatin1(nazwa));
     return l ? l->text() : QStringLiteral("<brak>");
 }
