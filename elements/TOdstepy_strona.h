@@ -60,21 +60,24 @@ private:
     // The table was filled from the element list, the class shown, at least once.
     bool m_elementy_pokazane = false;
     bool m_klasa_pokazana = false;
-    QLabel *Label26;
-    QLabel *Panel_odi_klasa; // the class as text: "?", "IV" .. "I+"
-    QLabel *Label27;
-    TStringGrid *StringGrid1; // "Nazwa elementu", "Parametry"
-    QPushButton *Button2;     // "<< Dodaj"
-    QPushButton *Button3;     // "Usuń"
-    QPushButton *Button4;     // "Edycja"
-    QLabel *Label28;
-    TObraz *Image_uklad_A, *Image_uklad_B;                 // one place, with Label_uklad_AB
-    QLabel *Label_uklad_AB;                                // no arrangement to show
-    TObraz *Image_uklad_1, *Image_uklad_2, *Image_uklad_3; // one place
-    QLabel *Label_typ_instalacji;                          // no installation layout to show
+    QLabel *Label26 = nullptr;
+    QLabel *Panel_odi_klasa = nullptr; // the class as text: "?", "IV" .. "I+"
+    QLabel *Label27 = nullptr;
+    TStringGrid *StringGrid1 = nullptr; // "Nazwa elementu", "Parametry"
+    QPushButton *Button2 = nullptr;     // "<< Dodaj"
+    QPushButton *Button3 = nullptr;     // "Usuń"
+    QPushButton *Button4 = nullptr;     // "Edycja"
+    QLabel *Label28 = nullptr;
+    TObraz *Image_uklad_A = nullptr, *Image_uklad_B = nullptr; // one place, with Label_uklad_AB
+    QLabel *Label_uklad_AB = nullptr;                          // no arrangement to show
+    TObraz *Image_uklad_1 = nullptr, *Image_uklad_2 = nullptr,
+           *Image_uklad_3 = nullptr;        // one place
+    QLabel *Label_typ_instalacji = nullptr; // no installation layout to show
     // "d<sub>nr</sub> ≥ value" and "α<sub>nr</sub> = value".
-    QFrame *Panel_d;
-    QLabel *Label_d, *Label_d_nr, *Label_d_wbr, *Label_d_wart;
-    QFrame *Panel_alpha;
-    QLabel *Label_alpha, *Label_alpha_nr, *Label_alpha_wbr, *Label_alpha_wart;
+    QFrame *Panel_d = nullptr;
+    QLabel *Label_d = nullptr, *Label_d_nr = nullptr, *Label_d_wbr = nullptr,
+           *Label_d_wart = nullptr;
+    QFrame *Panel_alpha = nullptr;
+    QLabel *Label_alpha = nullptr, *Label_alpha_nr = nullptr, *Label_alpha_wbr = nullptr,
+           *Label_alpha_wart = nullptr;
 };
