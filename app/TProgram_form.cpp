@@ -1,18 +1,19 @@
 #include "app/TProgram_form.h"
 
-#include "angles/TKaty_strona.h"
-#include "app/OknoBledu.h"
+#include "angles/okna/TKaty_strona.h"
 #include "app/TMenu_glowne.h"
 #include "app/TPanel_boczny.h"
-#include "elements/TOdstepy_strona.h"
+#include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
-#include "project/Pytania.h"
-#include "project/TDane_form.h"
-#include "project/TDialog_projektu.h"
-#include "reports/TFormularz_wydruk_form.h"
-#include "reports/TObliczenia_wydruk_form.h"
-#include "risk/TInfo_form.h"
-#include "risk/TKlasa_strona.h"
+#include "project/Wersja.h"
+#include "project/okna/Pytania.h"
+#include "project/okna/TDane_form.h"
+#include "reports/okna/TFormularz_wydruk_form.h"
+#include "reports/okna/TObliczenia_wydruk_form.h"
+#include "risk/okna/TInfo_form.h"
+#include "risk/okna/TKlasa_strona.h"
+#include "widgets/OknoBledu.h"
+#include "widgets/TDialog_projektu.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -57,7 +58,8 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
 
 QString TProgram_form::TytulOkna(const QString &nazwa_pliku)
 {
-    return QStringLiteral("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - ") +
+    return QStringLiteral("Kerwano v. %1 - obliczanie parametrów wg IEC 1024 - ")
+               .arg(QLatin1String(kerwano::WERSJA)) +
            kerwano::CzytelnaNazwaPliku(QFileInfo(nazwa_pliku).fileName());
 }
 

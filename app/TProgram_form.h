@@ -1,7 +1,7 @@
 #pragma once
 
 #include "project/ModelProjektu.h"
-#include "project/TDialog_projektu.h"
+#include "widgets/TDialog_projektu.h"
 
 #include <QMainWindow>
 

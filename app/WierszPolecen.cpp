@@ -1,9 +1,10 @@
 #include "app/WierszPolecen.h"
 
 #include "project/ModelProjektu.h"
+#include "project/Wersja.h"
 #include "project/ZdanieBledu.h"
-#include "reports/TFormularz_wydruk_form.h"
-#include "reports/TObliczenia_wydruk_form.h"
+#include "reports/okna/TFormularz_wydruk_form.h"
+#include "reports/okna/TObliczenia_wydruk_form.h"
 
 #include <QDate>
 #include <QJsonArray>
@@ -85,7 +86,7 @@ QString WierszPolecen::Uzycie()
 
 QString WierszPolecen::Wersja()
 {
-    return QStringLiteral("Kerwano 1.1C");
+    return QString::fromLatin1(kerwano::NAZWA_I_WERSJA);
 }
 
 namespace {

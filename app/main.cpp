@@ -1,6 +1,6 @@
 #include "app/TProgram_form.h"
 #include "app/WierszPolecen.h"
-#include "help/HelpUnit.h"
+#include "help/okna/HelpUnit.h"
 #include "project/NazwaPliku.h"
 
 #include <QApplication>

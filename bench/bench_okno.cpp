@@ -3,7 +3,7 @@
 // caused. Widgets are found by their object names.
 
 #include "angles/KrzyweKatow.h"
-#include "angles/TWykres_katow.h"
+#include "angles/okna/TWykres_katow.h"
 #include "app/TProgram_form.h"
 #include "app/WierszPolecen.h"
 #include "bench/PomiarOkna.h"

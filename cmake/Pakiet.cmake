@@ -1,7 +1,7 @@
 # The Debian package: `cpack -G DEB` in the build folder writes
 # kerwano_<version>_<arch>.deb (tools/pakiet.sh builds it and runs lintian).
 #
-# The version is the program's own, 1.1C. dpkg takes letters of either case in a
+# The version is the program's own (KERWANO_WERSJA). dpkg takes letters of either case in a
 # version and sorts 1.1 < 1.1C < 1.1D < 1.2. The package has no Debian revision:
 # it is built from the program's own tree (a native package), so its changelog
 # is /usr/share/doc/kerwano/changelog.gz.
@@ -16,8 +16,11 @@ function(kerwano_gzip zrodlo cel)
 endfunction()
 set(KERWANO_DOKUMENTY ${PROJECT_BINARY_DIR}/dokumenty)
 file(MAKE_DIRECTORY ${KERWANO_DOKUMENTY}/pl)
-kerwano_gzip(${PROJECT_SOURCE_DIR}/doc/kerwano.1 ${KERWANO_DOKUMENTY}/kerwano.1.gz)
-kerwano_gzip(${PROJECT_SOURCE_DIR}/doc/kerwano.pl.1 ${KERWANO_DOKUMENTY}/pl/kerwano.1.gz)
+# The manual pages carry the version and the date of the release.
+configure_file(doc/kerwano.1 ${KERWANO_KONFIGURACJA}/kerwano.1 @ONLY)
+configure_file(doc/kerwano.pl.1 ${KERWANO_KONFIGURACJA}/kerwano.pl.1 @ONLY)
+kerwano_gzip(${KERWANO_KONFIGURACJA}/kerwano.1 ${KERWANO_DOKUMENTY}/kerwano.1.gz)
+kerwano_gzip(${KERWANO_KONFIGURACJA}/kerwano.pl.1 ${KERWANO_DOKUMENTY}/pl/kerwano.1.gz)
 kerwano_gzip(${PROJECT_SOURCE_DIR}/doc/changelog ${KERWANO_DOKUMENTY}/changelog.gz)
 add_custom_target(kerwano_dokumenty ALL DEPENDS ${KERWANO_DOKUMENTY}/kerwano.1.gz
   ${KERWANO_DOKUMENTY}/pl/kerwano.1.gz ${KERWANO_DOKUMENTY}/changelog.gz)
@@ -32,7 +35,7 @@ set(KERWANO_OPIEKUN "Kerwano developers <kerwano@example.org>" CACHE STRING
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kerwano)
-set(CPACK_PACKAGE_VERSION 1.1C)
+set(CPACK_PACKAGE_VERSION ${KERWANO_WERSJA})
 set(CPACK_PACKAGE_VENDOR "Kerwano developers")
 set(CPACK_PACKAGE_CONTACT "${KERWANO_OPIEKUN}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

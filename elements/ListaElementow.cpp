@@ -2,6 +2,9 @@
 
 #include "angles/KrzyweKatow.h"
 #include "risk/Formaty.h"
+#include "risk/Konwersja.h"
+
+#include <cmath>
 
 namespace kerwano {
 
@@ -99,6 +102,23 @@ void ListaElementow::UstawKat(int wiersz, const QString &kat)
 {
     if (wiersz >= 1 && wiersz <= liczba_elementow())
         m_wiersze[wiersz - 1].kat = kat;
+}
+
+bool ListaElementow::OdswiezKolumneKatow(Klasa klasa, Klasa stara_klasa, bool wymus,
+                                         const KrzyweKatow &krzywe)
+{
+    if (liczba_elementow() <= 0 || (klasa.klasa == stara_klasa.klasa && !wymus))
+        return false;
+    for (int w = 1; w <= liczba_elementow(); ++w) {
+        if (klasa.klasa == 0) {
+            UstawKat(w, QStringLiteral("?"));
+            continue;
+        }
+        // The height as the cell shows it, rounded to the centimetre.
+        const double h = TekstNaLiczbe(Wiersz(w).wysokosc).value_or(std::nan(""));
+        UstawKat(w, krzywe.TekstKata(klasa, h));
+    }
+    return true;
 }
 
 } // namespace kerwano

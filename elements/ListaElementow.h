@@ -69,6 +69,13 @@ public:
 
     void UstawKat(int wiersz, const QString &kat);
 
+    // The angle column after a class calculation: when the list has elements
+    // and the class number changed from `stara_klasa` (I and I+ count as one)
+    // or `wymus` asks for it, every angle cell is rewritten for `klasa` from
+    // the row's height cell, "?" for every row without a class. Returns
+    // whether it rewrote the column.
+    bool OdswiezKolumneKatow(Klasa klasa, Klasa stara_klasa, bool wymus, const KrzyweKatow &krzywe);
+
 private:
     QList<WierszElementu> m_wiersze;
 };

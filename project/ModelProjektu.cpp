@@ -1,6 +1,5 @@
 #include "project/ModelProjektu.h"
 
-#include "angles/KolumnaKatow.h"
 #include "risk/Konwersja.h"
 
 #include <QDate>
@@ -82,7 +81,7 @@ Przeliczenie ModelProjektu::ObliczKlase(bool wymus)
     m_wyniki = kerwano::ObliczKlase(m_dane);
     Przeliczenie p;
     p.obliczono = true;
-    p.katy = OdswiezKolumneKatow(m_elementy, m_wyniki.klasa, stara_klasa, wymus, m_krzywe_katow);
+    p.katy = m_elementy.OdswiezKolumneKatow(m_wyniki.klasa, stara_klasa, wymus, m_krzywe_katow);
     return p;
 }
 

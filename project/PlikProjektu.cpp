@@ -329,9 +329,8 @@ QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt)
 
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt)
 {
-    return ZapiszPlikAtomowo(sciezka, [&projekt](QIODevice &plik) {
-        return ZapiszProjektDoUrzadzenia(plik, projekt);
-    });
+    return ZapiszPlikAtomowo(
+        sciezka, [&projekt](QIODevice &plik) { return ZapiszProjektDoUrzadzenia(plik, projekt); });
 }
 
 QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz)

@@ -79,8 +79,7 @@ QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt);
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
 // The same atomic replacement for any file: `pisz` writes the contents to
 // the new file (open for writing, unbuffered) and returns "" or its error.
-QString ZapiszPlikAtomowo(const QString &sciezka,
-                          const std::function<QString(QIODevice &)> &pisz);
+QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz);
 
 // The message of a file operation that failed with the system error `kod`
 // (an errno value): "File not found", "Invalid filename", "Too many open

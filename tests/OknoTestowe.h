@@ -3,13 +3,13 @@
 // Driving the main window as a user does, for the GUI tests.
 
 #include "Widzet.h"
-#include "angles/TWykres_katow.h"
-#include "app/TObraz.h"
+#include "angles/okna/TWykres_katow.h"
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
-#include "app/TStringGrid.h"
-#include "app/TStrona_odroczona.h"
-#include "project/TDane_form.h"
+#include "project/okna/TDane_form.h"
+#include "widgets/TObraz.h"
+#include "widgets/TStringGrid.h"
+#include "widgets/TStrona_odroczona.h"
 
 #include <QAction>
 #include <QApplication>

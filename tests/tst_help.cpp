@@ -1,6 +1,6 @@
 #include "angles/KrzyweKatow.h"
-#include "app/OknoBledu.h"
-#include "help/HelpUnit.h"
+#include "help/okna/HelpUnit.h"
+#include "widgets/OknoBledu.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

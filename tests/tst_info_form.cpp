@@ -1,5 +1,5 @@
 #include "Widzet.h"
-#include "risk/TInfo_form.h"
+#include "risk/okna/TInfo_form.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "OknoTestowe.h"
-#include "angles/TKaty_strona.h"
-#include "angles/TWykres_katow.h"
-#include "app/TStringGrid.h"
+#include "angles/okna/TKaty_strona.h"
+#include "angles/okna/TWykres_katow.h"
 #include "elements/ParametryElementu.h"
-#include "elements/TOdstepy_strona.h"
+#include "elements/okna/TOdstepy_strona.h"
+#include "widgets/TStringGrid.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "Widzet.h"
 #include "project/ModelProjektu.h"
-#include "risk/TKlasa_strona.h"
+#include "risk/okna/TKlasa_strona.h"
 
 #include <QEvent>
 #include <QImage>

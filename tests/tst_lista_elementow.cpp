@@ -1,11 +1,11 @@
 #include "OknoTestowe.h"
-#include "angles/TKaty_strona.h"
-#include "app/TObraz.h"
-#include "app/TStringGrid.h"
+#include "angles/okna/TKaty_strona.h"
 #include "elements/ParametryElementu.h"
-#include "elements/TOdstepy_parametry_form.h"
-#include "elements/TOdstepy_strona.h"
+#include "elements/okna/TOdstepy_parametry_form.h"
+#include "elements/okna/TOdstepy_strona.h"
 #include "risk/Formaty.h"
+#include "widgets/TObraz.h"
+#include "widgets/TStringGrid.h"
 
 #include <QApplication>
 #include <QLabel>

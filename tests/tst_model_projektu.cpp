@@ -1,4 +1,3 @@
-#include "angles/KolumnaKatow.h"
 #include "angles/KrzyweKatow.h"
 #include "project/ModelProjektu.h"
 
@@ -205,14 +204,14 @@ void TstModelProjektu::kolumnaKatow()
 
     const KrzyweKatow krzywe;
     ListaElementow lista;
-    QVERIFY(!OdswiezKolumneKatow(lista, Klasa(nowa, plus), Klasa(stara), true, krzywe));
+    QVERIFY(!lista.OdswiezKolumneKatow(Klasa(nowa, plus), Klasa(stara), true, krzywe));
     lista.Wczytaj({{QStringLiteral("a"), QStringLiteral("H = 10,00, L = 1")},
                    {QStringLiteral("b"), QStringLiteral("H = 46,00, L = 1")},
                    {QStringLiteral("c"), QStringLiteral("H = 20,00, L = 1")}});
     for (int w = 1; w <= 3; ++w)
         lista.UstawKat(w, QStringLiteral("x"));
     const bool odswiezona =
-        OdswiezKolumneKatow(lista, Klasa(nowa, plus), Klasa(stara), wymus, krzywe);
+        lista.OdswiezKolumneKatow(Klasa(nowa, plus), Klasa(stara), wymus, krzywe);
     QStringList wynik;
     for (const WierszElementu &e : lista.Wiersze())
         wynik << e.kat;

@@ -1,6 +1,6 @@
 #include "Widzet.h"
-#include "app/TObraz.h"
-#include "elements/TOdstepy_parametry_form.h"
+#include "elements/okna/TOdstepy_parametry_form.h"
+#include "widgets/TObraz.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "OknoTestowe.h"
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
-#include "elements/TOdstepy_strona.h"
+#include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
-#include "risk/TInfo_form.h"
-#include "risk/TKlasa_strona.h"
 #include "risk/Wspolczynniki.h"
+#include "risk/okna/TInfo_form.h"
+#include "risk/okna/TKlasa_strona.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,11 +1,11 @@
 #include "OknoTestowe.h"
-#include "angles/TKaty_strona.h"
-#include "app/TStringGrid.h"
+#include "angles/okna/TKaty_strona.h"
 #include "app/WierszPolecen.h"
 #include "elements/ParametryElementu.h"
-#include "elements/TOdstepy_strona.h"
+#include "elements/okna/TOdstepy_strona.h"
 #include "project/PlikProjektu.h"
-#include "project/TDane_form.h"
+#include "project/okna/TDane_form.h"
+#include "widgets/TStringGrid.h"
 
 #include <QAction>
 #include <QFileDialog>

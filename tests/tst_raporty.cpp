@@ -1,11 +1,11 @@
 #include "OknoTestowe.h"
 #include "elements/ParametryElementu.h"
 #include "project/PlikProjektu.h"
-#include "project/TDialog_projektu.h"
-#include "reports/TFormularz_wydruk_form.h"
 #include "reports/TrescFormularza.h"
-#include "reports/UkladStron.h"
+#include "reports/okna/TFormularz_wydruk_form.h"
+#include "reports/okna/UkladStron.h"
 #include "risk/Formaty.h"
+#include "widgets/TDialog_projektu.h"
 
 #include <QDir>
 #include <QFileDialog>

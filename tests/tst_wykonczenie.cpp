@@ -1,6 +1,6 @@
 #include "OknoTestowe.h"
-#include "app/TStringGrid.h"
 #include "project/PlikProjektu.h"
+#include "widgets/TStringGrid.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

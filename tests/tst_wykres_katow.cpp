@@ -1,5 +1,5 @@
 #include "angles/KrzyweKatow.h"
-#include "angles/TWykres_katow.h"
+#include "angles/okna/TWykres_katow.h"
 
 #include <QElapsedTimer>
 #include <QtCharts/QChart>

@@ -1,0 +1,187 @@
+#include "angles/okna/TKaty_strona.h"
+
+#include "angles/okna/TWykres_katow.h"
+#include "project/ModelProjektu.h"
+#include "risk/Formaty.h"
+#include "risk/Konwersja.h"
+#include "widgets/TPanel_wartosci.h"
+#include "widgets/TStringGrid.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QtCharts/QChart>
+#include <cmath>
+
+namespace {
+
+// The page's margins around the chart and the table.
+constexpr int MARGINES = 6;
+// The chart's designed width (TWykres_katow::sizeHint()), its least width
+// until it has been shown.
+constexpr int SZEROKOSC_WYKRESU = 633;
+
+QLabel *PanelWartosci(const QString &nazwa, QWidget *rodzic, bool czerwony)
+{
+    auto *p = new TPanel_wartosci(QStringLiteral("999,99 m"), rodzic, czerwony);
+    p->setObjectName(nazwa);
+    QFont f = p->font();
+    f.setPointSize(8);
+    p->setFont(f);
+    p->setMinimumWidth(p->fontMetrics().horizontalAdvance(QStringLiteral("9999,99 m")) + 10);
+    return p;
+}
+
+} // namespace
+
+TKaty_strona::TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
+    : TStrona_odroczona(parent), m_projekt(projekt)
+{
+    setObjectName(QStringLiteral("TabSheet2"));
+}
+
+void TKaty_strona::ZbudujZawartosc()
+{
+    Chart1 = new TWykres_katow(this);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->PrzygotujWykres(m_projekt.krzywe_katow());
+
+    Panel12 = new QFrame(Chart1);
+    Panel12->setObjectName(QStringLiteral("Panel12"));
+    Panel12->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel12->setLineWidth(1);
+    Panel12->setAutoFillBackground(true);
+    auto *ramka = new QFrame(Panel12);
+    ramka->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel_wykres_H = PanelWartosci(QStringLiteral("Panel_wykres_H"), ramka, false);
+    Panel_wykres_klasa = PanelWartosci(QStringLiteral("Panel_wykres_klasa"), ramka, false);
+    Panel_wykres_kat = PanelWartosci(QStringLiteral("Panel_wykres_kat"), ramka, true);
+    auto *s = new QGridLayout(ramka);
+    s->setContentsMargins(6, 4, 6, 4);
+    s->setHorizontalSpacing(6);
+    s->setVerticalSpacing(3);
+    const QString podpisy[] = {QStringLiteral("Wysokość budyku:"),
+                               QStringLiteral("Klasa ochronności:"),
+                               QStringLiteral("Kąt osłonowy:")};
+    QLabel *panele[] = {Panel_wykres_H, Panel_wykres_klasa, Panel_wykres_kat};
+    for (int i = 0; i < 3; ++i) {
+        auto *l = new QLabel(podpisy[i], ramka);
+        l->setObjectName(QStringLiteral("Label%1").arg(30 + i));
+        s->addWidget(l, i, 0);
+        s->addWidget(panele[i], i, 1);
+    }
+    auto *u12 = new QVBoxLayout(Panel12);
+    u12->setContentsMargins(2, 2, 2, 2);
+    u12->addWidget(ramka);
+    Panel12->adjustSize();
+    // The plot area settles after the chart's own layout; place the panel then.
+    connect(Chart1->chart(), &QChart::plotAreaChanged, this, &TKaty_strona::UmiescPanel12,
+            Qt::QueuedConnection);
+
+    Label29 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
+    Label29->setObjectName(QStringLiteral("Label29"));
+    StringGrid2 = new TStringGrid({QStringLiteral("Nazwa elementu"),
+                                   QStringLiteral("Wysokość H [m]"), QStringLiteral("Kąt [°]")},
+                                  this);
+    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    // The number columns are at least as wide as their headers with some
+    // air on both sides.
+    const int szerokosci[] = {319, 100, 94};
+    for (int k = 0; k < 3; ++k)
+        StringGrid2->setColumnWidth(
+            k, qMax(szerokosci[k], StringGrid2->horizontalHeader()->sectionSizeHint(k) + 16));
+    StringGrid2->verticalHeader()->setDefaultSectionSize(19);
+    StringGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(StringGrid2, &TStringGrid::WybranoWiersz, this, &TKaty_strona::PokazKatElementu);
+
+    auto *u = new QVBoxLayout(this);
+    u->setContentsMargins(MARGINES, MARGINES, MARGINES, MARGINES);
+    u->setSpacing(4);
+    u->addWidget(Chart1, 3);
+    u->addWidget(Label29);
+    u->addWidget(StringGrid2, 1);
+
+    // The rows as the fills so far left them; no row is shown by that.
+    if (m_elementy_pokazane)
+        PokazElementy(true);
+}
+
+QSize TKaty_strona::minimumSizeHint() const
+{
+    if (zbudowana())
+        return TStrona_odroczona::minimumSizeHint();
+    // As wide as the made page is until its chart is first shown: the
+    // splitter beside the pages lets them grow no narrower.
+    return QSize(SZEROKOSC_WYKRESU + 2 * MARGINES, 0);
+}
+
+void TKaty_strona::UmiescPanel12()
+{
+    const QRectF obszar = Chart1->ObszarWykresu();
+    if (obszar.isEmpty())
+        return;
+    const QPoint prawy_gorny = Chart1->viewport()->mapTo(Chart1, obszar.topRight().toPoint());
+    Panel12->move(prawy_gorny.x() - Panel12->width() - 8, prawy_gorny.y() + 8);
+    Panel12->raise();
+}
+
+void TKaty_strona::PokazElementy(bool cicho)
+{
+    m_elementy_pokazane = true;
+    if (!zbudowana())
+        return;
+    const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
+    StringGrid2->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
+        const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
+        return QStringList{e.nazwa, e.wysokosc, e.kat};
+    });
+}
+
+void TKaty_strona::PokazKaty()
+{
+    // A table made later takes the angles with its rows.
+    if (!zbudowana())
+        return;
+    for (int w = 1; w <= m_projekt.liczba_elementow(); ++w)
+        StringGrid2->UstawCells(2, w, m_projekt.elementy().Wiersz(w).kat);
+}
+
+void TKaty_strona::OdswiezWykres()
+{
+    if (zbudowana()) // a chart not made yet has no lines to take away
+        Chart1->Odswiez();
+}
+
+void TKaty_strona::PokazKatElementu(int wiersz)
+{
+    Zbuduj();
+    Chart1->Odswiez();
+    const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(wiersz);
+    const kerwano::Klasa klasa = m_projekt.klasa();
+    Panel_wykres_klasa->setText(kerwano::TekstKlasy(klasa));
+    if (e.kat == QStringLiteral("?") || e.wysokosc.isEmpty()) {
+        // No angle for this row: the panel shows the class in force and no angle.
+        Panel_wykres_kat->setText(QStringLiteral("?"));
+        return;
+    }
+    Chart1->RysujLinieKata(klasa.klasa, kerwano::TekstNaLiczbe(e.wysokosc).value_or(std::nan("")));
+    const std::optional<double> kat =
+        m_projekt.krzywe_katow().KatOslonowy(klasa, kerwano::CzytajH(e.parametry));
+    Panel_wykres_kat->setText(kat ? QString::number(static_cast<long long>(std::trunc(*kat))) +
+                                        QStringLiteral(" °")
+                                  : QStringLiteral("?"));
+}
+
+void TKaty_strona::PokazWybranyElement()
+{
+    Zbuduj();
+    PokazKatElementu(StringGrid2->Row());
+}
+
+void TKaty_strona::TabSheet2Show()
+{
+    PokazWybranyElement(); // makes the page
+    Panel_wykres_H->setText(kerwano::F2(m_projekt.dane().wysokosc_budynku) + QStringLiteral(" m"));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "widgets/TStrona_odroczona.h"
+
+class QFrame;
+class QLabel;
+class TStringGrid;
+class TWykres_katow;
+namespace kerwano {
+class ModelProjektu;
+}
+
+// Page 2, "Obliczanie kątów osłonowych": the angle chart with its
+// information panel and the element table with heights and angles, shown
+// from the project. Selecting a row shows its point on the chart. The
+// chart and the table are made when the page is first needed; until then
+// the table's rows and angles are the project's, no row has been shown and
+// the panel keeps its start texts.
+class TKaty_strona : public TStrona_odroczona
+{
+    Q_OBJECT
+public:
+    explicit TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *parent = nullptr);
+
+    // The whole table from the element list. `cicho`: no row is shown on
+    // the way (a load shows the current one once it has finished).
+    void PokazElementy(bool cicho = false);
+    // The angle column only, after the class calculation rewrote it.
+    void PokazKaty();
+    // Repaints the chart, which takes the guide lines away.
+    void OdswiezWykres();
+
+    // A row (1 for the first) on the chart and in the information panel.
+    void PokazKatElementu(int wiersz);
+    // The current row, as a selection shows it.
+    void PokazWybranyElement();
+    // Page shown: the current row, then the building height.
+    void TabSheet2Show();
+
+    QSize minimumSizeHint() const override;
+
+protected:
+    void ZbudujZawartosc() override;
+
+private:
+    void UmiescPanel12();
+
+    const kerwano::ModelProjektu &m_projekt;
+    // The table was filled from the element list at least once.
+    bool m_elementy_pokazane = false;
+    TWykres_katow *Chart1 = nullptr;
+    QFrame *Panel12 = nullptr;
+    QLabel *Panel_wykres_H = nullptr;     // building height
+    QLabel *Panel_wykres_klasa = nullptr; // class of the last row shown
+    QLabel *Panel_wykres_kat = nullptr;   // angle of the last row shown
+    QLabel *Label29 = nullptr;
+    TStringGrid *StringGrid2 = nullptr; // "Nazwa elementu", "Wysokość H [m]", "Kąt [°]"
+};

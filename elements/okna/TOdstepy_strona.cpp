@@ -1,0 +1,305 @@
+#include "elements/okna/TOdstepy_strona.h"
+
+#include "elements/OdstepIzolacyjny.h"
+#include "elements/ParametryElementu.h"
+#include "elements/okna/TOdstepy_parametry_form.h"
+#include "project/ModelProjektu.h"
+#include "widgets/TKomunikat.h"
+#include "widgets/TObraz.h"
+#include "widgets/TPanel_wartosci.h"
+#include "widgets/TStringGrid.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const int WYSOKOSC_PANELU = 28;
+
+QLabel *Komunikat(const QString &tekst, const QString &nazwa, QWidget *rodzic)
+{
+    auto *l = new TKomunikat(tekst, rodzic);
+    l->setObjectName(nazwa);
+    return l;
+}
+
+} // namespace
+
+TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
+    : TStrona_odroczona(parent), m_projekt(projekt)
+{
+    setObjectName(QStringLiteral("TabSheet3"));
+}
+
+void TOdstepy_strona::ZbudujZawartosc()
+{
+    Label26 = new QLabel(QStringLiteral("Obliczona klasa ochronności budynku:"), this);
+    Panel_odi_klasa = new TPanel_wartosci(QStringLiteral("?"), this);
+    Panel_odi_klasa->setObjectName(QStringLiteral("Panel_odi_klasa"));
+    Panel_odi_klasa->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Panel_odi_klasa->setFixedWidth(
+        Panel_odi_klasa->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 8);
+
+    Label26->setObjectName(QStringLiteral("Label26"));
+    Label27 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
+    Label27->setObjectName(QStringLiteral("Label27"));
+    StringGrid1 =
+        new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")}, this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    // The parameter text gets what the name does not need; a text cut to
+    // fit shows whole as the tool tip.
+    StringGrid1->UstawDzielenieSzerokosci(true);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(19);
+
+    Button2 = new QPushButton(QStringLiteral("<< Dodaj"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button3 = new QPushButton(QStringLiteral("Usuń"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button4 = new QPushButton(QStringLiteral("Edycja"), this);
+    Button4->setObjectName(QStringLiteral("Button4"));
+
+    connect(Button2, &QPushButton::clicked, this, &TOdstepy_strona::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TOdstepy_strona::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TOdstepy_strona::Button4Click);
+    connect(StringGrid1, &TStringGrid::WybranoWiersz, this, &TOdstepy_strona::PokazElement);
+    // A double-click on an element opens it for editing, as "Edycja" does.
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TOdstepy_strona::Button4Click);
+
+    Label28 = new QLabel(QStringLiteral("Układy instalacji odgromowej"), this);
+    Label28->setObjectName(QStringLiteral("Label28"));
+    QFont n = Label28->font();
+    n.setBold(true);
+    Label28->setFont(n);
+    Label_uklad_AB = Komunikat(QStringLiteral("Nie wybrano żadnego typu układu."),
+                               QStringLiteral("Label_uklad_AB"), this);
+    Label_typ_instalacji =
+        Komunikat(QStringLiteral("Nie wybrano żadnego typu wykonania instalacji."),
+                  QStringLiteral("Label_typ_instalacji"), this);
+
+    auto *gora = new QHBoxLayout;
+    gora->addWidget(Label26);
+    gora->addWidget(Panel_odi_klasa);
+    gora->addStretch(1);
+
+    auto *przyciski = new QVBoxLayout;
+    przyciski->addWidget(Button2);
+    przyciski->addWidget(Button3);
+    przyciski->addWidget(Button4);
+    przyciski->addStretch(1);
+
+    auto *lista = new QHBoxLayout;
+    lista->addWidget(StringGrid1, 1);
+    lista->addLayout(przyciski);
+
+    Image_uklad_A = new TObraz(TObraz::Rysunek::UkladA, this);
+    Image_uklad_B = new TObraz(TObraz::Rysunek::UkladB, this);
+    Image_uklad_1 = new TObraz(TObraz::Rysunek::Uklad1, this);
+    Image_uklad_2 = new TObraz(TObraz::Rysunek::Uklad2, this);
+    Image_uklad_3 = new TObraz(TObraz::Rysunek::Uklad3, this);
+    const QList<QPair<QWidget *, const char *>> obrazy_nazwy = {{Image_uklad_A, "Image_uklad_A"},
+                                                                {Image_uklad_B, "Image_uklad_B"},
+                                                                {Image_uklad_1, "Image_uklad_1"},
+                                                                {Image_uklad_2, "Image_uklad_2"},
+                                                                {Image_uklad_3, "Image_uklad_3"}};
+    for (const auto &[obraz, nazwa] : obrazy_nazwy) {
+        obraz->setObjectName(QString::fromLatin1(nazwa));
+        obraz->hide();
+    }
+    for (QLabel *komunikat : {Label_uklad_AB, Label_typ_instalacji})
+        komunikat->setFixedSize(TObraz::ROZMIAR);
+
+    Panel_d = PanelWyniku(QStringLiteral("Panel_d"), QStringLiteral("d"), QStringLiteral("≥"),
+                          Label_d, Label_d_nr, Label_d_wbr, Label_d_wart);
+    Panel_alpha =
+        PanelWyniku(QStringLiteral("Panel_alpha"), QStringLiteral("α"), QStringLiteral("="),
+                    Label_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart);
+
+    // Each place holds its pictures and its notice; one of them shows.
+    auto *miejsce_ukladu = new QGridLayout;
+    miejsce_ukladu->addWidget(Label_uklad_AB, 0, 0);
+    miejsce_ukladu->addWidget(Image_uklad_A, 0, 0);
+    miejsce_ukladu->addWidget(Image_uklad_B, 0, 0);
+    auto *miejsce_instalacji = new QGridLayout;
+    miejsce_instalacji->addWidget(Label_typ_instalacji, 0, 0);
+    miejsce_instalacji->addWidget(Image_uklad_1, 0, 0);
+    miejsce_instalacji->addWidget(Image_uklad_2, 0, 0);
+    miejsce_instalacji->addWidget(Image_uklad_3, 0, 0);
+
+    auto *wyniki = new QVBoxLayout;
+    wyniki->setSpacing(8);
+    wyniki->addWidget(Panel_d);
+    wyniki->addWidget(Panel_alpha);
+    wyniki->addStretch(1);
+
+    auto *obrazy = new QHBoxLayout;
+    obrazy->setSpacing(10);
+    obrazy->addLayout(miejsce_ukladu);
+    obrazy->addLayout(miejsce_instalacji);
+    obrazy->addLayout(wyniki);
+    obrazy->addStretch(1);
+
+    auto *u = new QVBoxLayout(this);
+    u->setContentsMargins(6, 6, 6, 6);
+    u->addLayout(gora);
+    u->addWidget(Label27);
+    u->addLayout(lista, 1);
+    u->addWidget(Label28);
+    u->addLayout(obrazy);
+
+    if (m_klasa_pokazana)
+        PokazKlase();
+    if (m_elementy_pokazane)
+        PokazElementy(true);
+}
+
+QFrame *TOdstepy_strona::PanelWyniku(const QString &nazwa, const QString &symbol,
+                                     const QString &relacja, QLabel *&symbol_l, QLabel *&nr_l,
+                                     QLabel *&relacja_l, QLabel *&wartosc_l)
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(nazwa);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setAutoFillBackground(true);
+    QPalette p = panel->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, QColor(128, 128, 128)); // the frame
+    panel->setPalette(p);
+    p.setColor(QPalette::WindowText, Qt::black);
+    panel->setFixedSize(140, WYSOKOSC_PANELU);
+
+    const QFont duza = font();
+    QFont mala = font();
+    mala.setPointSizeF(duza.pointSizeF() * 0.75);
+    auto etykieta = [panel, p](const QString &tekst, const QFont &f, int x, int y) {
+        auto *l = new QLabel(tekst, panel);
+        l->setPalette(p);
+        l->setFont(f);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    const int y = (WYSOKOSC_PANELU - QFontMetrics(duza).height()) / 2;
+    QFont pochyla = duza;
+    pochyla.setItalic(true);
+    symbol_l = etykieta(symbol, pochyla, 7, y);
+    nr_l = etykieta(QString(), mala, 17,
+                    y + QFontMetrics(duza).ascent() - QFontMetrics(mala).ascent() + 3);
+    relacja_l = etykieta(relacja, duza, 29, y);
+    wartosc_l = etykieta(QString(), duza, 41, y);
+    // "Panel_d" holds "Label_d", "Label_d_nr", "Label_d_wbr" and "Label_d_wart".
+    const QString etykiety = QStringLiteral("Label") + nazwa.mid(nazwa.indexOf(u'_'));
+    symbol_l->setObjectName(etykiety);
+    nr_l->setObjectName(etykiety + QStringLiteral("_nr"));
+    relacja_l->setObjectName(etykiety + QStringLiteral("_wbr"));
+    wartosc_l->setObjectName(etykiety + QStringLiteral("_wart"));
+    panel->hide();
+    return panel;
+}
+
+void TOdstepy_strona::PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc,
+                                 int wiersz, const QString &tekst)
+{
+    nr->setText(QString::number(wiersz));
+    nr->adjustSize();
+    // The sign and the value make way for a longer row number.
+    const int cyfry = nr->text().size();
+    if (cyfry >= 1 && cyfry <= 3) {
+        const int przesuniecie = 6 * (cyfry - 1);
+        relacja->move(29 + przesuniecie, relacja->y());
+        wartosc->move(41 + przesuniecie, wartosc->y());
+    }
+    wartosc->setText(tekst);
+    wartosc->adjustSize();
+    // A very long value widens its panel rather than being cut off.
+    panel->setFixedWidth(std::max(140, wartosc->x() + wartosc->width() + 8));
+    panel->show();
+}
+
+void TOdstepy_strona::PokazElementy(bool cicho)
+{
+    m_elementy_pokazane = true;
+    if (!zbudowana())
+        return;
+    const QSignalBlocker cisza(cicho ? StringGrid1 : nullptr);
+    StringGrid1->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
+        const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
+        return QStringList{e.nazwa, e.parametry};
+    });
+}
+
+void TOdstepy_strona::PokazKlase()
+{
+    m_klasa_pokazana = true;
+    if (!zbudowana())
+        return;
+    Panel_odi_klasa->setText(kerwano::TekstKlasy(m_projekt.klasa()));
+}
+
+void TOdstepy_strona::TabSheet3Show()
+{
+    Zbuduj();
+    PokazElement(StringGrid1->Row());
+}
+
+void TOdstepy_strona::PokazElement(int wiersz)
+{
+    Zbuduj();
+    const QString &tekst = m_projekt.elementy().Wiersz(wiersz).parametry;
+    const kerwano::TypUkladu uklad = kerwano::CzytajTypUkladu(tekst);
+    Image_uklad_A->setVisible(uklad == kerwano::TypUkladu::A);
+    Image_uklad_B->setVisible(uklad == kerwano::TypUkladu::B);
+    Label_uklad_AB->setVisible(uklad == kerwano::TypUkladu::Brak);
+
+    const int instalacja = kerwano::CzytajTypInstalacji(tekst);
+    Image_uklad_1->setVisible(instalacja == 1);
+    Image_uklad_2->setVisible(instalacja == 2);
+    Image_uklad_3->setVisible(instalacja == 3);
+    Label_typ_instalacji->setVisible(instalacja == 0);
+
+    if (uklad == kerwano::TypUkladu::Brak || instalacja == 0) {
+        Panel_d->hide();
+        Panel_alpha->hide();
+        return;
+    }
+    const kerwano::WynikOdstepu w = m_projekt.ObliczOdstep(wiersz);
+    PokazWynik(Panel_d, Label_d_nr, Label_d_wbr, Label_d_wart, wiersz, kerwano::TekstOdstepu(w.d));
+    PokazWynik(Panel_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart, wiersz,
+               kerwano::TekstAlfa(w.alfa));
+}
+
+void TOdstepy_strona::Button2Click()
+{
+    TOdstepy_parametry_form dialog(m_projekt.elementy().NowyElement(), window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    emit DodajElement(dialog.Element());
+    // The first element shows at once; the selection stays where it is.
+    if (m_projekt.liczba_elementow() == 1)
+        PokazElement(1);
+}
+
+void TOdstepy_strona::Button3Click()
+{
+    if (m_projekt.liczba_elementow() <= 0)
+        return;
+    // The pane keeps what it shows, unless the selection falls back from a
+    // removed last row to the new last one.
+    emit UsunElement(StringGrid1->Row());
+}
+
+void TOdstepy_strona::Button4Click()
+{
+    if (m_projekt.liczba_elementow() <= 0)
+        return;
+    const int wiersz = StringGrid1->Row();
+    TOdstepy_parametry_form dialog(m_projekt.elementy().ElementWiersza(wiersz), window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    emit ZmienElement(wiersz, dialog.Element());
+    PokazElement(wiersz);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "widgets/TStrona_odroczona.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class TObraz;
+class TStringGrid;
+namespace kerwano {
+class ModelProjektu;
+struct DaneElementu;
+} // namespace kerwano
+
+// Page 3, "Obliczanie odstępów izolacyjnych": the computed class, the roof
+// element list with its buttons, and the pane of the selected element. The
+// page shows the project; "<< Dodaj" and "Edycja" ask the element dialog and
+// report the element to add or change, "Usuń" the row to remove. Its
+// widgets are made when the page is first needed; until then the class and
+// the rows are the project's and the lower half is as at the start.
+class TOdstepy_strona : public TStrona_odroczona
+{
+    Q_OBJECT
+public:
+    explicit TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent = nullptr);
+
+    // The whole table from the element list; `cicho` as on page 2.
+    void PokazElementy(bool cicho = false);
+    // The class in force.
+    void PokazKlase();
+    // Fills the lower half for a row of StringGrid1: the pictures of its
+    // arrangement and layout (or the red notices), its separation distance
+    // and its protective angle for the class in force.
+    void PokazElement(int wiersz);
+    // Page shown: the current row.
+    void TabSheet3Show();
+
+signals:
+    void DodajElement(const kerwano::DaneElementu &element);
+    void ZmienElement(int wiersz, const kerwano::DaneElementu &element);
+    void UsunElement(int wiersz);
+
+protected:
+    void ZbudujZawartosc() override;
+
+private:
+    // "<< Dodaj", "Usuń", "Edycja".
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+
+    QFrame *PanelWyniku(const QString &nazwa, const QString &symbol, const QString &relacja,
+                        QLabel *&symbol_l, QLabel *&nr_l, QLabel *&relacja_l, QLabel *&wartosc_l);
+    // Fills and shows a result panel: the row number as a subscript, the
+    // sign and the value placed by its digits.
+    static void PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc, int wiersz,
+                           const QString &tekst);
+
+    const kerwano::ModelProjektu &m_projekt;
+    // The table was filled from the element list, the class shown, at least once.
+    bool m_elementy_pokazane = false;
+    bool m_klasa_pokazana = false;
+    QLabel *Label26 = nullptr;
+    QLabel *Panel_odi_klasa = nullptr; // the class as text: "?", "IV" .. "I+"
+    QLabel *Label27 = nullptr;
+    TStringGrid *StringGrid1 = nullptr; // "Nazwa elementu", "Parametry"
+    QPushButton *Button2 = nullptr;     // "<< Dodaj"
+    QPushButton *Button3 = nullptr;     // "Usuń"
+    QPushButton *Button4 = nullptr;     // "Edycja"
+    QLabel *Label28 = nullptr;
+    TObraz *Image_uklad_A = nullptr, *Image_uklad_B = nullptr; // one place, with Label_uklad_AB
+    QLabel *Label_uklad_AB = nullptr;                          // no arrangement to show
+    TObraz *Image_uklad_1 = nullptr, *Image_uklad_2 = nullptr,
+           *Image_uklad_3 = nullptr;        // one place
+    QLabel *Label_typ_instalacji = nullptr; // no installation layout to show
+    // "d<sub>nr</sub> ≥ value" and "α<sub>nr</sub> = value".
+    QFrame *Panel_d = nullptr;
+    QLabel *Label_d = nullptr, *Label_d_nr = nullptr, *Label_d_wbr = nullptr,
+           *Label_d_wart = nullptr;
+    QFrame *Panel_alpha = nullptr;
+    QLabel *Label_alpha = nullptr, *Label_alpha_nr = nullptr, *Label_alpha_wbr = nullptr,
+           *Label_alpha_wart = nullptr;
+};

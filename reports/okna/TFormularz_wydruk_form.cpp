@@ -1,0 +1,79 @@
+#include "reports/okna/TFormularz_wydruk_form.h"
+
+#include "reports/TrescFormularza.h"
+#include "reports/okna/UkladStron.h"
+
+#include <QPrinter>
+
+namespace {
+
+constexpr qreal kWciecieOdpowiedzi = 10;
+
+// A heading, or a question with the answers that follow it, as one band.
+QList<Pasmo> Pasma(const QPaintDevice &u, const QList<kerwano::PozycjaFormularza> &pozycje)
+{
+    using Rodzaj = kerwano::PozycjaFormularza::Rodzaj;
+    QList<Pasmo> pasma;
+    qreal y = 0;
+    for (const kerwano::PozycjaFormularza &p : pozycje) {
+        if (p.rodzaj != Rodzaj::Odpowiedz || pasma.isEmpty()) {
+            if (!pasma.isEmpty())
+                pasma.last().UstawWysokosc(y);
+            pasma.append(Pasmo(u));
+            y = 0;
+        }
+        Pasmo &pasmo = pasma.last();
+        switch (p.rodzaj) {
+        case Rodzaj::Naglowek:
+            y += 2.5;
+            y += pasmo.Tekst(0, y, p.tekst, Times(14, true)) + 0.5;
+            break;
+        case Rodzaj::Pytanie:
+            y += 1.2;
+            y += pasmo.Tekst(0, y, p.tekst, Times(12));
+            break;
+        case Rodzaj::Odpowiedz:
+            y += pasmo.Tekst(kWciecieOdpowiedzi, y, p.tekst, Times(12));
+            break;
+        }
+    }
+    if (!pasma.isEmpty())
+        pasma.last().UstawWysokosc(y);
+    return pasma;
+}
+
+} // namespace
+
+QString TFormularz_wydruk_form::tytul() const
+{
+    return kerwano::Formularz().podtytul;
+}
+
+QList<QList<ElementWydruku>> TFormularz_wydruk_form::Strony(const QPaintDevice &u,
+                                                            qreal wysokosc) const
+{
+    const kerwano::TrescFormularza f = kerwano::Formularz();
+    UkladStron uklad(
+        wysokosc, [&](int) { return NaglowekStrony(u, f.tytul, f.podtytul, f.biuro); },
+        [&](int nr) { return StopkaStrony(u, nr); });
+    for (const Pasmo &p : Pasma(u, f.strona1))
+        uklad.Dodaj(p);
+    bool pierwsze = true;
+    for (const Pasmo &p : Pasma(u, f.strona2)) {
+        uklad.Dodaj(p, pierwsze); // ChildBand1 begins a new page
+        pierwsze = false;
+    }
+    return uklad.Strony();
+}
+
+void TFormularz_wydruk_form::Drukujformularz1Click(QWidget *okno)
+{
+    const TFormularz_wydruk_form Formularz_wydruk_form;
+    QPrinter drukarka(QPrinter::HighResolution);
+    Formularz_wydruk_form.UstawDrukarke(drukarka);
+    if (!Formularz_wydruk_form.DialogDruku(drukarka, okno))
+        return;
+    // With no printer at all there is nothing to print on, and nothing is said.
+    if (drukarka.isValid())
+        Formularz_wydruk_form.Drukuj(drukarka);
+}

@@ -1,0 +1,389 @@
+#include "risk/okna/TKlasa_strona.h"
+
+#include "project/ModelProjektu.h"
+#include "risk/Klasa.h"
+#include "risk/Wspolczynniki.h"
+#include "widgets/TFiltr_klawiszy.h"
+#include "widgets/TKomunikat.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+#include <QWidgetItem>
+
+namespace {
+
+const QStringList NAZWY_WYMIAROW = {QStringLiteral("Długość budynku"),
+                                    QStringLiteral("Szerokość budynku"),
+                                    QStringLiteral("Wysokość budynku")};
+
+QGroupBox *NowaGrupa(int nr, QWidget *rodzic)
+{
+    auto *g = new QGroupBox(kerwano::TytulGrupy(nr), rodzic);
+    g->setObjectName(QStringLiteral("GroupBox%1").arg(nr));
+    return g;
+}
+
+QGridLayout *SiatkaGrupy(QGroupBox *g)
+{
+    auto *s = new QGridLayout(g);
+    s->setContentsMargins(8, 4, 8, 6);
+    s->setHorizontalSpacing(8);
+    s->setVerticalSpacing(2);
+    return s;
+}
+
+QLabel *EtykietaWyniku(const QString &nazwa, QWidget *rodzic)
+{
+    auto *l = new QLabel(rodzic);
+    l->setObjectName(nazwa);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return l;
+}
+
+// The widest text a label of `przedrostek` and a number with `calkowite`
+// digits before the comma and `ulamkowe` after it (then `przyrostek`) can
+// show in the label's font: digits may differ in width, and a large number
+// of five decimals takes the exponent form (1,23457E6).
+QString NajszerszyTekst(const QLabel *l, const QString &przedrostek, int calkowite, int ulamkowe,
+                        const QString &przyrostek = QString())
+{
+    const QFontMetrics fm(l->font());
+    QChar cyfra = QLatin1Char('0');
+    for (char c = '1'; c <= '9'; ++c) {
+        if (fm.horizontalAdvance(QLatin1Char(c)) > fm.horizontalAdvance(cyfra))
+            cyfra = QLatin1Char(c);
+    }
+    const QString staly = przedrostek + QString(calkowite, cyfra) + QLatin1Char(',') +
+                          QString(ulamkowe, cyfra) + przyrostek;
+    const QString wykladniczy = przedrostek + QString(1, cyfra) + QLatin1Char(',') +
+                                QString(5, cyfra) + QLatin1Char('E') + QString(3, cyfra);
+    return ulamkowe == 5 && fm.horizontalAdvance(wykladniczy) > fm.horizontalAdvance(staly)
+               ? wykladniczy
+               : staly;
+}
+
+// Label21's place in the verdict panel's layout, sized exactly as the layout
+// would size the label itself. The label lives in a holder without a layout,
+// so that a new verdict tells no layout by itself: PokazWyniki invalidates the
+// panel's layout when the verdict needs other room.
+class MiejsceWerdyktu : public QWidgetItem
+{
+public:
+    MiejsceWerdyktu(QLabel *etykieta, QWidget *uchwyt) : QWidgetItem(etykieta), m_uchwyt(uchwyt) {}
+    void setGeometry(const QRect &r) override
+    {
+        m_uchwyt->setGeometry(r);
+        QWidgetItem::setGeometry(QRect(QPoint(0, 0), r.size()));
+        m_obszar = r;
+    }
+    QRect geometry() const override { return m_obszar; }
+
+private:
+    QWidget *m_uchwyt;
+    QRect m_obszar;
+};
+
+// What the layouts learn of the verdict: its hints and its height at its width.
+struct PotrzebyWerdyktu
+{
+    QSize wskazowka, minimum;
+    int wysokosc;
+    bool operator!=(const PotrzebyWerdyktu &p) const
+    {
+        return wskazowka != p.wskazowka || minimum != p.minimum || wysokosc != p.wysokosc;
+    }
+};
+
+PotrzebyWerdyktu Potrzeby(const QLabel *l)
+{
+    return {l->sizeHint(), l->minimumSizeHint(), l->heightForWidth(l->width())};
+}
+
+} // namespace
+
+TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
+{
+    GroupBox1 = NowaGrupa(1, this);
+    GroupBox2 = NowaGrupa(2, this);
+    GroupBox3 = NowaGrupa(3, this);
+    GroupBox4 = NowaGrupa(4, this);
+    GroupBox5 = NowaGrupa(5, this);
+
+    auto *filtr = new TFiltr_klawiszy(true, this);
+    for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr) {
+        const kerwano::ListaWspolczynnika &lista = kerwano::Lista(nr - 1);
+        auto *c = new QComboBox(this);
+        c->setObjectName(QStringLiteral("ComboBox%1").arg(nr));
+        for (const kerwano::PozycjaListy &p : lista.pozycje)
+            c->addItem(p.tekst);
+        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        c->setMaxVisibleItems(12);
+        connect(c, &QComboBox::activated, this,
+                [this, nr](int indeks) { emit ListaZmieniona(nr, indeks); });
+        m_listy[nr - 1] = c;
+    }
+    for (int nr = 1; nr <= 3; ++nr) {
+        auto *e = new QLineEdit(QStringLiteral("1,00"), this);
+        e->setObjectName(QStringLiteral("Edit%1").arg(nr));
+        e->installEventFilter(filtr);
+        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 10);
+        e->setAlignment(Qt::AlignRight);
+        connect(e, &QLineEdit::textChanged, this,
+                [this, nr](const QString &tekst) { emit WymiarZmieniony(nr, tekst); });
+        m_wymiary[nr - 1] = e;
+    }
+
+    // The first three groups: a label and its list on each row.
+    auto wiersze = [this](QGroupBox *g, int od, int do_) {
+        QGridLayout *s = SiatkaGrupy(g);
+        for (int nr = od; nr <= do_; ++nr) {
+            auto *l = new QLabel(kerwano::Lista(nr - 1).etykieta, g);
+            l->setBuddy(m_listy[nr - 1]);
+            s->addWidget(l, nr - od, 0);
+            s->addWidget(m_listy[nr - 1], nr - od, 1, Qt::AlignLeft);
+        }
+        s->setColumnStretch(1, 1);
+        return s;
+    };
+    QGridLayout *s1 = wiersze(GroupBox1, 1, 4);
+    QGridLayout *s2 = wiersze(GroupBox2, 5, 8);
+    QGridLayout *s3 = wiersze(GroupBox3, 9, 11);
+
+    // Thunderstorm days and building location with the three dimensions.
+    QGridLayout *s4 = SiatkaGrupy(GroupBox4);
+    auto *l12 = new QLabel(kerwano::Lista(11).etykieta, GroupBox4);
+    s4->addWidget(l12, 0, 0);
+    s4->addWidget(m_listy[11], 0, 1, Qt::AlignLeft);
+    auto *wymiary = new QHBoxLayout;
+    wymiary->setSpacing(4);
+    for (int nr = 1; nr <= 3; ++nr) {
+        auto *l = new QLabel(NAZWY_WYMIAROW.at(nr - 1), GroupBox4);
+        l->setBuddy(m_wymiary[nr - 1]);
+        wymiary->addWidget(l);
+        wymiary->addWidget(m_wymiary[nr - 1]);
+        wymiary->addWidget(new QLabel(QStringLiteral("m"), GroupBox4));
+        if (nr < 3)
+            wymiary->addSpacing(6);
+    }
+    wymiary->addStretch(1);
+    s4->addLayout(wymiary, 1, 0, 1, 2);
+    auto *l13 = new QLabel(kerwano::Lista(12).etykieta, GroupBox4);
+    s4->addWidget(l13, 2, 0);
+    s4->addWidget(m_listy[12], 2, 1, Qt::AlignLeft);
+    s4->setColumnStretch(1, 1);
+
+    // The label columns of the four groups line up, and the lists of a column
+    // share one width: those of the full-width groups, and the fire
+    // consequences beside the results.
+    int szer = 0;
+    for (QGridLayout *s : {s1, s2, s3, s4}) {
+        for (int w = 0; w < s->rowCount(); ++w) {
+            if (QLayoutItem *it = s->itemAtPosition(w, 0); it && it->widget())
+                szer = qMax(szer, it->widget()->sizeHint().width());
+        }
+    }
+    for (QGridLayout *s : {s1, s2, s3, s4})
+        s->setColumnMinimumWidth(0, szer);
+    const auto wspolna = [this](std::initializer_list<int> numery) {
+        int w = 0;
+        for (int nr : numery)
+            w = qMax(w, m_listy[nr - 1]->sizeHint().width());
+        for (int nr : numery)
+            m_listy[nr - 1]->setFixedWidth(w);
+    };
+    wspolna({1, 2, 3, 4, 5, 6, 7, 8, 12, 13});
+    wspolna({9, 10, 11});
+
+    // Results.
+    Label_A = EtykietaWyniku(QStringLiteral("Label_A"), GroupBox5);
+    Label_B = EtykietaWyniku(QStringLiteral("Label_B"), GroupBox5);
+    Label_C = EtykietaWyniku(QStringLiteral("Label_C"), GroupBox5);
+    Label_Nc = EtykietaWyniku(QStringLiteral("Label_Nc"), GroupBox5);
+    Label_Ae = EtykietaWyniku(QStringLiteral("Label_Ae"), GroupBox5);
+    Label_Nd = EtykietaWyniku(QStringLiteral("Label_Nd"), GroupBox5);
+    Label_E = EtykietaWyniku(QStringLiteral("Label_E"), GroupBox5);
+    QFont pogrubiona = Label_E->font();
+    pogrubiona.setBold(true);
+    Label_E->setFont(pogrubiona);
+    // A, B and C take the room of their own texts, which sets the column of Nc,
+    // Ae and Nd as before; those and E reserve the room of their widest text.
+    m_miarka = EtykietaWyniku(QString(), GroupBox5);
+    m_miarka->hide();
+    const std::pair<QLabel *, QString> najszersze[4] = {
+        {Label_Nc, NajszerszyTekst(Label_Nc, QStringLiteral("Nc = "), 6, 5)},
+        {Label_Ae, NajszerszyTekst(Label_Ae, QStringLiteral("Ae = "), 6, 5)},
+        {Label_Nd, NajszerszyTekst(Label_Nd, QStringLiteral("Nd = "), 6, 5)},
+        {Label_E, NajszerszyTekst(Label_E, QStringLiteral("E = "), 3, 2, QStringLiteral(" %"))}};
+    for (int i = 0; i < 4; ++i) {
+        const auto &[l, tekst] = najszersze[i];
+        m_zapas[i] = {Rozmiar(l, tekst), QFontMetrics(l->font()).horizontalAdvance(tekst)};
+        l->setFixedSize(m_zapas[i].rozmiar);
+    }
+    // Fixed in size, they stand where a label filling its cell shows its text.
+    const Qt::Alignment miejsce = Qt::AlignLeft | Qt::AlignVCenter;
+    QGridLayout *s5 = SiatkaGrupy(GroupBox5);
+    s5->setHorizontalSpacing(16);
+    s5->setVerticalSpacing(2);
+    s5->addWidget(Label_A, 0, 0, miejsce);
+    s5->addWidget(Label_B, 1, 0, miejsce);
+    s5->addWidget(Label_C, 2, 0, miejsce);
+    s5->addWidget(Label_Nc, 0, 1, miejsce);
+    s5->addWidget(Label_Ae, 1, 1, miejsce);
+    s5->addWidget(Label_Nd, 2, 1, miejsce);
+    s5->addWidget(Label_E, 3, 0, 1, 2, miejsce);
+
+    // Verdict.
+    Panel3 = new QFrame(this);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *uchwyt = new QWidget(Panel3);
+    Label21 = new TKomunikat(QString(), uchwyt);
+    Label21->setObjectName(QStringLiteral("Label21"));
+    QFont duza = Label21->font();
+    duza.setPointSizeF(duza.pointSizeF() + 2);
+    Label21->setFont(duza);
+    auto *u3 = new QVBoxLayout(Panel3);
+    u3->setContentsMargins(6, 3, 6, 3);
+    u3->addItem(new MiejsceWerdyktu(Label21, uchwyt));
+    // Grows with the window up to three lines of the verdict, no further.
+    Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Panel3->setMaximumHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
+
+    Button1 = new QPushButton(QStringLiteral("Zwody i przewody odprowadzające"), GroupBox5);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    connect(Button1, &QPushButton::clicked, this, &TKlasa_strona::Button1Click);
+    s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignLeft);
+    s5->setColumnStretch(1, 1);
+
+    m_uklad = new QGridLayout(this);
+    m_uklad->setContentsMargins(6, 6, 6, 6);
+    m_uklad->setSpacing(4);
+    Rozloz(false);
+    // The narrow arrangement is the page's least width: the wide one, needing
+    // more, takes over only above it, and the window can always be narrowed.
+    setMinimumWidth(m_uklad->minimumSize().width());
+
+    // Tab goes the way the page reads: the dimensions between the two lists
+    // of the last group, the sheet button last.
+    for (int nr = 1; nr < 12; ++nr)
+        setTabOrder(m_listy[nr - 1], m_listy[nr]);
+    setTabOrder(m_listy[11], m_wymiary[0]);
+    setTabOrder(m_wymiary[0], m_wymiary[1]);
+    setTabOrder(m_wymiary[1], m_wymiary[2]);
+    setTabOrder(m_wymiary[2], m_listy[12]);
+    setTabOrder(m_listy[12], Button1);
+}
+
+void TKlasa_strona::Rozloz(bool szeroko)
+{
+    m_szeroko = szeroko;
+    const QList<QWidget *> czesci = {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5, Panel3};
+    for (QWidget *w : czesci)
+        m_uklad->removeWidget(w);
+    for (int r = 0; r < 6; ++r)
+        m_uklad->setRowStretch(r, 0);
+    for (int k = 0; k < 3; ++k)
+        m_uklad->setColumnStretch(k, 0);
+    if (!szeroko) {
+        m_uklad->addWidget(GroupBox1, 0, 0, 1, 2);
+        m_uklad->addWidget(GroupBox2, 1, 0, 1, 2);
+        m_uklad->addWidget(GroupBox3, 2, 0);
+        m_uklad->addWidget(GroupBox5, 2, 1);
+        m_uklad->addWidget(GroupBox4, 3, 0, 1, 2);
+        m_uklad->addWidget(Panel3, 4, 0, 1, 2);
+        m_uklad->setRowStretch(4, 1);
+        m_uklad->setRowStretch(5, 1);
+        m_uklad->setColumnStretch(1, 1);
+    } else {
+        // A wide window: the inputs keep their width on the left, the results
+        // and the verdict stand beside them at the top, in view.
+        m_uklad->addWidget(GroupBox1, 0, 0);
+        m_uklad->addWidget(GroupBox2, 1, 0);
+        m_uklad->addWidget(GroupBox3, 2, 0);
+        m_uklad->addWidget(GroupBox4, 3, 0);
+        m_uklad->addWidget(GroupBox5, 0, 1);
+        m_uklad->addWidget(Panel3, 1, 1, Qt::AlignTop);
+        m_uklad->setRowStretch(4, 1);
+        m_uklad->setColumnStretch(1, 1);
+        m_uklad->setColumnStretch(2, 1);
+    }
+}
+
+void TKlasa_strona::PokazWybory(const kerwano::ModelProjektu &projekt)
+{
+    for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr)
+        m_listy[nr - 1]->setCurrentIndex(projekt.Wybor(nr));
+    for (int nr = 1; nr <= kerwano::ModelProjektu::LICZBA_WYMIAROW; ++nr) {
+        const QSignalBlocker cisza(m_wymiary[nr - 1]);
+        m_wymiary[nr - 1]->setText(projekt.Wymiar(nr));
+    }
+}
+
+void TKlasa_strona::PokazWyniki(const kerwano::ModelProjektu &projekt)
+{
+    const kerwano::TekstyWynikow t = kerwano::Teksty(projekt.wyniki());
+    Pokaz(Label_A, t.A);
+    Pokaz(Label_B, t.B);
+    Pokaz(Label_C, t.C);
+    Pokaz(Label_Nc, t.Nc, &m_zapas[0]);
+    Pokaz(Label_Ae, t.Ae, &m_zapas[1]);
+    Pokaz(Label_Nd, t.Nd, &m_zapas[2]);
+    Pokaz(Label_E, t.E, &m_zapas[3]);
+
+    const QString &werdykt = t.werdykt;
+    if (werdykt == Label21->text())
+        return;
+    const PotrzebyWerdyktu przed = Potrzeby(Label21);
+    Label21->setText(werdykt);
+    if (!Panel3->isVisible() || Potrzeby(Label21) != przed)
+        Panel3->layout()->invalidate();
+    else
+        m_werdykt_bez_ukladu = true;
+}
+
+QSize TKlasa_strona::Rozmiar(const QLabel *l, const QString &tekst) const
+{
+    // A label's own size hint grows to its minimum size, which is fixed
+    // here: the room of a text is measured on a hidden twin that has none.
+    m_miarka->setFont(l->font());
+    m_miarka->setText(tekst);
+    return m_miarka->sizeHint();
+}
+
+void TKlasa_strona::Pokaz(QLabel *l, const QString &tekst, const Zapas *zapas)
+{
+    if (tekst == l->text())
+        return;
+    l->setText(tekst);
+    // Within the reserved room nothing changes size; otherwise the label
+    // takes the room of its text, which lays out the group as before.
+    if (!zapas || l->size() != zapas->rozmiar ||
+        QFontMetrics(l->font()).horizontalAdvance(tekst) > zapas->dlugosc) {
+        const QSize s = Rozmiar(l, tekst);
+        l->setFixedSize(qMax(s.width(), zapas ? zapas->rozmiar.width() : 0), s.height());
+    }
+    // Asking the label itself lays its text out now: laid out in its paint,
+    // the text would ask for a second paint.
+    l->sizeHint();
+}
+
+void TKlasa_strona::resizeEvent(QResizeEvent *zdarzenie)
+{
+    QWidget::resizeEvent(zdarzenie);
+    // Wide enough for the inputs and the results side by side, with room to spare.
+    const int szeroki = qMax(GroupBox1->sizeHint().width(), GroupBox4->sizeHint().width()) +
+                        GroupBox5->sizeHint().width() + 2 * 6 + 4 + 40;
+    if ((width() >= szeroki) != m_szeroko)
+        Rozloz(!m_szeroko);
+    if (m_werdykt_bez_ukladu && zdarzenie->size().width() != zdarzenie->oldSize().width()) {
+        m_werdykt_bez_ukladu = false;
+        Panel3->layout()->invalidate();
+    }
+}

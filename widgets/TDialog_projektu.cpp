@@ -1,0 +1,46 @@
+#include "widgets/TDialog_projektu.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+TDialog_projektu::TDialog_projektu(Tryb tryb, QWidget *parent) : QFileDialog(parent)
+{
+    const bool zapis = tryb == Tryb::Zapis;
+    setObjectName(zapis ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
+    setNameFilter(QStringLiteral("Kerwano Projekt (*.kwp)"));
+    setDefaultSuffix(QStringLiteral("kwp"));
+    m_folder = FolderPoczatkowy();
+    if (zapis) {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+        setOption(QFileDialog::DontConfirmOverwrite);
+        m_nazwa = QStringLiteral("Nowy projekt.kwp");
+    } else {
+        setAcceptMode(QFileDialog::AcceptOpen);
+        setFileMode(QFileDialog::ExistingFile);
+    }
+}
+
+QString TDialog_projektu::FolderPoczatkowy()
+{
+    const QFileInfo program(QCoreApplication::applicationDirPath());
+    if (program.isDir() && program.isWritable())
+        return program.absoluteFilePath();
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(dokumenty).isDir() ? dokumenty : QDir::homePath();
+}
+
+QString TDialog_projektu::Wybierz()
+{
+    // What the user typed or browsed to in a cancelled showing is forgotten.
+    setDirectory(m_folder);
+    selectFile(m_nazwa);
+    if (exec() != QDialog::Accepted || selectedFiles().isEmpty())
+        return QString();
+    const QString plik = selectedFiles().constFirst();
+    const QFileInfo wybrany(plik);
+    m_folder = wybrany.absolutePath();
+    m_nazwa = wybrany.fileName();
+    return plik;
+}

@@ -1,0 +1,166 @@
+#include "widgets/TStringGrid.h"
+
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+
+TStringGrid::TStringGrid(const QStringList &naglowki, QWidget *parent)
+    : QTableWidget(1, naglowki.size(), parent)
+{
+    setHorizontalHeaderLabels(naglowki);
+    verticalHeader()->hide();
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setCurrentCell(0, 0);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int wiersz, int, int poprzedni, int) {
+                if (wiersz >= 0 && wiersz != poprzedni)
+                    emit WybranoWiersz(wiersz + 1);
+            });
+    connect(this, &QTableWidget::cellClicked, this, [this](int wiersz, int) {
+        // A click on the row already current still shows it again.
+        if (wiersz >= 0 && wiersz == currentRow())
+            emit WybranoWiersz(wiersz + 1);
+    });
+}
+
+void TStringGrid::UstawRowCount(int liczba)
+{
+    setRowCount(qMax(liczba, 2) - 1);
+    DzielSzerokosc();
+}
+
+QString TStringGrid::Cells(int kolumna, int wiersz) const
+{
+    if (wiersz == 0) {
+        const QTableWidgetItem *n = horizontalHeaderItem(kolumna);
+        return n ? n->text() : QString();
+    }
+    const QTableWidgetItem *k = item(wiersz - 1, kolumna);
+    return k ? k->text() : QString();
+}
+
+void TStringGrid::UstawCells(int kolumna, int wiersz, const QString &tekst)
+{
+    Wpisz(kolumna, wiersz, tekst);
+    DzielSzerokosc();
+}
+
+void TStringGrid::Wpisz(int kolumna, int wiersz, const QString &tekst)
+{
+    if (wiersz < 1 || wiersz > rowCount() || kolumna < 0 || kolumna >= columnCount())
+        return;
+    QTableWidgetItem *k = item(wiersz - 1, kolumna);
+    if (k)
+        k->setText(tekst);
+    else
+        setItem(wiersz - 1, kolumna, new QTableWidgetItem(tekst));
+}
+
+int TStringGrid::Row() const
+{
+    return currentRow() >= 0 ? currentRow() + 1 : 1;
+}
+
+void TStringGrid::UstawRow(int wiersz)
+{
+    if (wiersz >= 1 && wiersz <= rowCount())
+        setCurrentCell(wiersz - 1, qMax(currentColumn(), 0));
+}
+
+void TStringGrid::Wypelnij(int liczba, const std::function<QStringList(int)> &komorki)
+{
+    const int wiersze = qMax(liczba, 1);
+    if (wiersze > rowCount())
+        setRowCount(wiersze);
+    for (int w = 1; w <= wiersze; ++w) {
+        const QStringList tekst = komorki(w);
+        for (int k = 0; k < columnCount(); ++k)
+            Wpisz(k, w, k < tekst.size() ? tekst.at(k) : QString());
+    }
+    UstawRowCount(wiersze + 1);
+}
+
+void TStringGrid::UstawDzielenieSzerokosci(bool dziel)
+{
+    m_dziel = dziel;
+    horizontalHeader()->setStretchLastSection(dziel);
+    // What does not fit is cut, not scrolled to.
+    setHorizontalScrollBarPolicy(dziel ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    DzielSzerokosc();
+}
+
+int TStringGrid::PotrzebnaSzerokosc(int kolumna) const
+{
+    int szerokosc = horizontalHeader()->sectionSizeHint(kolumna);
+    for (int w = 0; w < rowCount(); ++w)
+        szerokosc = qMax(szerokosc, sizeHintForIndex(model()->index(w, kolumna)).width() +
+                                        (showGrid() ? 1 : 0));
+    return szerokosc;
+}
+
+bool TStringGrid::Uciety(const QModelIndex &indeks) const
+{
+    return sizeHintForIndex(indeks).width() + (showGrid() ? 1 : 0) > columnWidth(indeks.column());
+}
+
+void TStringGrid::DzielSzerokosc()
+{
+    const int n = columnCount();
+    if (!m_dziel || n < 2)
+        return;
+    // Every column but the last gets what its texts need, as long as the
+    // last one's texts still fit; otherwise it gives way, down to the width
+    // of its header. The last column stretches over what is left.
+    QList<int> potrzebne;
+    for (int k = 0; k < n; ++k)
+        potrzebne << PotrzebnaSzerokosc(k);
+    int reszta = viewport()->width() - potrzebne.last();
+    for (int k = 0; k < n - 1; ++k) {
+        int dalsze = 0;
+        for (int j = k + 1; j < n - 1; ++j)
+            dalsze += potrzebne[j];
+        const int szerokosc =
+            qBound(horizontalHeader()->sectionSizeHint(k), reszta - dalsze, potrzebne[k]);
+        setColumnWidth(k, szerokosc);
+        reszta -= szerokosc;
+    }
+}
+
+bool TStringGrid::viewportEvent(QEvent *zdarzenie)
+{
+    if (zdarzenie->type() == QEvent::ToolTip) {
+        // A text cut to fit its column shows whole as the tool tip.
+        const auto *pomoc = static_cast<QHelpEvent *>(zdarzenie);
+        const QModelIndex indeks = indexAt(pomoc->pos());
+        if (indeks.isValid() && Uciety(indeks))
+            QToolTip::showText(pomoc->globalPos(), indeks.data().toString(), viewport(),
+                               visualRect(indeks));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    const bool wynik = QTableWidget::viewportEvent(zdarzenie);
+    if (zdarzenie->type() == QEvent::Resize)
+        DzielSzerokosc();
+    return wynik;
+}
+
+QItemSelectionModel::SelectionFlags TStringGrid::selectionCommand(const QModelIndex &indeks,
+                                                                  const QEvent *zdarzenie) const
+{
+    // A click on the blank area below the rows, or a Ctrl+click on the
+    // selected row, would leave the current row unselected: the selection
+    // stays as it is.
+    const QItemSelectionModel::SelectionFlags polecenie =
+        QTableWidget::selectionCommand(indeks, zdarzenie);
+    if (!indeks.isValid() || polecenie.testFlag(QItemSelectionModel::Deselect))
+        return QItemSelectionModel::NoUpdate;
+    return polecenie;
+}
