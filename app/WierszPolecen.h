@@ -3,11 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-class QTextStream;
-
-// The program's command line: plain project files open in the window;
-// --wyniki prints a project's results, --pdf-obliczenia and --pdf-formularz
-// write the printouts as PDF files, all without any window.
+// The program's command line as the user gave it: plain project files open
+// in the window; --wyniki prints a project's results, --pdf-obliczenia and
+// --pdf-formularz write the printouts as PDF files, all without any window.
+// This only tells which; main() carries it out.
 struct WierszPolecen
 {
     enum class Tryb
@@ -30,17 +29,3 @@ struct WierszPolecen
     static QString Uzycie();
     static QString Wersja();
 };
-
-// Loads `plik` as a freshly started program would and writes one JSON
-// object with the inputs, results and roof elements to `wyjscie`. Needs no
-// window and no display. Returns the exit code: 0, or 1 with the error
-// box's text written to `bledy`.
-int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy);
-
-// Writes the calculation report of the project `plik`, loaded as by
-// DrukujWyniki, or the questionnaire, to the PDF file `wyjscie`. Needs a
-// QGuiApplication (the offscreen platform will do) for the fonts. The file
-// appears only when complete. Returns 0, or 1 with the error text written
-// to `bledy`.
-int ZapiszPdfObliczen(const QString &plik, const QString &wyjscie, QTextStream &bledy);
-int ZapiszPdfFormularza(const QString &wyjscie, QTextStream &bledy);

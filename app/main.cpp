@@ -1,7 +1,12 @@
 #include "app/TProgram_form.h"
 #include "app/WierszPolecen.h"
 #include "help/okna/HelpUnit.h"
+#include "project/ModelProjektu.h"
 #include "project/NazwaPliku.h"
+#include "project/WynikiProjektu.h"
+#include "project/ZdanieBledu.h"
+#include "reports/okna/TFormularz_wydruk_form.h"
+#include "reports/okna/TObliczenia_wydruk_form.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -25,6 +30,26 @@ QStringList Argumenty(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         argumenty << kerwano::DekodujNazwePliku(QByteArray(argv[i]));
     return argumenty;
+}
+
+// The error of a command as the error box would show it; exit code 1.
+int Blad(QTextStream &bledy, const QString &blad)
+{
+    bledy << kerwano::ZdanieBledu(blad) << '\n';
+    return 1;
+}
+
+// --wyniki: the project's results as JSON, no window and no display.
+int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
+{
+    kerwano::Projekt zapisany;
+    kerwano::ModelProjektu projekt;
+    const QString blad = kerwano::WczytajJakPoStarcie(plik, zapisany, projekt);
+    if (!blad.isEmpty())
+        return Blad(bledy, blad);
+    wyjscie << QString::fromUtf8(kerwano::WynikiJson(zapisany, projekt));
+    wyjscie.flush();
+    return 0;
 }
 
 } // namespace
@@ -60,9 +85,11 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(TylkoBledyKrytyczne);
         QGuiApplication aplikacja(argc_pdf, argv_pdf);
         QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
-        return wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
-                   ? ZapiszPdfObliczen(wiersz.plik, wiersz.wyjscie, bledy)
-                   : ZapiszPdfFormularza(wiersz.wyjscie, bledy);
+        const QString blad =
+            wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
+                ? TObliczenia_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
+                : TFormularz_wydruk_form().ZapiszPdf(wiersz.wyjscie);
+        return blad.isEmpty() ? 0 : Blad(bledy, blad);
     }
     case WierszPolecen::Tryb::Okno:
         break;

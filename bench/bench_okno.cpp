@@ -5,9 +5,9 @@
 #include "angles/KrzyweKatow.h"
 #include "angles/okna/TWykres_katow.h"
 #include "app/TProgram_form.h"
-#include "app/WierszPolecen.h"
 #include "bench/PomiarOkna.h"
 #include "bench/ProjektWzorcowy.h"
+#include "reports/okna/TObliczenia_wydruk_form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -353,10 +353,8 @@ void BM_RaportPdf(benchmark::State &state)
     const QString pdf = QDir::temp().filePath(QStringLiteral("kerwano-bench-%1-%2.pdf")
                                                   .arg(QCoreApplication::applicationPid())
                                                   .arg(elementow));
-    QString bledy;
-    QTextStream strumien(&bledy);
     for (auto _ : state) {
-        if (ZapiszPdfObliczen(projekt, pdf, strumien) != 0) {
+        if (!TObliczenia_wydruk_form::ZapiszPdfProjektu(projekt, pdf).isEmpty()) {
             state.SkipWithError("the report was not written");
             break;
         }

@@ -1,11 +1,13 @@
 #include "reports/okna/TObliczenia_wydruk_form.h"
 
 #include "project/ModelProjektu.h"
+#include "project/WynikiProjektu.h"
 #include "reports/okna/UkladStron.h"
 #include "widgets/OknoBledu.h"
 #include "widgets/TDialog_projektu.h"
 
 #include <QAction>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -215,6 +217,17 @@ QList<QList<ElementWydruku>> TObliczenia_wydruk_form::Strony(const QPaintDevice 
     }
     uklad.Podsumowanie(Podsumowanie(u, t));
     return uklad.Strony();
+}
+
+QString TObliczenia_wydruk_form::ZapiszPdfProjektu(const QString &plik, const QString &wyjscie)
+{
+    kerwano::Projekt zapisany;
+    kerwano::ModelProjektu projekt;
+    const QString blad = kerwano::WczytajJakPoStarcie(plik, zapisany, projekt);
+    if (!blad.isEmpty())
+        return blad;
+    return TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()))
+        .ZapiszPdf(wyjscie);
 }
 
 QString TObliczenia_wydruk_form::NazwaPdf(const QString &nazwa_pliku, bool nienazwany)
