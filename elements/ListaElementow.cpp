@@ -15,13 +15,30 @@ WierszElementu NowyWiersz(const DaneElementu &e, Klasa klasa, const KrzyweKatow 
     WierszElementu w;
     w.nazwa = e.nazwa;
     w.parametry = ZlozParametry(e.uklad, e.typ_instalacji, e.material, e.H, e.L, e.fc, e.n);
-    w.wysokosc = DwaMiejsca(e.H);
+    w.wysokosc = e.H;
     // The angle of the height as typed, not as the text rounds it.
-    w.kat = krzywe.TekstKata(klasa, e.H);
+    w.kat = krzywe.KatOslonowy(klasa, e.H);
     return w;
 }
 
 } // namespace
+
+QString WierszElementu::TekstWysokosci() const
+{
+    return wysokosc ? DwaMiejsca(*wysokosc) : QString();
+}
+
+QString WierszElementu::TekstKata() const
+{
+    if (!wysokosc)
+        return QString();
+    return kat ? F2(*kat) : QStringLiteral("?");
+}
+
+double WierszElementu::WysokoscKomorki() const
+{
+    return TekstNaLiczbe(TekstWysokosci()).value_or(std::nan(""));
+}
 
 const WierszElementu &ListaElementow::Wiersz(int wiersz) const
 {
@@ -85,8 +102,7 @@ void ListaElementow::Wczytaj(const QList<ElementDachu> &elementy)
     m_wiersze.clear();
     m_wiersze.reserve(elementy.size());
     for (const ElementDachu &e : elementy)
-        m_wiersze.append(
-            {e.nazwa, e.parametry, DwaMiejsca(CzytajH(e.parametry)), QStringLiteral("?")});
+        m_wiersze.append({e.nazwa, e.parametry, CzytajH(e.parametry), std::nullopt});
 }
 
 QList<ElementDachu> ListaElementow::Elementy() const
@@ -98,7 +114,7 @@ QList<ElementDachu> ListaElementow::Elementy() const
     return elementy;
 }
 
-void ListaElementow::UstawKat(int wiersz, const QString &kat)
+void ListaElementow::UstawKat(int wiersz, std::optional<double> kat)
 {
     if (wiersz >= 1 && wiersz <= liczba_elementow())
         m_wiersze[wiersz - 1].kat = kat;
@@ -110,13 +126,10 @@ bool ListaElementow::OdswiezKolumneKatow(Klasa klasa, Klasa stara_klasa, bool wy
     if (liczba_elementow() <= 0 || (klasa.klasa == stara_klasa.klasa && !wymus))
         return false;
     for (int w = 1; w <= liczba_elementow(); ++w) {
-        if (klasa.klasa == 0) {
-            UstawKat(w, QStringLiteral("?"));
-            continue;
-        }
-        // The height as the cell shows it, rounded to the centimetre.
-        const double h = TekstNaLiczbe(Wiersz(w).wysokosc).value_or(std::nan(""));
-        UstawKat(w, krzywe.TekstKata(klasa, h));
+        // The height as the cell shows it, rounded to the centimetre; no
+        // class, no angle.
+        UstawKat(w, klasa.klasa == 0 ? std::nullopt
+                                     : krzywe.KatOslonowy(klasa, Wiersz(w).WysokoscKomorki()));
     }
     return true;
 }

@@ -7,20 +7,32 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace kerwano {
 
 class KrzyweKatow;
 
 // One roof element as the two element tables show it. The height and the
-// angle cell are state of their own, not derived each time: the angle
-// written by an add or an edit comes from the height as typed, a class
-// change recomputes it from the height cell, and a load starts it at "?".
+// angle are state of their own, not derived each time: the angle written by
+// an add or an edit comes from the height as typed, a class change
+// recomputes it from the height as its cell shows it (to the centimetre),
+// and a load starts it at "?".
 struct WierszElementu
 {
-    QString nazwa;     // column 0 of both tables
-    QString parametry; // page 3, column 1: the parameter text
-    QString wysokosc;  // page 2, column 1: H with two decimals ("12,50")
-    QString kat;       // page 2, column 2: the angle with two decimals, or "?"
+    QString nazwa;                  // column 0 of both tables
+    QString parametry;              // page 3, column 1: the parameter text
+    std::optional<double> wysokosc; // H as typed or read; none only for the empty row
+    std::optional<double> kat;      // the protective angle; none: "?"
+
+    // Page 2, column 1: H with two decimals ("12,50"); "" for the empty row.
+    QString TekstWysokosci() const;
+    // Page 2, column 2: the angle with two decimals ("65,25"), or "?"; "" for
+    // the empty row.
+    QString TekstKata() const;
+    // The height as its cell shows it, rounded to the centimetre; NaN for
+    // the empty row.
+    double WysokoscKomorki() const;
 };
 
 // A roof element as the element dialog shows it and gives it back.
@@ -67,7 +79,7 @@ public:
     // The elements as the project file keeps them: name and text.
     QList<ElementDachu> Elementy() const;
 
-    void UstawKat(int wiersz, const QString &kat);
+    void UstawKat(int wiersz, std::optional<double> kat);
 
     // The angle column after a class calculation: when the list has elements
     // and the class number changed from `stara_klasa` (I and I+ count as one)

@@ -72,8 +72,8 @@ QByteArray WynikiJson(const Projekt &zapisany, const ModelProjektu &model)
         e.insert(QStringLiteral("lp"), lp);
         e.insert(QStringLiteral("nazwa"), wiersz.nazwa);
         e.insert(QStringLiteral("parametry"), wiersz.parametry);
-        e.insert(QStringLiteral("wysokosc"), wiersz.wysokosc);
-        e.insert(QStringLiteral("kat"), wiersz.kat);
+        e.insert(QStringLiteral("wysokosc"), wiersz.TekstWysokosci());
+        e.insert(QStringLiteral("kat"), wiersz.TekstKata());
         e.insert(QStringLiteral("d"), Liczba(odstep.d));
         e.insert(QStringLiteral("odstep"), TekstOdstepu(odstep.d));
         e.insert(QStringLiteral("alfa"), TekstAlfa(odstep.alfa));

@@ -120,8 +120,8 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
                      QStringLiteral("Odstęp izolacyjny")};
         for (int lp = 1; lp <= projekt.liczba_elementow(); ++lp) {
             const WierszElementu &wiersz = projekt.elementy().Wiersz(lp);
-            t.elementy.append({lp, Pole(wiersz.nazwa), Pole(wiersz.wysokosc + QStringLiteral(" m")),
-                               Pole(wiersz.kat),
+            t.elementy.append({lp, Pole(wiersz.nazwa), Pole(wiersz.TekstWysokosci() + QStringLiteral(" m")),
+                               Pole(wiersz.TekstKata()),
                                Pole(F2(projekt.ObliczOdstep(lp).d) + QStringLiteral(" m"))});
         }
     }

@@ -64,7 +64,7 @@ QStringList Wiersze(const ModelProjektu &m)
 {
     QStringList w;
     for (const WierszElementu &e : m.elementy().Wiersze())
-        w << e.nazwa + u'|' + e.wysokosc + u'|' + e.kat;
+        w << e.nazwa + u'|' + e.TekstWysokosci() + u'|' + e.TekstKata();
     return w;
 }
 
@@ -181,9 +181,9 @@ void TstModelProjektu::kolumnaKatow_data()
     QTest::addColumn<int>("nowa");
     QTest::addColumn<int>("plus");
     QTest::addColumn<bool>("wymus");
-    QTest::addColumn<QStringList>("katy"); // of rows at 10 m, 46 m and 20 m; "x" untouched
+    QTest::addColumn<QStringList>("katy"); // of rows at 10 m, 46 m and 20 m; "-1,00" untouched
 
-    const QStringList bez_zmian = {"x", "x", "x"};
+    const QStringList bez_zmian = {"-1,00", "-1,00", "-1,00"};
     QTest::newRow("II to III") << 2 << 3 << 0 << false << QStringList{"61,30", "?", "48,50"};
     QTest::newRow("same class") << 2 << 2 << 0 << false << bez_zmian;
     QTest::newRow("I to I+") << 1 << 1 << 1 << false << bez_zmian;
@@ -209,14 +209,14 @@ void TstModelProjektu::kolumnaKatow()
                    {QStringLiteral("b"), QStringLiteral("H = 46,00, L = 1")},
                    {QStringLiteral("c"), QStringLiteral("H = 20,00, L = 1")}});
     for (int w = 1; w <= 3; ++w)
-        lista.UstawKat(w, QStringLiteral("x"));
+        lista.UstawKat(w, -1.0);
     const bool odswiezona =
         lista.OdswiezKolumneKatow(Klasa(nowa, plus), Klasa(stara), wymus, krzywe);
     QStringList wynik;
     for (const WierszElementu &e : lista.Wiersze())
-        wynik << e.kat;
+        wynik << e.TekstKata();
     QCOMPARE(wynik, katy);
-    QCOMPARE(odswiezona, katy != QStringList({"x", "x", "x"}));
+    QCOMPARE(odswiezona, katy != QStringList({"-1,00", "-1,00", "-1,00"}));
 }
 
 QTEST_GUILESS_MAIN(TstModelProjektu)

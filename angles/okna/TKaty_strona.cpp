@@ -135,7 +135,7 @@ void TKaty_strona::PokazElementy(bool cicho)
     const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
     StringGrid2->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
         const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
-        return QStringList{e.nazwa, e.wysokosc, e.kat};
+        return QStringList{e.nazwa, e.TekstWysokosci(), e.TekstKata()};
     });
 }
 
@@ -145,7 +145,7 @@ void TKaty_strona::PokazKaty()
     if (!zbudowana())
         return;
     for (int w = 1; w <= m_projekt.liczba_elementow(); ++w)
-        StringGrid2->UstawCells(2, w, m_projekt.elementy().Wiersz(w).kat);
+        StringGrid2->UstawCells(2, w, m_projekt.elementy().Wiersz(w).TekstKata());
 }
 
 void TKaty_strona::OdswiezWykres()
@@ -161,12 +161,12 @@ void TKaty_strona::PokazKatElementu(int wiersz)
     const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(wiersz);
     const kerwano::Klasa klasa = m_projekt.klasa();
     Panel_wykres_klasa->setText(kerwano::TekstKlasy(klasa));
-    if (e.kat == QStringLiteral("?") || e.wysokosc.isEmpty()) {
+    if (!e.kat || !e.wysokosc) {
         // No angle for this row: the panel shows the class in force and no angle.
         Panel_wykres_kat->setText(QStringLiteral("?"));
         return;
     }
-    Chart1->RysujLinieKata(klasa.klasa, kerwano::TekstNaLiczbe(e.wysokosc).value_or(std::nan("")));
+    Chart1->RysujLinieKata(klasa.klasa, e.WysokoscKomorki());
     const std::optional<double> kat =
         m_projekt.krzywe_katow().KatOslonowy(klasa, kerwano::CzytajH(e.parametry));
     Panel_wykres_kat->setText(kat ? QString::number(static_cast<long long>(std::trunc(*kat))) +
