@@ -142,7 +142,8 @@ void TstKlasaStrona::noweWyniki()
     QFETCH(QList<int>, szerokosci);
     QFETCH(bool, uklad);
 
-    TKlasa_strona strona;
+    const kerwano::ModelProjektu pusty;
+    TKlasa_strona strona(pusty);
     Pokaz(strona, szerokosci[0]);
     strona.PokazWyniki(*Projekt(przed));
     Spokoj();
@@ -157,7 +158,7 @@ void TstKlasaStrona::noweWyniki()
     strona.removeEventFilter(&licznik);
     Pokaz(strona, szerokosci[2]);
 
-    TKlasa_strona nowa;
+    TKlasa_strona nowa(pusty);
     Pokaz(nowa, szerokosci[2]);
     nowa.PokazWyniki(*Projekt(po));
     Spokoj();

@@ -125,9 +125,9 @@ void TstModelProjektu::lista()
             m.DodajElement(Element(c[0], liczba(c[1])));
             ++zmienione;
         } else if (o.startsWith(u'-')) {
-            zmienione += m.UsunElement(c[0].toInt());
+            zmienione += m.UsunElement(c[0].toInt()).zmieniono();
         } else if (o.startsWith(u'=')) {
-            zmienione += m.ZmienElement(c[0].toInt(), Element(c[1], liczba(c[2])));
+            zmienione += m.ZmienElement(c[0].toInt(), Element(c[1], liczba(c[2]))).zmieniono();
         } else if (o.startsWith(u'k')) {
             Budynek(m, c[0].toInt());
             QCOMPARE(m.klasa().klasa, c[0].toInt());

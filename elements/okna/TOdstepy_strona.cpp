@@ -31,7 +31,7 @@ QLabel *Komunikat(const QString &tekst, const QString &nazwa, QWidget *rodzic)
 } // namespace
 
 TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
-    : TStrona_odroczona(parent), m_projekt(projekt)
+    : TStrona(projekt, parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
 }
