@@ -109,8 +109,7 @@ void TstListaElementow::Dodaj(std::function<void(TOdstepy_parametry_form *)> odp
 
 void TstListaElementow::dodanieDoPustej()
 {
-    okno_testowe::Budynek(m_okno, 1, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno, wzorcowy::Budynek(1));
     QCOMPARE(m_okno->projekt().klasa().klasa, 2);
     m_okno->UstawZmodyfikowany(false);
     QStringList presety;
@@ -285,8 +284,7 @@ void TstListaElementow::anulowanie()
 
 void TstListaElementow::wysokoscPonadGranica()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno);
     QCOMPARE(m_okno->projekt().klasa().klasa, 1);
     W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
     Dodaj([](TOdstepy_parametry_form *d) {
@@ -346,8 +344,7 @@ void TstListaElementow::przesuniecieZnakow()
 
 void TstListaElementow::tuzinElementow()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno);
     W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
     const QStringList wysokosci = {"3",     "7,5",   "12,25", "19,99", "20",    "20,004",
                                    "20,01", "2,346", "0",     "15",    "8,125", "33"};
