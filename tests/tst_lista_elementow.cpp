@@ -39,7 +39,8 @@ private slots:
     void tuzinElementow();
 
 private:
-    // Answers the element dialog the next add or edit opens.
+    // Answers the element dialog the next add or edit opens; a dialog the
+    // answer leaves open is confirmed with Enter.
     void Odpowiedz(std::function<void(TOdstepy_parametry_form *)> odpowiedz);
     void Dodaj(std::function<void(TOdstepy_parametry_form *)> odpowiedz = {});
     QString Komorka1(int k, int w) const
@@ -85,20 +86,12 @@ void TstListaElementow::cleanup()
 
 void TstListaElementow::Odpowiedz(std::function<void(TOdstepy_parametry_form *)> odpowiedz)
 {
-    auto proba = std::make_shared<std::function<void()>>();
-    *proba = [odpowiedz, proba] {
-        auto *d = qobject_cast<TOdstepy_parametry_form *>(QApplication::activeModalWidget());
-        if (!d) {
-            QTimer::singleShot(10, *proba);
-            return;
-        }
+    okno_testowe::Odpowiedz<TOdstepy_parametry_form>([odpowiedz](TOdstepy_parametry_form *d) {
         if (odpowiedz)
             odpowiedz(d);
         if (d->isVisible())
             QTest::keyClick(W<QLineEdit>(d, "Edit1"), Qt::Key_Return);
-        *proba = nullptr;
-    };
-    QTimer::singleShot(0, *proba);
+    });
 }
 
 void TstListaElementow::Dodaj(std::function<void(TOdstepy_parametry_form *)> odpowiedz)
