@@ -163,8 +163,8 @@ void TstProjekt::nowyProjektBajty()
 
 void TstProjekt::zapisIOdczyt()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20,5"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno,
+                          wzorcowy::Budynek(2, QStringLiteral("30"), QStringLiteral("20,5")));
     okno_testowe::UstawDane(m_okno, {{3, QString(200, QChar(u'ł'))},
                                      {5, QStringLiteral("Gmina Żółkiewka, ul. Ślusarska 5")}});
     const QList<ElementDachu> elementy = {
@@ -496,8 +496,7 @@ void TstProjekt::rozpoznanieWiersza()
 
 void TstProjekt::wynikiBezOkna()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno);
     okno_testowe::WczytajElementy(
         m_okno, {{QStringLiteral("Maszt"),
                   QStringLiteral("Układ A, układ 1, powietrze, H = 10,00, L = 10,00")},

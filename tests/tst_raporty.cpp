@@ -5,6 +5,7 @@
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/UkladStron.h"
 #include "risk/Formaty.h"
+#include "tests/BudynekWzorcowy.h"
 #include "widgets/TDialog_projektu.h"
 
 #include <QDir>
@@ -21,11 +22,14 @@
 #include <QToolBar>
 #include <QtTest>
 
-using kerwano::ElementDachu;
 using kerwano::Material;
 using kerwano::Projekt;
 using kerwano::TypUkladu;
 using okno_testowe::Odpowiedz;
+using wzorcowy::Biuro;
+using wzorcowy::Budynek;
+using wzorcowy::Element;
+using wzorcowy::Nowy;
 
 namespace {
 
@@ -191,35 +195,6 @@ QString Tytul()
     return QStringLiteral("Obliczanie klasy ochronności wg normy IEC 1024-1/1995");
 }
 
-QString Biuro()
-{
-    return QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa");
-}
-
-Projekt Nowy()
-{
-    Projekt p;
-    p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    p.dane = {QString(), QStringLiteral("8.12.2026"), Biuro(), QString(), QString(), QString()};
-    return p;
-}
-
-// The worked building, 30 x 20 x 10 m; Ce 1 gives class I.
-Projekt Budynek(const QString &L = QStringLiteral("30"), const QString &S = QStringLiteral("20"),
-                const QString &H = QStringLiteral("10"))
-{
-    Projekt p = Nowy();
-    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
-    p.wymiary = {L, S, H};
-    return p;
-}
-
-ElementDachu E(const QString &nazwa, TypUkladu u, int typ, Material m, double H, double L,
-               double fc = 0, int n = 0)
-{
-    return {nazwa, kerwano::ZlozParametry(u, typ, m, H, L, fc, n)};
-}
-
 } // namespace
 
 class TstRaporty : public QObject
@@ -293,7 +268,7 @@ void TstRaporty::obliczenia_data()
         << bez_sekcji_4 + bez_memo;
 
     QTest::newRow("class I+: the additional measures")
-        << Budynek(QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("20")) << 2
+        << Budynek(2, QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("20")) << 2
         << QList<Tekst>{{1, "A = 60 m,"},
                         {2, "E > 1 - Nc/Nd = 99,14 %"},
                         {2, "Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
@@ -322,9 +297,10 @@ void TstRaporty::obliczenia_data()
     {
         Projekt p = Budynek();
         p.elementy = {
-            E(QStringLiteral("  Maszt "), TypUkladu::A, 1, Material::Powietrze, 10, 10),
-            E(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20),
-            E(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)};
+            Element(QStringLiteral("  Maszt "), TypUkladu::A, 1, Material::Powietrze, 10, 10),
+            Element(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3,
+                    20),
+            Element(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)};
         QTest::newRow("three elements, one above the class's curve")
             << p << 2
             << QList<Tekst>{{2, "Klasa I + ochrona przeciwprzepięciowa."},
@@ -352,11 +328,11 @@ void TstRaporty::obliczenia_data()
                                    "budowlane nr 1234/56/78");
         QList<Tekst> oczekiwane = {{1, "Projektant: Pracownia Projektowa Kerwano"},
                                    {2, "\n1 ŁĄCZNIK ODGROMOWY NA ŚCIANIE"}};
-        p.elementy << E(QStringLiteral("ŁĄCZNIK ODGROMOWY NA ŚCIANIE WSCHODNIEJ"), TypUkladu::A, 1,
-                        Material::Powietrze, 5, 2);
+        p.elementy << Element(QStringLiteral("ŁĄCZNIK ODGROMOWY NA ŚCIANIE WSCHODNIEJ"),
+                              TypUkladu::A, 1, Material::Powietrze, 5, 2);
         for (int i = 2; i <= 40; ++i) {
-            p.elementy << E(QStringLiteral("Świetlik pasmowy hali nr %1").arg(i), TypUkladu::A,
-                            1 + i % 3, Material::Powietrze, i * 1.5, 2, 8, 2);
+            p.elementy << Element(QStringLiteral("Świetlik pasmowy hali nr %1").arg(i),
+                                  TypUkladu::A, 1 + i % 3, Material::Powietrze, i * 1.5, 2, 8, 2);
             oczekiwane << Tekst{i == 40 ? 3 : 0,
                                 QStringLiteral("\n%1 Świetlik pasmowy hali nr %1 %2 m")
                                     .arg(i)
