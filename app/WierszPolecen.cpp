@@ -2,6 +2,7 @@
 
 #include "project/ModelProjektu.h"
 #include "project/Wersja.h"
+#include "project/ZapisPliku.h"
 #include "project/ZdanieBledu.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
@@ -124,6 +125,11 @@ int Zapisz(const TWydruk &wydruk, const QString &wyjscie, QTextStream &bledy)
 
 int ZapiszPdfObliczen(const QString &plik, const QString &wyjscie, QTextStream &bledy)
 {
+    // A printout never takes a project's place, this one's or another's.
+    if (const QString odmowa = kerwano::ChronionyProjekt(wyjscie, plik); !odmowa.isEmpty()) {
+        bledy << kerwano::ZdanieBledu(odmowa) << '\n';
+        return 1;
+    }
     kerwano::Projekt zapisany;
     kerwano::ModelProjektu projekt;
     if (!Wczytaj(plik, zapisany, projekt, bledy))
@@ -135,6 +141,10 @@ int ZapiszPdfObliczen(const QString &plik, const QString &wyjscie, QTextStream &
 
 int ZapiszPdfFormularza(const QString &wyjscie, QTextStream &bledy)
 {
+    if (const QString odmowa = kerwano::ChronionyProjekt(wyjscie); !odmowa.isEmpty()) {
+        bledy << kerwano::ZdanieBledu(odmowa) << '\n';
+        return 1;
+    }
     return Zapisz(TFormularz_wydruk_form(), wyjscie, bledy);
 }
 

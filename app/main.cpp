@@ -2,11 +2,14 @@
 #include "app/WierszPolecen.h"
 #include "help/okna/HelpUnit.h"
 #include "project/NazwaPliku.h"
+#include "project/ZapisPliku.h"
+#include "project/ZdanieBledu.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -27,19 +30,32 @@ QStringList Argumenty(int argc, char *argv[])
     return argumenty;
 }
 
+// What was printed must have reached its place: a full device or a closed
+// pipe ends the command with 1 and the error on stderr.
+int Dokoncz(int kod, QTextStream &wyjscie, QTextStream &bledy)
+{
+    const QString blad = kerwano::DokonczStrumien(wyjscie, stdout);
+    if (blad.isEmpty())
+        return kod;
+    bledy << "kerwano: " << kerwano::ZdanieBledu(blad) << '\n';
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const WierszPolecen wiersz = WierszPolecen::Rozpoznaj(Argumenty(argc, argv).mid(1));
     QTextStream wyjscie(stdout), bledy(stderr);
+    // A closed pipe is an error of the write, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     switch (wiersz.tryb) {
     case WierszPolecen::Tryb::Pomoc:
         wyjscie << WierszPolecen::Uzycie();
-        return 0;
+        return Dokoncz(0, wyjscie, bledy);
     case WierszPolecen::Tryb::Wersja:
         wyjscie << WierszPolecen::Wersja() << '\n';
-        return 0;
+        return Dokoncz(0, wyjscie, bledy);
     case WierszPolecen::Tryb::Blad:
         bledy << "kerwano: " << wiersz.blad << "\n\n" << WierszPolecen::Uzycie();
         return 2;
@@ -47,7 +63,7 @@ int main(int argc, char *argv[])
         // No window and no display: the project alone.
         QCoreApplication aplikacja(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
-        return DrukujWyniki(wiersz.plik, wyjscie, bledy);
+        return Dokoncz(DrukujWyniki(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
     }
     case WierszPolecen::Tryb::PdfObliczenia:
     case WierszPolecen::Tryb::PdfFormularz: {
