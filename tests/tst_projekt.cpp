@@ -466,8 +466,6 @@ void TstProjekt::tekstyPoZapisie_data()
         << "Edit1" << false << QString(30, u'7') << QString(25, u'7') << "najwyżej 25 znaków";
     QTest::newRow("designer pasted at 129")
         << "Edit3" << true << QString(129, u'ł') << QString(128, u'ł') << "najwyżej 128 znaków";
-    QTest::newRow("date at its 20")
-        << "Edit2" << false << u"12.12.2026 r., Łódź"_qs << u"12.12.2026 r., Łódź"_qs << "";
     QTest::newRow("name of 40 ending in a decomposed letter")
         << "nazwa" << false << QString(39, u'a') + u"n\u0301"_qs << QString(39, u'a') + u'ń' << "";
 }
