@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -37,6 +38,7 @@ private slots:
     void panelPrzyPustejLiscie();
     void przesuniecieZnakow();
     void tuzinElementow();
+    void granicaElementow();
 
 private:
     // Answers the element dialog the next add or edit opens; a dialog the
@@ -363,6 +365,28 @@ void TstListaElementow::tuzinElementow()
             QCOMPARE(kat == QStringLiteral("?") ? kat : Komorka2(2, w) + QStringLiteral(" °"), kat);
     }
     QCOMPARE(Komorka2(1, 8), QStringLiteral("2,35"));
+}
+
+// At the limit "<< Dodaj" says so before any dialog opens, in the words of the save.
+void TstListaElementow::granicaElementow()
+{
+    okno_testowe::WczytajElementy(m_okno, QList<ElementDachu>(kerwano::MAKS_LICZBA_ELEMENTOW,
+                                                              Element(QStringLiteral("E"), 5)));
+    bool dialog = false;
+    okno_testowe::Odpowiedz<TOdstepy_parametry_form>([&](TOdstepy_parametry_form *d) {
+        dialog = true;
+        d->reject();
+    });
+    QString komunikat;
+    okno_testowe::Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        komunikat = m->text();
+        m->accept();
+    });
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button2"), Qt::LeftButton);
+    QCOMPARE(komunikat,
+             QStringLiteral("Projekt ma ponad 10000 elementów dachu; nie można go zapisać."));
+    QVERIFY(!dialog);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), kerwano::MAKS_LICZBA_ELEMENTOW);
 }
 
 QTEST_MAIN(TstListaElementow)

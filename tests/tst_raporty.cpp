@@ -608,6 +608,23 @@ void TstRaporty::wierszPolecen_data()
     QTest::newRow("report without output")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp"} << 2 << "kerwano: --pdf-obliczenia"
         << "";
+    // A printout never takes a project's place.
+    const QString projekt =
+        QStringLiteral("Plik %1/%2 jest projektem Kerwano; nie zostanie zastąpiony plikiem PDF.\n");
+    QTest::newRow("output is the project")
+        << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/p.kwp"} << 1
+        << projekt.arg("%1", "p.kwp") << "";
+    QTest::newRow("output links to the project")
+        << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/lacze.pdf"} << 1
+        << projekt.arg("%1", "lacze.pdf") << "";
+    QTest::newRow("output is another .kwp")
+        << QStringList{"--pdf-formularz", "%1/zly.kwp"} << 1 << projekt.arg("%1", "zly.kwp") << "";
+    QTest::newRow("output holds a project under another name")
+        << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/kopia.pdf"} << 1
+        << projekt.arg("%1", "kopia.pdf") << "";
+    QTest::newRow("read-only PDF")
+        << QStringList{"--pdf-formularz", "%1/stary.pdf"} << 1 << "File access denied.\n"
+        << "";
 }
 
 // No window and no display; a failure leaves nothing behind, not even a
@@ -627,10 +644,23 @@ void TstRaporty::wierszPolecen()
     QVERIFY(zly.open(QIODevice::WriteOnly));
     zly.write("KWP");
     zly.close();
+    QVERIFY(QFile::link(QStringLiteral("p.kwp"), folder.filePath(QStringLiteral("lacze.pdf"))));
+    QVERIFY(QFile::copy(folder.filePath(QStringLiteral("p.kwp")),
+                        folder.filePath(QStringLiteral("kopia.pdf"))));
+    QFile stary(folder.filePath(QStringLiteral("stary.pdf")));
+    QVERIFY(stary.open(QIODevice::WriteOnly) && stary.write("%PDF-1.4 stary") > 0);
+    stary.close();
+    QVERIFY(stary.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QMap<QString, QByteArray> tresci;
+    for (const QString &nazwa : QDir(folder.path()).entryList(QDir::Files)) {
+        QFile f(folder.filePath(nazwa));
+        tresci.insert(nazwa, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    }
     const QStringList przed =
         QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     for (QString &a : argumenty)
         a.replace(QStringLiteral("%1"), folder.path());
+    blad.replace(QStringLiteral("%1"), folder.path());
 
     int wynik = -1;
     QString bledy;
@@ -647,6 +677,11 @@ void TstRaporty::wierszPolecen()
                     .contains(QRegularExpression(QStringLiteral("Pages: +2\n"))));
     }
     QCOMPARE(po, przed);
+    for (auto i = tresci.cbegin(); i != tresci.cend(); ++i) {
+        QFile f(folder.filePath(i.key()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), i.value());
+    }
 }
 
 void TstRaporty::pelnyDysk_data()

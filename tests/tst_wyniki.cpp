@@ -32,6 +32,8 @@ private slots:
     void wyniki();
     void wrogiePliki_data();
     void wrogiePliki();
+    void wyjscieNieudane_data();
+    void wyjscieNieudane();
 };
 
 namespace {
@@ -233,6 +235,47 @@ void TstWyniki::wrogiePliki()
     QVERIFY2(bledy.endsWith(blad), qPrintable(bledy));
     if (kod == 0)
         QVERIFY(kerwano.readAllStandardOutput().contains("\"klasa\""));
+}
+
+void TstWyniki::wyjscieNieudane_data()
+{
+    QTest::addColumn<QStringList>("argumenty"); // %1: a project
+    QTest::addColumn<QString>("dokad");         // the shell's redirection of stdout
+    QTest::addColumn<QString>("blad");          // the end of stderr
+
+    const QString pelne = QStringLiteral("exec \"$0\" \"$@\" > /dev/full");
+    // The reader has gone before anything is written.
+    const QString potok =
+        QStringLiteral("set -o pipefail; { sleep 0.3; exec \"$0\" \"$@\"; } | true");
+    const QString pelny = QStringLiteral("Disk full."), zamkniety = QStringLiteral("I/O error 32.");
+    QTest::newRow("--wyniki to /dev/full") << QStringList{"--wyniki", "%1"} << pelne << pelny;
+    QTest::newRow("--help to /dev/full") << QStringList{"--help"} << pelne << pelny;
+    QTest::newRow("--version to /dev/full") << QStringList{"--version"} << pelne << pelny;
+    QTest::newRow("--wyniki to a closed pipe")
+        << QStringList{"--wyniki", "%1"} << potok << zamkniety;
+    QTest::newRow("--version to a closed pipe") << QStringList{"--version"} << potok << zamkniety;
+}
+
+// What cannot be printed is an error: exit 1 and why on stderr.
+void TstWyniki::wyjscieNieudane()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(QString, dokad);
+    QFETCH(QString, blad);
+    QTemporaryDir folder;
+    const QString plik = folder.filePath(QStringLiteral("p.kwp"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(plik, Nowy()), QString());
+    argumenty.replaceInStrings(QStringLiteral("%1"), plik);
+    QProcess kerwano;
+    kerwano.start(QStringLiteral("/bin/bash"),
+                  QStringList{QStringLiteral("-c"), dokad, QStringLiteral(KERWANO_PROGRAM)} +
+                      argumenty);
+    QVERIFY(kerwano.waitForFinished(60000));
+    QCOMPARE(kerwano.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(kerwano.exitCode(), 1);
+    const QString bledy = QString::fromUtf8(kerwano.readAllStandardError()).trimmed();
+    QVERIFY2(bledy.startsWith(QStringLiteral("kerwano: ")) && bledy.endsWith(blad),
+             qPrintable(bledy));
 }
 
 QTEST_GUILESS_MAIN(TstWyniki)

@@ -2,6 +2,7 @@
 
 #include "project/ModelProjektu.h"
 #include "project/WynikiProjektu.h"
+#include "project/ZapisPliku.h"
 #include "reports/okna/UkladStron.h"
 #include "widgets/OknoBledu.h"
 #include "widgets/TDialog_projektu.h"
@@ -271,7 +272,11 @@ void TObliczenia_wydruk_form::Drukujobliczenia1Click(QWidget *okno,
         dialog.selectFile(QFileInfo(domyslna).fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
-        const QString blad = Obliczenia_wydruk_form.ZapiszPdf(dialog.selectedFiles().constFirst());
+        const QString wybrany = dialog.selectedFiles().constFirst();
+        // The report never takes a project's place.
+        QString blad = kerwano::ChronionyProjekt(wybrany, nienazwany ? QString() : nazwa_pliku);
+        if (blad.isEmpty())
+            blad = Obliczenia_wydruk_form.ZapiszPdf(wybrany);
         if (!blad.isEmpty())
             OknoBledu(&podglad, blad);
     });
