@@ -63,7 +63,7 @@ DaneElementu ListaElementow::ElementWiersza(int wiersz) const
     e.nazwa = w.nazwa;
     if (const TypUkladu uklad = CzytajTypUkladu(tekst); uklad != TypUkladu::Brak)
         e.uklad = uklad;
-    if (const int typ = CzytajTypInstalacji(tekst))
+    if (const TypInstalacji typ = CzytajTypInstalacji(tekst); typ != TypInstalacji::Brak)
         e.typ_instalacji = typ;
     if (const Material material = CzytajMaterial(tekst); material != Material::Brak)
         e.material = material;

@@ -40,7 +40,7 @@ struct DaneElementu
 {
     QString nazwa;
     TypUkladu uklad = TypUkladu::A;
-    int typ_instalacji = 1; // 1, 2 or 3
+    TypInstalacji typ_instalacji = TypInstalacji::Uklad1;
     Material material = Material::Powietrze;
     double H = 0;
     double L = 0;

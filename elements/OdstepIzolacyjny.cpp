@@ -69,15 +69,15 @@ double KcSiatki(double c, double H, int n)
 double WspolczynnikKc(const QString &tekst)
 {
     const TypUkladu uklad = CzytajTypUkladu(tekst);
-    const int instalacja = CzytajTypInstalacji(tekst);
-    if (uklad == TypUkladu::Brak || instalacja == 0)
+    const TypInstalacji instalacja = CzytajTypInstalacji(tekst);
+    if (uklad == TypUkladu::Brak || instalacja == TypInstalacji::Brak)
         return -1.0;
     if (uklad == TypUkladu::B)
         return 1.0;
     switch (instalacja) {
-    case 2:
+    case TypInstalacji::Uklad2:
         return KcDrutu(CzytajF(tekst), CzytajH(tekst));
-    case 3:
+    case TypInstalacji::Uklad3:
         return KcSiatki(CzytajC(tekst), CzytajH(tekst), CzytajN(tekst));
     default:
         return 1.0;

@@ -46,18 +46,18 @@ double CzytajLiczbe(const QString &tekst, QStringView klucz)
 
 } // namespace
 
-QString ZlozParametry(TypUkladu uklad, int typ_instalacji, Material material, double H, double L,
-                      double fc, int n)
+QString ZlozParametry(TypUkladu uklad, TypInstalacji typ_instalacji, Material material, double H,
+                      double L, double fc, int n)
 {
     QString tekst = uklad == TypUkladu::B ? QStringLiteral(u"Układ B") : QStringLiteral(u"Układ A");
-    tekst += QStringLiteral(u", układ ") + QString::number(typ_instalacji);
+    tekst += QStringLiteral(u", układ ") + QString::number(static_cast<int>(typ_instalacji));
     tekst += material == Material::Dielektryk ? QStringLiteral(u", dielektryk")
                                               : QStringLiteral(u", powietrze");
     tekst += QStringLiteral(u", H = ") + DwaMiejsca(H);
     tekst += QStringLiteral(u", L = ") + DwaMiejsca(L);
-    if (typ_instalacji == 2) {
+    if (typ_instalacji == TypInstalacji::Uklad2) {
         tekst += QStringLiteral(u", f = ") + DwaMiejsca(fc);
-    } else if (typ_instalacji == 3) {
+    } else if (typ_instalacji == TypInstalacji::Uklad3) {
         tekst += QStringLiteral(u", c = ") + DwaMiejsca(fc);
         tekst += QStringLiteral(u", n = ") + QString::number(n);
     }
@@ -69,9 +69,10 @@ TypUkladu CzytajTypUkladu(const QString &tekst)
     return static_cast<TypUkladu>(CzytajKod(tekst, {{u"Układ A,", 1}, {u"Układ B,", 2}}));
 }
 
-int CzytajTypInstalacji(const QString &tekst)
+TypInstalacji CzytajTypInstalacji(const QString &tekst)
 {
-    return CzytajKod(tekst, {{u"układ 1,", 1}, {u"układ 2,", 2}, {u"układ 3,", 3}});
+    return static_cast<TypInstalacji>(
+        CzytajKod(tekst, {{u"układ 1,", 1}, {u"układ 2,", 2}, {u"układ 3,", 3}}));
 }
 
 Material CzytajMaterial(const QString &tekst)

@@ -12,6 +12,15 @@ enum class TypUkladu
     A = 1,
     B = 2
 };
+// Installation layout ("układ 1" .. "układ 3": a rod, a catenary wire, a
+// mesh with n down conductors); Brak when a text names none.
+enum class TypInstalacji
+{
+    Brak = 0,
+    Uklad1 = 1,
+    Uklad2 = 2,
+    Uklad3 = 3
+};
 // Medium between the element and the installation; Brak when a text names none.
 enum class Material
 {
@@ -22,18 +31,18 @@ enum class Material
 
 // Builds the parameter text of a roof element, for example
 // "Układ A, układ 3, powietrze, H = 15,00, L = 7,50, c = 10,00, n = 4".
-// `typ_instalacji` is 1, 2 or 3; `fc` is f for layout 2 and c for layout 3,
+// `typ_instalacji` is one of the three layouts; `fc` is f for layout 2 and c for layout 3,
 // unused for layout 1; `n` is used for layout 3 only. Numbers are written
 // with DwaMiejsca (two decimals, decimal comma).
-QString ZlozParametry(TypUkladu uklad, int typ_instalacji, Material material, double H, double L,
-                      double fc, int n);
+QString ZlozParametry(TypUkladu uklad, TypInstalacji typ_instalacji, Material material, double H,
+                      double L, double fc, int n);
 
 // Codes read back from a text; 0 when no key is found. Keys are searched
 // case-sensitively anywhere in the text and a later key wins over an
 // earlier one ("Układ B," over "Układ A,", "układ 3," over "układ 1,").
-TypUkladu CzytajTypUkladu(const QString &tekst); // "Układ A," A, "Układ B," B
-int CzytajTypInstalacji(const QString &tekst);   // "układ 1," 1 .. "układ 3," 3
-Material CzytajMaterial(const QString &tekst);   // "powietrze," air, "dielektryk," dielectric
+TypUkladu CzytajTypUkladu(const QString &tekst);         // "Układ A," A, "Układ B," B
+TypInstalacji CzytajTypInstalacji(const QString &tekst); // "układ 1," Uklad1 .. "układ 3," Uklad3
+Material CzytajMaterial(const QString &tekst); // "powietrze," air, "dielektryk," dielectric
 
 // Numbers read back from a text: the value after the first "H = " (etc.) up
 // to the first comma-space (or the rest of the text, at most 255

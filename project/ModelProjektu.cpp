@@ -17,8 +17,7 @@ double &Wspolczynnik(DaneKlasy &d, int nr)
 
 double &WymiarWMetrach(DaneKlasy &d, int nr)
 {
-    double *w[ModelProjektu::LICZBA_WYMIAROW] = {&d.dlugosc_budynku, &d.szerokosc_budynku,
-                                                 &d.wysokosc_budynku};
+    double *w[LICZBA_WYMIAROW] = {&d.dlugosc_budynku, &d.szerokosc_budynku, &d.wysokosc_budynku};
     return *w[nr - 1];
 }
 
@@ -51,7 +50,7 @@ Przeliczenie ModelProjektu::UstawDomyslne()
 
 Przeliczenie ModelProjektu::UstawWybor(int nr, int indeks)
 {
-    const ListaWspolczynnika &lista = Lista(nr - 1);
+    const ListaWspolczynnika &lista = Lista(nr);
     if (indeks >= 0 && indeks < static_cast<int>(lista.pozycje.size())) {
         m_wybory[static_cast<size_t>(nr - 1)] = indeks;
         Wspolczynnik(m_dane, nr) = lista.pozycje[static_cast<size_t>(indeks)].wartosc;

@@ -46,9 +46,6 @@ struct Przeliczenie
 class ModelProjektu
 {
 public:
-    static constexpr int LICZBA_WYMIAROW = 3;
-    static constexpr int LICZBA_DANYCH = 6;
-
     // The creation defaults: today's date and the office's designer line in
     // the project data, no elements, the angle curves built. Nothing is
     // calculated until UstawDomyslne().

@@ -195,7 +195,7 @@ QByteArray ZakodujProjekt(const Projekt &projekt)
     for (int i = 0; i < 3; ++i)
         ZapiszTekst(dane, 0, POLA_WYMIAROW[i], projekt.wymiary[i]);
     ZapiszLiczbe(dane, OFFSET_WYBORU_13, projekt.wybory[12]);
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < LICZBA_DANYCH; ++i)
         ZapiszTekst(dane, 0, POLA_DANYCH[i], projekt.dane[i]);
     ZapiszLiczbe(dane, OFFSET_LICZBY_ELEMENTOW, static_cast<qint32>(n));
     for (qsizetype i = 0; i < n; ++i) {
@@ -221,7 +221,7 @@ QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt)
         if (!CzytajTekst(naglowek, POLA_WYMIAROW[i], wynik.wymiary[i]))
             return ZlaDlugoscTekstu();
     }
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < LICZBA_DANYCH; ++i) {
         if (!CzytajTekst(naglowek, POLA_DANYCH[i], wynik.dane[i]))
             return ZlaDlugoscTekstu();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/ElementDachu.h"
+#include "risk/Wspolczynniki.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,14 +14,19 @@ class QIODevice;
 
 namespace kerwano {
 
+// The three building dimensions (length, width, height) and the six project
+// data texts; the thirteen page-1 lists are LICZBA_LIST.
+constexpr int LICZBA_WYMIAROW = 3;
+constexpr int LICZBA_DANYCH = 6;
+
 // Everything a project file holds; nothing computed.
 struct Projekt
 {
-    std::array<int, 13> wybory{};   // selected indices of ComboBox1 .. ComboBox13
-    std::array<QString, 3> wymiary; // texts of Edit1 .. Edit3 as typed ("12,50")
-    std::array<QString, 6> dane;    // numer_projektu, data_wykonania, projektant, budowa,
-                                    // inwestor, zleceniodawca
-    QList<ElementDachu> elementy;   // name, parameter text
+    std::array<int, LICZBA_LIST> wybory{};        // selected indices of ComboBox1 .. ComboBox13
+    std::array<QString, LICZBA_WYMIAROW> wymiary; // texts of Edit1 .. Edit3 as typed ("12,50")
+    std::array<QString, LICZBA_DANYCH> dane; // numer_projektu, data_wykonania, projektant, budowa,
+                                             // inwestor, zleceniodawca
+    QList<ElementDachu> elementy;            // name, parameter text
 };
 
 // A project file is a 684-byte header followed by one 138-byte record per

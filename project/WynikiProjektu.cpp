@@ -39,7 +39,7 @@ QByteArray WynikiJson(const Projekt &zapisany, const ModelProjektu &model)
     QJsonArray wybory, wymiary, dane, elementy;
     for (int w : zapisany.wybory)
         wybory.append(w);
-    for (int nr = 1; nr <= ModelProjektu::LICZBA_WYMIAROW; ++nr)
+    for (int nr = 1; nr <= LICZBA_WYMIAROW; ++nr)
         wymiary.append(model.Wymiar(nr));
     for (const QString &d : zapisany.dane)
         dane.append(d);

@@ -13,7 +13,7 @@ namespace {
 QString TekstWyboru(const ModelProjektu &projekt, int nr)
 {
     const int indeks = projekt.Wybor(nr);
-    const ListaWspolczynnika &lista = Lista(nr - 1);
+    const ListaWspolczynnika &lista = Lista(nr);
     if (indeks < 0 || indeks >= static_cast<int>(lista.pozycje.size()))
         return QString();
     return lista.pozycje[static_cast<size_t>(indeks)].tekst;

@@ -49,16 +49,16 @@ Klasa KlasaDlaE(double E)
 {
     const Rozszerzona e = E;
     if (!(e > 0)) // E <= 0, minus infinity included
-        return {0, 0};
+        return Klasa(0, 0);
     if (e <= PROG_IV)
-        return {4, 0};
+        return Klasa(4, 0);
     if (e <= PROG_III)
-        return {3, 0};
+        return Klasa(3, 0);
     if (e <= PROG_II)
-        return {2, 0};
+        return Klasa(2, 0);
     if (e <= PROG_I)
-        return {1, 0};
-    return {1, 1};
+        return Klasa(1, 0);
+    return Klasa(1, 1);
 }
 
 QString TekstKlasy(Klasa k)

@@ -26,7 +26,8 @@ struct Klasa
     int klasa = 0;
     int klasa_plus = 0;
 
-    constexpr Klasa(int k = 0, int plus = 0) : klasa(k), klasa_plus(plus) {}
+    constexpr Klasa() = default;
+    constexpr explicit Klasa(int k, int plus = 0) : klasa(k), klasa_plus(plus) {}
     constexpr bool operator==(const Klasa &k) const
     {
         return klasa == k.klasa && klasa_plus == k.klasa_plus;

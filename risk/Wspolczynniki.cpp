@@ -83,7 +83,7 @@ const std::array<ListaWspolczynnika, LICZBA_LIST> &Listy()
 
 const ListaWspolczynnika &Lista(int nr)
 {
-    return Listy().at(static_cast<size_t>(nr));
+    return Listy().at(static_cast<size_t>(nr - 1));
 }
 
 QString TytulGrupy(int nr)

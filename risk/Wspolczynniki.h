@@ -19,10 +19,10 @@ struct ListaWspolczynnika
     std::vector<PozycjaListy> pozycje;
 };
 
-// The thirteen drop-downs, index 0 for ComboBox1 (A1) up to 12 for
+// The thirteen drop-downs, nr 1 for ComboBox1 (A1) up to 13 for
 // ComboBox13 (Ce): A1..A4, B1..B4, C1..C3, Ng, Ce.
 constexpr int LICZBA_LIST = 13;
-const ListaWspolczynnika &Lista(int nr); // nr 0..12
+const ListaWspolczynnika &Lista(int nr); // nr 1..13
 
 // Captions of the page-1 groups.
 QString TytulGrupy(int nr); // 1..5: GroupBox1 .. GroupBox5

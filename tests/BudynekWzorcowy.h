@@ -17,7 +17,8 @@ namespace wzorcowy {
 // panic, combustible, valuable, fire alarm; average, none, average; 20
 // thunderstorm days; free standing. The indices of ComboBox1 .. ComboBox13:
 // index 0 of ComboBox5 is no panic, ComboBox13's 0, 1, 2 are Ce 0.25, 0.5, 1.
-inline constexpr std::array<int, 13> WYBORY = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
+inline constexpr std::array<int, kerwano::LICZBA_LIST> WYBORY = {3, 1, 2, 2, 1, 1, 1,
+                                                                 2, 1, 0, 1, 0, 2};
 
 // The designer of the projects the tests write.
 inline QString Biuro()
@@ -53,7 +54,7 @@ inline kerwano::ElementDachu Element(const QString &nazwa, kerwano::TypUkladu u,
                                      kerwano::Material m, double H, double L, double fc = 0,
                                      int n = 0)
 {
-    return {nazwa, kerwano::ZlozParametry(u, typ, m, H, L, fc, n)};
+    return {nazwa, kerwano::ZlozParametry(u, kerwano::TypInstalacji(typ), m, H, L, fc, n)};
 }
 
 } // namespace wzorcowy

@@ -81,7 +81,7 @@ void TestInfoForm::zamykanie()
     QFETCH(int, klawisz);
     QFETCH(int, wynik);
 
-    TInfo_form f(3);
+    TInfo_form f(kerwano::Klasa(3));
     f.setResult(-1);
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -104,7 +104,7 @@ void TestInfoForm::zamykanie()
 
 void TestInfoForm::okno()
 {
-    TInfo_form f(1);
+    TInfo_form f(kerwano::Klasa(1));
     QCOMPARE(f.windowTitle(), QStringLiteral("Zwody i przewody odprowadzające"));
     QCOMPARE(f.size(), QSize(728, 410));
     QCOMPARE(f.minimumSize(), QSize(728, 410));

@@ -47,7 +47,7 @@ private:
     }
     static ElementDachu Element(const QString &nazwa, double H)
     {
-        return {nazwa, kerwano::ZlozParametry(kerwano::TypUkladu::A, 1,
+        return {nazwa, kerwano::ZlozParametry(kerwano::TypUkladu::A, kerwano::TypInstalacji::Uklad1,
                                               kerwano::Material::Powietrze, H, 1, 0, 0)};
     }
 

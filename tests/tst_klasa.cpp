@@ -15,7 +15,7 @@ static DaneKlasy Wybor(const std::array<int, LICZBA_LIST> &indeksy, double L, do
 {
     double w[LICZBA_LIST];
     for (int i = 0; i < LICZBA_LIST; ++i)
-        w[i] = Lista(i).pozycje.at(static_cast<size_t>(indeksy[i])).wartosc;
+        w[i] = Lista(i + 1).pozycje.at(static_cast<size_t>(indeksy[i])).wartosc;
     DaneKlasy d;
     d.A1 = w[0], d.A2 = w[1], d.A3 = w[2], d.A4 = w[3];
     d.B1 = w[4], d.B2 = w[5], d.B3 = w[6], d.B4 = w[7];
@@ -92,7 +92,7 @@ void TstKlasa::skrajneListy()
 {
     std::array<int, LICZBA_LIST> ostatnie;
     for (int i = 0; i < LICZBA_LIST; ++i)
-        ostatnie[i] = static_cast<int>(Lista(i).pozycje.size()) - 1;
+        ostatnie[i] = static_cast<int>(Lista(i + 1).pozycje.size()) - 1;
     const WynikiKlasy w = ObliczKlase(Wybor(ostatnie, 1, 1, 1));
     QCOMPARE(w.A, double(0.1L * 0.1 * 0.05 * 0.1));
     QCOMPARE(F5(w.A), QString("0,00005"));
@@ -158,16 +158,17 @@ void TstKlasa::bezPowierzchni()
 
 void TstKlasa::teksty()
 {
-    QCOMPARE(TekstKlasy({0, 0}), QString("?"));
-    QCOMPARE(TekstKlasy({1, 0}), QString("I"));
-    QCOMPARE(TekstKlasy({1, 1}), QString("I+"));
-    QCOMPARE(TekstKlasy({4, 0}), QString("IV"));
-    QCOMPARE(TekstKlasy({7, 0}), QString("?"));
-    QCOMPARE(Werdykt({0, 0}), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
-                                      "wykonać zabezpieczenia przeciwprzepięciowe."));
-    QCOMPARE(Werdykt({1, 1}), QString("Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
-                                      "przeciwprzepięciowa."));
-    QCOMPARE(Werdykt({3, 0}), QString("Klasa III + ochrona przeciwprzepięciowa."));
+    QCOMPARE(TekstKlasy(Klasa(0, 0)), QString("?"));
+    QCOMPARE(TekstKlasy(Klasa(1, 0)), QString("I"));
+    QCOMPARE(TekstKlasy(Klasa(1, 1)), QString("I+"));
+    QCOMPARE(TekstKlasy(Klasa(4, 0)), QString("IV"));
+    QCOMPARE(TekstKlasy(Klasa(7, 0)), QString("?"));
+    QCOMPARE(Werdykt(Klasa(0, 0)), QString("Instalacja odgromowa nie jest potrzebna, warto jednak "
+                                           "wykonać zabezpieczenia przeciwprzepięciowe."));
+    QCOMPARE(Werdykt(Klasa(1, 1)),
+             QString("Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
+                     "przeciwprzepięciowa."));
+    QCOMPARE(Werdykt(Klasa(3, 0)), QString("Klasa III + ochrona przeciwprzepięciowa."));
 }
 
 QTEST_APPLESS_MAIN(TstKlasa)

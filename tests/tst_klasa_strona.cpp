@@ -16,11 +16,11 @@ namespace {
 // A building: the list indices and the dimensions.
 struct Budynek
 {
-    std::array<int, 13> wybory;
+    std::array<int, kerwano::LICZBA_LIST> wybory;
     double L, S, H;
 };
 
-Budynek Dane(const std::array<int, 13> &wybory, double L, double S, double H)
+Budynek Dane(const std::array<int, kerwano::LICZBA_LIST> &wybory, double L, double S, double H)
 {
     return {wybory, L, S, H};
 }

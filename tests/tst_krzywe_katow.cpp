@@ -162,7 +162,7 @@ void TestKrzyweKatow::katOslonowy()
     QFETCH(int, klasa);
     QFETCH(double, h);
     QFETCH(int, punkt);
-    const std::optional<double> kat = m_krzywe.KatOslonowy(klasa, h);
+    const std::optional<double> kat = m_krzywe.KatOslonowy(kerwano::Klasa(klasa), h);
     if (punkt == BrakPunktu) {
         QVERIFY2(!kat, qPrintable(QString::number(kat.value_or(0))));
         return;
@@ -204,7 +204,7 @@ void TestKrzyweKatow::tekstKata()
     QFETCH(int, klasa);
     QFETCH(double, h);
     QFETCH(QString, tekst);
-    QCOMPARE(m_krzywe.TekstKata(klasa, h), tekst);
+    QCOMPARE(m_krzywe.TekstKata(kerwano::Klasa(klasa), h), tekst);
 }
 
 void TestKrzyweKatow::klasaSpozaZakresu_data()
@@ -224,7 +224,7 @@ void TestKrzyweKatow::klasaSpozaZakresu()
     QVERIFY(KrzyweKatow::KatyBazowe(klasa).empty());
     QVERIFY(m_krzywe.Krzywa(klasa).empty());
     for (double h : {0.0, 3.5, 20.0, 60.0})
-        QVERIFY(!m_krzywe.KatOslonowy(klasa, h));
+        QVERIFY(!m_krzywe.KatOslonowy(kerwano::Klasa(klasa), h));
 }
 
 QTEST_APPLESS_MAIN(TestKrzyweKatow)

@@ -63,7 +63,7 @@ private:
     }
     static ElementDachu Element(const QString &nazwa, double H)
     {
-        return {nazwa, kerwano::ZlozParametry(kerwano::TypUkladu::A, 1,
+        return {nazwa, kerwano::ZlozParametry(kerwano::TypUkladu::A, kerwano::TypInstalacji::Uklad1,
                                               kerwano::Material::Powietrze, H, 2, 0, 0)};
     }
 
@@ -123,7 +123,7 @@ void TstListaElementow::dodanieDoPustej()
     QCOMPARE(Komorka1(1, 1), QStringLiteral("Układ A, układ 1, powietrze, H = 1,00, L = 10,00"));
     QCOMPARE(Nazwy(), QStringList({"Element 1|Element 1"}));
     QCOMPARE(Komorka2(1, 1), QStringLiteral("1,00"));
-    QCOMPARE(Komorka2(2, 1), m_okno->projekt().krzywe_katow().TekstKata(2, 1.0));
+    QCOMPARE(Komorka2(2, 1), m_okno->projekt().krzywe_katow().TekstKata(kerwano::Klasa(2), 1.0));
     QVERIFY(m_okno->zmodyfikowany());
     // The pane shows the first element at once.
     QVERIFY(W<TObraz>(m_strona, "Image_uklad_A")->isVisibleTo(m_strona));
@@ -133,7 +133,8 @@ void TstListaElementow::dodanieDoPustej()
     QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(), QStringLiteral("0,75 m"));
     QCOMPARE(W<QLabel>(m_strona, "Label_d_nr")->text(), QStringLiteral("1"));
     QCOMPARE(W<QLabel>(m_strona, "Label_alpha_wart")->text(),
-             m_okno->projekt().krzywe_katow().TekstKata(2, 1.0) + QStringLiteral(" °"));
+             m_okno->projekt().krzywe_katow().TekstKata(kerwano::Klasa(2), 1.0) +
+                 QStringLiteral(" °"));
 }
 
 void TstListaElementow::dodanieDrugiego()
@@ -290,7 +291,8 @@ void TstListaElementow::wysokoscPonadGranica()
     QCOMPARE(Komorka2(1, 1), QStringLiteral("20,00"));
     QCOMPARE(Komorka2(2, 1), QStringLiteral("?"));
     QCOMPARE(W<QLabel>(m_strona, "Label_alpha_wart")->text(),
-             m_okno->projekt().krzywe_katow().TekstKata(1, 20.0) + QStringLiteral(" °"));
+             m_okno->projekt().krzywe_katow().TekstKata(kerwano::Klasa(1), 20.0) +
+                 QStringLiteral(" °"));
     Dodaj([](TOdstepy_parametry_form *d) {
         W<QLineEdit>(d, "Edit_H")->selectAll();
         QTest::keyClicks(W<QLineEdit>(d, "Edit_H"), QStringLiteral("20,01"));
@@ -360,7 +362,8 @@ void TstListaElementow::tuzinElementow()
         if (w == 6)
             QCOMPARE(Komorka2(2, w), QStringLiteral("?"));
         else if (w == 11)
-            QCOMPARE(Komorka2(2, w), m_okno->projekt().krzywe_katow().TekstKata(1, 8.125));
+            QCOMPARE(Komorka2(2, w),
+                     m_okno->projekt().krzywe_katow().TekstKata(kerwano::Klasa(1), 8.125));
         else
             QCOMPARE(kat == QStringLiteral("?") ? kat : Komorka2(2, w) + QStringLiteral(" °"), kat);
     }

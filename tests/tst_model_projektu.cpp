@@ -40,7 +40,7 @@ DaneElementu Element(const QString &nazwa, double H, int typ = 1)
 {
     DaneElementu e;
     e.nazwa = nazwa;
-    e.typ_instalacji = typ;
+    e.typ_instalacji = TypInstalacji(typ);
     e.H = H;
     e.L = 2;
     e.fc = 3;
@@ -136,7 +136,7 @@ void TstModelProjektu::podpowiedziDialogu()
     const DaneElementu nowy = m.elementy().NowyElement();
     QCOMPARE(nowy.nazwa, QStringLiteral("Element 1"));
     QCOMPARE(nowy.uklad, TypUkladu::A);
-    QCOMPARE(nowy.typ_instalacji, 1);
+    QCOMPARE(nowy.typ_instalacji, TypInstalacji::Uklad1);
     QCOMPARE(nowy.material, Material::Powietrze);
     QCOMPARE((QList<double>{nowy.H, nowy.L, nowy.fc, double(nowy.n)}), (QList<double>{1, 1, 1, 1}));
 
@@ -151,14 +151,14 @@ void TstModelProjektu::podpowiedziDialogu()
     QCOMPARE(m.elementy().NowyElement().nazwa, QStringLiteral("Element 3"));
     const DaneElementu obcy = m.elementy().ElementWiersza(1);
     QCOMPARE(obcy.uklad, TypUkladu::A);
-    QCOMPARE(obcy.typ_instalacji, 1);
+    QCOMPARE(obcy.typ_instalacji, TypInstalacji::Uklad1);
     QCOMPARE(obcy.material, Material::Powietrze);
     QCOMPARE((QList<double>{obcy.H, obcy.L, obcy.fc, double(obcy.n)}),
              (QList<double>{7.5, 2, 5, 0}));
     const DaneElementu siatka = m.elementy().ElementWiersza(2);
     QCOMPARE(siatka.nazwa, QStringLiteral("Siatka"));
     QCOMPARE(siatka.uklad, TypUkladu::B);
-    QCOMPARE(siatka.typ_instalacji, 3);
+    QCOMPARE(siatka.typ_instalacji, TypInstalacji::Uklad3);
     QCOMPARE(siatka.material, Material::Dielektryk);
     QCOMPARE((QList<double>{siatka.H, siatka.L, siatka.fc, double(siatka.n)}),
              (QList<double>{10, 5, 10, 4}));

@@ -59,7 +59,7 @@ void TstOdstep::przyklady()
 {
     QFETCH(int, klasa);
     QFETCH(QString, tekst);
-    QTEST(TekstOdstepu(ObliczOdstep(tekst, klasa, m_krzywe).d), "d");
+    QTEST(TekstOdstepu(ObliczOdstep(tekst, Klasa(klasa), m_krzywe).d), "d");
 }
 
 void TstOdstep::zerowe_data()
@@ -93,7 +93,7 @@ void TstOdstep::zerowe()
     QFETCH(double, kc);
     QCOMPARE(WspolczynnikKc(tekst), kc);
     if (kc == 0)
-        QCOMPARE(TekstOdstepu(ObliczOdstep(tekst, 1, m_krzywe).d), QStringLiteral("0,00 m"));
+        QCOMPARE(TekstOdstepu(ObliczOdstep(tekst, Klasa(1), m_krzywe).d), QStringLiteral("0,00 m"));
 }
 
 void TstOdstep::katOdWysokosci_data()
@@ -117,26 +117,27 @@ void TstOdstep::katOdWysokosci()
     QFETCH(double, H);
     QFETCH(bool, jest_kat);
     // The text carries H rounded to the hundredth; the angle follows the text.
-    const QString tekst = ZlozParametry(TypUkladu::A, 1, Material::Powietrze, H, 10, 0, 0);
-    const WynikOdstepu w = ObliczOdstep(tekst, klasa, m_krzywe);
+    const QString tekst =
+        ZlozParametry(TypUkladu::A, TypInstalacji::Uklad1, Material::Powietrze, H, 10, 0, 0);
+    const WynikOdstepu w = ObliczOdstep(tekst, Klasa(klasa), m_krzywe);
     if (jest_kat) {
-        QCOMPARE(w.alfa, *m_krzywe.KatOslonowy(klasa, CzytajH(tekst)));
+        QCOMPARE(w.alfa, *m_krzywe.KatOslonowy(Klasa(klasa), CzytajH(tekst)));
         QCOMPARE(TekstAlfa(w.alfa), DwaMiejsca(w.alfa) + QStringLiteral(" °"));
     } else {
         QCOMPARE(w.alfa, -1.0);
         QCOMPARE(TekstAlfa(w.alfa), QStringLiteral("?"));
     }
     // Without an angle d is still computed.
-    QCOMPARE(w.d, 10 * (1.0 * WspolczynnikKi(klasa)));
+    QCOMPARE(w.d, 10 * (1.0 * WspolczynnikKi(Klasa(klasa))));
 }
 
 void TstOdstep::wspolczynniki()
 {
-    QCOMPARE(WspolczynnikKi(0), 0.0);
-    QCOMPARE(WspolczynnikKi(1), 0.1);
-    QCOMPARE(WspolczynnikKi(2), 0.075);
-    QCOMPARE(WspolczynnikKi(3), 0.05);
-    QCOMPARE(WspolczynnikKi(4), 0.05);
+    QCOMPARE(WspolczynnikKi(Klasa(0)), 0.0);
+    QCOMPARE(WspolczynnikKi(Klasa(1)), 0.1);
+    QCOMPARE(WspolczynnikKi(Klasa(2)), 0.075);
+    QCOMPARE(WspolczynnikKi(Klasa(3)), 0.05);
+    QCOMPARE(WspolczynnikKi(Klasa(4)), 0.05);
     QCOMPARE(WspolczynnikKm(Material::Brak), -1.0);
     QCOMPARE(WspolczynnikKm(Material::Powietrze), 1.0);
     QCOMPARE(WspolczynnikKm(Material::Dielektryk), 0.5);
@@ -145,7 +146,7 @@ void TstOdstep::wspolczynniki()
         QStringLiteral("Układ A, układ 3, powietrze, H = 20,00, L = 8,00, c = 5,00, n = 2");
     const double kc = 1.0 / 4 + 0.1 + 0.2 * std::pow(0.25, 1.0 / 3.0);
     QCOMPARE(WspolczynnikKc(tekst), kc);
-    QCOMPARE(ObliczOdstep(tekst, 1, m_krzywe).d, 8.0 * ((kc / 1.0) * 0.1));
+    QCOMPARE(ObliczOdstep(tekst, Klasa(1), m_krzywe).d, 8.0 * ((kc / 1.0) * 0.1));
 }
 
 QTEST_GUILESS_MAIN(TstOdstep)

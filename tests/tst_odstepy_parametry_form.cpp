@@ -66,7 +66,7 @@ void TstOdstepyParametryForm::domyslne()
             W<QRadioButton>(m_d, "RadioButton3")->isChecked() &&
             W<QRadioButton>(m_d, "RadioButton6")->isChecked());
     QCOMPARE(m_d->Element().uklad, kerwano::TypUkladu::A);
-    QCOMPARE(m_d->Element().typ_instalacji, 1);
+    QCOMPARE(m_d->Element().typ_instalacji, kerwano::TypInstalacji::Uklad1);
     QCOMPARE(m_d->Element().material, kerwano::Material::Powietrze);
     QVERIFY(Ukryte({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc"),
                     W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
@@ -121,7 +121,7 @@ void TstOdstepyParametryForm::obrazyIUklady()
     QVERIFY(Widoczne({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc")}));
     QVERIFY(Ukryte({W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
     QCOMPARE(m_d->Element().fc, 7.0);
-    QCOMPARE(m_d->Element().typ_instalacji, 2);
+    QCOMPARE(m_d->Element().typ_instalacji, kerwano::TypInstalacji::Uklad2);
 
     QTest::mouseClick(W<TObraz>(m_d, "Image4"), Qt::LeftButton);
     QVERIFY(Ukryte({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc"),
@@ -140,7 +140,7 @@ void TstOdstepyParametryForm::zElementu()
     kerwano::DaneElementu e;
     e.nazwa = QStringLiteral("Siatka");
     e.uklad = kerwano::TypUkladu::B;
-    e.typ_instalacji = 3;
+    e.typ_instalacji = kerwano::TypInstalacji::Uklad3;
     e.material = kerwano::Material::Dielektryk;
     e.H = 12.5;
     e.L = 2.346;
@@ -155,13 +155,13 @@ void TstOdstepyParametryForm::zElementu()
              (QStringList{"Siatka", "12,50", "2,35", "10,00", "4"}));
     const kerwano::DaneElementu wynik = d.Element();
     QCOMPARE(wynik.uklad, kerwano::TypUkladu::B);
-    QCOMPARE(wynik.typ_instalacji, 3);
+    QCOMPARE(wynik.typ_instalacji, kerwano::TypInstalacji::Uklad3);
     QCOMPARE(wynik.material, kerwano::Material::Dielektryk);
     // The values come from the texts: L as the field shows it.
     QCOMPARE(wynik.L, 2.35);
 
     // Layout 1, already checked in a new dialog, still brings its fields.
-    e.typ_instalacji = 1;
+    e.typ_instalacji = kerwano::TypInstalacji::Uklad1;
     TOdstepy_parametry_form d1(e);
     QVERIFY(W<QLineEdit>(&d1, "Edit_fc")->isHidden());
     QVERIFY(W<QLineEdit>(&d1, "Edit_n")->isHidden());

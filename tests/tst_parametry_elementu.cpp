@@ -77,7 +77,7 @@ void TestParametryElementu::zloz()
     QFETCH(QString, tekst);
     QFETCH(int, pola);
 
-    const QString wynik = ZlozParametry(uklad, typ, material, H, L, fc, n);
+    const QString wynik = ZlozParametry(uklad, TypInstalacji(typ), material, H, L, fc, n);
     QCOMPARE(wynik, tekst);
     QCOMPARE(wynik.split(QStringLiteral(", ")).size(), pola);
 }
@@ -121,9 +121,9 @@ void TestParametryElementu::zlozIOdczytaj()
     QFETCH(double, fc);
     QFETCH(int, n);
 
-    const QString tekst = ZlozParametry(uklad, typ, material, H, L, fc, n);
+    const QString tekst = ZlozParametry(uklad, TypInstalacji(typ), material, H, L, fc, n);
     QCOMPARE(CzytajTypUkladu(tekst), uklad);
-    QCOMPARE(CzytajTypInstalacji(tekst), typ);
+    QCOMPARE(CzytajTypInstalacji(tekst), TypInstalacji(typ));
     QCOMPARE(CzytajMaterial(tekst), material);
     QCOMPARE(DwaMiejsca(CzytajH(tekst)), DwaMiejsca(H));
     QCOMPARE(DwaMiejsca(CzytajL(tekst)), DwaMiejsca(L));
@@ -132,7 +132,7 @@ void TestParametryElementu::zlozIOdczytaj()
     QCOMPARE(CzytajN(tekst), typ == 3 ? n : 0);
 
     const QString ponownie =
-        ZlozParametry(uklad, typ, material, CzytajH(tekst), CzytajL(tekst),
+        ZlozParametry(uklad, TypInstalacji(typ), material, CzytajH(tekst), CzytajL(tekst),
                       typ == 2 ? CzytajF(tekst) : CzytajC(tekst), CzytajN(tekst));
     QCOMPARE(ponownie, tekst);
 }
@@ -171,7 +171,7 @@ void TestParametryElementu::kody()
     QFETCH(int, typ);
     QFETCH(int, material);
     QCOMPARE(static_cast<int>(CzytajTypUkladu(tekst)), uklad);
-    QCOMPARE(CzytajTypInstalacji(tekst), typ);
+    QCOMPARE(CzytajTypInstalacji(tekst), TypInstalacji(typ));
     QCOMPARE(static_cast<int>(CzytajMaterial(tekst)), material);
 }
 

@@ -125,7 +125,7 @@ void TstProgramForm::listyIMenu()
     for (int nr = 1; nr <= 13; ++nr) {
         const QComboBox *c = okno_testowe::Lista(m_okno, nr);
         QVERIFY(!c->isEditable());
-        const kerwano::ListaWspolczynnika &l = kerwano::Lista(nr - 1);
+        const kerwano::ListaWspolczynnika &l = kerwano::Lista(nr);
         QCOMPARE(c->count(), static_cast<int>(l.pozycje.size()));
         for (int i = 0; i < c->count(); ++i)
             QCOMPARE(c->itemText(i), l.pozycje[size_t(i)].tekst);

@@ -303,7 +303,7 @@ void TestWykresKatow::linieKata()
     QVERIFY(m_wykres->MaLinieKata());
     const QPointF p = m_wykres->PunktLiniiKata();
     QCOMPARE(p, m_wykres->Pozycja(klasa, h, kat));
-    QCOMPARE(p, m_wykres->Pozycja(klasa, h, *m_krzywe.KatOslonowy(klasa, h)));
+    QCOMPARE(p, m_wykres->Pozycja(klasa, h, *m_krzywe.KatOslonowy(kerwano::Klasa(klasa), h)));
     if (h == KrzyweKatow::WysokoscGraniczna(klasa))
         QVERIFY(Blisko(p, m_wykres->Pozycja(klasa, h, 23)));
 

@@ -167,7 +167,7 @@ void TWykres_katow::Odswiez()
 
 void TWykres_katow::RysujLinieKata(int klasa, double h)
 {
-    if (klasa < 1 || klasa > 4 || !m_krzywe || !m_krzywe->KatOslonowy(klasa, h))
+    if (klasa < 1 || klasa > 4 || !m_krzywe || !m_krzywe->KatOslonowy(kerwano::Klasa(klasa), h))
         return;
     m_linie_klasa = klasa;
     m_linie_h = h;
@@ -205,7 +205,8 @@ QPointF TWykres_katow::PunktLiniiKata() const
 {
     if (!m_linie_klasa || !m_krzywe)
         return QPointF();
-    const std::optional<double> kat = m_krzywe->KatOslonowy(m_linie_klasa, m_linie_h);
+    const std::optional<double> kat =
+        m_krzywe->KatOslonowy(kerwano::Klasa(m_linie_klasa), m_linie_h);
     return kat ? Pozycja(m_linie_klasa, m_linie_h, *kat) : QPointF();
 }
 
@@ -245,7 +246,8 @@ void TWykres_katow::paintEvent(QPaintEvent *zdarzenie)
 
     // Guide lines of the element shown, until the next Odswiez().
     if (m_linie_klasa && m_krzywe) {
-        const std::optional<double> kat = m_krzywe->KatOslonowy(m_linie_klasa, m_linie_h);
+        const std::optional<double> kat =
+            m_krzywe->KatOslonowy(kerwano::Klasa(m_linie_klasa), m_linie_h);
         if (kat) {
             const QPointF punkt = Pozycja(m_linie_klasa, m_linie_h, *kat);
             const QRectF obszar = ObszarWykresu();

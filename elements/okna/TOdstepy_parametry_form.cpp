@@ -293,9 +293,12 @@ void TOdstepy_parametry_form::Polacz()
 
     connect(Image1, &TObraz::Klikniety, this, [this] { RadioButton1->setChecked(true); });
     connect(Image3, &TObraz::Klikniety, this, [this] { RadioButton2->setChecked(true); });
-    connect(Image4, &TObraz::Klikniety, this, [this] { UstawTypInstalacji(1); });
-    connect(Image5, &TObraz::Klikniety, this, [this] { UstawTypInstalacji(2); });
-    connect(Image6, &TObraz::Klikniety, this, [this] { UstawTypInstalacji(3); });
+    connect(Image4, &TObraz::Klikniety, this,
+            [this] { UstawTypInstalacji(kerwano::TypInstalacji::Uklad1); });
+    connect(Image5, &TObraz::Klikniety, this,
+            [this] { UstawTypInstalacji(kerwano::TypInstalacji::Uklad2); });
+    connect(Image6, &TObraz::Klikniety, this,
+            [this] { UstawTypInstalacji(kerwano::TypInstalacji::Uklad3); });
     connect(m_instalacje, &QButtonGroup::buttonToggled, this,
             [this](QAbstractButton *, bool wlaczony) {
                 if (wlaczony)
@@ -308,13 +311,16 @@ void TOdstepy_parametry_form::Polacz()
 void TOdstepy_parametry_form::PokazPolaInstalacji()
 {
     // Layout 1 needs H and L; layout 2 also f; layout 3 c and n.
-    const int typ = TypInstalacji();
-    if (typ >= 2)
-        Label_fc->setText(typ == 2 ? QStringLiteral("f [m]") : QStringLiteral("c [m]"));
-    Label_fc->setVisible(typ >= 2);
-    Edit_fc->setVisible(typ >= 2);
-    Label_n->setVisible(typ == 3);
-    Edit_n->setVisible(typ == 3);
+    using kerwano::TypInstalacji;
+    const TypInstalacji typ = this->TypInstalacji();
+    const bool fc = typ == TypInstalacji::Uklad2 || typ == TypInstalacji::Uklad3;
+    if (fc)
+        Label_fc->setText(typ == TypInstalacji::Uklad2 ? QStringLiteral("f [m]")
+                                                       : QStringLiteral("c [m]"));
+    Label_fc->setVisible(fc);
+    Edit_fc->setVisible(fc);
+    Label_n->setVisible(typ == TypInstalacji::Uklad3);
+    Edit_n->setVisible(typ == TypInstalacji::Uklad3);
 }
 
 kerwano::TypUkladu TOdstepy_parametry_form::Uklad() const
@@ -322,9 +328,12 @@ kerwano::TypUkladu TOdstepy_parametry_form::Uklad() const
     return RadioButton2->isChecked() ? kerwano::TypUkladu::B : kerwano::TypUkladu::A;
 }
 
-int TOdstepy_parametry_form::TypInstalacji() const
+kerwano::TypInstalacji TOdstepy_parametry_form::TypInstalacji() const
 {
-    return RadioButton5->isChecked() ? 3 : RadioButton4->isChecked() ? 2 : 1;
+    using T = kerwano::TypInstalacji;
+    return RadioButton5->isChecked()   ? T::Uklad3
+           : RadioButton4->isChecked() ? T::Uklad2
+                                       : T::Uklad1;
 }
 
 kerwano::Material TOdstepy_parametry_form::Material() const
@@ -337,9 +346,12 @@ void TOdstepy_parametry_form::UstawUklad(kerwano::TypUkladu uklad)
     (uklad == kerwano::TypUkladu::B ? RadioButton2 : RadioButton1)->setChecked(true);
 }
 
-void TOdstepy_parametry_form::UstawTypInstalacji(int typ)
+void TOdstepy_parametry_form::UstawTypInstalacji(kerwano::TypInstalacji typ)
 {
-    QRadioButton *przycisk = typ == 3 ? RadioButton5 : typ == 2 ? RadioButton4 : RadioButton3;
+    using T = kerwano::TypInstalacji;
+    QRadioButton *przycisk = typ == T::Uklad3   ? RadioButton5
+                             : typ == T::Uklad2 ? RadioButton4
+                                                : RadioButton3;
     // Checking a button runs the handler through the group; the button
     // already checked runs it all the same.
     if (przycisk->isChecked())

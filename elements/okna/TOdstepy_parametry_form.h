@@ -36,12 +36,12 @@ public:
 private:
     // The checked buttons of the three groups.
     kerwano::TypUkladu Uklad() const;
-    int TypInstalacji() const; // 1, 2 or 3
+    kerwano::TypInstalacji TypInstalacji() const;
     kerwano::Material Material() const;
 
     // Checks a button as the edit operation does; a layout runs its click handler.
     void UstawUklad(kerwano::TypUkladu uklad);
-    void UstawTypInstalacji(int typ);
+    void UstawTypInstalacji(kerwano::TypInstalacji typ);
     void UstawMaterial(kerwano::Material material);
 
     // The last text of each field that converted.

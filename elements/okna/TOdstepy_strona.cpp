@@ -256,13 +256,14 @@ void TOdstepy_strona::PokazElement(int wiersz)
     Image_uklad_B->setVisible(uklad == kerwano::TypUkladu::B);
     Label_uklad_AB->setVisible(uklad == kerwano::TypUkladu::Brak);
 
-    const int instalacja = kerwano::CzytajTypInstalacji(tekst);
-    Image_uklad_1->setVisible(instalacja == 1);
-    Image_uklad_2->setVisible(instalacja == 2);
-    Image_uklad_3->setVisible(instalacja == 3);
-    Label_typ_instalacji->setVisible(instalacja == 0);
+    using kerwano::TypInstalacji;
+    const TypInstalacji instalacja = kerwano::CzytajTypInstalacji(tekst);
+    Image_uklad_1->setVisible(instalacja == TypInstalacji::Uklad1);
+    Image_uklad_2->setVisible(instalacja == TypInstalacji::Uklad2);
+    Image_uklad_3->setVisible(instalacja == TypInstalacji::Uklad3);
+    Label_typ_instalacji->setVisible(instalacja == TypInstalacji::Brak);
 
-    if (uklad == kerwano::TypUkladu::Brak || instalacja == 0) {
+    if (uklad == kerwano::TypUkladu::Brak || instalacja == TypInstalacji::Brak) {
         Panel_d->hide();
         Panel_alpha->hide();
         return;

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TDane_form::TDane_form(const std::array<QString, 6> &dane, QWidget *parent)
+TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, QWidget *parent)
     : QDialog(parent), m_dane(dane)
 {
     setObjectName(QStringLiteral("Dane_form"));
@@ -27,7 +27,7 @@ TDane_form::TDane_form(const std::array<QString, 6> &dane, QWidget *parent)
     auto *siatka = new QGridLayout;
     siatka->setHorizontalSpacing(8);
     siatka->setVerticalSpacing(6);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kerwano::LICZBA_DANYCH; ++i) {
         *l[i] = new QLabel(etykiety[i], this);
         (*l[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         *e[i] = new QLineEdit(m_dane[static_cast<size_t>(i)], this);
@@ -67,7 +67,7 @@ TDane_form::TDane_form(const std::array<QString, 6> &dane, QWidget *parent)
 void TDane_form::Button1Click()
 {
     const QLineEdit *e[6] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
-    for (size_t i = 0; i < 6; ++i)
+    for (size_t i = 0; i < size_t(kerwano::LICZBA_DANYCH); ++i)
         m_dane[i] = e[i]->text();
     accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/PlikProjektu.h"
+
 #include <QDialog>
 #include <array>
 
@@ -16,10 +18,11 @@ class TDane_form : public QDialog
 public:
     // `dane`: numer_projektu, data_wykonania, projektant, budowa, inwestor,
     // zleceniodawca, into the fields.
-    explicit TDane_form(const std::array<QString, 6> &dane, QWidget *parent = nullptr);
+    explicit TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane,
+                        QWidget *parent = nullptr);
 
     // The texts "OK" took, whole; the ones given when it was not pressed.
-    const std::array<QString, 6> &Dane() const { return m_dane; }
+    const std::array<QString, kerwano::LICZBA_DANYCH> &Dane() const { return m_dane; }
 
 private:
     void Button1Click();
@@ -27,5 +30,5 @@ private:
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
     QPushButton *Button1;
-    std::array<QString, 6> m_dane;
+    std::array<QString, kerwano::LICZBA_DANYCH> m_dane;
 };

@@ -119,7 +119,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
 
     auto *filtr = new TFiltr_klawiszy(true, this);
     for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr) {
-        const kerwano::ListaWspolczynnika &lista = kerwano::Lista(nr - 1);
+        const kerwano::ListaWspolczynnika &lista = kerwano::Lista(nr);
         auto *c = new QComboBox(this);
         c->setObjectName(QStringLiteral("ComboBox%1").arg(nr));
         for (const kerwano::PozycjaListy &p : lista.pozycje)
@@ -130,7 +130,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
                 [this, nr](int indeks) { emit ListaZmieniona(nr, indeks); });
         m_listy[nr - 1] = c;
     }
-    for (int nr = 1; nr <= 3; ++nr) {
+    for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         auto *e = new QLineEdit(QStringLiteral("1,00"), this);
         e->setObjectName(QStringLiteral("Edit%1").arg(nr));
         e->installEventFilter(filtr);
@@ -145,7 +145,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     auto wiersze = [this](QGroupBox *g, int od, int do_) {
         QGridLayout *s = SiatkaGrupy(g);
         for (int nr = od; nr <= do_; ++nr) {
-            auto *l = new QLabel(kerwano::Lista(nr - 1).etykieta, g);
+            auto *l = new QLabel(kerwano::Lista(nr).etykieta, g);
             l->setBuddy(m_listy[nr - 1]);
             s->addWidget(l, nr - od, 0);
             s->addWidget(m_listy[nr - 1], nr - od, 1, Qt::AlignLeft);
@@ -159,23 +159,23 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
 
     // Thunderstorm days and building location with the three dimensions.
     QGridLayout *s4 = SiatkaGrupy(GroupBox4);
-    auto *l12 = new QLabel(kerwano::Lista(11).etykieta, GroupBox4);
+    auto *l12 = new QLabel(kerwano::Lista(12).etykieta, GroupBox4);
     s4->addWidget(l12, 0, 0);
     s4->addWidget(m_listy[11], 0, 1, Qt::AlignLeft);
     auto *wymiary = new QHBoxLayout;
     wymiary->setSpacing(4);
-    for (int nr = 1; nr <= 3; ++nr) {
+    for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         auto *l = new QLabel(NAZWY_WYMIAROW.at(nr - 1), GroupBox4);
         l->setBuddy(m_wymiary[nr - 1]);
         wymiary->addWidget(l);
         wymiary->addWidget(m_wymiary[nr - 1]);
         wymiary->addWidget(new QLabel(QStringLiteral("m"), GroupBox4));
-        if (nr < 3)
+        if (nr < kerwano::LICZBA_WYMIAROW)
             wymiary->addSpacing(6);
     }
     wymiary->addStretch(1);
     s4->addLayout(wymiary, 1, 0, 1, 2);
-    auto *l13 = new QLabel(kerwano::Lista(12).etykieta, GroupBox4);
+    auto *l13 = new QLabel(kerwano::Lista(13).etykieta, GroupBox4);
     s4->addWidget(l13, 2, 0);
     s4->addWidget(m_listy[12], 2, 1, Qt::AlignLeft);
     s4->setColumnStretch(1, 1);
@@ -326,7 +326,7 @@ void TKlasa_strona::PokazWybory(const kerwano::ModelProjektu &projekt)
 {
     for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr)
         m_listy[nr - 1]->setCurrentIndex(projekt.Wybor(nr));
-    for (int nr = 1; nr <= kerwano::ModelProjektu::LICZBA_WYMIAROW; ++nr) {
+    for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         const QSignalBlocker cisza(m_wymiary[nr - 1]);
         m_wymiary[nr - 1]->setText(projekt.Wymiar(nr));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/PlikProjektu.h"
 #include "widgets/TStrona.h"
 
 #include <QSize>
@@ -76,8 +77,8 @@ private:
     void Pokaz(QLabel *etykieta, const QString &tekst, const Zapas *zapas = nullptr);
     QSize Rozmiar(const QLabel *etykieta, const QString &tekst) const;
 
-    QComboBox *m_listy[13] = {};
-    QLineEdit *m_wymiary[3] = {};
+    QComboBox *m_listy[kerwano::LICZBA_LIST] = {};
+    QLineEdit *m_wymiary[kerwano::LICZBA_WYMIAROW] = {};
     std::array<Zapas, 4> m_zapas{}; // of Nc, Ae, Nd and E
     QLabel *m_miarka = nullptr;     // hidden, measures the room of a text
     // The verdict changed without a new layout: the layouts may keep its old
