@@ -7,6 +7,7 @@
 #include "project/ZdanieBledu.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
+#include "reports/okna/TZestawienie_wydruk_form.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -75,6 +76,7 @@ int main(int argc, char *argv[])
         return DrukujWyniki(wiersz.plik, wyjscie, bledy);
     }
     case WierszPolecen::Tryb::PdfObliczenia:
+    case WierszPolecen::Tryb::PdfZestawienie:
     case WierszPolecen::Tryb::PdfFormularz: {
         // The fonts need a GUI application, not a display: the offscreen
         // platform, whatever QT_QPA_PLATFORM says.
@@ -85,9 +87,14 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(TylkoBledyKrytyczne);
         QGuiApplication aplikacja(argc_pdf, argv_pdf);
         QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
+        // Fonts missing: said once, the PDF still written.
+        if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
+            bledy << "kerwano: uwaga: " << braki << '\n';
         const QString blad =
             wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
                 ? TObliczenia_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
+            : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
+                ? TZestawienie_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
                 : TFormularz_wydruk_form().ZapiszPdf(wiersz.wyjscie);
         return blad.isEmpty() ? 0 : Blad(bledy, blad);
     }
