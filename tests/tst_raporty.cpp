@@ -191,6 +191,13 @@ QString Tytul()
     return QStringLiteral("Obliczanie klasy ochronności wg normy IEC 1024-1/1995");
 }
 
+// The line under the title: the program, its version and the standard.
+QString LiniaNaglowka()
+{
+    return QStringLiteral("Kerwano 1.1C · obliczenia wg IEC 1024-1 / ENV 61024-1");
+}
+
+// The creation default of the designer's line in the project data.
 QString Biuro()
 {
     return QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa");
@@ -324,48 +331,76 @@ void TstRaporty::obliczenia_data()
         p.elementy = {
             E(QStringLiteral("  Maszt "), TypUkladu::A, 1, Material::Powietrze, 10, 10),
             E(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20),
-            E(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)};
-        QTest::newRow("three elements, one above the class's curve")
+            E(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4),
+            // A hand-edited text without its medium: no distance, never -1,00 m.
+            {QStringLiteral("Uszkodzony"),
+             QStringLiteral("Układ A, układ 1, H = 5,00, L = 10,00")}};
+        QTest::newRow("four elements, one above the class's curve, one without a distance")
             << p << 2
             << QList<Tekst>{{2, "Klasa I + ochrona przeciwprzepięciowa."},
                             {2, "4. Kąty osłonowe i odstępy izolacyjne.\nLp. Nazwa elemetu "
                                 "Wysokość elementu Kąt osłonowy Odstęp izolacyjny"},
                             {2, "\n1 Maszt 10,00 m 45,00 1,00 m\n2 Wywietrznik 12,50 m 38,75 "
-                                "0,60 m\n3 Antena 25,00 m ? 0,40 m\n"},
+                                "0,60 m\n3 Antena 25,00 m ? 0,40 m\n4 Uszkodzony 5,00 m 60,00 ?\n"},
                             {2, "Wykonano dn."}}
-            << bez_memo;
+            << bez_memo + QStringList{QStringLiteral("-1,00")};
     }
     {
         Projekt p = Nowy();
         p.dane = {};
         QTest::newRow("empty project data")
             << p << 2
-            << QList<Tekst>{{1, Biuro() + "\nNumer projektu:\nData:\nProjektant:\nBudowa:\n"
-                                          "Inwestor:\nZleceniodawca:\n1. Obliczenie Nc."}}
+            << QList<Tekst>{{1, LiniaNaglowka() + "\nNumer projektu:\nData:\nProjektant:\nBudowa:\n"
+                                                  "Inwestor:\nZleceniodawca:\n1. Obliczenie Nc."}}
             << QStringList();
     }
     {
-        // Long texts print their first line only, broken after a word.
+        // Texts at their fields' capacity print whole, on as many lines as they
+        // need beside their captions; so does a long element name.
         Projekt p = Budynek();
-        p.dane[2] = QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 "
-                                   "Warszawa; mgr inż. Grzegorz Brzęczyszczykiewicz, uprawnienia "
-                                   "budowlane nr 1234/56/78");
-        QList<Tekst> oczekiwane = {{1, "Projektant: Pracownia Projektowa Kerwano"},
-                                   {2, "\n1 ŁĄCZNIK ODGROMOWY NA ŚCIANIE"}};
+        p.dane = {
+            QStringLiteral("KW-2026/0001/BUDOWA/HALA7"),
+            QStringLiteral("31.12.2026 r. (wt.)."),
+            QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa; mgr "
+                           "inż. G. Brzęczyszczykiewicz, upr. bud. nr 1234/56/7 KONIEC"),
+            QStringLiteral("Hala magazynowa z częścią biurową i wiatą, działka nr 123/45, obręb "
+                           "0012 Śródmieście, ul. Długa 150, 00-950 Warszawa, pow. WAWA."),
+            QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe INWESTBUD spółka z ograniczoną "
+                           "odpowiedzialnością sp. k., ul. Krótka 2/4a, 90-001 Łódź (POL.)"),
+            QStringLiteral("Biuro Obsługi Inwestycji Budowlanych i Nadzoru Technicznego "
+                           "Generalnego Wykonawcy, al. Jerozolimskie 200 lok. 17, Warszawa 0217.")};
+        QList<Tekst> oczekiwane;
+        const char *podpisy[] = {
+            "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(p.dane[i].size(), i == 0 ? 25 : i == 1 ? 20 : 128);
+            oczekiwane << Tekst{1, QString::fromUtf8(podpisy[i]) + u' ' + p.dane[i]};
+        }
         p.elementy << E(QStringLiteral("ŁĄCZNIK ODGROMOWY NA ŚCIANIE WSCHODNIEJ"), TypUkladu::A, 1,
                         Material::Powietrze, 5, 2);
+        oczekiwane << Tekst{2, "\n1 ŁĄCZNIK ODGROMOWY NA ŚCIANIE 5,00 m 60,00 0,20 m\nWSCHODNIEJ"};
         for (int i = 2; i <= 40; ++i) {
             p.elementy << E(QStringLiteral("Świetlik pasmowy hali nr %1").arg(i), TypUkladu::A,
                             1 + i % 3, Material::Powietrze, i * 1.5, 2, 8, 2);
-            oczekiwane << Tekst{i == 40 ? 3 : 0,
-                                QStringLiteral("\n%1 Świetlik pasmowy hali nr %1 %2 m")
-                                    .arg(i)
-                                    .arg(kerwano::DwaMiejsca(i * 1.5))};
+            oczekiwane << Tekst{0, QStringLiteral("\n%1 Świetlik pasmowy hali nr %1 %2 m")
+                                       .arg(i)
+                                       .arg(kerwano::DwaMiejsca(i * 1.5))};
         }
-        oczekiwane << Tekst{3, "Wykonano dn."};
-        QTest::newRow("forty elements over pages, long texts")
-            << p << 3 << oczekiwane
-            << QStringList{QStringLiteral("Brzęczyszczykiewicz"), QStringLiteral("WSCHODNIEJ")};
+        oczekiwane << Tekst{0, "Wykonano dn."};
+        QTest::newRow("data texts at capacity, a long name, forty elements")
+            << p << 0 << oczekiwane << QStringList();
+    }
+    // However many elements, the signature block keeps an element line on its
+    // page and every page of the table starts with the column headings.
+    for (int n = 18; n <= 34; ++n) {
+        Projekt p = Budynek();
+        for (int i = 1; i <= n; ++i)
+            p.elementy << E(QStringLiteral("Element %1").arg(i), TypUkladu::A, 1,
+                            Material::Powietrze, 10, 5);
+        QTest::newRow(qPrintable(QStringLiteral("%1 elements").arg(n)))
+            << p << 0
+            << QList<Tekst>{{0, QStringLiteral("\n%1 Element %1 10,00 m 45,00 0,50 m").arg(n)}}
+            << QStringList();
     }
 }
 
@@ -387,13 +422,14 @@ void TstRaporty::obliczenia()
     QCOMPARE(kod, 0);
 
     const QList<StronaPdf> strony = CzytajPdf(pdf);
-    QCOMPARE(strony.size(), liczba_stron);
+    if (liczba_stron > 0)
+        QCOMPARE(strony.size(), liczba_stron);
     int podpisy = 0;
     for (int nr = 0; nr < strony.size(); ++nr) {
         const QStringList &l = strony[nr].linie;
         QVERIFY(l.size() >= 3);
         QCOMPARE(l[0], Tytul());
-        QCOMPARE(l[1], Biuro());
+        QCOMPARE(l[1], LiniaNaglowka());
         QCOMPARE(l.last(), QString::number(nr + 1));
         podpisy += static_cast<int>(l.join(u'\n').count(QStringLiteral("(podpis wykonawcy)")));
     }
@@ -406,6 +442,26 @@ void TstRaporty::obliczenia()
              "Wykonano dn. " + QDate::currentDate().toString(QStringLiteral("d.M.yyyy")) +
                  QString(" .").repeated(26));
     QCOMPARE(ostatnia[ostatnia.size() - 2], QStringLiteral("(podpis wykonawcy)"));
+    if (!projekt.elementy.isEmpty()) {
+        static const QRegularExpression linia_elementu(
+            QStringLiteral("^\\d+ .* \\d+,\\d\\d m (\\d+,\\d\\d|\\?) (\\d+,\\d\\d m|\\?)$"));
+        QVERIFY2(!ostatnia.mid(2, ostatnia.size() - 5).filter(linia_elementu).isEmpty(),
+                 "the signature stands alone on its page");
+        const QString kolumny =
+            QStringLiteral("Lp. Nazwa elemetu Wysokość elementu Kąt osłonowy Odstęp izolacyjny");
+        int tabela = -1;
+        for (int nr = 0; nr < strony.size(); ++nr) {
+            const QStringList &l = strony[nr].linie;
+            if (tabela < 0 &&
+                l.contains(QStringLiteral("4. Kąty osłonowe i odstępy izolacyjne."))) {
+                tabela = nr;
+                QCOMPARE(l.count(kolumny), 1);
+            } else if (tabela >= 0) {
+                QCOMPARE(l[2], kolumny);
+            }
+        }
+        QVERIFY(tabela >= 0);
+    }
 
     QCOMPARE(Szukaj(strony, oczekiwane), QString());
     for (const QString &t : nieobecne)
@@ -454,7 +510,7 @@ void TstRaporty::formularz()
     const kerwano::TrescFormularza tresc = kerwano::Formularz();
     const QList<kerwano::PozycjaFormularza> *pozycje[2] = {&tresc.strona1, &tresc.strona2};
     for (int nr = 0; nr < 2; ++nr) {
-        QStringList linie = {Tytul(), QStringLiteral("Katalog pytań"), Biuro()};
+        QStringList linie = {Tytul(), QStringLiteral("Katalog pytań"), LiniaNaglowka()};
         for (const kerwano::PozycjaFormularza &p : *pozycje[nr])
             linie << p.tekst.simplified();
         linie << QString::number(nr + 1);
@@ -488,9 +544,9 @@ void TstRaporty::formularz()
 void TstRaporty::ukladStron_data()
 {
     // Bands by height in millimetres: "30+" begins a new page, "20&" is kept
-    // on one page with the band after it. Pages are 100 mm high with a 10 mm
-    // header and a 5 mm footer; where each band and then the summary ("S")
-    // land, as page:top.
+    // on one page with the band after it, "R5" heads every page begun after
+    // it. Pages are 100 mm high with a 10 mm header and a 5 mm footer; where
+    // each band and then the summary ("S") land, as page:top.
     QTest::addColumn<QStringList>("pasma");
     QTest::addColumn<qreal>("podsumowanie");
     QTest::addColumn<QString>("miejsca");
@@ -504,8 +560,17 @@ void TstRaporty::ukladStron_data()
         << QStringList{"30", "30", "20&", "20"} << 20.0 << "1:10 1:40 2:10 2:30 S2:75";
     QTest::newRow("kept together, fits")
         << QStringList{"30", "20&", "20"} << 10.0 << "1:10 1:40 1:60 S1:85";
-    QTest::newRow("summary on a new page")
-        << QStringList{"30", "30", "20"} << 20.0 << "1:10 1:40 1:70 S2:75";
+    QTest::newRow("summary on a new page, never alone: the last band goes with it")
+        << QStringList{"30", "30", "20"} << 20.0 << "1:10 1:40 2:10 S2:75";
+    QTest::newRow("the bands kept together go with the summary")
+        << QStringList{"30", "20&", "30"} << 20.0 << "1:10 2:10 2:30 S2:75";
+    QTest::newRow("a lone band that began its page stays")
+        << QStringList{"30", "80+"} << 20.0 << "1:10 2:10 S3:75";
+    QTest::newRow("repeated at the top of every later page")
+        << QStringList{"30", "R5", "30", "30", "60", "10"} << 5.0
+        << "1:10 2:10,3:10 1:40 2:15 3:15 3:75 S3:90";
+    QTest::newRow("repeated on the summary's page too")
+        << QStringList{"30", "R5", "25", "25"} << 20.0 << "1:10 2:10 1:40 2:15 S2:75";
     QTest::newRow("summary just fits")
         << QStringList{"30", "30", "20"} << 5.0 << "1:10 1:40 1:70 S1:90";
     QTest::newRow("a band taller than a page")
@@ -533,7 +598,9 @@ void TstRaporty::ukladStron()
         QString p = pasma[i];
         const bool nowa = p.endsWith(u'+'), razem = p.endsWith(u'&');
         p.remove(u'+').remove(u'&');
-        if (razem) {
+        if (p.startsWith(u'R')) {
+            uklad.Powtarzaj(pasmo(p.mid(1).toDouble(), i + 1));
+        } else if (razem) {
             uklad.DodajRazem({pasmo(p.toDouble(), i + 1), pasmo(pasma[i + 1].toDouble(), i + 2)});
             ++i;
         } else {
@@ -541,13 +608,18 @@ void TstRaporty::ukladStron()
         }
     }
     uklad.Podsumowanie(pasmo(podsumowanie, 100));
-    QMap<qreal, QString> znalezione;
+    QMap<qreal, QStringList> znalezione;
     const QList<QList<ElementWydruku>> strony = uklad.Strony();
     for (int nr = 0; nr < strony.size(); ++nr)
         for (const ElementWydruku &e : strony[nr])
-            znalezione[e.a.x()] =
-                QStringLiteral("%1%2:%3").arg(e.a.x() == 100 ? "S" : "").arg(nr + 1).arg(e.a.y());
-    QCOMPARE(QStringList(znalezione.values()).join(u' '), miejsca);
+            znalezione[e.a.x()] << QStringLiteral("%1%2:%3")
+                                       .arg(e.a.x() == 100 ? "S" : "")
+                                       .arg(nr + 1)
+                                       .arg(e.a.y());
+    QStringList wynik;
+    for (const QStringList &m : znalezione)
+        wynik << m.join(u',');
+    QCOMPARE(wynik.join(u' '), miejsca);
 }
 
 void TstRaporty::zakresIKopie_data()
