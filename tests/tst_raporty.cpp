@@ -1,8 +1,10 @@
 #include "OknoTestowe.h"
 #include "elements/ParametryElementu.h"
+#include "project/ModelProjektu.h"
 #include "project/PlikProjektu.h"
 #include "reports/TrescFormularza.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
+#include "reports/okna/TObliczenia_wydruk_form.h"
 #include "reports/okna/UkladStron.h"
 #include "risk/Formaty.h"
 #include "widgets/TDialog_projektu.h"
@@ -85,6 +87,7 @@ QList<StronaPdf> CzytajPdf(const QString &plik)
                      .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
                      .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
                      .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+                     .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
                      .replace(QStringLiteral("&amp;"), QStringLiteral("&")),
                  QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
@@ -161,16 +164,20 @@ QString Geometria(const QList<StronaPdf> &strony)
                       QPointF((210 - 10) * mm + 0.5, (297 - 10) * mm + 0.5));
     for (int nr = 0; nr < strony.size(); ++nr) {
         const auto &slowa = strony[nr].slowa;
-        if (slowa.isEmpty() || slowa.last().first != QString::number(nr + 1))
-            return QStringLiteral("page %1: no page number at the end").arg(nr + 1);
-        const QRectF stopka = slowa.last().second;
+        // The lowest word, wherever poppler's reading order puts it.
+        const auto numer = std::max_element(slowa.begin(), slowa.end(), [](auto &a, auto &b) {
+            return a.second.bottom() < b.second.bottom();
+        });
+        if (numer == slowa.end() || numer->first != QString::number(nr + 1))
+            return QStringLiteral("page %1: no page number at the foot").arg(nr + 1);
+        const QRectF stopka = numer->second;
         for (int i = 0; i < slowa.size(); ++i) {
             const QRectF &r = slowa[i].second;
             if (!pole.contains(r))
                 return QStringLiteral("page %1: \"%2\" outside the margins")
                     .arg(nr + 1)
                     .arg(slowa[i].first);
-            if (i + 1 < slowa.size() && r.bottom() > stopka.top() - 2)
+            if (slowa.begin() + i != numer && r.bottom() > stopka.top() - 2)
                 return QStringLiteral("page %1: \"%2\" at the footer")
                     .arg(nr + 1)
                     .arg(slowa[i].first);
@@ -237,6 +244,11 @@ private slots:
     void obliczenia_data();
     void obliczenia();
     void formularz();
+    void zestawienie_data();
+    void zestawienie();
+    void papierA4_data();
+    void papierA4();
+    void czcionkiZastepcze();
     void ukladStron_data();
     void ukladStron();
     void zakresIKopie_data();
@@ -541,6 +553,226 @@ void TstRaporty::formularz()
     QCOMPARE(Geometria(strony), QString());
 }
 
+void TstRaporty::zestawienie_data()
+{
+    QTest::addColumn<kerwano::ElementDachu>("element"); // in the worked building, class I
+    QTest::addColumn<QStringList>("linie");             // of its block, in order
+    QTest::addColumn<QString>("d");                     // as the report prints it too
+
+    const QString ki = QStringLiteral("ki = 0,100 (klasa I)");
+    QTest::newRow("A, layout 1, air")
+        << E(QStringLiteral("Maszt"), TypUkladu::A, 1, Material::Powietrze, 10, 10)
+        << QStringList{"1. Maszt",
+                       "Opis: Układ A, układ 1, powietrze, H = 10,00, L = 10,00",
+                       "Układ: A Typ instalacji: 1 Ośrodek: powietrze H = 10,00 m L = 10,00 m",
+                       ki,
+                       "kc = 1,000 (układ A, instalacja typu 1)",
+                       "km = 1,000 (powietrze)",
+                       "d = ki · kc / km · L = 0,100 · 1,000 / 1,000 · 10,00 = 1,00 m",
+                       "α = 45,00° (klasa I, H = 10,00 m)",
+                       "d' = ki' · kc / km · L = 0,080 · 1,000 / 1,000 · 10,00 = 0,80 m – wg "
+                       "PN-EN 62305-3:2011, informacyjnie"}
+        << "1,00 m";
+    QTest::newRow("A, layout 2, air")
+        << E(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 10, 6, 30)
+        << QStringList{"H = 10,00 m L = 6,00 m f = 30,00 m", ki,
+                       "kc = (f + H) / (f + 2 · H) = (30,00 + 10,00) / (30,00 + 2 · 10,00) = 0,800",
+                       "d = ki · kc / km · L = 0,100 · 0,800 / 1,000 · 6,00 = 0,48 m",
+                       "d' = ki' · kc / km · L = 0,080 · 0,800 / 1,000 · 6,00 = 0,38 m"}
+        << "0,48 m";
+    QTest::newRow("A, layout 3, dielectric")
+        << E(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Dielektryk, 10, 4, 10, 4)
+        << QStringList{"Ośrodek: dielektryk H = 10,00 m L = 4,00 m c = 10,00 m n = 4",
+                       "kc = 1 / (2 · n) + 0,1 + 0,2 · (c / H)^(1/3) = 1 / (2 · 4) + 0,1 + 0,2 · "
+                       "(10,00 / 10,00)^(1/3) = 0,425",
+                       "km = 0,500 (dielektryk)",
+                       "d = ki · kc / km · L = 0,100 · 0,425 / 0,500 · 4,00 = 0,34 m",
+                       "d' = ki' · kc / km · L = 0,080 · 0,425 / 0,500 · 4,00 = 0,27 m"}
+        << "0,34 m";
+    QTest::newRow("B, layout 2, dielectric")
+        << E(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20)
+        << QStringList{"Układ: B Typ instalacji: 2",
+                       "kc = 1,000 (układ B, dla każdego typu instalacji)",
+                       "d = ki · kc / km · L = 0,100 · 1,000 / 0,500 · 3,00 = 0,60 m",
+                       "α = 38,75° (klasa I, H = 12,50 m)",
+                       "d' = ki' · kc / km · L = 0,080 · 1,000 / 0,500 · 3,00 = 0,48 m"}
+        << "0,60 m";
+    QTest::newRow("above the class's limit")
+        << E(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)
+        << QStringList{"d = ki · kc / km · L = 0,100 · 1,000 / 1,000 · 4,00 = 0,40 m",
+                       "α = ? (H = 25,00 m ponad 20 m, granicę krzywej dla klasy I)"}
+        << "0,40 m";
+    QTest::newRow("no medium")
+        << kerwano::ElementDachu{QStringLiteral("Uszkodzony"),
+                                 QStringLiteral("Układ A, układ 1, H = 5,00, L = 10,00")}
+        << QStringList{"Ośrodek: ?", "km = ? (opis nie podaje ośrodka izolacyjnego)",
+                       "d = ki · kc / km · L = ? (brak kc lub km)",
+                       "d' = ki' · kc / km · L = ? (brak kc lub km)"}
+        << "?";
+}
+
+// The element data sheet: every number of an element's distance with the
+// formula that gives it, and the same d as the report's.
+void TstRaporty::zestawienie()
+{
+    QFETCH(kerwano::ElementDachu, element);
+    QFETCH(QStringList, linie);
+    QFETCH(QString, d);
+
+    Projekt p = Budynek();
+    p.elementy = {element};
+    const QString kwp = m_folder.filePath(QStringLiteral("zestawienie.kwp"));
+    const QString pdf = m_folder.filePath(QStringLiteral("zestawienie.pdf"));
+    const QString raport = m_folder.filePath(QStringLiteral("raport.pdf"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(kwp, p), QString());
+    int kod = -1;
+    QString bledy;
+    Uruchom(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-zestawienie"), kwp, pdf}, &kod,
+            &bledy);
+    QCOMPARE(bledy, QString());
+    QCOMPARE(kod, 0);
+    Uruchom(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-obliczenia"), kwp, raport});
+
+    const QList<StronaPdf> strony = CzytajPdf(pdf);
+    QCOMPARE(strony.size(), 1);
+    const QStringList &l = strony[0].linie;
+    QCOMPARE(l.mid(0, 3), (QStringList{Tytul(), QStringLiteral("Zestawienie elementów dachu"),
+                                       LiniaNaglowka()}));
+    QList<Tekst> oczekiwane = {{1, "Klasa ochronności: I"}};
+    for (const QString &linia : linie)
+        oczekiwane << Tekst{1, linia};
+    oczekiwane << Tekst{1, "Uwaga: odstępy d i kąty α obliczono wg IEC 1024-1 (ENV 61024-1:1995)"}
+               << Tekst{1, "PN-EN 62305-3:2011"} << Tekst{1, "(podpis wykonawcy)"};
+    QCOMPARE(Szukaj(strony, oczekiwane), QString());
+    QVERIFY2(
+        l.filter(QRegularExpression(QStringLiteral("^d = .* = ") + QRegularExpression::escape(d) +
+                                    QStringLiteral("( \\(.*\\))?$")))
+                .size() == 1,
+        qPrintable(l.join(u'\n')));
+    QVERIFY(CzytajPdf(raport)
+                .last()
+                .linie
+                .filter(QRegularExpression(
+                    QStringLiteral("^1 ") + QRegularExpression::escape(element.nazwa) +
+                    QStringLiteral(" .* ") + QRegularExpression::escape(d) + u'$'))
+                .size() == 1);
+    QCOMPARE(Geometria(strony), QString());
+}
+
+void TstRaporty::papierA4_data()
+{
+    QTest::addColumn<bool>("obliczenia"); // the report, or the questionnaire
+    QTest::addColumn<int>("droga");       // 0 printed directly, 1 after the dialog,
+                                          // 2 from the preview after the dialog
+
+    QTest::newRow("questionnaire, printed on a Letter printer") << false << 0;
+    QTest::newRow("questionnaire, the dialog setting Letter") << false << 1;
+    QTest::newRow("report, the dialog setting Letter, printed from the preview") << true << 2;
+}
+
+// A printer whose paper is Letter by default, as the dialog sets it for
+// such a queue: the pages are laid out and printed on A4 all the same, and
+// the preview prints what the one dialog chose without asking again.
+void TstRaporty::papierA4()
+{
+    QFETCH(bool, obliczenia);
+    QFETCH(int, droga);
+
+    const QString pdf = m_folder.filePath(QStringLiteral("letter.pdf"));
+    QFile::remove(pdf);
+    kerwano::ModelProjektu projekt;
+    projekt.UstawDomyslne();
+    std::unique_ptr<TWydruk> wydruk;
+    if (obliczenia)
+        wydruk = std::make_unique<TObliczenia_wydruk_form>(
+            kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()));
+    else
+        wydruk = std::make_unique<TFormularz_wydruk_form>();
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setPageSize(QPageSize(QPageSize::Letter));
+    drukarka.setOutputFileName(pdf);
+
+    int dialogi = 0;
+    QTimer straznik; // a second print dialog is counted and cancelled
+    QObject::connect(&straznik, &QTimer::timeout, [&dialogi] {
+        if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            ++dialogi;
+            d->reject();
+        }
+    });
+    if (droga == 0) {
+        QVERIFY(wydruk->Drukuj(drukarka));
+    } else {
+        Odpowiedz<QPrintDialog>([&](QPrintDialog *d) {
+            ++dialogi;
+            W<QLineEdit>(d, "filename")->setText(pdf);
+            d->accept();
+            d->printer()->setPageSize(QPageSize(QPageSize::Letter));
+            if (droga == 2) {
+                Odpowiedz<QPrintPreviewDialog>([&](QPrintPreviewDialog *p) {
+                    straznik.start(20);
+                    W<QAction>(p, "Drukuj1")->trigger();
+                });
+            }
+        });
+        if (droga == 1)
+            wydruk->Wydrukuj(drukarka, nullptr);
+        else
+            wydruk->Podglad(drukarka, nullptr, QStringLiteral("Wydruk obliczeń"), QString());
+        straznik.stop();
+        QCOMPARE(dialogi, 1);
+    }
+    const QString info =
+        Uruchom(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", pdf}).replace(u'\n', u' ');
+    QCOMPARE(info.count(QRegularExpression(QStringLiteral("Page +\\d+ size: "))), 2);
+    QCOMPARE(info.count(QRegularExpression(QStringLiteral("size: +595[.\\d]* x 84[12][.\\d]* pts "
+                                                          "\\(A4\\)"))),
+             2);
+}
+
+// Without "Times New Roman" and "Arial" or their Liberation faces (only
+// DejaVu known to fontconfig): said once on stderr, and the layout, measured
+// with the fonts that stand in, keeps every text clear of the others.
+void TstRaporty::czcionkiZastepcze()
+{
+    const QString dejavu = QStringLiteral("/usr/share/fonts/truetype/dejavu");
+    if (!QDir(dejavu).exists())
+        QSKIP("fonts-dejavu-core is not installed");
+    QFile konfiguracja(m_folder.filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(konfiguracja.open(QIODevice::WriteOnly));
+    konfiguracja.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig><dir>%1</dir>"
+                                      "<cachedir>%2</cachedir></fontconfig>\n")
+                           .arg(dejavu, m_folder.filePath(QStringLiteral("fc")))
+                           .toUtf8());
+    konfiguracja.close();
+    Projekt p = Budynek();
+    for (int i = 1; i <= 30; ++i)
+        p.elementy << E(QStringLiteral("Świetlik dachowy nad klatką schodową nr %1").arg(i),
+                        TypUkladu::A, 1, Material::Powietrze, 10, 5);
+    const QString kwp = m_folder.filePath(QStringLiteral("czcionki.kwp"));
+    const QString pdf = m_folder.filePath(QStringLiteral("czcionki.pdf"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(kwp, p), QString());
+
+    QProcess kerwano;
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("FONTCONFIG_FILE"), konfiguracja.fileName());
+    kerwano.setProcessEnvironment(srodowisko);
+    kerwano.start(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-obliczenia"), kwp, pdf});
+    QVERIFY(kerwano.waitForFinished(60000));
+    QCOMPARE(kerwano.exitCode(), 0);
+    const QString bledy = QString::fromUtf8(kerwano.readAllStandardError());
+    QCOMPARE(bledy.count(u'\n'), 1);
+    QVERIFY2(bledy.startsWith(QStringLiteral(
+                 "kerwano: uwaga: Brak czcionki „Times New Roman” i „Arial” ani czcionki o tych "
+                 "samych wymiarach (pakiet fonts-liberation2).")),
+             qPrintable(bledy));
+    const QList<StronaPdf> strony = CzytajPdf(pdf);
+    QCOMPARE(Geometria(strony), QString());
+    QCOMPARE(Szukaj(strony, {{1, "B1. Zachowanie mieszkańców Przeciętna możliwość paniki 0,10"},
+                             {0, "\n30 Świetlik dachowy"}}),
+             QString());
+}
+
 void TstRaporty::ukladStron_data()
 {
     // Bands by height in millimetres: "30+" begins a new page, "20&" is kept
@@ -703,6 +935,9 @@ void TstRaporty::wierszPolecen_data()
         << "";
     QTest::newRow("report without output")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp"} << 2 << "kerwano: --pdf-obliczenia"
+        << "";
+    QTest::newRow("sheet without output")
+        << QStringList{"--pdf-zestawienie", "%1/p.kwp"} << 2 << "kerwano: --pdf-zestawienie"
         << "";
 }
 

@@ -90,19 +90,21 @@ QString BrakujaceCzcionki()
         {Times(10), {"Times New Roman", "Liberation Serif", "Tinos"}},
         {Arial(10), {"Arial", "Liberation Sans", "Arimo"}},
     };
-    QStringList braki;
+    QStringList braki, zamiast;
     for (const Wzor &w : wzory) {
         const QString uzyta = QFontInfo(w.czcionka).family();
-        if (!w.zgodne.contains(uzyta, Qt::CaseInsensitive))
-            braki << QStringLiteral("„%1” (zamiast niej: „%2”)").arg(w.czcionka.family(), uzyta);
+        if (!w.zgodne.contains(uzyta, Qt::CaseInsensitive)) {
+            braki << QStringLiteral("„%1”").arg(w.czcionka.family());
+            zamiast << QStringLiteral("„%1” zamiast „%2”").arg(uzyta, w.czcionka.family());
+        }
     }
     if (braki.isEmpty())
         return QString();
-    return QStringLiteral("Brak czcionki %1 ani czcionki o tych samych wymiarach; zainstaluj "
-                          "pakiet fonts-liberation2. Wydruki są składane czcionką zastępczą i "
-                          "mierzone nią, więc nic nie zachodzi na siebie, ale wyglądają inaczej "
-                          "niż wzór.")
-        .arg(braki.join(QStringLiteral(" i ")));
+    return QStringLiteral("Brak czcionki %1 ani czcionki o tych samych wymiarach (pakiet "
+                          "fonts-liberation2). Wydruki używają czcionki %2; układ stron jest "
+                          "mierzony tą czcionką, więc teksty nie nachodzą na siebie, ale wydruk "
+                          "wygląda inaczej niż wzór.")
+        .arg(braki.join(QStringLiteral(" i ")), zamiast.join(QStringLiteral(" i ")));
 }
 
 QFont Times(qreal punkty, bool pogrubiona, bool kursywa, bool podkreslona)
