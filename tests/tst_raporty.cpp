@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -1072,6 +1073,27 @@ void TstRaporty::poleceniaMenu()
     QCOMPARE(strony.size(), 2);
     QCOMPARE(Szukaj(strony, {{1, "Numer projektu: KW-7/2026"}, {2, "\n1 Maszt 10,00 m"}}),
              QString());
+
+    // The element data sheet, third of the printouts in "Program", previewed alike.
+    const QList<QAction *> program = W<QMenu>(&okno, "Program1")->actions();
+    const auto obliczenia =
+        std::find(program.begin(), program.end(), W<QAction>(&okno, "Drukujobliczenia1"));
+    QVERIFY(obliczenia + 1 < program.end());
+    QCOMPARE((*(obliczenia + 1))->objectName(), QStringLiteral("Drukujzestawienie1"));
+    QCOMPARE((*(obliczenia + 1))->text(), QStringLiteral("Drukuj zestawienie elementów dachu"));
+    QString tytul_podgladu;
+    strony_podgladu = 0;
+    Odpowiedz<QPrintDialog>([&](QPrintDialog *d) {
+        Odpowiedz<QPrintPreviewDialog>([&](QPrintPreviewDialog *p) {
+            tytul_podgladu = p->windowTitle();
+            strony_podgladu = W<QPrintPreviewWidget>(p, "")->pageCount();
+            p->reject();
+        });
+        d->accept();
+    });
+    (*(obliczenia + 1))->trigger();
+    QCOMPARE(tytul_podgladu, QStringLiteral("Wydruk zestawienia elementów dachu"));
+    QCOMPARE(strony_podgladu, 1);
 
     // The questionnaire: nothing when cancelled, both pages on the printer chosen.
     const QString druk = m_folder.filePath(QStringLiteral("formularz z menu.pdf"));
