@@ -26,6 +26,8 @@
 #include <QSplitter>
 #include <QTabWidget>
 
+#include <utility>
+
 namespace {
 
 // The local files a drag carries.
@@ -99,10 +101,11 @@ void TProgram_form::UtworzWidzety()
 {
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet1 = new TKlasa_strona;
+    TabSheet1 = new TKlasa_strona(m_projekt);
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new TKaty_strona(m_projekt);
     TabSheet3 = new TOdstepy_strona(m_projekt);
+    m_strony = {TabSheet1, TabSheet2, TabSheet3};
     PageControl1->addTab(TabSheet1, QStringLiteral("Obliczanie klasy ochronności"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Obliczanie kątów osłonowych"));
     PageControl1->addTab(TabSheet3, QStringLiteral("Obliczanie odstępów izolacyjnych"));
@@ -119,22 +122,26 @@ void TProgram_form::UtworzWidzety()
     setCentralWidget(Splitter1);
 
     connect(TabSheet1, &TKlasa_strona::ListaZmieniona, this,
-            [this](int nr, int indeks) { Przeliczono(m_projekt.UstawWybor(nr, indeks)); });
-    connect(TabSheet1, &TKlasa_strona::WymiarZmieniony, this, [this](int nr, const QString &tekst) {
-        Przeliczono(m_projekt.UstawWymiar(nr, tekst));
-    });
+            [this](int nr, int indeks) { Zmieniono(m_projekt.UstawWybor(nr, indeks)); });
+    connect(TabSheet1, &TKlasa_strona::WymiarZmieniony, this,
+            [this](int nr, const QString &tekst) { Zmieniono(m_projekt.UstawWymiar(nr, tekst)); });
     connect(TabSheet1, &TKlasa_strona::Button1Click, this, &TProgram_form::Button1Click);
-    connect(TabSheet3, &TOdstepy_strona::DodajElement, this, &TProgram_form::DodajElement);
-    connect(TabSheet3, &TOdstepy_strona::ZmienElement, this, &TProgram_form::ZmienElement);
-    connect(TabSheet3, &TOdstepy_strona::UsunElement, this, &TProgram_form::UsunElement);
+    connect(TabSheet3, &TOdstepy_strona::DodajElement, this,
+            [this](const kerwano::DaneElementu &e) { Zmieniono(m_projekt.DodajElement(e)); });
+    connect(TabSheet3, &TOdstepy_strona::ZmienElement, this,
+            [this](int wiersz, const kerwano::DaneElementu &e) {
+                Zmieniono(m_projekt.ZmienElement(wiersz, e));
+            });
+    // Removing the last row moves a selection that stood on it to the new
+    // last row, which shows that element as any change of selection does.
+    connect(TabSheet3, &TOdstepy_strona::UsunElement, this,
+            [this](int wiersz) { Zmieniono(m_projekt.UsunElement(wiersz)); });
     connect(Panel2, &TPanel_boczny::Label33Click, Panel2, &QWidget::hide);
     connect(Panel2, &TPanel_boczny::Image2Click, this,
             [] { QDesktopServices::openUrl(TPanel_boczny::AdresStrony()); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int strona) {
-        if (strona == 1)
-            TabSheet2->TabSheet2Show();
-        else if (strona == 2)
-            TabSheet3->TabSheet3Show();
+        if (TStrona *s = m_strony.value(strona))
+            s->Pokazana();
     });
 }
 
@@ -149,10 +156,10 @@ void TProgram_form::showEvent(QShowEvent *zdarzenie)
 
 void TProgram_form::FormShow()
 {
-    m_projekt.UstawDomyslne();
-    TabSheet1->PokazWybory(m_projekt);
-    TabSheet1->PokazWyniki(m_projekt);
-    TabSheet3->PokazKlase();
+    const kerwano::Przeliczenie przeliczenie = m_projekt.UstawDomyslne();
+    for (TStrona *strona : std::as_const(m_strony))
+        strona->PokazProjekt();
+    Zmieniono(przeliczenie);
     UstawZmodyfikowany(false);
     PageControl1->setCurrentIndex(0);
     for (const QString &plik : PlikiProjektow(m_argumenty.mid(1)))
@@ -173,54 +180,22 @@ void TProgram_form::UstawNazwePliku(const QString &sciezka)
     m_nienazwany = false;
 }
 
-void TProgram_form::Przeliczono(const kerwano::Przeliczenie &przeliczenie)
+void TProgram_form::Zmieniono(const kerwano::Przeliczenie &zmiana, bool cicho)
 {
-    if (!przeliczenie.obliczono)
-        return;
-    TabSheet1->PokazWyniki(m_projekt);
-    TabSheet3->PokazKlase();
-    if (przeliczenie.katy)
-        TabSheet2->PokazKaty();
-    if (PageControl1->currentIndex() == 1)
-        TabSheet2->OdswiezWykres();
-    UstawZmodyfikowany(true);
+    if (zmiana.elementy)
+        for (TStrona *strona : std::as_const(m_strony))
+            strona->PokazElementy(cicho);
+    if (zmiana.obliczono)
+        for (TStrona *strona : std::as_const(m_strony))
+            strona->Przeliczono(zmiana, strona == PageControl1->currentWidget());
+    if (zmiana.zmieniono())
+        UstawZmodyfikowany(true);
 }
 
 void TProgram_form::Button1Click()
 {
     TInfo_form arkusz(m_projekt.klasa(), this);
     arkusz.exec();
-}
-
-void TProgram_form::PokazElementy(bool cicho)
-{
-    TabSheet2->PokazElementy(cicho);
-    TabSheet3->PokazElementy(cicho);
-}
-
-void TProgram_form::DodajElement(const kerwano::DaneElementu &element)
-{
-    m_projekt.DodajElement(element);
-    PokazElementy();
-    UstawZmodyfikowany(true);
-}
-
-void TProgram_form::ZmienElement(int wiersz, const kerwano::DaneElementu &element)
-{
-    if (!m_projekt.ZmienElement(wiersz, element))
-        return;
-    PokazElementy();
-    UstawZmodyfikowany(true);
-}
-
-void TProgram_form::UsunElement(int wiersz)
-{
-    if (!m_projekt.UsunElement(wiersz))
-        return;
-    // Removing the last row moves a selection that stood on it to the new
-    // last row, which shows that element as any change of selection does.
-    PokazElementy();
-    UstawZmodyfikowany(true);
 }
 
 // Project files ------------------------------------------------------------
@@ -238,15 +213,13 @@ TDialog_projektu *TProgram_form::DialogPliku(TDialog_projektu::Tryb tryb)
 void TProgram_form::ZastosujProjekt(const kerwano::Projekt &projekt)
 {
     const kerwano::Przeliczenie przeliczenie = m_projekt.ZastosujProjekt(projekt);
-    TabSheet1->PokazWybory(m_projekt);
+    for (TStrona *strona : std::as_const(m_strony))
+        strona->PokazProjekt();
     // Rows half rebuilt are nobody's business: no row is shown until the end.
-    PokazElementy(true);
-    Przeliczono(przeliczenie);
+    Zmieniono(przeliczenie, true);
     // The page in view shows the element now selected, not one of the list replaced.
-    if (PageControl1->currentIndex() == 1)
-        TabSheet2->PokazWybranyElement();
-    else if (PageControl1->currentIndex() == 2)
-        TabSheet3->TabSheet3Show();
+    if (TStrona *s = m_strony.value(PageControl1->currentIndex()))
+        s->PokazBiezacy();
 }
 
 void TProgram_form::WczytajProjekt(const QString &sciezka)
@@ -335,8 +308,7 @@ void TProgram_form::Daneprojektu1Click()
     TDane_form Dane_form(m_projekt.DaneProjektu(), this);
     if (Dane_form.exec() != QDialog::Accepted)
         return;
-    m_projekt.UstawDaneProjektu(Dane_form.Dane());
-    UstawZmodyfikowany(true);
+    Zmieniono(m_projekt.UstawDaneProjektu(Dane_form.Dane()));
 }
 
 void TProgram_form::Drukujformularz1Click()

@@ -12,6 +12,7 @@ class TMenu_glowne;
 class TKlasa_strona;
 class TOdstepy_strona;
 class TPanel_boczny;
+class TStrona;
 
 // The main window: three pages, the menus and the side panel over one
 // project. It passes what the user does on a page to the project, has every
@@ -81,13 +82,10 @@ private:
     void Button1Click();
     void UstawNazwePliku(const QString &sciezka);
 
-    // What a page-1 change or a load recalculated, on every page.
-    void Przeliczono(const kerwano::Przeliczenie &przeliczenie);
-    // The element tables of pages 2 and 3.
-    void PokazElementy(bool cicho = false);
-    void DodajElement(const kerwano::DaneElementu &element);
-    void ZmienElement(int wiersz, const kerwano::DaneElementu &element);
-    void UsunElement(int wiersz);
+    // What an operation of the project changed, shown on every page; the
+    // project is then modified when anything changed. `cicho` as the pages'
+    // PokazElementy.
+    void Zmieniono(const kerwano::Przeliczenie &zmiana, bool cicho = false);
 
     kerwano::ModelProjektu m_projekt;
     QStringList m_argumenty;
@@ -101,6 +99,7 @@ private:
     TKlasa_strona *TabSheet1;
     TKaty_strona *TabSheet2;
     TOdstepy_strona *TabSheet3;
+    QList<TStrona *> m_strony; // the three pages in the order of their tabs
     TPanel_boczny *Panel2;
     QSplitter *Splitter1;
     TDialog_projektu *SaveDialog1 = nullptr;

@@ -4,6 +4,7 @@
 #include "project/ModelProjektu.h"
 #include "project/NazwaPliku.h"
 #include "project/WynikiProjektu.h"
+#include "project/ZapisPliku.h"
 #include "project/ZdanieBledu.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
@@ -13,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -53,19 +55,32 @@ int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
     return 0;
 }
 
+// What was printed must have reached its place: a full device or a closed
+// pipe ends the command with 1 and the error on stderr.
+int Dokoncz(int kod, QTextStream &wyjscie, QTextStream &bledy)
+{
+    const QString blad = kerwano::DokonczStrumien(wyjscie, stdout);
+    if (blad.isEmpty())
+        return kod;
+    bledy << "kerwano: " << kerwano::ZdanieBledu(blad) << '\n';
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const WierszPolecen wiersz = WierszPolecen::Rozpoznaj(Argumenty(argc, argv).mid(1));
     QTextStream wyjscie(stdout), bledy(stderr);
+    // A closed pipe is an error of the write, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
     switch (wiersz.tryb) {
     case WierszPolecen::Tryb::Pomoc:
         wyjscie << WierszPolecen::Uzycie();
-        return 0;
+        return Dokoncz(0, wyjscie, bledy);
     case WierszPolecen::Tryb::Wersja:
         wyjscie << WierszPolecen::Wersja() << '\n';
-        return 0;
+        return Dokoncz(0, wyjscie, bledy);
     case WierszPolecen::Tryb::Blad:
         bledy << "kerwano: " << wiersz.blad << "\n\n" << WierszPolecen::Uzycie();
         return 2;
@@ -73,7 +88,7 @@ int main(int argc, char *argv[])
         // No window and no display: the project alone.
         QCoreApplication aplikacja(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
-        return DrukujWyniki(wiersz.plik, wyjscie, bledy);
+        return Dokoncz(DrukujWyniki(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
     }
     case WierszPolecen::Tryb::PdfObliczenia:
     case WierszPolecen::Tryb::PdfZestawienie:
@@ -87,6 +102,10 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(TylkoBledyKrytyczne);
         QGuiApplication aplikacja(argc_pdf, argv_pdf);
         QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
+        // A printout never takes a project's place, this one's or another's.
+        if (const QString odmowa = kerwano::ChronionyProjekt(wiersz.wyjscie, wiersz.plik);
+            !odmowa.isEmpty())
+            return Blad(bledy, odmowa);
         // Fonts missing: said once, the PDF still written.
         if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
             bledy << "kerwano: uwaga: " << braki << '\n';

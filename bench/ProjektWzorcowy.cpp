@@ -1,6 +1,7 @@
 #include "bench/ProjektWzorcowy.h"
 
 #include "elements/ParametryElementu.h"
+#include "tests/BudynekWzorcowy.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,12 +10,7 @@ namespace pomiar {
 
 kerwano::Projekt ProjektWzorcowy(int elementow)
 {
-    kerwano::Projekt p;
-    // Masonry, reinforced concrete roof, tiles, electrical equipment; average
-    // panic, combustible, valuable, fire alarm; average, none, average; 20
-    // days; free standing.
-    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
-    p.wymiary = {QStringLiteral("30"), QStringLiteral("20"), QStringLiteral("10")};
+    kerwano::Projekt p = wzorcowy::Budynek();
     p.dane = {QStringLiteral("1/2024"),
               QStringLiteral("1.3.2024"),
               QStringLiteral("Pracownia"),

@@ -1,15 +1,22 @@
 // The program's text conversions on any input: the numbers typed into the
 // dimension and dialog fields against an independent reading by the C
 // library, the parameter-text readers, the composer (a composed text reads
-// back to the values it shows), the number formats and the file names.
+// back to the values it shows), the number formats and the file names; and
+// any Unicode typed into the project data and element names, through the
+// model's edit operations, saved and read back: the file gives back exactly
+// what the model shows.
 
 #include "angles/KrzyweKatow.h"
 #include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
+#include "project/ModelProjektu.h"
 #include "project/NazwaPliku.h"
+#include "project/PlikProjektu.h"
+#include "project/TekstPliku.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 
+#include <QBuffer>
 #include <QRegularExpression>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -198,6 +205,78 @@ void SprawdzNazwe(const QByteArray &bajty)
         Blad("the readable form of a file name", czytelna);
 }
 
+// A text field of `pojemnosc` holding `tekst`: `wpis` arrives at a place in
+// it, as typing, pasting or dropping does. What the field then holds.
+QString Wpisz(FuzzedDataProvider &dane, const QString &tekst, int pojemnosc)
+{
+    const QString wpis =
+        QString::fromUtf8(QByteArray::fromStdString(dane.ConsumeRandomLengthString(200)));
+    const int kursor = dane.ConsumeIntegralInRange<int>(0, int(tekst.size()));
+    const QString nowy = tekst.left(kursor) + wpis + tekst.mid(kursor);
+    const kerwano::TekstPola pole =
+        kerwano::PrzyjmijTekst(nowy, kursor + int(wpis.size()), pojemnosc);
+    if (!kerwano::TekstMiesciSie(pole.tekst, pojemnosc))
+        Blad("a field keeps what the file cannot hold", pole.tekst);
+    if (pole.kursor < 0 || pole.kursor > pole.tekst.size())
+        Blad("the cursor outside the field", pole.tekst);
+    if (kerwano::PrzyjmijTekst(pole.tekst, pole.kursor, pojemnosc).tekst != pole.tekst)
+        Blad("a field's text changes when taken again", pole.tekst);
+    return pole.tekst;
+}
+
+// Edits through the model as the dialogs make them, then save and read back.
+void SprawdzZapisTekstow(FuzzedDataProvider &dane)
+{
+    kerwano::ModelProjektu model;
+    model.UstawDomyslne();
+    const int operacji = dane.ConsumeIntegralInRange(1, 8);
+    for (int i = 0; i < operacji && dane.remaining_bytes() > 0; ++i) {
+        const int co = dane.ConsumeIntegralInRange(0, 2);
+        if (co == 0) {
+            std::array<QString, kerwano::ModelProjektu::LICZBA_DANYCH> teksty =
+                model.DaneProjektu();
+            for (size_t d = 0; d < teksty.size(); ++d)
+                teksty[d] = Wpisz(dane, teksty[d], kerwano::POJEMNOSC_DANYCH[d]);
+            model.UstawDaneProjektu(teksty);
+            continue;
+        }
+        const int wiersz = dane.ConsumeIntegralInRange(1, qMax(1, model.liczba_elementow()));
+        kerwano::DaneElementu element =
+            co == 1 ? model.elementy().NowyElement() : model.elementy().ElementWiersza(wiersz);
+        element.nazwa = Wpisz(dane, element.nazwa, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
+        element.typ_instalacji = dane.ConsumeIntegralInRange(1, 3);
+        // Dimensions a roof has; the numbers' own limits are not the subject here.
+        element.H = dane.ConsumeIntegralInRange(0, 99999) / 100.0;
+        element.L = dane.ConsumeIntegralInRange(0, 99999) / 100.0;
+        element.fc = dane.ConsumeIntegralInRange(0, 99999) / 100.0;
+        element.n = dane.ConsumeIntegralInRange(0, 999);
+        if (co == 1)
+            model.DodajElement(element);
+        else
+            model.ZmienElement(wiersz, element);
+    }
+
+    const QByteArray plik = kerwano::ZakodujProjekt(model.ZbierzProjekt());
+    QBuffer bufor;
+    bufor.setData(plik);
+    bufor.open(QIODevice::ReadOnly);
+    kerwano::Projekt wczytany;
+    if (!kerwano::OdczytajProjekt(bufor, wczytany).isEmpty())
+        Blad("a saved project does not read back", QString());
+    for (size_t d = 0; d < wczytany.dane.size(); ++d) {
+        if (wczytany.dane[d] != model.DaneProjektu()[d])
+            Blad("a project data text reads back otherwise", model.DaneProjektu()[d]);
+    }
+    if (wczytany.elementy.size() != model.liczba_elementow())
+        Blad("the element count reads back otherwise", QString());
+    for (int w = 1; w <= model.liczba_elementow(); ++w) {
+        const kerwano::WierszElementu &wiersz = model.elementy().Wiersz(w);
+        if (wczytany.elementy[w - 1].nazwa != wiersz.nazwa ||
+            wczytany.elementy[w - 1].parametry != wiersz.parametry)
+            Blad("an element reads back otherwise", wiersz.nazwa);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
@@ -210,5 +289,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     SprawdzCzytniki(tekst);
     FuzzedDataProvider dostawca(dane, rozmiar);
     SprawdzZlozenie(dostawca);
+    SprawdzZapisTekstow(dostawca);
     return 0;
 }

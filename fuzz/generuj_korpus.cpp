@@ -5,6 +5,7 @@
 
 #include "elements/ParametryElementu.h"
 #include "project/PlikProjektu.h"
+#include "tests/BudynekWzorcowy.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,25 +17,10 @@ using kerwano::Material;
 using kerwano::Projekt;
 using kerwano::TypUkladu;
 using kerwano::ZlozParametry;
+using wzorcowy::Budynek;
+using wzorcowy::Nowy;
 
 namespace {
-
-Projekt Nowy()
-{
-    Projekt p;
-    p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    p.dane[1] = QStringLiteral("8.12.2026");
-    p.dane[2] = QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa");
-    return p;
-}
-
-Projekt Budynek()
-{
-    Projekt p = Nowy();
-    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
-    p.wymiary = {QStringLiteral("30"), QStringLiteral("20"), QStringLiteral("10")};
-    return p;
-}
 
 const QList<ElementDachu> &KazdyUklad()
 {

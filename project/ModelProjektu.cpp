@@ -85,24 +85,34 @@ Przeliczenie ModelProjektu::ObliczKlase(bool wymus)
     return p;
 }
 
-void ModelProjektu::UstawDaneProjektu(const std::array<QString, LICZBA_DANYCH> &dane)
+Przeliczenie ModelProjektu::UstawDaneProjektu(const std::array<QString, LICZBA_DANYCH> &dane)
 {
     m_dane_projektu = dane;
+    Przeliczenie p;
+    p.dane = true; // accepted in the dialog counts as a change, as typed or not
+    return p;
 }
 
-void ModelProjektu::DodajElement(const DaneElementu &element)
+Przeliczenie ModelProjektu::DodajElement(const DaneElementu &element)
 {
     m_elementy.Dodaj(element, m_wyniki.klasa, m_krzywe_katow);
+    Przeliczenie p;
+    p.elementy = true;
+    return p;
 }
 
-bool ModelProjektu::ZmienElement(int wiersz, const DaneElementu &element)
+Przeliczenie ModelProjektu::ZmienElement(int wiersz, const DaneElementu &element)
 {
-    return m_elementy.Zmien(wiersz, element, m_wyniki.klasa, m_krzywe_katow);
+    Przeliczenie p;
+    p.elementy = m_elementy.Zmien(wiersz, element, m_wyniki.klasa, m_krzywe_katow);
+    return p;
 }
 
-bool ModelProjektu::UsunElement(int wiersz)
+Przeliczenie ModelProjektu::UsunElement(int wiersz)
 {
-    return m_elementy.Usun(wiersz);
+    Przeliczenie p;
+    p.elementy = m_elementy.Usun(wiersz);
+    return p;
 }
 
 WynikOdstepu ModelProjektu::ObliczOdstep(int wiersz) const
@@ -132,6 +142,7 @@ Przeliczenie ModelProjektu::ZastosujProjekt(const Projekt &projekt)
     p |= UstawWybor(13, projekt.wybory[12]);
     m_dane_projektu = projekt.dane;
     m_elementy.Wczytaj(projekt.elementy);
+    p.elementy = true;
     if (liczba_elementow() > 0)
         p |= ObliczKlase(true);
     return p;

@@ -12,16 +12,23 @@
 
 namespace kerwano {
 
-// What an operation recalculated, so that a view redraws no more than that.
+// What an operation changed, so that a view redraws no more than that and
+// the project is marked modified when anything did.
 struct Przeliczenie
 {
     bool obliczono = false; // results, class and verdict are new
     bool katy = false;      // the angle column was rewritten
+    bool elementy = false;  // rows were added, changed, removed or replaced
+    bool dane = false;      // the project data texts were set
+
+    bool zmieniono() const { return obliczono || elementy || dane; }
 
     Przeliczenie &operator|=(const Przeliczenie &p)
     {
         obliczono |= p.obliczono;
         katy |= p.katy;
+        elementy |= p.elementy;
+        dane |= p.dane;
         return *this;
     }
 };
@@ -35,7 +42,7 @@ struct Przeliczenie
 // alone.
 //
 // Every operation that recalculates or changes the project says so in its
-// result; keeping the modified flag is the caller's business.
+// result (Przeliczenie); keeping the modified flag is the caller's business.
 class ModelProjektu
 {
 public:
@@ -76,15 +83,15 @@ public:
     // numer_projektu, data_wykonania, projektant, budowa, inwestor,
     // zleceniodawca: the order of the dialog, the file and the report.
     const std::array<QString, LICZBA_DANYCH> &DaneProjektu() const { return m_dane_projektu; }
-    void UstawDaneProjektu(const std::array<QString, LICZBA_DANYCH> &dane);
+    Przeliczenie UstawDaneProjektu(const std::array<QString, LICZBA_DANYCH> &dane);
 
-    // The roof element list and its operations; each returns whether the
-    // list changed.
+    // The roof element list and its operations; each says whether the list
+    // changed (a row outside the list changes nothing).
     const ListaElementow &elementy() const { return m_elementy; }
     int liczba_elementow() const { return m_elementy.liczba_elementow(); }
-    void DodajElement(const DaneElementu &element);
-    bool ZmienElement(int wiersz, const DaneElementu &element);
-    bool UsunElement(int wiersz);
+    Przeliczenie DodajElement(const DaneElementu &element);
+    Przeliczenie ZmienElement(int wiersz, const DaneElementu &element);
+    Przeliczenie UsunElement(int wiersz);
     // Separation distance and protective angle of a row for the class in force.
     WynikOdstepu ObliczOdstep(int wiersz) const;
 

@@ -1,11 +1,11 @@
 #include "project/PlikProjektu.h"
 
 #include "project/NazwaPliku.h"
+#include "project/ZapisPliku.h"
 
 #include <QFile>
 #include <QHash>
 #include <QIODevice>
-#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -46,11 +46,12 @@ struct PoleTekstu
 };
 
 constexpr PoleTekstu POLA_WYMIAROW[3] = {{48, 20}, {69, 20}, {90, 20}};
-constexpr PoleTekstu POLA_DANYCH[6] = {{116, 25},  {142, 20},  {163, 128},
-                                       {292, 128}, {421, 128}, {550, 128}};
-constexpr PoleTekstu POLE_NAZWY = {0, 40};       // in a record
-constexpr PoleTekstu POLE_PARAMETROW = {41, 96}; // in a record
-constexpr int OFFSET_WYBORU_13 = 112;            // ComboBox13 comes after the dimensions
+constexpr PoleTekstu POLA_DANYCH[6] = {{116, POJEMNOSC_DANYCH[0]}, {142, POJEMNOSC_DANYCH[1]},
+                                       {163, POJEMNOSC_DANYCH[2]}, {292, POJEMNOSC_DANYCH[3]},
+                                       {421, POJEMNOSC_DANYCH[4]}, {550, POJEMNOSC_DANYCH[5]}};
+constexpr PoleTekstu POLE_NAZWY = {0, POJEMNOSC_NAZWY_ELEMENTU}; // in a record
+constexpr PoleTekstu POLE_PARAMETROW = {41, 96};                 // in a record
+constexpr int OFFSET_WYBORU_13 = 112; // ComboBox13 comes after the dimensions
 constexpr int OFFSET_LICZBY_ELEMENTOW = 680;
 
 // Windows-1250 bytes 0x80 .. 0xFF, for a Qt built without the code page.
@@ -183,27 +184,6 @@ QByteArray NazwaSystemowa(const QString &sciezka)
     return nazwa.contains('\0') ? QByteArray() : nazwa;
 }
 
-// Creates a new file with a short name of its own next to `cel`, exclusively
-// (never through a link), mode 0666 less the umask. The descriptor, or -1
-// with errno set; `tymczasowa` receives its name.
-int UtworzTymczasowy(const QByteArray &cel, QByteArray &tymczasowa)
-{
-    const qsizetype ukosnik = cel.lastIndexOf('/');
-    const QByteArray folder = ukosnik >= 0 ? cel.left(ukosnik + 1) : QByteArray();
-    static const char znaki[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    for (int proba = 0; proba < 100; ++proba) {
-        QByteArray nazwa = QByteArrayLiteral(".kwp-");
-        for (int i = 0; i < 8; ++i)
-            nazwa += znaki[QRandomGenerator::global()->bounded(int(sizeof znaki - 1))];
-        tymczasowa = folder + nazwa;
-        const int d = ::open(tymczasowa.constData(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (d >= 0 || errno != EEXIST)
-            return d;
-    }
-    return -1;
-}
-
 } // namespace
 
 QByteArray ZakodujProjekt(const Projekt &projekt)
@@ -271,9 +251,14 @@ QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt)
 QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt)
 {
     if (projekt.elementy.size() > MAKS_LICZBA_ELEMENTOW)
-        return QStringLiteral("Projekt ma ponad %1 elementów dachu; nie można go zapisać")
-            .arg(MAKS_LICZBA_ELEMENTOW);
+        return KomunikatLimituElementow();
     return ZapiszBajty(cel, ZakodujProjekt(projekt));
+}
+
+QString KomunikatLimituElementow()
+{
+    return QStringLiteral("Projekt ma ponad %1 elementów dachu; nie można go zapisać")
+        .arg(MAKS_LICZBA_ELEMENTOW);
 }
 
 QString ZapiszBajty(QIODevice &cel, const QByteArray &dane)
@@ -335,70 +320,12 @@ QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt)
 
 QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz)
 {
-    QByteArray cel = NazwaSystemowa(sciezka);
-    if (cel.isEmpty())
-        return KomunikatBleduSystemu(EINVAL);
-    struct stat st;
-    const bool istnial = ::stat(cel.constData(), &st) == 0;
-    if (!istnial && errno != ENOENT)
-        return KomunikatBleduSystemu(errno);
-    if (istnial) {
-        const QString rodzaj = RodzajPliku(st);
-        if (!rodzaj.isEmpty())
-            return rodzaj;
-        // Through a link: the file it names is replaced, the link stays.
-        struct stat lst;
-        if (::lstat(cel.constData(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-            char *prawdziwa = ::realpath(cel.constData(), nullptr);
-            if (!prawdziwa)
-                return KomunikatBleduSystemu(errno);
-            cel = prawdziwa;
-            std::free(prawdziwa);
-        }
-    }
+    return ZapiszPlik(sciezka, pisz);
+}
 
-    QByteArray tymczasowa;
-    const int d = UtworzTymczasowy(cel, tymczasowa);
-    if (d < 0)
-        return KomunikatBleduSystemu(errno);
-    if (istnial) {
-        // The new file takes the old one's owner and permissions where we may
-        // set them (a user cannot give a file away); a refusal changes nothing.
-        if (::fchown(d, st.st_uid, st.st_gid) != 0)
-            errno = 0;
-        if (::fchmod(d, st.st_mode & 07777) != 0)
-            errno = 0;
-    }
-    // Unbuffered, so that every write reaches the file system and its count is
-    // the real one: a full disk is seen at the write that it refuses.
-    QString blad;
-    {
-        QFile plik;
-        if (plik.open(d, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                      QFileDevice::DontCloseHandle))
-            blad = pisz(plik);
-        else
-            blad = KomunikatBleduSystemu(EIO);
-    }
-    if (blad.isEmpty() && ::fsync(d) != 0)
-        blad = KomunikatBleduSystemu(errno);
-    if (::close(d) != 0 && blad.isEmpty())
-        blad = KomunikatBleduSystemu(errno);
-    if (blad.isEmpty() && ::rename(tymczasowa.constData(), cel.constData()) != 0)
-        blad = KomunikatBleduSystemu(errno);
-    if (!blad.isEmpty()) {
-        ::unlink(tymczasowa.constData()); // the old file stays as it was
-        return blad;
-    }
-    // The rename itself reaches the disk with the folder.
-    const qsizetype ukosnik = cel.lastIndexOf('/');
-    const QByteArray folder = ukosnik > 0 ? cel.left(ukosnik) : ukosnik == 0 ? "/" : ".";
-    const int f = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (f >= 0) {
-        ::fsync(f);
-        ::close(f);
-    }
-    return QString();
+bool ZnakWindows1250(char32_t znak)
+{
+    return Cp1250().bajty.contains(znak);
 }
 
 QString KomunikatBleduSystemu(int kod)

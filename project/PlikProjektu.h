@@ -33,6 +33,18 @@ constexpr int ROZMIAR_REKORDU_ELEMENTU = 138;
 // many; a file announcing more is refused before any of its records is read,
 // and a project with more is not written.
 constexpr int MAKS_LICZBA_ELEMENTOW = 10000;
+// The message of that limit, at the save and where elements are added.
+QString KomunikatLimituElementow();
+
+// How many characters the file keeps of each project data text (numer_projektu,
+// data_wykonania, projektant, budowa, inwestor, zleceniodawca) and of an
+// element's name.
+constexpr int POJEMNOSC_DANYCH[6] = {25, 20, 128, 128, 128, 128};
+constexpr int POJEMNOSC_NAZWY_ELEMENTU = 40;
+
+// Whether the character has a byte of its own in Windows-1250, so that it
+// reads back from the file as itself.
+bool ZnakWindows1250(char32_t znak);
 
 // The bytes of a project file: 684 + 138 * n bytes. Each text is cut to its
 // field's first n characters (a character outside Windows-1250 is stored as
@@ -68,17 +80,13 @@ QString ZapiszBajty(QIODevice &cel, const QByteArray &dane);
 // ("File not found", "File access denied", ...) and "Out of memory".
 QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt);
 
-// Writes the project to `sciezka` atomically: a new file with a short name
-// of its own (so any name the file system allows can be saved) is created
-// exclusively in the same folder, written, flushed to the disk and renamed
-// over the old one only when complete, so a failed save leaves any previous
-// file as it was and no temporary file behind. A symbolic link is followed
-// and stays; the file keeps the permissions of the one it replaces. Only a
-// regular file is replaced. "" on success, otherwise the error text without
-// a final full stop.
+// Writes the project to `sciezka` with ZapiszPlik (project/ZapisPliku.h):
+// a failed save leaves any previous file as it was, a write-protected one is
+// not touched, and the file keeps its links, owner, mode and attributes. ""
+// on success, otherwise the error text without a final full stop.
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
-// The same atomic replacement for any file: `pisz` writes the contents to
-// the new file (open for writing, unbuffered) and returns "" or its error.
+// The same for any file: `pisz` writes the contents to the new file (open
+// for writing, unbuffered) and returns "" or its error.
 QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz);
 
 // The message of a file operation that failed with the system error `kod`

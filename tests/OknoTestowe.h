@@ -7,6 +7,7 @@
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
 #include "project/okna/TDane_form.h"
+#include "tests/BudynekWzorcowy.h"
 #include "widgets/TObraz.h"
 #include "widgets/TStringGrid.h"
 #include "widgets/TStrona_odroczona.h"
@@ -74,19 +75,14 @@ inline void Wpisz(TProgram_form *okno, int nr, const QString &tekst)
     QTest::keyClicks(e, tekst);
 }
 
-// The worked building: masonry, reinforced concrete roof, tiles, electrical
-// equipment; average panic, combustible, valuable, fire alarm; average,
-// none, average; 20 days. Location index `ce` and the dimensions decide the
-// class: 30 x 20 x 10 m gives I (Ce 1), II (Ce 0.5); 60 x 40 x 20 m gives I+.
-inline void Budynek(TProgram_form *okno, int ce, const QString &L, const QString &S,
-                    const QString &H, int b1 = 1)
+// Types the page-1 selections and dimensions of `projekt` (by default the
+// worked building, class I) as a user does.
+inline void Budynek(TProgram_form *okno, const kerwano::Projekt &projekt = wzorcowy::Budynek())
 {
-    const int wybor[13] = {3, 1, 2, 2, b1, 1, 1, 2, 1, 0, 1, 0, ce};
     for (int nr = 1; nr <= 13; ++nr)
-        Wybierz(okno, nr, wybor[nr - 1]);
-    Wpisz(okno, 1, L);
-    Wpisz(okno, 2, S);
-    Wpisz(okno, 3, H);
+        Wybierz(okno, nr, projekt.wybory[size_t(nr - 1)]);
+    for (int nr = 1; nr <= 3; ++nr)
+        Wpisz(okno, nr, projekt.wymiary[size_t(nr - 1)]);
 }
 
 // Replaces the roof element list as a loaded project would, the rest of the

@@ -95,7 +95,7 @@ void TstKatyStrona::kolumnaKatowZaKlasa()
     QCOMPARE(Katy(), QStringList({"?", "?", "?", "?"}));
     QCOMPARE(Siatka2()->Cells(1, 2), QString("12,34"));
 
-    okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
+    okno_testowe::Budynek(m_okno); // class I
     QCOMPARE(m_okno->projekt().klasa().klasa, 1);
     QCOMPARE(Katy(), QStringList({"65,25", "39,15", "?", "?"}));
     okno_testowe::Wybierz(m_okno, 13, 1); // class II
@@ -116,7 +116,7 @@ void TstKatyStrona::kolumnaKatowZaKlasa()
     QCOMPARE(Katy(), QStringList({"73,75", "57,82", "?", "47,30"}));
 
     // From I to I+ the class code stays 1: the column is not rewritten.
-    okno_testowe::Budynek(m_okno, 2, "30", "20", "10");
+    okno_testowe::Budynek(m_okno);
     QCOMPARE(m_okno->projekt().klasa().klasa, 1);
     Siatka2()->UstawCells(2, 1, "znacznik");
     for (int nr : {1, 2, 3})
@@ -134,7 +134,7 @@ void TstKatyStrona::kolumnaKatowZaKlasa()
 
 void TstKatyStrona::wyborWiersza()
 {
-    okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
+    okno_testowe::Budynek(m_okno); // class I
     okno_testowe::WczytajElementy(
         m_okno, {Element("Maszt", 3.5), Element("Antena", 50), Element("Szczyt", 20)});
     W<QAction>(m_okno, "Obliczaniektwosonowych1")->trigger();
@@ -179,7 +179,7 @@ void TstKatyStrona::pokazanieStrony()
 
     // A class II element selected on showing the page: the panel shows it.
     W<QAction>(m_okno, "N2")->trigger();
-    okno_testowe::Budynek(m_okno, 1, "30", "20", "10");
+    okno_testowe::Budynek(m_okno, wzorcowy::Budynek(1));
     okno_testowe::WczytajElementy(m_okno, {Element("Komin", 12.34)});
     W<QAction>(m_okno, "Obliczaniektwosonowych1")->trigger();
     QCOMPARE(Panel("Panel_wykres_H"), QString("10,00 m"));
@@ -190,7 +190,7 @@ void TstKatyStrona::pokazanieStrony()
 
 void TstKatyStrona::wczytanieListy()
 {
-    okno_testowe::Budynek(m_okno, 2, "30", "20", "10"); // class I
+    okno_testowe::Budynek(m_okno); // class I
     QList<ElementDachu> piec;
     for (int i = 1; i <= 5; ++i)
         piec << Element(QString("Element %1").arg(i), i);
@@ -256,7 +256,7 @@ void TstKatyStrona::stronaZbudowanaPozniej()
                 okno_testowe::WczytajElementy(
                     &okno, {Element("Maszt", 3.5), Element("Komin", 12.5), Element("Antena", 50)});
             else if (krok == "klasa I")
-                okno_testowe::Budynek(&okno, 2, "30", "20", "10");
+                okno_testowe::Budynek(&okno);
             else if (krok == "klasa II")
                 okno_testowe::Wybierz(&okno, 13, 1);
             else if (krok.startsWith("strona "))

@@ -1,6 +1,7 @@
 #include "risk/Formaty.h"
 #include "risk/Klasa.h"
 #include "risk/Wspolczynniki.h"
+#include "tests/BudynekWzorcowy.h"
 
 #include <QtTest>
 #include <cmath>
@@ -48,10 +49,7 @@ void TstKlasa::budynki_data()
     QTest::newRow("start") << DaneKlasy() << QStringList{"80,00000",  "10,00000", "1,00000",
                                                          "800,00000", "41,27430", "0,00002"}
                            << "E < 0" << 0 << 0;
-    // Masonry, reinforced concrete roof, tiles, electrical equipment; average
-    // panic, combustible, valuable, fire alarm; average, none, average;
-    // 20 thunderstorm days, free-standing.
-    const std::array<int, LICZBA_LIST> wzor = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
+    const std::array<int, LICZBA_LIST> wzor = wzorcowy::WYBORY;
     QTest::newRow("30x20x10") << Wybor(wzor, 30, 20, 10)
                               << QStringList{"0,20000", "0,00800",    "0,25000",
                                              "0,00040", "6427,43000", "0,01157"}

@@ -1,6 +1,7 @@
 #include "Widzet.h"
 #include "project/ModelProjektu.h"
 #include "risk/okna/TKlasa_strona.h"
+#include "tests/BudynekWzorcowy.h"
 
 #include <QEvent>
 #include <QImage>
@@ -36,9 +37,6 @@ std::unique_ptr<kerwano::ModelProjektu> Projekt(const Budynek &b)
         m->UstawWymiar(nr, QString::number(wymiary[nr - 1]).replace(u'.', u','));
     return m;
 }
-
-// The worked building: class I at 30 x 20 x 10 m.
-const std::array<int, 13> wzorcowy = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
 
 // Counts the layout requests that reach the page itself.
 class LicznikUkladow : public QObject
@@ -111,28 +109,26 @@ void TstKlasaStrona::noweWyniki_data()
     QTest::addColumn<QList<int>>("szerokosci"); // first shown, at the change, at the end
     QTest::addColumn<bool>("uklad");            // the change relays out the page
 
-    const Budynek I = Dane(wzorcowy, 30, 20, 10);
+    const auto &wzor = wzorcowy::WYBORY; // class I at 30 x 20 x 10 m
+    const Budynek I = Dane(wzor, 30, 20, 10);
     const QList<int> stala = {656, 656, 656};
-    auto inne_A = wzorcowy; // A = 80: one digit more
+    auto inne_A = wzor; // A = 80: one digit more
     inne_A[0] = inne_A[1] = inne_A[2] = inne_A[3] = 0;
     QTest::newRow("same results") << I << I << stala << false;
-    QTest::newRow("Ae, Nd and E, class I stays")
-        << I << Dane(wzorcowy, 30, 2, 10) << stala << false;
+    QTest::newRow("Ae, Nd and E, class I stays") << I << Dane(wzor, 30, 2, 10) << stala << false;
     QTest::newRow("Ae in exponent form, I+ stays")
-        << Dane(wzorcowy, 60, 40, 20) << Dane(wzorcowy, 3000, 3000, 10) << stala << false;
-    QTest::newRow("class I to IV, one line each")
-        << I << Dane(wzorcowy, 30, 20, 1) << stala << false;
-    QTest::newRow("class I to I+, two lines") << I << Dane(wzorcowy, 60, 40, 20) << stala << true;
-    QTest::newRow("no area: no class, two lines") << I << Dane(wzorcowy, 0, 20, 0) << stala << true;
+        << Dane(wzor, 60, 40, 20) << Dane(wzor, 3000, 3000, 10) << stala << false;
+    QTest::newRow("class I to IV, one line each") << I << Dane(wzor, 30, 20, 1) << stala << false;
+    QTest::newRow("class I to I+, two lines") << I << Dane(wzor, 60, 40, 20) << stala << true;
+    QTest::newRow("no area: no class, two lines") << I << Dane(wzor, 0, 20, 0) << stala << true;
     QTest::newRow("A wider") << I << Dane(inne_A, 30, 20, 10) << stala << true;
     QTest::newRow("A narrower") << Dane(inne_A, 30, 20, 10) << I << stala << true;
     // Changed while wide, then narrowed: the verdict's lines at the new
     // width are laid out anew.
     QTest::newRow("I+ while wide, then narrow")
-        << Dane(wzorcowy, 30, 20, 1) << Dane(wzorcowy, 60, 40, 20) << QList<int>{1500, 1500, 656}
-        << true;
+        << Dane(wzor, 30, 20, 1) << Dane(wzor, 60, 40, 20) << QList<int>{1500, 1500, 656} << true;
     QTest::newRow("narrow, wide, I to IV, narrow")
-        << I << Dane(wzorcowy, 30, 20, 1) << QList<int>{656, 1500, 700} << false;
+        << I << Dane(wzor, 30, 20, 1) << QList<int>{656, 1500, 700} << false;
 }
 
 void TstKlasaStrona::noweWyniki()
@@ -142,7 +138,8 @@ void TstKlasaStrona::noweWyniki()
     QFETCH(QList<int>, szerokosci);
     QFETCH(bool, uklad);
 
-    TKlasa_strona strona;
+    const kerwano::ModelProjektu pusty;
+    TKlasa_strona strona(pusty);
     Pokaz(strona, szerokosci[0]);
     strona.PokazWyniki(*Projekt(przed));
     Spokoj();
@@ -157,7 +154,7 @@ void TstKlasaStrona::noweWyniki()
     strona.removeEventFilter(&licznik);
     Pokaz(strona, szerokosci[2]);
 
-    TKlasa_strona nowa;
+    TKlasa_strona nowa(pusty);
     Pokaz(nowa, szerokosci[2]);
     nowa.PokazWyniki(*Projekt(po));
     Spokoj();

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -37,9 +38,11 @@ private slots:
     void panelPrzyPustejLiscie();
     void przesuniecieZnakow();
     void tuzinElementow();
+    void granicaElementow();
 
 private:
-    // Answers the element dialog the next add or edit opens.
+    // Answers the element dialog the next add or edit opens; a dialog the
+    // answer leaves open is confirmed with Enter.
     void Odpowiedz(std::function<void(TOdstepy_parametry_form *)> odpowiedz);
     void Dodaj(std::function<void(TOdstepy_parametry_form *)> odpowiedz = {});
     QString Komorka1(int k, int w) const
@@ -85,20 +88,12 @@ void TstListaElementow::cleanup()
 
 void TstListaElementow::Odpowiedz(std::function<void(TOdstepy_parametry_form *)> odpowiedz)
 {
-    auto proba = std::make_shared<std::function<void()>>();
-    *proba = [odpowiedz, proba] {
-        auto *d = qobject_cast<TOdstepy_parametry_form *>(QApplication::activeModalWidget());
-        if (!d) {
-            QTimer::singleShot(10, *proba);
-            return;
-        }
+    okno_testowe::Odpowiedz<TOdstepy_parametry_form>([odpowiedz](TOdstepy_parametry_form *d) {
         if (odpowiedz)
             odpowiedz(d);
         if (d->isVisible())
             QTest::keyClick(W<QLineEdit>(d, "Edit1"), Qt::Key_Return);
-        *proba = nullptr;
-    };
-    QTimer::singleShot(0, *proba);
+    });
 }
 
 void TstListaElementow::Dodaj(std::function<void(TOdstepy_parametry_form *)> odpowiedz)
@@ -109,8 +104,7 @@ void TstListaElementow::Dodaj(std::function<void(TOdstepy_parametry_form *)> odp
 
 void TstListaElementow::dodanieDoPustej()
 {
-    okno_testowe::Budynek(m_okno, 1, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno, wzorcowy::Budynek(1));
     QCOMPARE(m_okno->projekt().klasa().klasa, 2);
     m_okno->UstawZmodyfikowany(false);
     QStringList presety;
@@ -285,8 +279,7 @@ void TstListaElementow::anulowanie()
 
 void TstListaElementow::wysokoscPonadGranica()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno);
     QCOMPARE(m_okno->projekt().klasa().klasa, 1);
     W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
     Dodaj([](TOdstepy_parametry_form *d) {
@@ -346,8 +339,7 @@ void TstListaElementow::przesuniecieZnakow()
 
 void TstListaElementow::tuzinElementow()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno);
     W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
     const QStringList wysokosci = {"3",     "7,5",   "12,25", "19,99", "20",    "20,004",
                                    "20,01", "2,346", "0",     "15",    "8,125", "33"};
@@ -373,6 +365,28 @@ void TstListaElementow::tuzinElementow()
             QCOMPARE(kat == QStringLiteral("?") ? kat : Komorka2(2, w) + QStringLiteral(" °"), kat);
     }
     QCOMPARE(Komorka2(1, 8), QStringLiteral("2,35"));
+}
+
+// At the limit "<< Dodaj" says so before any dialog opens, in the words of the save.
+void TstListaElementow::granicaElementow()
+{
+    okno_testowe::WczytajElementy(m_okno, QList<ElementDachu>(kerwano::MAKS_LICZBA_ELEMENTOW,
+                                                              Element(QStringLiteral("E"), 5)));
+    bool dialog = false;
+    okno_testowe::Odpowiedz<TOdstepy_parametry_form>([&](TOdstepy_parametry_form *d) {
+        dialog = true;
+        d->reject();
+    });
+    QString komunikat;
+    okno_testowe::Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        komunikat = m->text();
+        m->accept();
+    });
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button2"), Qt::LeftButton);
+    QCOMPARE(komunikat,
+             QStringLiteral("Projekt ma ponad 10000 elementów dachu; nie można go zapisać."));
+    QVERIFY(!dialog);
+    QCOMPARE(m_okno->projekt().liczba_elementow(), kerwano::MAKS_LICZBA_ELEMENTOW);
 }
 
 QTEST_MAIN(TstListaElementow)

@@ -1,5 +1,6 @@
 #include "angles/KrzyweKatow.h"
 #include "project/ModelProjektu.h"
+#include "tests/BudynekWzorcowy.h"
 
 #include <QtTest>
 
@@ -20,31 +21,19 @@ private slots:
 
 namespace {
 
-// A building of class `klasa` (1..4), or of none (0), from the worked example.
+// A building of class `klasa` (1..4), or of none (0), from the worked example:
+// Ce 1, 0.5 and 0.25 give I, II and III; no panic gives IV, and with Ce 0.25 none.
 void Budynek(ModelProjektu &m, int klasa)
 {
+    const int ce[5] = {0, 2, 1, 0, 2};
+    Projekt p = wzorcowy::Budynek(ce[klasa]);
+    if (klasa == 0 || klasa == 4)
+        p.wybory[4] = 0;
     m.UstawDomyslne();
-    const int wybory[13] = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
     for (int nr = 1; nr <= 13; ++nr)
-        m.UstawWybor(nr, wybory[nr - 1]);
-    m.UstawWymiar(1, QStringLiteral("30"));
-    m.UstawWymiar(2, QStringLiteral("20"));
-    m.UstawWymiar(3, QStringLiteral("10"));
-    switch (klasa) {
-    case 2:
-        m.UstawWybor(13, 1); // Ce 0.5
-        break;
-    case 3:
-        m.UstawWybor(13, 0); // Ce 0.25
-        break;
-    case 4:
-        m.UstawWybor(5, 0);
-        break;
-    case 0:
-        m.UstawWybor(5, 0);
-        m.UstawWybor(13, 0);
-        break;
-    }
+        m.UstawWybor(nr, p.wybory[size_t(nr - 1)]);
+    for (int nr = 1; nr <= 3; ++nr)
+        m.UstawWymiar(nr, p.wymiary[size_t(nr - 1)]);
 }
 
 DaneElementu Element(const QString &nazwa, double H, int typ = 1)
@@ -125,9 +114,9 @@ void TstModelProjektu::lista()
             m.DodajElement(Element(c[0], liczba(c[1])));
             ++zmienione;
         } else if (o.startsWith(u'-')) {
-            zmienione += m.UsunElement(c[0].toInt());
+            zmienione += m.UsunElement(c[0].toInt()).zmieniono();
         } else if (o.startsWith(u'=')) {
-            zmienione += m.ZmienElement(c[0].toInt(), Element(c[1], liczba(c[2])));
+            zmienione += m.ZmienElement(c[0].toInt(), Element(c[1], liczba(c[2]))).zmieniono();
         } else if (o.startsWith(u'k')) {
             Budynek(m, c[0].toInt());
             QCOMPARE(m.klasa().klasa, c[0].toInt());

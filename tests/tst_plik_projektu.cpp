@@ -1,5 +1,6 @@
 #include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
+#include "project/ZapisPliku.h"
 #include "project/ZdanieBledu.h"
 #include "tests/Strumien.h"
 
@@ -9,7 +10,10 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace kerwano;
@@ -137,6 +141,40 @@ const QString ZLA_DLUGOSC =
 const QString ZA_DUZO =
     QStringLiteral("Plik projektu jest uszkodzony (ponad 10000 elementów dachu)");
 const QString NIE_ZWYKLY = QStringLiteral("To nie jest zwykły plik");
+const QString ODMOWA = QStringLiteral("File access denied");
+
+// The users of the shared office: spare ids no account uses.
+constexpr uid_t ALICJA = 64001, BOB = 64002, KAROL = 64003;
+constexpr gid_t GRUPA = 64010; // alice's and bob's group
+
+// Every extended attribute of a file (its ACL included), name to value.
+QMap<QByteArray, QByteArray> Atrybuty(const QByteArray &plik)
+{
+    QMap<QByteArray, QByteArray> wynik;
+    QByteArray nazwy(65536, '\0');
+    const ssize_t n = ::llistxattr(plik.constData(), nazwy.data(), size_t(nazwy.size()));
+    nazwy.resize(qMax<ssize_t>(n, 0));
+    for (const QByteArray &nazwa : nazwy.split('\0')) {
+        if (nazwa.isEmpty())
+            continue;
+        QByteArray wartosc(65536, '\0');
+        const ssize_t m = ::lgetxattr(plik.constData(), nazwa.constData(), wartosc.data(),
+                                      size_t(wartosc.size()));
+        wynik.insert(nazwa, wartosc.left(qMax<ssize_t>(m, 0)));
+    }
+    return wynik;
+}
+
+// Fails the second block written onto the old file; with `g_przywracanie`
+// also every block that would put the old contents back.
+int g_bloki = 0;
+bool g_przywracanie = false;
+int Awaria(EtapZapisu etap)
+{
+    if (etap == EtapZapisu::Przywracanie)
+        return g_przywracanie ? ENOSPC : 0;
+    return ++g_bloki == 2 ? ENOSPC : 0;
+}
 
 } // namespace
 
@@ -174,6 +212,8 @@ private slots:
     void pelnyDysk_data();
     void pelnyDysk();
     void bezPrawDostepu();
+    void celeZapisu_data();
+    void celeZapisu();
     void zdanieBledu();
 };
 
@@ -785,6 +825,155 @@ void TstPlikProjektu::bezPrawDostepu()
     QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     QFile::setPermissions(sciezka, QFile::ReadOwner);
     QCOMPARE(Czytaj(sciezka), stary);
+}
+
+void TstPlikProjektu::celeZapisu_data()
+{
+    QTest::addColumn<QString>("rodzaj"); // what stands at f/a.kwp before bob saves there
+    QTest::addColumn<int>("awaria");     // 0 none, 1 the in-place write fails, 2 putting back too
+    QTest::addColumn<QString>("blad");   // the save's error, or how it begins
+
+    QTest::newRow("alice's file shared through the group") << "grupa" << 0 << QString();
+    QTest::newRow("bob's own file at 0444") << "0444" << 0 << ODMOWA;
+    QTest::newRow("root's 0644 file in bob's folder") << "root" << 0 << ODMOWA;
+    QTest::newRow("hard link") << "twarde" << 0 << QString();
+    QTest::newRow("ACL user:carol:r--, group::r--") << "acl" << 0 << QString();
+    QTest::newRow("extended attribute user.*") << "xattr" << 0 << QString();
+    QTest::newRow("link to a project") << "dowiazanie" << 0 << QString();
+    QTest::newRow("dangling link") << "martwe" << 0 << QString();
+    QTest::newRow("writable file in a read-only folder") << "folder" << 0 << QString();
+    QTest::newRow("in-place write fails, old contents put back")
+        << "folder" << 1 << QStringLiteral("Disk full");
+    QTest::newRow("in-place write and putting back fail")
+        << "folder" << 2 << QStringLiteral("Disk full; poprzednia treść pliku jest cała w pliku ");
+}
+
+// Bob, a second user, saves onto what others made: a file he may not write
+// stays as it was; any other keeps its owner, group, mode, ACL, attributes,
+// links and other names, and no file of the save is left behind.
+void TstPlikProjektu::celeZapisu()
+{
+    QFETCH(QString, rodzaj);
+    QFETCH(int, awaria);
+    QFETCH(QString, blad);
+    if (::geteuid() != 0)
+        QSKIP("acting as a second user needs root");
+
+    QTemporaryDir katalog;
+    const QByteArray k = QFile::encodeName(katalog.path());
+    const QByteArray f = k + "/f", tmp = k + "/tmp", a = f + "/a.kwp", cel = f + "/cel.kwp";
+    QCOMPARE(::chmod(k.constData(), 0755), 0);
+    QCOMPARE(::mkdir(tmp.constData(), 01777) | ::chmod(tmp.constData(), 01777), 0);
+    QCOMPARE(::mkdir(f.constData(), 0755), 0);
+    const QByteArray stary = ZakodujProjekt(ZElementami(1));
+    const Projekt nowy = ZElementami(40); // more than one block
+    auto plik = [&](const QByteArray &p, uid_t u, gid_t g, mode_t m) {
+        QVERIFY(Zapisz(QFile::decodeName(p), stary));
+        QCOMPARE(::chown(p.constData(), u, g) | ::chmod(p.constData(), m), 0);
+    };
+    QByteArray zapisywany = a, prawdziwy = a; // the name saved, the file it names
+    if (rodzaj == "grupa") {
+        QCOMPARE(::chown(f.constData(), ALICJA, GRUPA) | ::chmod(f.constData(), 0775), 0);
+        plik(a, ALICJA, GRUPA, 0660);
+    } else if (rodzaj == "0444") {
+        QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
+        plik(a, BOB, BOB, 0444);
+    } else if (rodzaj == "root") {
+        QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
+        plik(a, 0, 0, 0644);
+    } else if (rodzaj == "twarde") {
+        QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
+        plik(a, BOB, BOB, 0644);
+        QCOMPARE(::link(a.constData(), (f + "/b.kwp").constData()), 0);
+    } else if (rodzaj == "acl") {
+        QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
+        plik(a, BOB, BOB, 0640);
+        const int setfacl = QProcess::execute(QStringLiteral("setfacl"),
+                                              {QStringLiteral("-m"),
+                                               QStringLiteral("u:%1:r--,g::r--,m::r--").arg(KAROL),
+                                               QFile::decodeName(a)});
+        if (setfacl != 0)
+            QSKIP("setfacl (package acl) is missing or the file system has no ACLs");
+    } else if (rodzaj == "xattr") {
+        QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
+        plik(a, BOB, BOB, 0644);
+        if (::setxattr(a.constData(), "user.kerwano", "projekt", 7, 0) != 0)
+            QSKIP("the temporary folder's file system has no user attributes");
+    } else if (rodzaj == "dowiazanie" || rodzaj == "martwe") {
+        QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
+        if (rodzaj == "dowiazanie")
+            plik(cel, BOB, BOB, 0640);
+        QCOMPARE(::symlink("cel.kwp", a.constData()), 0);
+        prawdziwy = cel;
+    } else if (rodzaj == "folder") {
+        plik(a, BOB, BOB, 0644);
+    }
+    struct stat przed = {}, lprzed = {};
+    const bool istnial = ::stat(prawdziwy.constData(), &przed) == 0;
+    ::lstat(zapisywany.constData(), &lprzed);
+    const QMap<QByteArray, QByteArray> atrybuty = Atrybuty(prawdziwy);
+    auto wpisy = [](const QByteArray &folder) {
+        return QDir(QFile::decodeName(folder))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    const QStringList wF = wpisy(f), wTmp = wpisy(tmp);
+
+    int rura[2];
+    QCOMPARE(::pipe(rura), 0);
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0) {
+        ::close(rura[0]);
+        const gid_t grupy[] = {GRUPA};
+        if (::setgroups(1, grupy) != 0 || ::setresgid(BOB, BOB, BOB) != 0 ||
+            ::setresuid(BOB, BOB, BOB) != 0)
+            ::_exit(99);
+        ::setenv("TMPDIR", tmp.constData(), 1);
+        g_przywracanie = awaria == 2;
+        if (awaria)
+            UstawAwarieZapisu(Awaria);
+        const QByteArray wynik = ZapiszPlikProjektu(QFile::decodeName(zapisywany), nowy).toUtf8();
+        const bool ok = ::write(rura[1], wynik.constData(), size_t(wynik.size())) == wynik.size();
+        ::_exit(ok ? 0 : 98);
+    }
+    ::close(rura[1]);
+    QByteArray wynik;
+    char bufor[4096];
+    for (ssize_t n; (n = ::read(rura[0], bufor, sizeof bufor)) > 0;)
+        wynik.append(bufor, n);
+    ::close(rura[0]);
+    int stan = 0;
+    QCOMPARE(::waitpid(dziecko, &stan, 0), dziecko);
+    if (WIFEXITED(stan) && WEXITSTATUS(stan) == 99)
+        QSKIP("cannot act as a second user here");
+    QCOMPARE(WEXITSTATUS(stan), 0);
+    const QString zapis = QString::fromUtf8(wynik);
+
+    QVERIFY2(blad.isEmpty() ? zapis.isEmpty() : zapis.startsWith(blad), qPrintable(zapis));
+    if (awaria != 2) // else half written, as the message says
+        QCOMPARE(Czytaj(QFile::decodeName(zapisywany)),
+                 zapis.isEmpty() ? ZakodujProjekt(nowy) : stary);
+    struct stat po = {}, lpo = {};
+    QCOMPARE(::stat(prawdziwy.constData(), &po), 0);
+    ::lstat(zapisywany.constData(), &lpo);
+    QCOMPARE(lpo.st_mode & S_IFMT, lprzed.st_mode & S_IFMT);
+    if (istnial) {
+        QCOMPARE(po.st_uid, przed.st_uid);
+        QCOMPARE(po.st_gid, przed.st_gid);
+        QCOMPARE(po.st_mode, przed.st_mode);
+        QCOMPARE(Atrybuty(prawdziwy), atrybuty);
+    }
+    if (rodzaj == "twarde")
+        QCOMPARE(Czytaj(QFile::decodeName(f + "/b.kwp")), ZakodujProjekt(nowy));
+    // Nothing of the save left behind; the one whole copy of the old contents
+    // when even putting it back failed.
+    QCOMPARE(wpisy(f), wF + (istnial ? QStringList() : QStringList{QStringLiteral("cel.kwp")}));
+    if (awaria == 2) {
+        const QString kopia = zapis.mid(blad.size());
+        QVERIFY2(kopia.startsWith(QFile::decodeName(tmp) + u'/'), qPrintable(kopia));
+        QCOMPARE(Czytaj(kopia), stary);
+        QVERIFY(QFile::remove(kopia));
+    }
+    QCOMPARE(wpisy(tmp), wTmp);
 }
 
 void TstPlikProjektu::zdanieBledu()

@@ -260,7 +260,7 @@ void TstProgramForm::wybieranieZList()
 
 void TstProgramForm::budynekWzorcowy()
 {
-    okno_testowe::Budynek(m_okno, 2, "30", "20", "10");
+    okno_testowe::Budynek(m_okno);
     QCOMPARE(Tekst("Label_Ae"), QString("Ae = 6427,43000"));
     QCOMPARE(Tekst("Label_Nd"), QString("Nd = 0,01157"));
     QCOMPARE(Tekst("Label_Nc"), QString("Nc = 0,00040"));
@@ -301,7 +301,9 @@ void TstProgramForm::flagaModyfikacji()
 
 void TstProgramForm::budynekBezPowierzchni()
 {
-    okno_testowe::Budynek(m_okno, 2, "30", "20", "10", 0);
+    kerwano::Projekt bez_paniki = wzorcowy::Budynek();
+    bez_paniki.wybory[4] = 0;
+    okno_testowe::Budynek(m_okno, bez_paniki);
     QCOMPARE(m_okno->projekt().klasa().klasa, 4);
     // Height 0 and width 0: no area, no strike expected, never an error box.
     Wpisz(3, "0");
@@ -375,9 +377,9 @@ void TstProgramForm::arkuszKlasy()
 {
     QFETCH(int, ce);
     if (ce == 3)
-        okno_testowe::Budynek(m_okno, 2, "60", "40", "20");
+        okno_testowe::Budynek(m_okno, wzorcowy::Budynek(2, "60", "40", "20"));
     else if (ce >= 0)
-        okno_testowe::Budynek(m_okno, ce, "30", "20", "10");
+        okno_testowe::Budynek(m_okno, wzorcowy::Budynek(ce));
     QString klasa, e;
     bool otwarty = false;
     QTimer::singleShot(0, this, [&] {

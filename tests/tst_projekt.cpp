@@ -2,6 +2,7 @@
 #include "angles/okna/TKaty_strona.h"
 #include "app/WierszPolecen.h"
 #include "elements/ParametryElementu.h"
+#include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
@@ -9,6 +10,7 @@
 #include "widgets/TStringGrid.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,7 +18,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 using kerwano::ElementDachu;
@@ -42,6 +46,8 @@ private slots:
     void wyjscie_data();
     void wyjscie();
     void daneProjektu();
+    void tekstyPoZapisie_data();
+    void tekstyPoZapisie();
     void wierszPolecen();
     void rozpoznanieWiersza_data();
     void rozpoznanieWiersza();
@@ -163,8 +169,8 @@ void TstProjekt::nowyProjektBajty()
 
 void TstProjekt::zapisIOdczyt()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20,5"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno,
+                          wzorcowy::Budynek(2, QStringLiteral("30"), QStringLiteral("20,5")));
     okno_testowe::UstawDane(m_okno, {{3, QString(200, QChar(u'ł'))},
                                      {5, QStringLiteral("Gmina Żółkiewka, ul. Ślusarska 5")}});
     const QList<ElementDachu> elementy = {
@@ -417,7 +423,7 @@ void TstProjekt::daneProjektu()
     });
     W<QAction>(m_okno, "Daneprojektu1")->trigger();
     QVERIFY(staly);
-    QCOMPARE(pola.value(2).size(), 200);
+    QCOMPARE(pola.value(2).size(), 128); // what the file holds
     QCOMPARE(pola.value(1), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
     QVERIFY(m_okno->projekt().DaneProjektu()[0].isEmpty());
     QVERIFY(!m_okno->zmodyfikowany());
@@ -431,8 +437,99 @@ void TstProjekt::daneProjektu()
     W<QAction>(m_okno, "Daneprojektu1")->trigger();
     QCOMPARE(m_okno->projekt().DaneProjektu()[0], QStringLiteral("P/12/2026"));
     QCOMPARE(m_okno->projekt().DaneProjektu()[5], QStringLiteral("Spółdzielnia Mieszkaniowa"));
-    QCOMPARE(m_okno->projekt().DaneProjektu()[2].size(), 200); // kept whole while the program runs
+    QCOMPARE(m_okno->projekt().DaneProjektu()[2].size(), 128);
     QVERIFY(m_okno->zmodyfikowany());
+}
+
+void TstProjekt::tekstyPoZapisie_data()
+{
+    QTest::addColumn<QString>(
+        "pole"); // Edit1 .. Edit6 of "Dane projektu", or "nazwa" of an element
+    QTest::addColumn<bool>("wklejony");      // pasted whole, else typed key by key
+    QTest::addColumn<QString>("wpisany");    // what arrives
+    QTest::addColumn<QString>("ekran");      // what the field then shows
+    QTest::addColumn<QString>("podpowiedz"); // part of the hint shown at once, "" for none
+
+    const QString polskie = u"Zażółć gęślą jaźń ZAŻÓŁĆ GĘŚLĄ JAŹŃ"_qs;
+    const QString spoza = QStringLiteral("spoza strony kodowej Windows-1250");
+    QTest::newRow("Polish letters typed") << "Edit4" << false << polskie << polskie << "";
+    QTest::newRow("Polish letters pasted into a name")
+        << "nazwa" << true << polskie << polskie << "";
+    QTest::newRow("n and a combining acute typed")
+        << "Edit6" << false << u"Gdan\u0301sk"_qs << u"Gdańsk"_qs << "";
+    QTest::newRow("decomposed letters pasted into a name")
+        << "nazwa" << true << u"Kos\u0301cio\u0301\u0142"_qs << u"Kościół"_qs << "";
+    QTest::newRow("characters outside the code page typed")
+        << "Edit4" << false << u"€ ñ ø 北京 Пекин"_qs << u"€    "_qs << spoza;
+    QTest::newRow("characters outside the code page pasted into a name")
+        << "nazwa" << true << u"Maszt \U0001F600 ø"_qs << u"Maszt  "_qs << spoza;
+    QTest::newRow("project number typed beyond its 25")
+        << "Edit1" << false << QString(30, u'7') << QString(25, u'7') << "najwyżej 25 znaków";
+    QTest::newRow("designer pasted at 129")
+        << "Edit3" << true << QString(129, u'ł') << QString(128, u'ł') << "najwyżej 128 znaków";
+    QTest::newRow("name of 40 ending in a decomposed letter")
+        << "nazwa" << false << QString(39, u'a') + u"n\u0301"_qs << QString(39, u'a') + u'ń' << "";
+}
+
+// What the field shows after typing or pasting is what the file holds: the
+// model takes it, the save writes it and the file reads back to it.
+void TstProjekt::tekstyPoZapisie()
+{
+    QFETCH(QString, pole);
+    QFETCH(bool, wklejony);
+    QFETCH(QString, wpisany);
+    QFETCH(QString, ekran);
+    QFETCH(QString, podpowiedz);
+
+    QString naEkranie, wskazowka;
+    auto wprowadz = [&](QLineEdit *e) {
+        QToolTip::hideText();
+        e->clear();
+        if (wklejony) {
+            QGuiApplication::clipboard()->setText(wpisany);
+            e->paste();
+        } else {
+            for (const char32_t znak : wpisany.toUcs4()) {
+                const QString tekst = QString::fromUcs4(&znak, 1);
+                QKeyEvent klawisz(QEvent::KeyPress, 0, Qt::NoModifier, tekst);
+                QCoreApplication::sendEvent(e, &klawisz);
+            }
+        }
+        naEkranie = e->text();
+        wskazowka = QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QString wModelu;
+    if (pole == QLatin1String("nazwa")) {
+        W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
+        Odpowiedz<TOdstepy_parametry_form>([&](TOdstepy_parametry_form *d) {
+            wprowadz(W<QLineEdit>(d, "Edit1"));
+            QTest::keyClick(W<QLineEdit>(d, "Edit1"), Qt::Key_Return);
+        });
+        QTest::mouseClick(W<QPushButton>(okno_testowe::Strona(m_okno, 3), "Button2"),
+                          Qt::LeftButton);
+        wModelu = m_okno->projekt().elementy().Wiersz(1).nazwa;
+    } else {
+        Odpowiedz<TDane_form>([&](TDane_form *d) {
+            wprowadz(W<QLineEdit>(d, pole.toLatin1().constData()));
+            QTest::mouseClick(W<QPushButton>(d, "Button1"), Qt::LeftButton);
+        });
+        W<QAction>(m_okno, "Daneprojektu1")->trigger();
+        wModelu = m_okno->projekt().DaneProjektu()[size_t(pole.back().digitValue() - 1)];
+    }
+    QCOMPARE(naEkranie, ekran);
+    QVERIFY2(podpowiedz.isEmpty() ? wskazowka.isEmpty() : wskazowka.contains(podpowiedz),
+             qPrintable(wskazowka));
+    QCOMPARE(wModelu, ekran);
+
+    Wybierz(Sciezka(QStringLiteral("teksty.kwp")));
+    W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
+    QVERIFY(!m_okno->zmodyfikowany());
+    kerwano::Projekt wczytany;
+    QCOMPARE(kerwano::CzytajPlikProjektu(Sciezka(QStringLiteral("teksty.kwp")), wczytany),
+             QString());
+    QCOMPARE(pole == QLatin1String("nazwa") ? wczytany.elementy.value(0).nazwa
+                                            : wczytany.dane[size_t(pole.back().digitValue() - 1)],
+             ekran);
 }
 
 void TstProjekt::wierszPolecen()
@@ -496,8 +593,7 @@ void TstProjekt::rozpoznanieWiersza()
 
 void TstProjekt::wynikiBezOkna()
 {
-    okno_testowe::Budynek(m_okno, 2, QStringLiteral("30"), QStringLiteral("20"),
-                          QStringLiteral("10"));
+    okno_testowe::Budynek(m_okno);
     okno_testowe::WczytajElementy(
         m_okno, {{QStringLiteral("Maszt"),
                   QStringLiteral("Układ A, układ 1, powietrze, H = 10,00, L = 10,00")},

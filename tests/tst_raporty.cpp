@@ -7,6 +7,7 @@
 #include "reports/okna/TObliczenia_wydruk_form.h"
 #include "reports/okna/UkladStron.h"
 #include "risk/Formaty.h"
+#include "tests/BudynekWzorcowy.h"
 #include "widgets/TDialog_projektu.h"
 
 #include <QDir>
@@ -23,11 +24,14 @@
 #include <QToolBar>
 #include <QtTest>
 
-using kerwano::ElementDachu;
 using kerwano::Material;
 using kerwano::Projekt;
 using kerwano::TypUkladu;
 using okno_testowe::Odpowiedz;
+using wzorcowy::Biuro;
+using wzorcowy::Budynek;
+using wzorcowy::Element;
+using wzorcowy::Nowy;
 
 namespace {
 
@@ -204,36 +208,6 @@ QString LiniaNaglowka()
     return QStringLiteral("Kerwano 1.1C · obliczenia wg IEC 1024-1 / ENV 61024-1");
 }
 
-// The creation default of the designer's line in the project data.
-QString Biuro()
-{
-    return QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa");
-}
-
-Projekt Nowy()
-{
-    Projekt p;
-    p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    p.dane = {QString(), QStringLiteral("8.12.2026"), Biuro(), QString(), QString(), QString()};
-    return p;
-}
-
-// The worked building, 30 x 20 x 10 m; Ce 1 gives class I.
-Projekt Budynek(const QString &L = QStringLiteral("30"), const QString &S = QStringLiteral("20"),
-                const QString &H = QStringLiteral("10"))
-{
-    Projekt p = Nowy();
-    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, 2};
-    p.wymiary = {L, S, H};
-    return p;
-}
-
-ElementDachu E(const QString &nazwa, TypUkladu u, int typ, Material m, double H, double L,
-               double fc = 0, int n = 0)
-{
-    return {nazwa, kerwano::ZlozParametry(u, typ, m, H, L, fc, n)};
-}
-
 } // namespace
 
 class TstRaporty : public QObject
@@ -312,7 +286,7 @@ void TstRaporty::obliczenia_data()
         << bez_sekcji_4 + bez_memo;
 
     QTest::newRow("class I+: the additional measures")
-        << Budynek(QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("20")) << 2
+        << Budynek(2, QStringLiteral("60"), QStringLiteral("40"), QStringLiteral("20")) << 2
         << QList<Tekst>{{1, "A = 60 m,"},
                         {2, "E > 1 - Nc/Nd = 99,14 %"},
                         {2, "Klasa I z dodatkowymi środkami bezpieczeństwa + ochrona "
@@ -341,9 +315,10 @@ void TstRaporty::obliczenia_data()
     {
         Projekt p = Budynek();
         p.elementy = {
-            E(QStringLiteral("  Maszt "), TypUkladu::A, 1, Material::Powietrze, 10, 10),
-            E(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20),
-            E(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4),
+            Element(QStringLiteral("  Maszt "), TypUkladu::A, 1, Material::Powietrze, 10, 10),
+            Element(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3,
+                    20),
+            Element(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4),
             // A hand-edited text without its medium: no distance, never -1,00 m.
             {QStringLiteral("Uszkodzony"),
              QStringLiteral("Układ A, układ 1, H = 5,00, L = 10,00")}};
@@ -388,12 +363,12 @@ void TstRaporty::obliczenia_data()
             QCOMPARE(p.dane[i].size(), i == 0 ? 25 : i == 1 ? 20 : 128);
             oczekiwane << Tekst{1, QString::fromUtf8(podpisy[i]) + u' ' + p.dane[i]};
         }
-        p.elementy << E(QStringLiteral("ŁĄCZNIK ODGROMOWY NA ŚCIANIE WSCHODNIEJ"), TypUkladu::A, 1,
-                        Material::Powietrze, 5, 2);
+        p.elementy << Element(QStringLiteral("ŁĄCZNIK ODGROMOWY NA ŚCIANIE WSCHODNIEJ"),
+                              TypUkladu::A, 1, Material::Powietrze, 5, 2);
         oczekiwane << Tekst{2, "\n1 ŁĄCZNIK ODGROMOWY NA ŚCIANIE 5,00 m 60,00 0,20 m\nWSCHODNIEJ"};
         for (int i = 2; i <= 40; ++i) {
-            p.elementy << E(QStringLiteral("Świetlik pasmowy hali nr %1").arg(i), TypUkladu::A,
-                            1 + i % 3, Material::Powietrze, i * 1.5, 2, 8, 2);
+            p.elementy << Element(QStringLiteral("Świetlik pasmowy hali nr %1").arg(i),
+                                  TypUkladu::A, 1 + i % 3, Material::Powietrze, i * 1.5, 2, 8, 2);
             oczekiwane << Tekst{0, QStringLiteral("\n%1 Świetlik pasmowy hali nr %1 %2 m")
                                        .arg(i)
                                        .arg(kerwano::DwaMiejsca(i * 1.5))};
@@ -407,8 +382,8 @@ void TstRaporty::obliczenia_data()
     for (int n = 18; n <= 34; ++n) {
         Projekt p = Budynek();
         for (int i = 1; i <= n; ++i)
-            p.elementy << E(QStringLiteral("Element %1").arg(i), TypUkladu::A, 1,
-                            Material::Powietrze, 10, 5);
+            p.elementy << Element(QStringLiteral("Element %1").arg(i), TypUkladu::A, 1,
+                                  Material::Powietrze, 10, 5);
         QTest::newRow(qPrintable(QStringLiteral("%1 elements").arg(n)))
             << p << 0
             << QList<Tekst>{{0, QStringLiteral("\n%1 Element %1 10,00 m 45,00 0,50 m").arg(n)}}
@@ -561,7 +536,7 @@ void TstRaporty::zestawienie_data()
 
     const QString ki = QStringLiteral("ki = 0,100 (klasa I)");
     QTest::newRow("A, layout 1, air")
-        << E(QStringLiteral("Maszt"), TypUkladu::A, 1, Material::Powietrze, 10, 10)
+        << Element(QStringLiteral("Maszt"), TypUkladu::A, 1, Material::Powietrze, 10, 10)
         << QStringList{"1. Maszt",
                        "Opis: Układ A, układ 1, powietrze, H = 10,00, L = 10,00",
                        "Układ: A Typ instalacji: 1 Ośrodek: powietrze H = 10,00 m L = 10,00 m",
@@ -574,14 +549,14 @@ void TstRaporty::zestawienie_data()
                        "PN-EN 62305-3:2011, informacyjnie"}
         << "1,00 m";
     QTest::newRow("A, layout 2, air")
-        << E(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 10, 6, 30)
+        << Element(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 10, 6, 30)
         << QStringList{"H = 10,00 m L = 6,00 m f = 30,00 m", ki,
                        "kc = (f + H) / (f + 2 · H) = (30,00 + 10,00) / (30,00 + 2 · 10,00) = 0,800",
                        "d = ki · kc / km · L = 0,100 · 0,800 / 1,000 · 6,00 = 0,48 m",
                        "d' = ki' · kc / km · L = 0,080 · 0,800 / 1,000 · 6,00 = 0,38 m"}
         << "0,48 m";
     QTest::newRow("A, layout 3, dielectric")
-        << E(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Dielektryk, 10, 4, 10, 4)
+        << Element(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Dielektryk, 10, 4, 10, 4)
         << QStringList{"Ośrodek: dielektryk H = 10,00 m L = 4,00 m c = 10,00 m n = 4",
                        "kc = 1 / (2 · n) + 0,1 + 0,2 · (c / H)^(1/3) = 1 / (2 · 4) + 0,1 + 0,2 · "
                        "(10,00 / 10,00)^(1/3) = 0,425",
@@ -590,7 +565,8 @@ void TstRaporty::zestawienie_data()
                        "d' = ki' · kc / km · L = 0,080 · 0,425 / 0,500 · 4,00 = 0,27 m"}
         << "0,34 m";
     QTest::newRow("B, layout 2, dielectric")
-        << E(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20)
+        << Element(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3,
+                   20)
         << QStringList{"Układ: B Typ instalacji: 2",
                        "kc = 1,000 (układ B, dla każdego typu instalacji)",
                        "d = ki · kc / km · L = 0,100 · 1,000 / 0,500 · 3,00 = 0,60 m",
@@ -598,7 +574,7 @@ void TstRaporty::zestawienie_data()
                        "d' = ki' · kc / km · L = 0,080 · 1,000 / 0,500 · 3,00 = 0,48 m"}
         << "0,60 m";
     QTest::newRow("above the class's limit")
-        << E(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)
+        << Element(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)
         << QStringList{"d = ki · kc / km · L = 0,100 · 1,000 / 1,000 · 4,00 = 0,40 m",
                        "α = ? (H = 25,00 m ponad 20 m, granicę krzywej dla klasy I)"}
         << "0,40 m";
@@ -747,8 +723,8 @@ void TstRaporty::czcionkiZastepcze()
     konfiguracja.close();
     Projekt p = Budynek();
     for (int i = 1; i <= 30; ++i)
-        p.elementy << E(QStringLiteral("Świetlik dachowy nad klatką schodową nr %1").arg(i),
-                        TypUkladu::A, 1, Material::Powietrze, 10, 5);
+        p.elementy << Element(QStringLiteral("Świetlik dachowy nad klatką schodową nr %1").arg(i),
+                              TypUkladu::A, 1, Material::Powietrze, 10, 5);
     const QString kwp = m_folder.filePath(QStringLiteral("czcionki.kwp"));
     const QString pdf = m_folder.filePath(QStringLiteral("czcionki.pdf"));
     QCOMPARE(kerwano::ZapiszPlikProjektu(kwp, p), QString());
@@ -939,6 +915,23 @@ void TstRaporty::wierszPolecen_data()
     QTest::newRow("sheet without output")
         << QStringList{"--pdf-zestawienie", "%1/p.kwp"} << 2 << "kerwano: --pdf-zestawienie"
         << "";
+    // A printout never takes a project's place.
+    const QString projekt =
+        QStringLiteral("Plik %1/%2 jest projektem Kerwano; nie zostanie zastąpiony plikiem PDF.\n");
+    QTest::newRow("output is the project")
+        << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/p.kwp"} << 1
+        << projekt.arg("%1", "p.kwp") << "";
+    QTest::newRow("output links to the project")
+        << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/lacze.pdf"} << 1
+        << projekt.arg("%1", "lacze.pdf") << "";
+    QTest::newRow("output is another .kwp")
+        << QStringList{"--pdf-formularz", "%1/zly.kwp"} << 1 << projekt.arg("%1", "zly.kwp") << "";
+    QTest::newRow("output holds a project under another name")
+        << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/kopia.pdf"} << 1
+        << projekt.arg("%1", "kopia.pdf") << "";
+    QTest::newRow("read-only PDF")
+        << QStringList{"--pdf-formularz", "%1/stary.pdf"} << 1 << "File access denied.\n"
+        << "";
 }
 
 // No window and no display; a failure leaves nothing behind, not even a
@@ -958,10 +951,23 @@ void TstRaporty::wierszPolecen()
     QVERIFY(zly.open(QIODevice::WriteOnly));
     zly.write("KWP");
     zly.close();
+    QVERIFY(QFile::link(QStringLiteral("p.kwp"), folder.filePath(QStringLiteral("lacze.pdf"))));
+    QVERIFY(QFile::copy(folder.filePath(QStringLiteral("p.kwp")),
+                        folder.filePath(QStringLiteral("kopia.pdf"))));
+    QFile stary(folder.filePath(QStringLiteral("stary.pdf")));
+    QVERIFY(stary.open(QIODevice::WriteOnly) && stary.write("%PDF-1.4 stary") > 0);
+    stary.close();
+    QVERIFY(stary.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QMap<QString, QByteArray> tresci;
+    for (const QString &nazwa : QDir(folder.path()).entryList(QDir::Files)) {
+        QFile f(folder.filePath(nazwa));
+        tresci.insert(nazwa, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    }
     const QStringList przed =
         QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     for (QString &a : argumenty)
         a.replace(QStringLiteral("%1"), folder.path());
+    blad.replace(QStringLiteral("%1"), folder.path());
 
     int wynik = -1;
     QString bledy;
@@ -978,6 +984,11 @@ void TstRaporty::wierszPolecen()
                     .contains(QRegularExpression(QStringLiteral("Pages: +2\n"))));
     }
     QCOMPARE(po, przed);
+    for (auto i = tresci.cbegin(); i != tresci.cend(); ++i) {
+        QFile f(folder.filePath(i.key()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), i.value());
+    }
 }
 
 void TstRaporty::pelnyDysk_data()

@@ -1,7 +1,6 @@
-#include "elements/ParametryElementu.h"
 #include "project/ModelProjektu.h"
-#include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
+#include "tests/BudynekWzorcowy.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +16,9 @@ using kerwano::ElementDachu;
 using kerwano::Material;
 using kerwano::Projekt;
 using kerwano::TypUkladu;
-using kerwano::ZlozParametry;
+using wzorcowy::Budynek;
+using wzorcowy::Element;
+using wzorcowy::Nowy;
 
 // The JSON of `kerwano --wyniki` is read by other tools: for a varied set of
 // projects, written by the program's own writer, it must stay the same key
@@ -31,50 +32,24 @@ private slots:
     void wyniki();
     void wrogiePliki_data();
     void wrogiePliki();
+    void wyjscieNieudane_data();
+    void wyjscieNieudane();
 };
 
 namespace {
 
-Projekt Nowy()
-{
-    Projekt p;
-    p.wymiary = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    p.dane = {QString(),
-              QStringLiteral("8.12.2026"),
-              QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa"),
-              QString(),
-              QString(),
-              QString()};
-    return p;
-}
-
-// The worked building of the manual, 30 x 20 x 10 m; `ce` decides the class.
-Projekt Budynek(int ce, const QString &L = QStringLiteral("30"),
-                const QString &S = QStringLiteral("20"), const QString &H = QStringLiteral("10"))
-{
-    Projekt p = Nowy();
-    p.wybory = {3, 1, 2, 2, 1, 1, 1, 2, 1, 0, 1, 0, ce};
-    p.wymiary = {L, S, H};
-    return p;
-}
-
-ElementDachu E(const QString &nazwa, TypUkladu u, int typ, Material m, double H, double L,
-               double fc = 0, int n = 0)
-{
-    return {nazwa, ZlozParametry(u, typ, m, H, L, fc, n)};
-}
-
 QList<ElementDachu> KazdyUklad()
 {
-    return {E(QStringLiteral("Maszt"), TypUkladu::A, 1, Material::Powietrze, 10, 10),
-            E(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 10, 6, 30),
-            E(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Dielektryk, 10, 5, 10, 4),
-            E(QStringLiteral("Siatka 2"), TypUkladu::A, 3, Material::Powietrze, 20, 8, 5, 2),
-            E(QStringLiteral("Osobny"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20),
-            E(QStringLiteral("Bez n"), TypUkladu::A, 3, Material::Powietrze, 15, 7.5, 10, 0),
-            E(QStringLiteral("Na granicy"), TypUkladu::A, 1, Material::Powietrze, 20, 4),
-            E(QStringLiteral("Ponad"), TypUkladu::A, 1, Material::Powietrze, 20.01, 4),
-            E(QStringLiteral("Zaokrąglony"), TypUkladu::A, 1, Material::Powietrze, 20.004, 4)};
+    return {
+        Element(QStringLiteral("Maszt"), TypUkladu::A, 1, Material::Powietrze, 10, 10),
+        Element(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 10, 6, 30),
+        Element(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Dielektryk, 10, 5, 10, 4),
+        Element(QStringLiteral("Siatka 2"), TypUkladu::A, 3, Material::Powietrze, 20, 8, 5, 2),
+        Element(QStringLiteral("Osobny"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20),
+        Element(QStringLiteral("Bez n"), TypUkladu::A, 3, Material::Powietrze, 15, 7.5, 10, 0),
+        Element(QStringLiteral("Na granicy"), TypUkladu::A, 1, Material::Powietrze, 20, 4),
+        Element(QStringLiteral("Ponad"), TypUkladu::A, 1, Material::Powietrze, 20.01, 4),
+        Element(QStringLiteral("Zaokrąglony"), TypUkladu::A, 1, Material::Powietrze, 20.004, 4)};
 }
 
 } // namespace
@@ -102,8 +77,9 @@ void TstWyniki::wyniki_data()
     {
         Projekt p = Budynek(2);
         p.wybory[4] = 0; // no panic
-        p.elementy = {E(QStringLiteral("Wysoki"), TypUkladu::A, 1, Material::Powietrze, 59.99, 5),
-                      E(QStringLiteral("Za wysoki"), TypUkladu::A, 1, Material::Powietrze, 61, 5)};
+        p.elementy = {
+            Element(QStringLiteral("Wysoki"), TypUkladu::A, 1, Material::Powietrze, 59.99, 5),
+            Element(QStringLiteral("Za wysoki"), TypUkladu::A, 1, Material::Powietrze, 61, 5)};
         QTest::newRow("klasa_IV") << p;
     }
     {
@@ -124,7 +100,7 @@ void TstWyniki::wyniki_data()
         Projekt p =
             Budynek(2, QStringLiteral("12,50"), QStringLiteral("8,25"), QStringLiteral("7"));
         p.wybory = {-1, 99, 6, 4, 3, -7, 4, 4, 4, 3, 4, 2, 4};
-        p.elementy = {E(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 3.5, 2)};
+        p.elementy = {Element(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 3.5, 2)};
         QTest::newRow("poza_zakresem") << p;
     }
     {
@@ -135,10 +111,10 @@ void TstWyniki::wyniki_data()
                   QStringLiteral("Budowa w Łodzi"),
                   QStringLiteral("Inwestor Ściśle Tajny"),
                   QStringLiteral("Zleceniodawca €")};
-        p.elementy = {E(QStringLiteral("Wywietrznik łazienki"), TypUkladu::A, 1,
-                        Material::Powietrze, 2.346, 1.5),
-                      E(QStringLiteral("Świetlik ąęćłńóśźż ĄĘĆŁŃÓŚŹŻ"), TypUkladu::B, 3,
-                        Material::Dielektryk, 4, 2, 3, 6)};
+        p.elementy = {Element(QStringLiteral("Wywietrznik łazienki"), TypUkladu::A, 1,
+                              Material::Powietrze, 2.346, 1.5),
+                      Element(QStringLiteral("Świetlik ąęćłńóśźż ĄĘĆŁŃÓŚŹŻ"), TypUkladu::B, 3,
+                              Material::Dielektryk, 4, 2, 3, 6)};
         QTest::newRow("polskie_litery") << p;
     }
     {
@@ -147,7 +123,7 @@ void TstWyniki::wyniki_data()
         p.wybory[5] = 3;
         for (int i = 1; i <= 40; ++i) {
             const double H = i * 1.37;
-            p.elementy << E(
+            p.elementy << Element(
                 QStringLiteral("Element %1").arg(i), i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
                 i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5, i * 0.75, i % 5);
         }
@@ -156,14 +132,14 @@ void TstWyniki::wyniki_data()
     {
         // No area, no strike expected: E is not a number the JSON can hold.
         Projekt p = Budynek(2, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"));
-        p.elementy = {E(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 1, 1)};
+        p.elementy = {Element(QStringLiteral("E1"), TypUkladu::A, 1, Material::Powietrze, 1, 1)};
         QTest::newRow("bez_powierzchni") << p;
     }
     {
         Projekt p =
             Budynek(3, QStringLiteral("1234,5"), QStringLiteral("987"), QStringLiteral("150"));
-        p.elementy = {E(QStringLiteral("Ogromny"), TypUkladu::A, 3, Material::Powietrze, 1.5e7, 2e6,
-                        3e6, 2000000000)};
+        p.elementy = {Element(QStringLiteral("Ogromny"), TypUkladu::A, 3, Material::Powietrze,
+                              1.5e7, 2e6, 3e6, 2000000000)};
         QTest::newRow("duze_liczby") << p;
     }
 }
@@ -259,6 +235,47 @@ void TstWyniki::wrogiePliki()
     QVERIFY2(bledy.endsWith(blad), qPrintable(bledy));
     if (kod == 0)
         QVERIFY(kerwano.readAllStandardOutput().contains("\"klasa\""));
+}
+
+void TstWyniki::wyjscieNieudane_data()
+{
+    QTest::addColumn<QStringList>("argumenty"); // %1: a project
+    QTest::addColumn<QString>("dokad");         // the shell's redirection of stdout
+    QTest::addColumn<QString>("blad");          // the end of stderr
+
+    const QString pelne = QStringLiteral("exec \"$0\" \"$@\" > /dev/full");
+    // The reader has gone before anything is written.
+    const QString potok =
+        QStringLiteral("set -o pipefail; { sleep 0.3; exec \"$0\" \"$@\"; } | true");
+    const QString pelny = QStringLiteral("Disk full."), zamkniety = QStringLiteral("I/O error 32.");
+    QTest::newRow("--wyniki to /dev/full") << QStringList{"--wyniki", "%1"} << pelne << pelny;
+    QTest::newRow("--help to /dev/full") << QStringList{"--help"} << pelne << pelny;
+    QTest::newRow("--version to /dev/full") << QStringList{"--version"} << pelne << pelny;
+    QTest::newRow("--wyniki to a closed pipe")
+        << QStringList{"--wyniki", "%1"} << potok << zamkniety;
+    QTest::newRow("--version to a closed pipe") << QStringList{"--version"} << potok << zamkniety;
+}
+
+// What cannot be printed is an error: exit 1 and why on stderr.
+void TstWyniki::wyjscieNieudane()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(QString, dokad);
+    QFETCH(QString, blad);
+    QTemporaryDir folder;
+    const QString plik = folder.filePath(QStringLiteral("p.kwp"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(plik, Nowy()), QString());
+    argumenty.replaceInStrings(QStringLiteral("%1"), plik);
+    QProcess kerwano;
+    kerwano.start(QStringLiteral("/bin/bash"),
+                  QStringList{QStringLiteral("-c"), dokad, QStringLiteral(KERWANO_PROGRAM)} +
+                      argumenty);
+    QVERIFY(kerwano.waitForFinished(60000));
+    QCOMPARE(kerwano.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(kerwano.exitCode(), 1);
+    const QString bledy = QString::fromUtf8(kerwano.readAllStandardError()).trimmed();
+    QVERIFY2(bledy.startsWith(QStringLiteral("kerwano: ")) && bledy.endsWith(blad),
+             qPrintable(bledy));
 }
 
 QTEST_GUILESS_MAIN(TstWyniki)

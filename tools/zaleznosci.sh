@@ -4,7 +4,7 @@
 set -euo pipefail
 pakiety=(cmake make g++ qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev libgl-dev
          fonts-dejavu-core fonts-liberation2 qt6-translations-l10n desktop-file-utils shared-mime-info
-         xdg-utils appstream poppler-utils "$@")
+         xdg-utils appstream poppler-utils acl "$@")
 brak=()
 for p in "${pakiety[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || brak+=("$p")

@@ -37,7 +37,7 @@ QLabel *PanelWartosci(const QString &nazwa, QWidget *rodzic, bool czerwony)
 } // namespace
 
 TKaty_strona::TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
-    : TStrona_odroczona(parent), m_projekt(projekt)
+    : TStrona(projekt, parent)
 {
     setObjectName(QStringLiteral("TabSheet2"));
 }
@@ -137,6 +137,14 @@ void TKaty_strona::PokazElementy(bool cicho)
         const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
         return QStringList{e.nazwa, e.TekstWysokosci(), e.TekstKata()};
     });
+}
+
+void TKaty_strona::Przeliczono(const kerwano::Przeliczenie &przeliczenie, bool biezaca)
+{
+    if (przeliczenie.katy)
+        PokazKaty();
+    if (biezaca)
+        OdswiezWykres();
 }
 
 void TKaty_strona::PokazKaty()

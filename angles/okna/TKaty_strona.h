@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/TStrona_odroczona.h"
+#include "widgets/TStrona.h"
 
 class QFrame;
 class QLabel;
@@ -16,15 +16,19 @@ class ModelProjektu;
 // chart and the table are made when the page is first needed; until then
 // the table's rows and angles are the project's, no row has been shown and
 // the panel keeps its start texts.
-class TKaty_strona : public TStrona_odroczona
+class TKaty_strona : public TStrona
 {
     Q_OBJECT
 public:
     explicit TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *parent = nullptr);
 
-    // The whole table from the element list. `cicho`: no row is shown on
-    // the way (a load shows the current one once it has finished).
-    void PokazElementy(bool cicho = false);
+    // The whole table from the element list.
+    void PokazElementy(bool cicho = false) override;
+    // The angle column when the calculation rewrote it; the chart, which
+    // loses its guide lines, when the page is in view.
+    void Przeliczono(const kerwano::Przeliczenie &przeliczenie, bool biezaca) override;
+    void Pokazana() override { TabSheet2Show(); }
+    void PokazBiezacy() override { PokazWybranyElement(); }
     // The angle column only, after the class calculation rewrote it.
     void PokazKaty();
     // Repaints the chart, which takes the guide lines away.
@@ -45,7 +49,6 @@ protected:
 private:
     void UmiescPanel12();
 
-    const kerwano::ModelProjektu &m_projekt;
     // The table was filled from the element list at least once.
     bool m_elementy_pokazane = false;
     TWykres_katow *Chart1 = nullptr;

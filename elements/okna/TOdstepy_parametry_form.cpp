@@ -1,9 +1,11 @@
 #include "elements/okna/TOdstepy_parametry_form.h"
 
+#include "project/PlikProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 #include "widgets/TFiltr_klawiszy.h"
 #include "widgets/TObraz.h"
+#include "widgets/TWalidator_tekstu.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -117,7 +119,7 @@ void TOdstepy_parametry_form::UtworzWidzety()
     Label4 = Etykieta(QStringLiteral("Nazwa elementu:"), this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(40);
+    new TWalidator_tekstu(Edit1, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
 
     GroupBox1 = new QGroupBox(QStringLiteral(" Materiał izolacyjny "), this);
     RadioButton6 = Przycisk(QStringLiteral("powietrze"), GroupBox1);

@@ -4,6 +4,7 @@
 #include "elements/ParametryElementu.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "project/ModelProjektu.h"
+#include "widgets/OknoBledu.h"
 #include "widgets/TKomunikat.h"
 #include "widgets/TObraz.h"
 #include "widgets/TPanel_wartosci.h"
@@ -31,7 +32,7 @@ QLabel *Komunikat(const QString &tekst, const QString &nazwa, QWidget *rodzic)
 } // namespace
 
 TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
-    : TStrona_odroczona(parent), m_projekt(projekt)
+    : TStrona(projekt, parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
 }
@@ -274,6 +275,11 @@ void TOdstepy_strona::PokazElement(int wiersz)
 
 void TOdstepy_strona::Button2Click()
 {
+    // The limit holds where elements are added, before the dialog opens.
+    if (m_projekt.liczba_elementow() >= kerwano::MAKS_LICZBA_ELEMENTOW) {
+        OknoBledu(window(), kerwano::KomunikatLimituElementow());
+        return;
+    }
     TOdstepy_parametry_form dialog(m_projekt.elementy().NowyElement(), window());
     if (dialog.exec() != QDialog::Accepted)
         return;

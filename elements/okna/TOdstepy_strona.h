@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/TStrona_odroczona.h"
+#include "widgets/TStrona.h"
 
 class QFrame;
 class QLabel;
@@ -18,14 +18,17 @@ struct DaneElementu;
 // report the element to add or change, "Usuń" the row to remove. Its
 // widgets are made when the page is first needed; until then the class and
 // the rows are the project's and the lower half is as at the start.
-class TOdstepy_strona : public TStrona_odroczona
+class TOdstepy_strona : public TStrona
 {
     Q_OBJECT
 public:
     explicit TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget *parent = nullptr);
 
     // The whole table from the element list; `cicho` as on page 2.
-    void PokazElementy(bool cicho = false);
+    void PokazElementy(bool cicho = false) override;
+    // The class in force after a calculation.
+    void Przeliczono(const kerwano::Przeliczenie &, bool) override { PokazKlase(); }
+    void Pokazana() override { TabSheet3Show(); }
     // The class in force.
     void PokazKlase();
     // Fills the lower half for a row of StringGrid1: the pictures of its
@@ -56,7 +59,6 @@ private:
     static void PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc, int wiersz,
                            const QString &tekst);
 
-    const kerwano::ModelProjektu &m_projekt;
     // The table was filled from the element list, the class shown, at least once.
     bool m_elementy_pokazane = false;
     bool m_klasa_pokazana = false;

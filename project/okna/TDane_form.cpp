@@ -1,5 +1,8 @@
 #include "project/okna/TDane_form.h"
 
+#include "project/PlikProjektu.h"
+#include "widgets/TWalidator_tekstu.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +32,7 @@ TDane_form::TDane_form(const std::array<QString, 6> &dane, QWidget *parent)
         (*l[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         *e[i] = new QLineEdit(m_dane[static_cast<size_t>(i)], this);
         (*e[i])->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+        new TWalidator_tekstu(*e[i], kerwano::POJEMNOSC_DANYCH[i]);
         (*e[i])->setCursorPosition(0);
         (*l[i])->setBuddy(*e[i]);
         siatka->addWidget(*l[i], i, 0);

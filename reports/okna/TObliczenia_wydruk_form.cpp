@@ -2,6 +2,7 @@
 
 #include "project/ModelProjektu.h"
 #include "project/WynikiProjektu.h"
+#include "project/ZapisPliku.h"
 #include "reports/okna/UkladStron.h"
 #include "widgets/TDialog_projektu.h"
 
@@ -245,5 +246,5 @@ void TObliczenia_wydruk_form::Drukujobliczenia1Click(QWidget *okno,
     QPrinter drukarka(QPrinter::HighResolution);
     TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()))
         .Podglad(drukarka, okno, QStringLiteral("Wydruk obliczeń"),
-                 NazwaPdf(nazwa_pliku, nienazwany));
+                 NazwaPdf(nazwa_pliku, nienazwany), nienazwany ? QString() : nazwa_pliku);
 }

@@ -2,6 +2,7 @@
 
 #include "project/PlikProjektu.h"
 #include "project/Wersja.h"
+#include "project/ZapisPliku.h"
 #include "widgets/OknoBledu.h"
 
 #include <QAction>
@@ -160,7 +161,7 @@ void TWydruk::Wydrukuj(QPrinter &drukarka, QWidget *okno) const
 }
 
 void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna,
-                      const QString &pdf) const
+                      const QString &pdf, const QString &projekt) const
 {
     SprawdzCzcionki(okno);
     UstawDrukarke(drukarka);
@@ -193,7 +194,7 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
     auto *zapisz = new QAction(QStringLiteral("Zapisz jako PDF..."), &podglad);
     zapisz->setObjectName(QStringLiteral("ZapiszPdf1"));
     zapisz->setToolTip(QStringLiteral("Zapisz wydruk jako plik PDF"));
-    QObject::connect(zapisz, &QAction::triggered, &podglad, [this, &podglad, pdf] {
+    QObject::connect(zapisz, &QAction::triggered, &podglad, [this, &podglad, pdf, projekt] {
         QFileDialog dialog(&podglad, QStringLiteral("Zapisz jako PDF"));
         dialog.setObjectName(QStringLiteral("SaveDialogPdf"));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -204,7 +205,11 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
         dialog.selectFile(QFileInfo(pdf).fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
-        const QString blad = ZapiszPdf(dialog.selectedFiles().constFirst());
+        const QString wybrany = dialog.selectedFiles().constFirst();
+        // The printout never takes a project's place.
+        QString blad = kerwano::ChronionyProjekt(wybrany, projekt);
+        if (blad.isEmpty())
+            blad = ZapiszPdf(wybrany);
         if (!blad.isEmpty())
             OknoBledu(&podglad, blad);
     });

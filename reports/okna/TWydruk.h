@@ -62,10 +62,11 @@ public:
     // dialog (cancelling it ends the command), then the print preview
     // titled `tytul_okna`. Its print command prints at once with the
     // dialog's choices, without a second dialog; it offers no page set-up
-    // or orientation (the paper is A4); "Zapisz jako PDF..." offers `pdf`.
+    // or orientation (the paper is A4); "Zapisz jako PDF..." offers `pdf`
+    // and never writes over a project file (`projekt` or any other).
     // Returns when the preview is closed.
-    void Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna,
-                 const QString &pdf) const;
+    void Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna, const QString &pdf,
+                 const QString &projekt = QString()) const;
     // Before the first printout of a run: when "Times New Roman" or
     // "Arial" is missing, says so once, in a message box.
     static void SprawdzCzcionki(QWidget *okno);

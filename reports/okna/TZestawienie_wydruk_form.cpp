@@ -95,7 +95,8 @@ void TZestawienie_wydruk_form::Drukujzestawienie1Click(QWidget *okno,
     TZestawienie_wydruk_form(kerwano::ZlozTrescZestawienia(projekt, QDate::currentDate()))
         .Podglad(drukarka, okno, QStringLiteral("Wydruk zestawienia elementów dachu"),
                  TObliczenia_wydruk_form::NazwaPdf(nazwa_pliku, nienazwany,
-                                                   QStringLiteral(" - zestawienie")));
+                                                   QStringLiteral(" - zestawienie")),
+                 nienazwany ? QString() : nazwa_pliku);
 }
 
 QString TZestawienie_wydruk_form::ZapiszPdfProjektu(const QString &plik, const QString &wyjscie)

@@ -108,7 +108,8 @@ PotrzebyWerdyktu Potrzeby(const QLabel *l)
 
 } // namespace
 
-TKlasa_strona::TKlasa_strona(QWidget *parent) : QWidget(parent)
+TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
+    : TStrona(projekt, parent)
 {
     GroupBox1 = NowaGrupa(1, this);
     GroupBox2 = NowaGrupa(2, this);
@@ -314,6 +315,11 @@ void TKlasa_strona::Rozloz(bool szeroko)
         m_uklad->setColumnStretch(1, 1);
         m_uklad->setColumnStretch(2, 1);
     }
+}
+
+void TKlasa_strona::PokazProjekt()
+{
+    PokazWybory(m_projekt);
 }
 
 void TKlasa_strona::PokazWybory(const kerwano::ModelProjektu &projekt)

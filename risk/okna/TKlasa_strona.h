@@ -1,7 +1,8 @@
 #pragma once
 
+#include "widgets/TStrona.h"
+
 #include <QSize>
-#include <QWidget>
 #include <array>
 
 class QComboBox;
@@ -21,17 +22,20 @@ class ModelProjektu;
 // the three building dimensions, the results and the verdict. The page
 // shows the project and reports what the user picks and types; the project
 // keeps the values and does the calculation.
-class TKlasa_strona : public QWidget
+class TKlasa_strona : public TStrona
 {
     Q_OBJECT
 public:
-    explicit TKlasa_strona(QWidget *parent = nullptr);
+    explicit TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *parent = nullptr);
 
     // The selections and the dimension texts, as a load or the start-up set
     // them (no signal is sent for them).
     void PokazWybory(const kerwano::ModelProjektu &projekt);
     // The results, the efficiency and the verdict.
     void PokazWyniki(const kerwano::ModelProjektu &projekt);
+
+    void PokazProjekt() override;
+    void Przeliczono(const kerwano::Przeliczenie &, bool) override { PokazWyniki(m_projekt); }
 
 signals:
     // The user picked entry `indeks` of ComboBox<nr>.
@@ -41,6 +45,8 @@ signals:
     void Button1Click();
 
 protected:
+    // Page 1 is made with the window, as the page in view at the start.
+    void ZbudujZawartosc() override {}
     void resizeEvent(QResizeEvent *zdarzenie) override;
 
 private:
