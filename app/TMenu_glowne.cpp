@@ -38,6 +38,8 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
             Qt::CTRL | Qt::Key_K, &TMenu_glowne::Drukujformularz1Click);
     pozycja(program, "Drukujobliczenia1", QStringLiteral("Drukuj obliczenia"), Qt::CTRL | Qt::Key_O,
             &TMenu_glowne::Drukujobliczenia1Click);
+    pozycja(program, "Drukujzestawienie1", QStringLiteral("Drukuj zestawienie elementów dachu"), {},
+            &TMenu_glowne::Drukujzestawienie1Click);
     program->addSeparator();
     pozycja(program, "Wyjcie1", QStringLiteral("Wyjście"), {}, &TMenu_glowne::Wyjcie1Click);
 

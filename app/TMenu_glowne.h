@@ -23,6 +23,7 @@ signals:
     void Zapiszjako1Click();
     void Drukujformularz1Click();
     void Drukujobliczenia1Click();
+    void Drukujzestawienie1Click();
     void Wyjcie1Click();
     void Daneprojektu1Click();
     // "Obliczanie klasy ochronności" .. "Obliczanie odstępów izolacyjnych":

@@ -10,6 +10,7 @@
 #include "project/okna/TDane_form.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
+#include "reports/okna/TZestawienie_wydruk_form.h"
 #include "risk/okna/TInfo_form.h"
 #include "risk/okna/TKlasa_strona.h"
 #include "widgets/OknoBledu.h"
@@ -87,6 +88,8 @@ void TProgram_form::UtworzMenu()
             &TProgram_form::Drukujformularz1Click);
     connect(MainMenu1, &TMenu_glowne::Drukujobliczenia1Click, this,
             &TProgram_form::Drukujobliczenia1Click);
+    connect(MainMenu1, &TMenu_glowne::Drukujzestawienie1Click, this,
+            &TProgram_form::Drukujzestawienie1Click);
     connect(MainMenu1, &TMenu_glowne::Wyjcie1Click, this, &TProgram_form::Wyjcie1Click);
     connect(MainMenu1, &TMenu_glowne::Daneprojektu1Click, this, &TProgram_form::Daneprojektu1Click);
     connect(MainMenu1, &TMenu_glowne::PokazStrone, this,
@@ -316,4 +319,9 @@ void TProgram_form::Drukujformularz1Click()
 void TProgram_form::Drukujobliczenia1Click()
 {
     TObliczenia_wydruk_form::Drukujobliczenia1Click(this, m_projekt, m_nazwa_pliku, m_nienazwany);
+}
+
+void TProgram_form::Drukujzestawienie1Click()
+{
+    TZestawienie_wydruk_form::Drukujzestawienie1Click(this, m_projekt, m_nazwa_pliku, m_nienazwany);
 }

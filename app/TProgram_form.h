@@ -58,6 +58,7 @@ public:
     // The printouts: their work is the reports' own.
     void Drukujformularz1Click();
     void Drukujobliczenia1Click();
+    void Drukujzestawienie1Click();
 
 signals:
     // "Opis Programu" (F1): the help is not the window's own.

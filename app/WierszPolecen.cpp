@@ -25,17 +25,21 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
             w.plik = argumenty[1];
             return w;
         }
-        if (a == QStringLiteral("--pdf-obliczenia") || a == QStringLiteral("--pdf-formularz")) {
-            const bool obliczenia = a == QStringLiteral("--pdf-obliczenia");
-            if (argumenty.size() != (obliczenia ? 3 : 2) || i != 0) {
+        if (a == QStringLiteral("--pdf-obliczenia") || a == QStringLiteral("--pdf-formularz") ||
+            a == QStringLiteral("--pdf-zestawienie")) {
+            // The report and the sheet of a project; the blank questionnaire.
+            const bool projektu = a != QStringLiteral("--pdf-formularz");
+            if (argumenty.size() != (projektu ? 3 : 2) || i != 0) {
                 w.tryb = Tryb::Blad;
-                w.blad = obliczenia
-                             ? QStringLiteral("--pdf-obliczenia wymaga pliku projektu i pliku PDF")
+                w.blad = projektu
+                             ? a + QStringLiteral(" wymaga pliku projektu i pliku PDF")
                              : QStringLiteral("--pdf-formularz wymaga dokładnie jednego pliku PDF");
                 return w;
             }
-            w.tryb = obliczenia ? Tryb::PdfObliczenia : Tryb::PdfFormularz;
-            w.plik = obliczenia ? argumenty[1] : QString();
+            w.tryb = !projektu                                 ? Tryb::PdfFormularz
+                     : a == QStringLiteral("--pdf-obliczenia") ? Tryb::PdfObliczenia
+                                                               : Tryb::PdfZestawienie;
+            w.plik = projektu ? argumenty[1] : QString();
             w.wyjscie = argumenty.last();
             return w;
         }
@@ -55,6 +59,7 @@ QString WierszPolecen::Uzycie()
         "        kerwano --wyniki PLIK.kwp\n"
         "        kerwano --pdf-obliczenia PLIK.kwp WYJSCIE.pdf\n"
         "        kerwano --pdf-formularz WYJSCIE.pdf\n"
+        "        kerwano --pdf-zestawienie PLIK.kwp WYJSCIE.pdf\n"
         "        kerwano --help | --version\n"
         "\n"
         "Kerwano oblicza klasę ochronności budynku, kąty osłonowe i odstępy izolacyjne\n"
@@ -66,6 +71,9 @@ QString WierszPolecen::Uzycie()
         "                    zapisuje wydruk obliczeń projektu jako plik PDF, bez okna\n"
         "  --pdf-formularz WYJSCIE\n"
         "                    zapisuje formularz klasyfikacyjny jako plik PDF, bez okna\n"
+        "  --pdf-zestawienie PLIK WYJSCIE\n"
+        "                    zapisuje zestawienie elementów dachu projektu (wszystkie\n"
+        "                    współczynniki odstępu każdego elementu) jako plik PDF, bez okna\n"
         "  --help            wypisuje ten opis\n"
         "  --version         wypisuje wersję programu\n"
         "\n"

@@ -8,6 +8,7 @@
 #include "project/ZdanieBledu.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
+#include "reports/okna/TZestawienie_wydruk_form.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -90,6 +91,7 @@ int main(int argc, char *argv[])
         return Dokoncz(DrukujWyniki(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
     }
     case WierszPolecen::Tryb::PdfObliczenia:
+    case WierszPolecen::Tryb::PdfZestawienie:
     case WierszPolecen::Tryb::PdfFormularz: {
         // The fonts need a GUI application, not a display: the offscreen
         // platform, whatever QT_QPA_PLATFORM says.
@@ -104,9 +106,14 @@ int main(int argc, char *argv[])
         if (const QString odmowa = kerwano::ChronionyProjekt(wiersz.wyjscie, wiersz.plik);
             !odmowa.isEmpty())
             return Blad(bledy, odmowa);
+        // Fonts missing: said once, the PDF still written.
+        if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
+            bledy << "kerwano: uwaga: " << braki << '\n';
         const QString blad =
             wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
                 ? TObliczenia_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
+            : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
+                ? TZestawienie_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
                 : TFormularz_wydruk_form().ZapiszPdf(wiersz.wyjscie);
         return blad.isEmpty() ? 0 : Blad(bledy, blad);
     }

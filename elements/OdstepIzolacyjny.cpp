@@ -4,6 +4,8 @@
 #include "elements/ParametryElementu.h"
 #include "risk/Formaty.h"
 
+#include <QtNumeric>
+
 #include <cmath>
 
 namespace kerwano {
@@ -18,6 +20,21 @@ double WspolczynnikKi(Klasa klasa)
     case 3:
     case 4:
         return 0.05;
+    default:
+        return 0;
+    }
+}
+
+double WspolczynnikKiPN(Klasa klasa)
+{
+    switch (klasa.klasa) {
+    case 1:
+        return 0.08;
+    case 2:
+        return 0.06;
+    case 3:
+    case 4:
+        return 0.04;
     default:
         return 0;
     }
@@ -86,17 +103,29 @@ double WspolczynnikKc(const QString &tekst)
 
 WynikOdstepu ObliczOdstep(const QString &tekst, Klasa klasa, const KrzyweKatow &krzywe)
 {
-    const double ki = WspolczynnikKi(klasa);
+    WynikOdstepu w;
+    w.ki = WspolczynnikKi(klasa);
+    // -1 (or any negative kc) marks a coefficient the text does not give.
     const double km = WspolczynnikKm(CzytajMaterial(tekst));
     const double kc = WspolczynnikKc(tekst);
-    WynikOdstepu w;
+    w.km = km < 0 ? qQNaN() : km;
+    w.kc = kc < 0 ? qQNaN() : kc;
     w.alfa = krzywe.KatOslonowy(klasa, CzytajH(tekst)).value_or(-1.0);
-    w.d = CzytajL(tekst) * ((kc / km) * ki);
+    const double L = CzytajL(tekst);
+    w.d = L * ((w.kc / w.km) * w.ki);
+    w.d_pn = L * ((w.kc / w.km) * WspolczynnikKiPN(klasa));
+    // A negative length in a hand-edited text gives no distance either.
+    if (w.d < 0)
+        w.d = qQNaN();
+    if (w.d_pn < 0)
+        w.d_pn = qQNaN();
     return w;
 }
 
 QString TekstOdstepu(double d)
 {
+    if (std::isnan(d))
+        return QStringLiteral("?");
     return DwaMiejsca(d) + QStringLiteral(" m");
 }
 

@@ -24,9 +24,13 @@ int CzytajKod(const QString &tekst, std::initializer_list<Klucz> klucze)
     return kod;
 }
 
-// The value text after the first occurrence of `klucz`: up to the first
-// comma-space, or the rest of the text cut to 255 characters. Empty when the
-// key is missing, which no conversion accepts.
+double CzytajLiczbe(const QString &tekst, QStringView klucz)
+{
+    return TekstNaLiczbe(WartoscPola(tekst, klucz)).value_or(0.0);
+}
+
+} // namespace
+
 QString WartoscPola(const QString &tekst, QStringView klucz)
 {
     const qsizetype poczatek = tekst.indexOf(klucz, 0, Qt::CaseSensitive);
@@ -38,13 +42,6 @@ QString WartoscPola(const QString &tekst, QStringView klucz)
         return reszta.left(separator).toString();
     return reszta.left(255).toString();
 }
-
-double CzytajLiczbe(const QString &tekst, QStringView klucz)
-{
-    return TekstNaLiczbe(WartoscPola(tekst, klucz)).value_or(0.0);
-}
-
-} // namespace
 
 QString ZlozParametry(TypUkladu uklad, TypInstalacji typ_instalacji, Material material, double H,
                       double L, double fc, int n)

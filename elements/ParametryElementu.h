@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace kerwano {
 
@@ -49,6 +50,10 @@ Material CzytajMaterial(const QString &tekst); // "powietrze," air, "dielektryk,
 // characters), converted with TekstNaLiczbe / TekstNaCalkowita. A missing
 // key or a value that does not convert gives 0.
 double CzytajH(const QString &tekst);
+// The value text the readers convert: after the first occurrence of `klucz`
+// ("H = ") up to the first comma-space, or the rest of the text cut to 255
+// characters; empty when the key is missing.
+QString WartoscPola(const QString &tekst, QStringView klucz);
 double CzytajL(const QString &tekst);
 double CzytajF(const QString &tekst);
 double CzytajC(const QString &tekst);

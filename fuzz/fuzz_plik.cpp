@@ -33,8 +33,8 @@ void ZastosujIOblicz(const kerwano::Projekt &projekt, kerwano::ModelProjektu &mo
     for (int w = 1; w <= model.liczba_elementow(); ++w) {
         const kerwano::WierszElementu &e = model.elementy().Wiersz(w);
         const kerwano::WynikOdstepu odstep = model.ObliczOdstep(w);
-        if (e.TekstWysokosci().isEmpty() || e.TekstKata().isEmpty() || kerwano::TekstOdstepu(odstep.d).isEmpty() ||
-            kerwano::TekstAlfa(odstep.alfa).isEmpty())
+        if (e.TekstWysokosci().isEmpty() || e.TekstKata().isEmpty() ||
+            kerwano::TekstOdstepu(odstep.d).isEmpty() || kerwano::TekstAlfa(odstep.alfa).isEmpty())
             std::abort();
     }
 }

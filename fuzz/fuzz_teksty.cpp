@@ -121,6 +121,8 @@ void SprawdzCzytniki(const QString &tekst)
         if (kerwano::TekstOdstepu(w.d).isEmpty() || kerwano::TekstAlfa(w.alfa).isEmpty() ||
             Krzywe().TekstKata(klasa, liczby[0]).isEmpty())
             Blad("an empty result text", tekst);
+        if (w.d < 0 || w.d_pn < 0)
+            Blad("a negative separation distance", tekst);
     }
 }
 

@@ -77,6 +77,10 @@ QByteArray WynikiJson(const Projekt &zapisany, const ModelProjektu &model)
         e.insert(QStringLiteral("d"), Liczba(odstep.d));
         e.insert(QStringLiteral("odstep"), TekstOdstepu(odstep.d));
         e.insert(QStringLiteral("alfa"), TekstAlfa(odstep.alfa));
+        e.insert(QStringLiteral("ki"), Liczba(odstep.ki));
+        e.insert(QStringLiteral("kc"), Liczba(odstep.kc));
+        e.insert(QStringLiteral("km"), Liczba(odstep.km));
+        e.insert(QStringLiteral("d_pn_en_62305_3"), Liczba(odstep.d_pn));
         elementy.append(e);
     }
     o.insert(QStringLiteral("elementy"), elementy);

@@ -30,7 +30,7 @@ TrescFormularza Formularz()
     TrescFormularza f;
     f.tytul = TytulWydruku();
     f.podtytul = QStringLiteral("Katalog pytań");
-    f.biuro = ModelProjektu::DomyslnyProjektant();
+    f.linia_naglowka = LiniaNaglowka();
 
     QList<PozycjaFormularza> &s1 = f.strona1;
     Dodaj(s1, Rodzaj::Naglowek, "(A) Konstrukcja budynku.");

@@ -25,7 +25,7 @@ struct TrescFormularza
 {
     QString tytul;
     QString podtytul; // "Katalog pytań"
-    QString biuro;
+    QString linia_naglowka;
     QList<PozycjaFormularza> strona1;
     QList<PozycjaFormularza> strona2;
 };

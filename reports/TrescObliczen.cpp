@@ -1,9 +1,12 @@
 #include "reports/TrescObliczen.h"
 
 #include "project/ModelProjektu.h"
+#include "project/Wersja.h"
 #include "risk/Formaty.h"
 #include "risk/Klasa.h"
 #include "risk/Wspolczynniki.h"
+
+#include <cmath>
 
 namespace kerwano {
 
@@ -50,13 +53,24 @@ QString TytulWydruku()
     return QStringLiteral("Obliczanie klasy ochronności wg normy IEC 1024-1/1995");
 }
 
+QString LiniaNaglowka()
+{
+    return QString::fromLatin1(NAZWA_I_WERSJA) +
+           QStringLiteral(" · obliczenia wg IEC 1024-1 / ENV 61024-1");
+}
+
+QString TekstOdstepuRaportu(double d)
+{
+    return std::isnan(d) ? QStringLiteral("?") : F2(d) + QStringLiteral(" m");
+}
+
 TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
 {
     const DaneKlasy &k = projekt.dane();
     const WynikiKlasy &w = projekt.wyniki();
     TrescObliczen t;
     t.tytul = TytulWydruku();
-    t.biuro = ModelProjektu::DomyslnyProjektant();
+    t.linia_naglowka = LiniaNaglowka();
 
     const char *podpisy[] = {
         "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
@@ -120,9 +134,9 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
                      QStringLiteral("Odstęp izolacyjny")};
         for (int lp = 1; lp <= projekt.liczba_elementow(); ++lp) {
             const WierszElementu &wiersz = projekt.elementy().Wiersz(lp);
-            t.elementy.append({lp, Pole(wiersz.nazwa), Pole(wiersz.TekstWysokosci() + QStringLiteral(" m")),
-                               Pole(wiersz.TekstKata()),
-                               Pole(F2(projekt.ObliczOdstep(lp).d) + QStringLiteral(" m"))});
+            t.elementy.append(
+                {lp, Pole(wiersz.nazwa), Pole(wiersz.TekstWysokosci() + QStringLiteral(" m")),
+                 Pole(wiersz.TekstKata()), Pole(TekstOdstepuRaportu(projekt.ObliczOdstep(lp).d))});
         }
     }
 

@@ -44,7 +44,7 @@ struct RekordElementu
     QString nazwa;    // the element's name
     QString wysokosc; // the page-2 height cell and " m": "12,50 m"
     QString kat;      // the page-2 angle cell: "49,82" or "?"
-    QString odstep;   // d in F2 and " m": "0,75 m"
+    QString odstep;   // d in F2 and " m": "0,75 m"; "?" where d cannot be computed
 };
 
 // Every text of the calculation report, in the order it prints, filled from
@@ -53,8 +53,8 @@ struct RekordElementu
 // raises them.
 struct TrescObliczen
 {
-    QString tytul; // the page header
-    QString biuro;
+    QString tytul;          // the page header
+    QString linia_naglowka; // under it: the program and the standard
 
     std::array<Pozycja, 6> L; // L1 .. L6 after "Numer projektu:" .. "Zleceniodawca:"
 
@@ -91,9 +91,16 @@ struct TrescObliczen
 // The report of `projekt`, dated `dzis` ("d.m.yyyy").
 TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis);
 
+// A distance as the printouts write it: F2 and " m", or "?" where it cannot
+// be computed (NaN).
+QString TekstOdstepuRaportu(double d);
+
 // The report's title, also the document name for the printing system.
 QString TytulDokumentuObliczen();
-// The title line of both printouts' page headers.
+// The title line of the printouts' page headers.
 QString TytulWydruku();
+// The line under it: the program, its version and the standard the
+// calculation follows, "Kerwano 1.1C · obliczenia wg IEC 1024-1 / ENV 61024-1".
+QString LiniaNaglowka();
 
 } // namespace kerwano

@@ -30,36 +30,61 @@ void TstOdstep::przyklady_data()
     QTest::addColumn<int>("klasa");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("d");
+    QTest::addColumn<QString>("d_pn"); // with ki' 0,08 / 0,06 / 0,04 of PN-EN 62305-3:2011
 
     QTest::newRow("II, A, 1, air") << 2 << "Układ A, układ 1, powietrze, H = 5,00, L = 10,00"
-                                   << "0,75 m";
+                                   << "0,75 m"
+                                   << "0,60 m";
     QTest::newRow("I, A, 2, air") << 1
                                   << "Układ A, układ 2, powietrze, H = 10,00, L = 6,00, f = 30,00"
-                                  << "0,48 m";
+                                  << "0,48 m"
+                                  << "0,38 m";
     QTest::newRow("III, A, 3, dielectric")
         << 3 << "Układ A, układ 3, dielektryk, H = 10,00, L = 5,00, c = 10,00, n = 4"
-        << "0,21 m";
+        << "0,21 m"
+        << "0,17 m";
     QTest::newRow("I, A, 3, air, cube root")
         << 1 << "Układ A, układ 3, powietrze, H = 20,00, L = 8,00, c = 5,00, n = 2"
-        << "0,38 m";
+        << "0,38 m"
+        << "0,30 m";
     QTest::newRow("IV, B, 2, dielectric")
         << 4 << "Układ B, układ 2, dielektryk, H = 40,00, L = 3,00, f = 7,00"
-        << "0,30 m";
+        << "0,30 m"
+        << "0,24 m";
     QTest::newRow("B ignores the mesh") << 2
                                         << "Układ B, układ 3, powietrze, H = 0,00, L = 4,00, "
                                            "c = 10,00, n = 0"
-                                        << "0,30 m";
-    QTest::newRow("no medium: negative") << 2 << "Układ A, układ 1, H = 5,00, L = 10,00"
-                                         << "-0,75 m";
+                                        << "0,30 m"
+                                        << "0,24 m";
     QTest::newRow("no class") << 0 << "Układ A, układ 1, powietrze, H = 5,00, L = 10,00"
+                              << "0,00 m"
                               << "0,00 m";
+    // Where the text cannot give a distance, none is shown, never a negative one.
+    QTest::newRow("no medium") << 2 << "Układ A, układ 1, H = 5,00, L = 10,00"
+                               << "?"
+                               << "?";
+    QTest::newRow("no medium, no class") << 0 << "Układ B, układ 1, H = 5,00, L = 10,00"
+                                         << "?"
+                                         << "?";
+    QTest::newRow("no arrangement, no medium: -1 / -1 is no distance")
+        << 1 << "układ 1, H = 5,00, L = 10,00"
+        << "?"
+        << "?";
+    QTest::newRow("no layout") << 1 << "Układ A, powietrze, H = 5,00, L = 10,00"
+                               << "?"
+                               << "?";
+    QTest::newRow("negative length") << 1 << "Układ A, układ 1, powietrze, H = 5,00, L = -2,00"
+                                     << "?"
+                                     << "?";
 }
 
 void TstOdstep::przyklady()
 {
     QFETCH(int, klasa);
     QFETCH(QString, tekst);
-    QTEST(TekstOdstepu(ObliczOdstep(tekst, Klasa(klasa), m_krzywe).d), "d");
+    const WynikOdstepu w = ObliczOdstep(tekst, Klasa(klasa), m_krzywe);
+    QTEST(TekstOdstepu(w.d), "d");
+    QTEST(TekstOdstepu(w.d_pn), "d_pn");
 }
 
 void TstOdstep::zerowe_data()

@@ -148,10 +148,10 @@ void TstProgramForm::listyIMenu()
     }
     QCOMPARE(menu, QStringList({"Program", "Otwórz projekt|F3", "-", "Zapisz projekt|F2",
                                 "Zapisz jako...|", "-", "Drukuj formularz klasyfikacyjny|Ctrl+K",
-                                "Drukuj obliczenia|Ctrl+O", "-", "Wyjście|", "Obliczenia",
-                                "Dane projektu|Ctrl+D", "-", "Obliczanie klasy ochronności|",
-                                "Obliczanie kątów osłonowych|", "Obliczanie odstępów izolacyjnych|",
-                                "Info", "Opis Programu|F1"}));
+                                "Drukuj obliczenia|Ctrl+O", "Drukuj zestawienie elementów dachu|",
+                                "-", "Wyjście|", "Obliczenia", "Dane projektu|Ctrl+D", "-",
+                                "Obliczanie klasy ochronności|", "Obliczanie kątów osłonowych|",
+                                "Obliczanie odstępów izolacyjnych|", "Info", "Opis Programu|F1"}));
 }
 
 void TstProgramForm::wpisywanieWymiaru()

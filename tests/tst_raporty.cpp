@@ -1,8 +1,10 @@
 #include "OknoTestowe.h"
 #include "elements/ParametryElementu.h"
+#include "project/ModelProjektu.h"
 #include "project/PlikProjektu.h"
 #include "reports/TrescFormularza.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
+#include "reports/okna/TObliczenia_wydruk_form.h"
 #include "reports/okna/UkladStron.h"
 #include "risk/Formaty.h"
 #include "tests/BudynekWzorcowy.h"
@@ -89,6 +91,7 @@ QList<StronaPdf> CzytajPdf(const QString &plik)
                      .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
                      .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
                      .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+                     .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
                      .replace(QStringLiteral("&amp;"), QStringLiteral("&")),
                  QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
@@ -165,16 +168,20 @@ QString Geometria(const QList<StronaPdf> &strony)
                       QPointF((210 - 10) * mm + 0.5, (297 - 10) * mm + 0.5));
     for (int nr = 0; nr < strony.size(); ++nr) {
         const auto &slowa = strony[nr].slowa;
-        if (slowa.isEmpty() || slowa.last().first != QString::number(nr + 1))
-            return QStringLiteral("page %1: no page number at the end").arg(nr + 1);
-        const QRectF stopka = slowa.last().second;
+        // The lowest word, wherever poppler's reading order puts it.
+        const auto numer = std::max_element(slowa.begin(), slowa.end(), [](auto &a, auto &b) {
+            return a.second.bottom() < b.second.bottom();
+        });
+        if (numer == slowa.end() || numer->first != QString::number(nr + 1))
+            return QStringLiteral("page %1: no page number at the foot").arg(nr + 1);
+        const QRectF stopka = numer->second;
         for (int i = 0; i < slowa.size(); ++i) {
             const QRectF &r = slowa[i].second;
             if (!pole.contains(r))
                 return QStringLiteral("page %1: \"%2\" outside the margins")
                     .arg(nr + 1)
                     .arg(slowa[i].first);
-            if (i + 1 < slowa.size() && r.bottom() > stopka.top() - 2)
+            if (slowa.begin() + i != numer && r.bottom() > stopka.top() - 2)
                 return QStringLiteral("page %1: \"%2\" at the footer")
                     .arg(nr + 1)
                     .arg(slowa[i].first);
@@ -195,6 +202,12 @@ QString Tytul()
     return QStringLiteral("Obliczanie klasy ochronności wg normy IEC 1024-1/1995");
 }
 
+// The line under the title: the program, its version and the standard.
+QString LiniaNaglowka()
+{
+    return QStringLiteral("Kerwano 1.1C · obliczenia wg IEC 1024-1 / ENV 61024-1");
+}
+
 } // namespace
 
 class TstRaporty : public QObject
@@ -205,6 +218,11 @@ private slots:
     void obliczenia_data();
     void obliczenia();
     void formularz();
+    void zestawienie_data();
+    void zestawienie();
+    void papierA4_data();
+    void papierA4();
+    void czcionkiZastepcze();
     void ukladStron_data();
     void ukladStron();
     void zakresIKopie_data();
@@ -300,48 +318,76 @@ void TstRaporty::obliczenia_data()
             Element(QStringLiteral("  Maszt "), TypUkladu::A, 1, Material::Powietrze, 10, 10),
             Element(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3,
                     20),
-            Element(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)};
-        QTest::newRow("three elements, one above the class's curve")
+            Element(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4),
+            // A hand-edited text without its medium: no distance, never -1,00 m.
+            {QStringLiteral("Uszkodzony"),
+             QStringLiteral("Układ A, układ 1, H = 5,00, L = 10,00")}};
+        QTest::newRow("four elements, one above the class's curve, one without a distance")
             << p << 2
             << QList<Tekst>{{2, "Klasa I + ochrona przeciwprzepięciowa."},
                             {2, "4. Kąty osłonowe i odstępy izolacyjne.\nLp. Nazwa elemetu "
                                 "Wysokość elementu Kąt osłonowy Odstęp izolacyjny"},
                             {2, "\n1 Maszt 10,00 m 45,00 1,00 m\n2 Wywietrznik 12,50 m 38,75 "
-                                "0,60 m\n3 Antena 25,00 m ? 0,40 m\n"},
+                                "0,60 m\n3 Antena 25,00 m ? 0,40 m\n4 Uszkodzony 5,00 m 60,00 ?\n"},
                             {2, "Wykonano dn."}}
-            << bez_memo;
+            << bez_memo + QStringList{QStringLiteral("-1,00")};
     }
     {
         Projekt p = Nowy();
         p.dane = {};
         QTest::newRow("empty project data")
             << p << 2
-            << QList<Tekst>{{1, Biuro() + "\nNumer projektu:\nData:\nProjektant:\nBudowa:\n"
-                                          "Inwestor:\nZleceniodawca:\n1. Obliczenie Nc."}}
+            << QList<Tekst>{{1, LiniaNaglowka() + "\nNumer projektu:\nData:\nProjektant:\nBudowa:\n"
+                                                  "Inwestor:\nZleceniodawca:\n1. Obliczenie Nc."}}
             << QStringList();
     }
     {
-        // Long texts print their first line only, broken after a word.
+        // Texts at their fields' capacity print whole, on as many lines as they
+        // need beside their captions; so does a long element name.
         Projekt p = Budynek();
-        p.dane[2] = QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 "
-                                   "Warszawa; mgr inż. Grzegorz Brzęczyszczykiewicz, uprawnienia "
-                                   "budowlane nr 1234/56/78");
-        QList<Tekst> oczekiwane = {{1, "Projektant: Pracownia Projektowa Kerwano"},
-                                   {2, "\n1 ŁĄCZNIK ODGROMOWY NA ŚCIANIE"}};
+        p.dane = {
+            QStringLiteral("KW-2026/0001/BUDOWA/HALA7"),
+            QStringLiteral("31.12.2026 r. (wt.)."),
+            QStringLiteral("Pracownia Projektowa Kerwano, ul. Przykładowa 1, 00-001 Warszawa; mgr "
+                           "inż. G. Brzęczyszczykiewicz, upr. bud. nr 1234/56/7 KONIEC"),
+            QStringLiteral("Hala magazynowa z częścią biurową i wiatą, działka nr 123/45, obręb "
+                           "0012 Śródmieście, ul. Długa 150, 00-950 Warszawa, pow. WAWA."),
+            QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe INWESTBUD spółka z ograniczoną "
+                           "odpowiedzialnością sp. k., ul. Krótka 2/4a, 90-001 Łódź (POL.)"),
+            QStringLiteral("Biuro Obsługi Inwestycji Budowlanych i Nadzoru Technicznego "
+                           "Generalnego Wykonawcy, al. Jerozolimskie 200 lok. 17, Warszawa 0217.")};
+        QList<Tekst> oczekiwane;
+        const char *podpisy[] = {
+            "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(p.dane[i].size(), i == 0 ? 25 : i == 1 ? 20 : 128);
+            oczekiwane << Tekst{1, QString::fromUtf8(podpisy[i]) + u' ' + p.dane[i]};
+        }
         p.elementy << Element(QStringLiteral("ŁĄCZNIK ODGROMOWY NA ŚCIANIE WSCHODNIEJ"),
                               TypUkladu::A, 1, Material::Powietrze, 5, 2);
+        oczekiwane << Tekst{2, "\n1 ŁĄCZNIK ODGROMOWY NA ŚCIANIE 5,00 m 60,00 0,20 m\nWSCHODNIEJ"};
         for (int i = 2; i <= 40; ++i) {
             p.elementy << Element(QStringLiteral("Świetlik pasmowy hali nr %1").arg(i),
                                   TypUkladu::A, 1 + i % 3, Material::Powietrze, i * 1.5, 2, 8, 2);
-            oczekiwane << Tekst{i == 40 ? 3 : 0,
-                                QStringLiteral("\n%1 Świetlik pasmowy hali nr %1 %2 m")
-                                    .arg(i)
-                                    .arg(kerwano::DwaMiejsca(i * 1.5))};
+            oczekiwane << Tekst{0, QStringLiteral("\n%1 Świetlik pasmowy hali nr %1 %2 m")
+                                       .arg(i)
+                                       .arg(kerwano::DwaMiejsca(i * 1.5))};
         }
-        oczekiwane << Tekst{3, "Wykonano dn."};
-        QTest::newRow("forty elements over pages, long texts")
-            << p << 3 << oczekiwane
-            << QStringList{QStringLiteral("Brzęczyszczykiewicz"), QStringLiteral("WSCHODNIEJ")};
+        oczekiwane << Tekst{0, "Wykonano dn."};
+        QTest::newRow("data texts at capacity, a long name, forty elements")
+            << p << 0 << oczekiwane << QStringList();
+    }
+    // However many elements, the signature block keeps an element line on its
+    // page and every page of the table starts with the column headings.
+    for (int n = 18; n <= 34; ++n) {
+        Projekt p = Budynek();
+        for (int i = 1; i <= n; ++i)
+            p.elementy << Element(QStringLiteral("Element %1").arg(i), TypUkladu::A, 1,
+                                  Material::Powietrze, 10, 5);
+        QTest::newRow(qPrintable(QStringLiteral("%1 elements").arg(n)))
+            << p << 0
+            << QList<Tekst>{{0, QStringLiteral("\n%1 Element %1 10,00 m 45,00 0,50 m").arg(n)}}
+            << QStringList();
     }
 }
 
@@ -363,13 +409,14 @@ void TstRaporty::obliczenia()
     QCOMPARE(kod, 0);
 
     const QList<StronaPdf> strony = CzytajPdf(pdf);
-    QCOMPARE(strony.size(), liczba_stron);
+    if (liczba_stron > 0)
+        QCOMPARE(strony.size(), liczba_stron);
     int podpisy = 0;
     for (int nr = 0; nr < strony.size(); ++nr) {
         const QStringList &l = strony[nr].linie;
         QVERIFY(l.size() >= 3);
         QCOMPARE(l[0], Tytul());
-        QCOMPARE(l[1], Biuro());
+        QCOMPARE(l[1], LiniaNaglowka());
         QCOMPARE(l.last(), QString::number(nr + 1));
         podpisy += static_cast<int>(l.join(u'\n').count(QStringLiteral("(podpis wykonawcy)")));
     }
@@ -382,6 +429,26 @@ void TstRaporty::obliczenia()
              "Wykonano dn. " + QDate::currentDate().toString(QStringLiteral("d.M.yyyy")) +
                  QString(" .").repeated(26));
     QCOMPARE(ostatnia[ostatnia.size() - 2], QStringLiteral("(podpis wykonawcy)"));
+    if (!projekt.elementy.isEmpty()) {
+        static const QRegularExpression linia_elementu(
+            QStringLiteral("^\\d+ .* \\d+,\\d\\d m (\\d+,\\d\\d|\\?) (\\d+,\\d\\d m|\\?)$"));
+        QVERIFY2(!ostatnia.mid(2, ostatnia.size() - 5).filter(linia_elementu).isEmpty(),
+                 "the signature stands alone on its page");
+        const QString kolumny =
+            QStringLiteral("Lp. Nazwa elemetu Wysokość elementu Kąt osłonowy Odstęp izolacyjny");
+        int tabela = -1;
+        for (int nr = 0; nr < strony.size(); ++nr) {
+            const QStringList &l = strony[nr].linie;
+            if (tabela < 0 &&
+                l.contains(QStringLiteral("4. Kąty osłonowe i odstępy izolacyjne."))) {
+                tabela = nr;
+                QCOMPARE(l.count(kolumny), 1);
+            } else if (tabela >= 0) {
+                QCOMPARE(l[2], kolumny);
+            }
+        }
+        QVERIFY(tabela >= 0);
+    }
 
     QCOMPARE(Szukaj(strony, oczekiwane), QString());
     for (const QString &t : nieobecne)
@@ -430,7 +497,7 @@ void TstRaporty::formularz()
     const kerwano::TrescFormularza tresc = kerwano::Formularz();
     const QList<kerwano::PozycjaFormularza> *pozycje[2] = {&tresc.strona1, &tresc.strona2};
     for (int nr = 0; nr < 2; ++nr) {
-        QStringList linie = {Tytul(), QStringLiteral("Katalog pytań"), Biuro()};
+        QStringList linie = {Tytul(), QStringLiteral("Katalog pytań"), LiniaNaglowka()};
         for (const kerwano::PozycjaFormularza &p : *pozycje[nr])
             linie << p.tekst.simplified();
         linie << QString::number(nr + 1);
@@ -461,12 +528,233 @@ void TstRaporty::formularz()
     QCOMPARE(Geometria(strony), QString());
 }
 
+void TstRaporty::zestawienie_data()
+{
+    QTest::addColumn<kerwano::ElementDachu>("element"); // in the worked building, class I
+    QTest::addColumn<QStringList>("linie");             // of its block, in order
+    QTest::addColumn<QString>("d");                     // as the report prints it too
+
+    const QString ki = QStringLiteral("ki = 0,100 (klasa I)");
+    QTest::newRow("A, layout 1, air")
+        << Element(QStringLiteral("Maszt"), TypUkladu::A, 1, Material::Powietrze, 10, 10)
+        << QStringList{"1. Maszt",
+                       "Opis: Układ A, układ 1, powietrze, H = 10,00, L = 10,00",
+                       "Układ: A Typ instalacji: 1 Ośrodek: powietrze H = 10,00 m L = 10,00 m",
+                       ki,
+                       "kc = 1,000 (układ A, instalacja typu 1)",
+                       "km = 1,000 (powietrze)",
+                       "d = ki · kc / km · L = 0,100 · 1,000 / 1,000 · 10,00 = 1,00 m",
+                       "α = 45,00° (klasa I, H = 10,00 m)",
+                       "d' = ki' · kc / km · L = 0,080 · 1,000 / 1,000 · 10,00 = 0,80 m – wg "
+                       "PN-EN 62305-3:2011, informacyjnie"}
+        << "1,00 m";
+    QTest::newRow("A, layout 2, air")
+        << Element(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 10, 6, 30)
+        << QStringList{"H = 10,00 m L = 6,00 m f = 30,00 m", ki,
+                       "kc = (f + H) / (f + 2 · H) = (30,00 + 10,00) / (30,00 + 2 · 10,00) = 0,800",
+                       "d = ki · kc / km · L = 0,100 · 0,800 / 1,000 · 6,00 = 0,48 m",
+                       "d' = ki' · kc / km · L = 0,080 · 0,800 / 1,000 · 6,00 = 0,38 m"}
+        << "0,48 m";
+    QTest::newRow("A, layout 3, dielectric")
+        << Element(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Dielektryk, 10, 4, 10, 4)
+        << QStringList{"Ośrodek: dielektryk H = 10,00 m L = 4,00 m c = 10,00 m n = 4",
+                       "kc = 1 / (2 · n) + 0,1 + 0,2 · (c / H)^(1/3) = 1 / (2 · 4) + 0,1 + 0,2 · "
+                       "(10,00 / 10,00)^(1/3) = 0,425",
+                       "km = 0,500 (dielektryk)",
+                       "d = ki · kc / km · L = 0,100 · 0,425 / 0,500 · 4,00 = 0,34 m",
+                       "d' = ki' · kc / km · L = 0,080 · 0,425 / 0,500 · 4,00 = 0,27 m"}
+        << "0,34 m";
+    QTest::newRow("B, layout 2, dielectric")
+        << Element(QStringLiteral("Wywietrznik"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3,
+                   20)
+        << QStringList{"Układ: B Typ instalacji: 2",
+                       "kc = 1,000 (układ B, dla każdego typu instalacji)",
+                       "d = ki · kc / km · L = 0,100 · 1,000 / 0,500 · 3,00 = 0,60 m",
+                       "α = 38,75° (klasa I, H = 12,50 m)",
+                       "d' = ki' · kc / km · L = 0,080 · 1,000 / 0,500 · 3,00 = 0,48 m"}
+        << "0,60 m";
+    QTest::newRow("above the class's limit")
+        << Element(QStringLiteral("Antena"), TypUkladu::A, 1, Material::Powietrze, 25, 4)
+        << QStringList{"d = ki · kc / km · L = 0,100 · 1,000 / 1,000 · 4,00 = 0,40 m",
+                       "α = ? (H = 25,00 m ponad 20 m, granicę krzywej dla klasy I)"}
+        << "0,40 m";
+    QTest::newRow("no medium")
+        << kerwano::ElementDachu{QStringLiteral("Uszkodzony"),
+                                 QStringLiteral("Układ A, układ 1, H = 5,00, L = 10,00")}
+        << QStringList{"Ośrodek: ?", "km = ? (opis nie podaje ośrodka izolacyjnego)",
+                       "d = ki · kc / km · L = ? (brak kc lub km)",
+                       "d' = ki' · kc / km · L = ? (brak kc lub km)"}
+        << "?";
+}
+
+// The element data sheet: every number of an element's distance with the
+// formula that gives it, and the same d as the report's.
+void TstRaporty::zestawienie()
+{
+    QFETCH(kerwano::ElementDachu, element);
+    QFETCH(QStringList, linie);
+    QFETCH(QString, d);
+
+    Projekt p = Budynek();
+    p.elementy = {element};
+    const QString kwp = m_folder.filePath(QStringLiteral("zestawienie.kwp"));
+    const QString pdf = m_folder.filePath(QStringLiteral("zestawienie.pdf"));
+    const QString raport = m_folder.filePath(QStringLiteral("raport.pdf"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(kwp, p), QString());
+    int kod = -1;
+    QString bledy;
+    Uruchom(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-zestawienie"), kwp, pdf}, &kod,
+            &bledy);
+    QCOMPARE(bledy, QString());
+    QCOMPARE(kod, 0);
+    Uruchom(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-obliczenia"), kwp, raport});
+
+    const QList<StronaPdf> strony = CzytajPdf(pdf);
+    QCOMPARE(strony.size(), 1);
+    const QStringList &l = strony[0].linie;
+    QCOMPARE(l.mid(0, 3), (QStringList{Tytul(), QStringLiteral("Zestawienie elementów dachu"),
+                                       LiniaNaglowka()}));
+    QList<Tekst> oczekiwane = {{1, "Klasa ochronności: I"}};
+    for (const QString &linia : linie)
+        oczekiwane << Tekst{1, linia};
+    oczekiwane << Tekst{1, "Uwaga: odstępy d i kąty α obliczono wg IEC 1024-1 (ENV 61024-1:1995)"}
+               << Tekst{1, "PN-EN 62305-3:2011"} << Tekst{1, "(podpis wykonawcy)"};
+    QCOMPARE(Szukaj(strony, oczekiwane), QString());
+    QVERIFY2(
+        l.filter(QRegularExpression(QStringLiteral("^d = .* = ") + QRegularExpression::escape(d) +
+                                    QStringLiteral("( \\(.*\\))?$")))
+                .size() == 1,
+        qPrintable(l.join(u'\n')));
+    QVERIFY(CzytajPdf(raport)
+                .last()
+                .linie
+                .filter(QRegularExpression(
+                    QStringLiteral("^1 ") + QRegularExpression::escape(element.nazwa) +
+                    QStringLiteral(" .* ") + QRegularExpression::escape(d) + u'$'))
+                .size() == 1);
+    QCOMPARE(Geometria(strony), QString());
+}
+
+void TstRaporty::papierA4_data()
+{
+    QTest::addColumn<bool>("obliczenia"); // the report, or the questionnaire
+    QTest::addColumn<int>("droga");       // 0 printed directly, 1 after the dialog,
+                                          // 2 from the preview after the dialog
+
+    QTest::newRow("questionnaire, printed on a Letter printer") << false << 0;
+    QTest::newRow("questionnaire, the dialog setting Letter") << false << 1;
+    QTest::newRow("report, the dialog setting Letter, printed from the preview") << true << 2;
+}
+
+// A printer whose paper is Letter by default, as the dialog sets it for
+// such a queue: the pages are laid out and printed on A4 all the same, and
+// the preview prints what the one dialog chose without asking again.
+void TstRaporty::papierA4()
+{
+    QFETCH(bool, obliczenia);
+    QFETCH(int, droga);
+
+    const QString pdf = m_folder.filePath(QStringLiteral("letter.pdf"));
+    QFile::remove(pdf);
+    kerwano::ModelProjektu projekt;
+    projekt.UstawDomyslne();
+    std::unique_ptr<TWydruk> wydruk;
+    if (obliczenia)
+        wydruk = std::make_unique<TObliczenia_wydruk_form>(
+            kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()));
+    else
+        wydruk = std::make_unique<TFormularz_wydruk_form>();
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setPageSize(QPageSize(QPageSize::Letter));
+    drukarka.setOutputFileName(pdf);
+
+    int dialogi = 0;
+    QTimer straznik; // a second print dialog is counted and cancelled
+    QObject::connect(&straznik, &QTimer::timeout, [&dialogi] {
+        if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            ++dialogi;
+            d->reject();
+        }
+    });
+    if (droga == 0) {
+        QVERIFY(wydruk->Drukuj(drukarka));
+    } else {
+        Odpowiedz<QPrintDialog>([&](QPrintDialog *d) {
+            ++dialogi;
+            W<QLineEdit>(d, "filename")->setText(pdf);
+            d->accept();
+            d->printer()->setPageSize(QPageSize(QPageSize::Letter));
+            if (droga == 2) {
+                Odpowiedz<QPrintPreviewDialog>([&](QPrintPreviewDialog *p) {
+                    straznik.start(20);
+                    W<QAction>(p, "Drukuj1")->trigger();
+                });
+            }
+        });
+        if (droga == 1)
+            wydruk->Wydrukuj(drukarka, nullptr);
+        else
+            wydruk->Podglad(drukarka, nullptr, QStringLiteral("Wydruk obliczeń"), QString());
+        straznik.stop();
+        QCOMPARE(dialogi, 1);
+    }
+    const QString info =
+        Uruchom(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", pdf}).replace(u'\n', u' ');
+    QCOMPARE(info.count(QRegularExpression(QStringLiteral("Page +\\d+ size: "))), 2);
+    QCOMPARE(info.count(QRegularExpression(QStringLiteral("size: +595[.\\d]* x 84[12][.\\d]* pts "
+                                                          "\\(A4\\)"))),
+             2);
+}
+
+// Without "Times New Roman" and "Arial" or their Liberation faces (only
+// DejaVu known to fontconfig): said once on stderr, and the layout, measured
+// with the fonts that stand in, keeps every text clear of the others.
+void TstRaporty::czcionkiZastepcze()
+{
+    const QString dejavu = QStringLiteral("/usr/share/fonts/truetype/dejavu");
+    if (!QDir(dejavu).exists())
+        QSKIP("fonts-dejavu-core is not installed");
+    QFile konfiguracja(m_folder.filePath(QStringLiteral("fonts.conf")));
+    QVERIFY(konfiguracja.open(QIODevice::WriteOnly));
+    konfiguracja.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig><dir>%1</dir>"
+                                      "<cachedir>%2</cachedir></fontconfig>\n")
+                           .arg(dejavu, m_folder.filePath(QStringLiteral("fc")))
+                           .toUtf8());
+    konfiguracja.close();
+    Projekt p = Budynek();
+    for (int i = 1; i <= 30; ++i)
+        p.elementy << Element(QStringLiteral("Świetlik dachowy nad klatką schodową nr %1").arg(i),
+                              TypUkladu::A, 1, Material::Powietrze, 10, 5);
+    const QString kwp = m_folder.filePath(QStringLiteral("czcionki.kwp"));
+    const QString pdf = m_folder.filePath(QStringLiteral("czcionki.pdf"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(kwp, p), QString());
+
+    QProcess kerwano;
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("FONTCONFIG_FILE"), konfiguracja.fileName());
+    kerwano.setProcessEnvironment(srodowisko);
+    kerwano.start(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-obliczenia"), kwp, pdf});
+    QVERIFY(kerwano.waitForFinished(60000));
+    QCOMPARE(kerwano.exitCode(), 0);
+    const QString bledy = QString::fromUtf8(kerwano.readAllStandardError());
+    QCOMPARE(bledy.count(u'\n'), 1);
+    QVERIFY2(bledy.startsWith(QStringLiteral(
+                 "kerwano: uwaga: Brak czcionki „Times New Roman” i „Arial” ani czcionki o tych "
+                 "samych wymiarach (pakiet fonts-liberation2).")),
+             qPrintable(bledy));
+    const QList<StronaPdf> strony = CzytajPdf(pdf);
+    QCOMPARE(Geometria(strony), QString());
+    QCOMPARE(Szukaj(strony, {{1, "B1. Zachowanie mieszkańców Przeciętna możliwość paniki 0,10"},
+                             {0, "\n30 Świetlik dachowy"}}),
+             QString());
+}
+
 void TstRaporty::ukladStron_data()
 {
     // Bands by height in millimetres: "30+" begins a new page, "20&" is kept
-    // on one page with the band after it. Pages are 100 mm high with a 10 mm
-    // header and a 5 mm footer; where each band and then the summary ("S")
-    // land, as page:top.
+    // on one page with the band after it, "R5" heads every page begun after
+    // it. Pages are 100 mm high with a 10 mm header and a 5 mm footer; where
+    // each band and then the summary ("S") land, as page:top.
     QTest::addColumn<QStringList>("pasma");
     QTest::addColumn<qreal>("podsumowanie");
     QTest::addColumn<QString>("miejsca");
@@ -480,8 +768,17 @@ void TstRaporty::ukladStron_data()
         << QStringList{"30", "30", "20&", "20"} << 20.0 << "1:10 1:40 2:10 2:30 S2:75";
     QTest::newRow("kept together, fits")
         << QStringList{"30", "20&", "20"} << 10.0 << "1:10 1:40 1:60 S1:85";
-    QTest::newRow("summary on a new page")
-        << QStringList{"30", "30", "20"} << 20.0 << "1:10 1:40 1:70 S2:75";
+    QTest::newRow("summary on a new page, never alone: the last band goes with it")
+        << QStringList{"30", "30", "20"} << 20.0 << "1:10 1:40 2:10 S2:75";
+    QTest::newRow("the bands kept together go with the summary")
+        << QStringList{"30", "20&", "30"} << 20.0 << "1:10 2:10 2:30 S2:75";
+    QTest::newRow("a lone band that began its page stays")
+        << QStringList{"30", "80+"} << 20.0 << "1:10 2:10 S3:75";
+    QTest::newRow("repeated at the top of every later page")
+        << QStringList{"30", "R5", "30", "30", "60", "10"} << 5.0
+        << "1:10 2:10,3:10 1:40 2:15 3:15 3:75 S3:90";
+    QTest::newRow("repeated on the summary's page too")
+        << QStringList{"30", "R5", "25", "25"} << 20.0 << "1:10 2:10 1:40 2:15 S2:75";
     QTest::newRow("summary just fits")
         << QStringList{"30", "30", "20"} << 5.0 << "1:10 1:40 1:70 S1:90";
     QTest::newRow("a band taller than a page")
@@ -509,7 +806,9 @@ void TstRaporty::ukladStron()
         QString p = pasma[i];
         const bool nowa = p.endsWith(u'+'), razem = p.endsWith(u'&');
         p.remove(u'+').remove(u'&');
-        if (razem) {
+        if (p.startsWith(u'R')) {
+            uklad.Powtarzaj(pasmo(p.mid(1).toDouble(), i + 1));
+        } else if (razem) {
             uklad.DodajRazem({pasmo(p.toDouble(), i + 1), pasmo(pasma[i + 1].toDouble(), i + 2)});
             ++i;
         } else {
@@ -517,13 +816,18 @@ void TstRaporty::ukladStron()
         }
     }
     uklad.Podsumowanie(pasmo(podsumowanie, 100));
-    QMap<qreal, QString> znalezione;
+    QMap<qreal, QStringList> znalezione;
     const QList<QList<ElementWydruku>> strony = uklad.Strony();
     for (int nr = 0; nr < strony.size(); ++nr)
         for (const ElementWydruku &e : strony[nr])
-            znalezione[e.a.x()] =
-                QStringLiteral("%1%2:%3").arg(e.a.x() == 100 ? "S" : "").arg(nr + 1).arg(e.a.y());
-    QCOMPARE(QStringList(znalezione.values()).join(u' '), miejsca);
+            znalezione[e.a.x()] << QStringLiteral("%1%2:%3")
+                                       .arg(e.a.x() == 100 ? "S" : "")
+                                       .arg(nr + 1)
+                                       .arg(e.a.y());
+    QStringList wynik;
+    for (const QStringList &m : znalezione)
+        wynik << m.join(u',');
+    QCOMPARE(wynik.join(u' '), miejsca);
 }
 
 void TstRaporty::zakresIKopie_data()
@@ -607,6 +911,9 @@ void TstRaporty::wierszPolecen_data()
         << "";
     QTest::newRow("report without output")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp"} << 2 << "kerwano: --pdf-obliczenia"
+        << "";
+    QTest::newRow("sheet without output")
+        << QStringList{"--pdf-zestawienie", "%1/p.kwp"} << 2 << "kerwano: --pdf-zestawienie"
         << "";
     // A printout never takes a project's place.
     const QString projekt =
@@ -776,6 +1083,21 @@ void TstRaporty::poleceniaMenu()
     QCOMPARE(strony.size(), 2);
     QCOMPARE(Szukaj(strony, {{1, "Numer projektu: KW-7/2026"}, {2, "\n1 Maszt 10,00 m"}}),
              QString());
+
+    // The element data sheet, previewed alike.
+    QString tytul_podgladu;
+    strony_podgladu = 0;
+    Odpowiedz<QPrintDialog>([&](QPrintDialog *d) {
+        Odpowiedz<QPrintPreviewDialog>([&](QPrintPreviewDialog *p) {
+            tytul_podgladu = p->windowTitle();
+            strony_podgladu = W<QPrintPreviewWidget>(p, "")->pageCount();
+            p->reject();
+        });
+        d->accept();
+    });
+    W<QAction>(&okno, "Drukujzestawienie1")->trigger();
+    QCOMPARE(tytul_podgladu, QStringLiteral("Wydruk zestawienia elementów dachu"));
+    QCOMPARE(strony_podgladu, 1);
 
     // The questionnaire: nothing when cancelled, both pages on the printer chosen.
     const QString druk = m_folder.filePath(QStringLiteral("formularz z menu.pdf"));

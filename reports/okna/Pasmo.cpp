@@ -1,5 +1,6 @@
 #include "reports/okna/Pasmo.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -76,6 +77,34 @@ QFont Czcionka(const QString &rodzina, qreal punkty, bool pogrubiona, bool kursy
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setStyleStrategy(QFont::PreferOutline);
     return f;
+}
+
+QString BrakujaceCzcionki()
+{
+    struct Wzor
+    {
+        QFont czcionka;
+        QStringList zgodne; // the face itself and those with its measures
+    };
+    const Wzor wzory[] = {
+        {Times(10), {"Times New Roman", "Liberation Serif", "Tinos"}},
+        {Arial(10), {"Arial", "Liberation Sans", "Arimo"}},
+    };
+    QStringList braki, zamiast;
+    for (const Wzor &w : wzory) {
+        const QString uzyta = QFontInfo(w.czcionka).family();
+        if (!w.zgodne.contains(uzyta, Qt::CaseInsensitive)) {
+            braki << QStringLiteral("„%1”").arg(w.czcionka.family());
+            zamiast << QStringLiteral("„%1” zamiast „%2”").arg(uzyta, w.czcionka.family());
+        }
+    }
+    if (braki.isEmpty())
+        return QString();
+    return QStringLiteral("Brak czcionki %1 ani czcionki o tych samych wymiarach (pakiet "
+                          "fonts-liberation2). Wydruki używają czcionki %2; układ stron jest "
+                          "mierzony tą czcionką, więc teksty nie nachodzą na siebie, ale wydruk "
+                          "wygląda inaczej niż wzór.")
+        .arg(braki.join(QStringLiteral(" i ")), zamiast.join(QStringLiteral(" i ")));
 }
 
 QFont Times(qreal punkty, bool pogrubiona, bool kursywa, bool podkreslona)
@@ -170,6 +199,15 @@ QString Pasmo::PierwszaLinia(const QString &tekst, const QFont &czcionka, qreal 
     while (n < tekst.size() && Szerokosc(tekst.left(n + 1), czcionka) <= szerokosc)
         ++n;
     return tekst.left(std::max<qsizetype>(n, 1));
+}
+
+qreal Pasmo::Akapit(qreal x, qreal y, const QString &tekst, const QFont &czcionka, qreal szerokosc,
+                    qreal skok)
+{
+    const QStringList linie = Linie(tekst, czcionka, szerokosc);
+    for (int i = 0; i < linie.size(); ++i)
+        Tekst(x, y + i * skok, linie[i], czcionka);
+    return std::max<qsizetype>(linie.size(), 1) * skok;
 }
 
 QStringList Pasmo::Linie(const QString &tekst, const QFont &czcionka, qreal szerokosc,

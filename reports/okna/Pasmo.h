@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+
 class QPainter;
 class QPaintDevice;
 
@@ -53,9 +55,14 @@ public:
     // word; a single word longer than the line is cut where it no longer fits.
     QString PierwszaLinia(const QString &tekst, const QFont &czcionka, qreal szerokosc) const;
     // `tekst` broken into lines of `szerokosc` at word boundaries, at most
-    // `najwiecej` of them (the rest is not printed).
+    // `najwiecej` of them (the rest is not printed); every line it takes by
+    // default. An empty text is one empty line.
     QStringList Linie(const QString &tekst, const QFont &czcionka, qreal szerokosc,
-                      int najwiecej) const;
+                      int najwiecej = std::numeric_limits<int>::max()) const;
+    // Lines of `tekst` broken to `szerokosc` at `x`, one under another from
+    // `y`, each `skok` below the last; returns the height they take.
+    qreal Akapit(qreal x, qreal y, const QString &tekst, const QFont &czcionka, qreal szerokosc,
+                 qreal skok);
 
     // The pieces of another band with their origin at `y` in this one.
     void Umiesc(const Pasmo &pasmo, qreal y);
@@ -77,3 +84,9 @@ QFont Arial(qreal punkty, bool pogrubiona = false);
 void MalujElementy(QPainter &malarz, const QList<ElementWydruku> &elementy, qreal px_na_mm);
 
 qreal PikseliNaMilimetr(const QPaintDevice &urzadzenie);
+
+// "" when "Times New Roman" and "Arial" are there, or faces with their
+// measures (Liberation Serif and Sans); otherwise what is missing and what
+// the printouts use instead, to be told to the user once. Needs a
+// QGuiApplication.
+QString BrakujaceCzcionki();

@@ -54,7 +54,7 @@ QList<QList<ElementWydruku>> TFormularz_wydruk_form::Strony(const QPaintDevice &
 {
     const kerwano::TrescFormularza f = kerwano::Formularz();
     UkladStron uklad(
-        wysokosc, [&](int) { return NaglowekStrony(u, f.tytul, f.podtytul, f.biuro); },
+        wysokosc, [&](int) { return NaglowekStrony(u, f.tytul, f.podtytul, f.linia_naglowka); },
         [&](int nr) { return StopkaStrony(u, nr); });
     for (const Pasmo &p : Pasma(u, f.strona1))
         uklad.Dodaj(p);
@@ -68,12 +68,6 @@ QList<QList<ElementWydruku>> TFormularz_wydruk_form::Strony(const QPaintDevice &
 
 void TFormularz_wydruk_form::Drukujformularz1Click(QWidget *okno)
 {
-    const TFormularz_wydruk_form Formularz_wydruk_form;
     QPrinter drukarka(QPrinter::HighResolution);
-    Formularz_wydruk_form.UstawDrukarke(drukarka);
-    if (!Formularz_wydruk_form.DialogDruku(drukarka, okno))
-        return;
-    // With no printer at all there is nothing to print on, and nothing is said.
-    if (drukarka.isValid())
-        Formularz_wydruk_form.Drukuj(drukarka);
+    TFormularz_wydruk_form().Wydrukuj(drukarka, okno);
 }

@@ -4,26 +4,22 @@
 #include "project/WynikiProjektu.h"
 #include "project/ZapisPliku.h"
 #include "reports/okna/UkladStron.h"
-#include "widgets/OknoBledu.h"
 #include "widgets/TDialog_projektu.h"
 
-#include <QAction>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QToolBar>
 
 namespace {
 
-// Columns, in millimetres from the left margin.
-constexpr qreal kWartoscDanych = 32;   // L1 .. L6
+// Columns, in millimetres from the left margin: where each starts at the
+// least; a caption wider in the font actually used pushes its values right.
 constexpr qreal kTekstWyboru = 52;     // A1_I ...
-constexpr qreal kSzerokoscWyboru = 89; // one line of it
+constexpr qreal kSzerokoscWyboru = 89; // at most
 constexpr qreal kKoniecWspolczynnika = 160;
 constexpr qreal kWartoscNd = 105; // Ng, Gabaryty_A ...
+constexpr qreal kOdstepKolumn = 2;
 // The verdict's double frame, centred.
 constexpr qreal kSzerokoscRamki = 157;
 constexpr qreal kWysokoscRamki = 32;
@@ -31,18 +27,11 @@ constexpr qreal kWysokoscRamki = 32;
 // of the height, angle and distance columns.
 constexpr qreal kKoniecLp = 9;
 constexpr qreal kNazwa = 13;
-constexpr qreal kSzerokoscNazwy = 66;
 constexpr qreal kKonceKolumn[3] = {114, 147, TWydruk::SZEROKOSC};
 
 QFont Tekst10()
 {
     return Times(10);
-}
-
-// The pitch of a 10-point line.
-qreal Wiersz(const Pasmo &p)
-{
-    return p.WysokoscLinii(Tekst10()) + 1.6;
 }
 
 // A section heading, bold 14 point; returns the height it takes.
@@ -51,34 +40,27 @@ qreal Naglowek(Pasmo &p, qreal y, const QString &tekst)
     return p.Tekst(0, y, tekst, Times(14, true)) + 2.5;
 }
 
-Pasmo DaneProjektu(const QPaintDevice &u, const kerwano::TrescObliczen &t)
-{
-    Pasmo p(u);
-    qreal y = 0;
-    for (const kerwano::Pozycja &d : t.L) {
-        p.Tekst(0, y, d.podpis, Times(10, true));
-        const qreal szerokosc = TWydruk::SZEROKOSC - kWartoscDanych;
-        p.Tekst(kWartoscDanych, y, p.PierwszaLinia(d.wartosc, Tekst10(), szerokosc), Tekst10());
-        y += Wiersz(p);
-    }
-    y += 1.5;
-    p.Linia({0, y}, {TWydruk::SZEROKOSC, y});
-    p.UstawWysokosc(y + 4);
-    return p;
-}
-
 // One of the groups (A) to (C), under the heading of section 1 for the first.
+// The entry's text starts after the widest caption of the three groups and
+// ends before the widest coefficient; a longer one takes more lines.
 Pasmo Grupa(const QPaintDevice &u, const kerwano::TrescObliczen &t, int nr)
 {
     Pasmo p(u);
+    qreal x = kTekstWyboru, wspolczynnik = 0;
+    for (const kerwano::GrupaWspolczynnikow &g : t.grupy)
+        for (const kerwano::WierszWspolczynnika &w : g.wiersze) {
+            x = std::max(x, p.Szerokosc(w.podpis, Tekst10()) + kOdstepKolumn);
+            wspolczynnik = std::max(wspolczynnik, p.Szerokosc(w.L, Tekst10()));
+        }
+    const qreal szerokosc =
+        std::min(kSzerokoscWyboru, kKoniecWspolczynnika - wspolczynnik - kOdstepKolumn - x);
     qreal y = nr == 0 ? Naglowek(p, 0, t.sekcja1) : 0;
     const kerwano::GrupaWspolczynnikow &g = t.grupy[static_cast<size_t>(nr)];
     y += p.Tekst(0, y, g.naglowek, Times(10, true, false, true)) + 1.0;
     for (const kerwano::WierszWspolczynnika &w : g.wiersze) {
         p.Tekst(0, y, w.podpis, Tekst10());
-        p.Tekst(kTekstWyboru, y, p.PierwszaLinia(w.I, Tekst10(), kSzerokoscWyboru), Tekst10());
         p.Tekst(0, y, w.L, Tekst10(), Qt::AlignRight, kKoniecWspolczynnika);
-        y += Wiersz(p);
+        y += p.Akapit(x, y, w.I, Tekst10(), szerokosc, TWydruk::Wiersz(p));
     }
     y += p.Tekst(0, y, g.wynik, Times(10, true));
     if (nr == 2) {
@@ -93,16 +75,21 @@ Pasmo Sekcja2(const QPaintDevice &u, const kerwano::TrescObliczen &t)
 {
     Pasmo p(u);
     qreal y = Naglowek(p, 0, t.sekcja2);
-    for (const kerwano::Pozycja &w : {t.Ng, t.Gabaryty[0], t.Gabaryty[1], t.Gabaryty[2]}) {
+    const std::array<kerwano::Pozycja, 4> wiersze = {t.Ng, t.Gabaryty[0], t.Gabaryty[1],
+                                                     t.Gabaryty[2]};
+    qreal x = kWartoscNd;
+    for (const kerwano::Pozycja &w : wiersze)
+        x = std::max(x, p.Szerokosc(w.podpis, Tekst10()) + kOdstepKolumn);
+    for (const kerwano::Pozycja &w : wiersze) {
         p.Tekst(0, y, w.podpis, Tekst10());
-        p.Tekst(kWartoscNd, y, w.wartosc, Times(10, true));
-        y += Wiersz(p);
+        p.Tekst(x, y, w.wartosc, Times(10, true));
+        y += TWydruk::Wiersz(p);
     }
     y += 2;
     y += p.Tekst(0, y, t.Label_Ae, Tekst10()) + 1.5;
     y += p.Tekst(0, y, t.Ae, Arial(10, true)) + 3;
     y += p.Tekst(0, y, t.Label_Ce, Tekst10()) + 1.5;
-    y += p.Tekst(0, y, t.Ce, Tekst10()) + 3;
+    y += p.Akapit(0, y, t.Ce, Tekst10(), TWydruk::SZEROKOSC, TWydruk::Wiersz(p)) + 1.4;
     y += p.Tekst(0, y, t.Nd, Arial(10, true));
     p.UstawWysokosc(y + 2);
     return p;
@@ -137,50 +124,58 @@ Pasmo Sekcja3(const QPaintDevice &u, const kerwano::TrescObliczen &t)
     return p;
 }
 
-// Section 4's heading with the column headings.
-Pasmo Sekcja4(const QPaintDevice &u, const kerwano::TrescObliczen &t)
+// The table's columns as the font measures them: the name's column ends
+// where the height column's heading begins.
+struct Kolumny
+{
+    qreal szerokosc_nazwy;
+};
+
+Kolumny KolumnyTabeli(const Pasmo &p, const kerwano::TrescObliczen &t)
+{
+    const qreal wysokosc = kKonceKolumn[0] - p.Szerokosc(t.kolumny[2], Times(10, true));
+    return {wysokosc - kOdstepKolumn - kNazwa};
+}
+
+// The column headings with the rule under them, also at the top of every
+// page the table continues on.
+Pasmo NaglowkiKolumn(const QPaintDevice &u, const kerwano::TrescObliczen &t)
 {
     Pasmo p(u);
-    const qreal y = Naglowek(p, 0, t.sekcja4) + 1;
     const QFont f = Times(10, true);
-    p.Tekst(0, y, t.kolumny[0], f, Qt::AlignRight, kKoniecLp);
-    p.Tekst(kNazwa, y, t.kolumny[1], f);
+    p.Tekst(0, 0, t.kolumny[0], f, Qt::AlignRight, kKoniecLp);
+    p.Tekst(kNazwa, 0, t.kolumny[1], f);
     for (int i = 0; i < 3; ++i)
-        p.Tekst(0, y, t.kolumny[static_cast<size_t>(i + 2)], f, Qt::AlignRight, kKonceKolumn[i]);
-    const qreal dol = y + p.WysokoscLinii(f) + 0.8;
+        p.Tekst(0, 0, t.kolumny[static_cast<size_t>(i + 2)], f, Qt::AlignRight, kKonceKolumn[i]);
+    const qreal dol = p.WysokoscLinii(f) + 0.8;
     p.Linia({0, dol}, {TWydruk::SZEROKOSC, dol}, 0.2);
     p.UstawWysokosc(dol + 1.5);
     return p;
 }
 
-// QR4b: one element line.
-Pasmo LiniaElementu(const QPaintDevice &u, const kerwano::RekordElementu &r)
+// Section 4's heading with the column headings.
+Pasmo Sekcja4(const QPaintDevice &u, const kerwano::TrescObliczen &t)
 {
     Pasmo p(u);
-    p.Tekst(0, 0, QString::number(r.lp), Tekst10(), Qt::AlignRight, kKoniecLp);
-    p.Tekst(kNazwa, 0, p.PierwszaLinia(r.nazwa, Tekst10(), kSzerokoscNazwy), Tekst10());
-    const QString *pola[3] = {&r.wysokosc, &r.kat, &r.odstep};
-    for (int i = 0; i < 3; ++i)
-        p.Tekst(0, 0, *pola[i], Tekst10(), Qt::AlignRight, kKonceKolumn[i]);
-    p.UstawWysokosc(Wiersz(p));
+    const qreal y = Naglowek(p, 0, t.sekcja4) + 1;
+    const Pasmo naglowki = NaglowkiKolumn(u, t);
+    p.Umiesc(naglowki, y);
+    p.UstawWysokosc(y + naglowki.wysokosc());
     return p;
 }
 
-// The signature block: the date at the left, the dotted line with
-// "(podpis wykonawcy)" under it at the right.
-Pasmo Podsumowanie(const QPaintDevice &u, const kerwano::TrescObliczen &t)
+// QR4b: one element; its name takes as many lines as it needs.
+Pasmo LiniaElementu(const QPaintDevice &u, const kerwano::TrescObliczen &t,
+                    const kerwano::RekordElementu &r)
 {
     Pasmo p(u);
-    const qreal y = 12;
-    const QFont kropki = Times(12);
-    const qreal szerokosc = p.Szerokosc(t.linia_podpisu, kropki);
-    const qreal x = TWydruk::SZEROKOSC - szerokosc;
-    const qreal linia = p.Tekst(x, y, t.linia_podpisu, kropki);
-    // The date stands on the dotted line's baseline.
-    p.Tekst(0, y + linia - p.WysokoscLinii(Tekst10()), t.wykonano, Tekst10());
-    const qreal y2 = y + linia + 0.5;
-    p.Tekst(x, y2, t.podpis_wykonawcy, Tekst10(), Qt::AlignHCenter, szerokosc);
-    p.UstawWysokosc(y2 + p.WysokoscLinii(Tekst10()) + 1);
+    p.Tekst(0, 0, QString::number(r.lp), Tekst10(), Qt::AlignRight, kKoniecLp);
+    const qreal wysokosc = p.Akapit(kNazwa, 0, r.nazwa, Tekst10(),
+                                    KolumnyTabeli(p, t).szerokosc_nazwy, TWydruk::Wiersz(p));
+    const QString *pola[3] = {&r.wysokosc, &r.kat, &r.odstep};
+    for (int i = 0; i < 3; ++i)
+        p.Tekst(0, 0, *pola[i], Tekst10(), Qt::AlignRight, kKonceKolumn[i]);
+    p.UstawWysokosc(wysokosc);
     return p;
 }
 
@@ -201,22 +196,24 @@ QList<QList<ElementWydruku>> TObliczenia_wydruk_form::Strony(const QPaintDevice 
 {
     const kerwano::TrescObliczen &t = m_tresc;
     UkladStron uklad(
-        wysokosc, [&](int) { return NaglowekStrony(u, t.tytul, QString(), t.biuro); },
+        wysokosc, [&](int) { return NaglowekStrony(u, t.tytul, QString(), t.linia_naglowka); },
         [&](int nr) { return StopkaStrony(u, nr); });
     // QRGroup1: white space before the detail, on the first page only.
     uklad.Dodaj(Pasmo(u, 10.6));
-    uklad.Dodaj(DaneProjektu(u, t));
+    uklad.Dodaj(DaneProjektu(u, t.L));
     for (int nr = 0; nr < 3; ++nr)
         uklad.Dodaj(Grupa(u, t, nr));
     uklad.Dodaj(Sekcja2(u, t));
     uklad.Dodaj(Sekcja3(u, t), true);
     if (!t.elementy.isEmpty()) {
-        // The headings never stand at the foot of a page without a line.
-        uklad.DodajRazem({Sekcja4(u, t), LiniaElementu(u, t.elementy.first())});
+        // The headings never stand at the foot of a page without a line, and
+        // head every page the table goes on to.
+        uklad.DodajRazem({Sekcja4(u, t), LiniaElementu(u, t, t.elementy.first())});
+        uklad.Powtarzaj(NaglowkiKolumn(u, t));
         for (qsizetype i = 1; i < t.elementy.size(); ++i)
-            uklad.Dodaj(LiniaElementu(u, t.elementy[i]));
+            uklad.Dodaj(LiniaElementu(u, t, t.elementy[i]));
     }
-    uklad.Podsumowanie(Podsumowanie(u, t));
+    uklad.Podsumowanie(Podpis(u, t.wykonano, t.linia_podpisu, t.podpis_wykonawcy), ODSTEP_PODPISU);
     return uklad.Strony();
 }
 
@@ -231,60 +228,23 @@ QString TObliczenia_wydruk_form::ZapiszPdfProjektu(const QString &plik, const QS
         .ZapiszPdf(wyjscie);
 }
 
-QString TObliczenia_wydruk_form::NazwaPdf(const QString &nazwa_pliku, bool nienazwany)
+QString TObliczenia_wydruk_form::NazwaPdf(const QString &nazwa_pliku, bool nienazwany,
+                                          const QString &dopisek)
 {
     const QFileInfo plik(nazwa_pliku);
     const QString nazwa = plik.suffix().compare(QStringLiteral("kwp"), Qt::CaseInsensitive) == 0
                               ? plik.completeBaseName()
                               : plik.fileName();
     const QString folder = nienazwany ? TDialog_projektu::FolderPoczatkowy() : plik.absolutePath();
-    return QDir(folder).filePath(nazwa + QStringLiteral(".pdf"));
+    return QDir(folder).filePath(nazwa + dopisek + QStringLiteral(".pdf"));
 }
 
 void TObliczenia_wydruk_form::Drukujobliczenia1Click(QWidget *okno,
                                                      const kerwano::ModelProjektu &projekt,
                                                      const QString &nazwa_pliku, bool nienazwany)
 {
-    const TObliczenia_wydruk_form Obliczenia_wydruk_form(
-        kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()));
     QPrinter drukarka(QPrinter::HighResolution);
-    Obliczenia_wydruk_form.UstawDrukarke(drukarka);
-    if (!Obliczenia_wydruk_form.DialogDruku(drukarka, okno))
-        return;
-
-    QPrintPreviewDialog podglad(&drukarka, okno);
-    podglad.setObjectName(QStringLiteral("QRPreview"));
-    podglad.setWindowTitle(QStringLiteral("Wydruk obliczeń"));
-    QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad,
-                     [&](QPrinter *p) { Obliczenia_wydruk_form.Drukuj(*p); });
-    auto *pdf = new QAction(QStringLiteral("Zapisz jako PDF..."), &podglad);
-    pdf->setObjectName(QStringLiteral("ZapiszPdf1"));
-    pdf->setToolTip(QStringLiteral("Zapisz wydruk jako plik PDF"));
-    QObject::connect(pdf, &QAction::triggered, &podglad, [&] {
-        QFileDialog dialog(&podglad, QStringLiteral("Zapisz jako PDF"));
-        dialog.setObjectName(QStringLiteral("SaveDialogPdf"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilter(QStringLiteral("Dokument PDF (*.pdf)"));
-        dialog.setDefaultSuffix(QStringLiteral("pdf"));
-        const QString domyslna = NazwaPdf(nazwa_pliku, nienazwany);
-        dialog.setDirectory(QFileInfo(domyslna).absolutePath());
-        dialog.selectFile(QFileInfo(domyslna).fileName());
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        const QString wybrany = dialog.selectedFiles().constFirst();
-        // The report never takes a project's place.
-        QString blad = kerwano::ChronionyProjekt(wybrany, nienazwany ? QString() : nazwa_pliku);
-        if (blad.isEmpty())
-            blad = Obliczenia_wydruk_form.ZapiszPdf(wybrany);
-        if (!blad.isEmpty())
-            OknoBledu(&podglad, blad);
-    });
-    if (QToolBar *pasek = podglad.findChild<QToolBar *>()) {
-        pasek->addSeparator();
-        pasek->addAction(pdf);
-    } else {
-        podglad.addAction(pdf);
-    }
-    podglad.exec();
+    TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()))
+        .Podglad(drukarka, okno, QStringLiteral("Wydruk obliczeń"),
+                 NazwaPdf(nazwa_pliku, nienazwany), nienazwany ? QString() : nazwa_pliku);
 }

@@ -24,14 +24,15 @@ public:
 
     // "Drukuj obliczenia": the print dialog (cancelling it ends the
     // command), then the report of `projekt` as it stands in a print
-    // preview, with a command that saves it as a PDF file named after
-    // `nazwa_pliku`. Returns when the preview is closed.
+    // preview, which prints with the dialog's choices and saves a PDF file
+    // named after `nazwa_pliku`. Returns when the preview is closed.
     static void Drukujobliczenia1Click(QWidget *okno, const kerwano::ModelProjektu &projekt,
                                        const QString &nazwa_pliku, bool nienazwany);
-    // The PDF file offered for a project file: its name with ".pdf" for
-    // ".kwp", in its folder; for a project never saved, in the folder the
-    // project dialogs start in.
-    static QString NazwaPdf(const QString &nazwa_pliku, bool nienazwany);
+    // The PDF file offered for a project file: its name, then `dopisek`,
+    // with ".pdf" for ".kwp", in its folder; for a project never saved, in
+    // the folder the project dialogs start in.
+    static QString NazwaPdf(const QString &nazwa_pliku, bool nienazwany,
+                            const QString &dopisek = QString());
     // The report of the project file `plik`, loaded as a freshly started
     // program would, written to the PDF file `wyjscie` (it appears only when
     // complete). Needs a QGuiApplication for the fonts. "" or the error text.

@@ -2,14 +2,21 @@
 
 #include "project/PlikProjektu.h"
 #include "project/Wersja.h"
+#include "project/ZapisPliku.h"
+#include "widgets/OknoBledu.h"
 
+#include <QAction>
 #include <QBuffer>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
 
 #include <cerrno>
 
@@ -19,8 +26,56 @@ QPageLayout TWydruk::UkladA4()
                        QPageLayout::Millimeter);
 }
 
+qreal TWydruk::WysokoscA4()
+{
+    return UkladA4().paintRect(QPageLayout::Millimeter).height();
+}
+
+qreal TWydruk::Wiersz(const Pasmo &p)
+{
+    return p.WysokoscLinii(Times(10)) + 1.6;
+}
+
+Pasmo TWydruk::DaneProjektu(const QPaintDevice &urzadzenie,
+                            const std::array<kerwano::Pozycja, 6> &dane)
+{
+    Pasmo p(urzadzenie);
+    // The values start where the widest caption, as the font measures it,
+    // leaves room.
+    const QFont podpis = Times(10, true), wartosc = Times(10);
+    qreal x = 32;
+    for (const kerwano::Pozycja &d : dane)
+        x = std::max(x, p.Szerokosc(d.podpis, podpis) + 2);
+    const qreal skok = Wiersz(p);
+    qreal y = 0;
+    for (const kerwano::Pozycja &d : dane) {
+        p.Tekst(0, y, d.podpis, podpis);
+        y += p.Akapit(x, y, d.wartosc, wartosc, SZEROKOSC - x, skok);
+    }
+    y += 1.5;
+    p.Linia({0, y}, {SZEROKOSC, y});
+    p.UstawWysokosc(y + 4);
+    return p;
+}
+
+Pasmo TWydruk::Podpis(const QPaintDevice &urzadzenie, const QString &wykonano,
+                      const QString &linia_podpisu, const QString &podpis_wykonawcy)
+{
+    Pasmo p(urzadzenie);
+    const QFont kropki = Times(12), tekst = Times(10);
+    const qreal szerokosc = p.Szerokosc(linia_podpisu, kropki);
+    const qreal x = SZEROKOSC - szerokosc;
+    const qreal linia = p.Tekst(x, 0, linia_podpisu, kropki);
+    // The date stands on the dotted line's baseline.
+    p.Tekst(0, linia - p.WysokoscLinii(tekst), wykonano, tekst);
+    const qreal y2 = linia + 0.5;
+    p.Tekst(x, y2, podpis_wykonawcy, tekst, Qt::AlignHCenter, szerokosc);
+    p.UstawWysokosc(y2 + p.WysokoscLinii(tekst) + 1);
+    return p;
+}
+
 Pasmo TWydruk::NaglowekStrony(const QPaintDevice &urzadzenie, const QString &tytul,
-                              const QString &podtytul, const QString &biuro)
+                              const QString &podtytul, const QString &linia)
 {
     Pasmo p(urzadzenie);
     qreal y = p.Tekst(0, 0, tytul, Times(14, true), Qt::AlignHCenter, SZEROKOSC);
@@ -29,7 +84,7 @@ Pasmo TWydruk::NaglowekStrony(const QPaintDevice &urzadzenie, const QString &tyt
     y += 1.5;
     p.Linia({0, y}, {SZEROKOSC, y});
     y += 1.2;
-    y += p.Tekst(0, y, biuro, Times(10), Qt::AlignHCenter, SZEROKOSC);
+    y += p.Tekst(0, y, linia, Times(10), Qt::AlignHCenter, SZEROKOSC);
     y += 0.8;
     p.Linia({0, y}, {SZEROKOSC, y});
     p.UstawWysokosc(y + 3);
@@ -47,8 +102,7 @@ Pasmo TWydruk::StopkaStrony(const QPaintDevice &urzadzenie, int nr_strony)
 
 QList<QList<ElementWydruku>> TWydruk::Strony(const QPagedPaintDevice &urzadzenie) const
 {
-    const qreal wysokosc = urzadzenie.pageLayout().paintRect(QPageLayout::Millimeter).height();
-    return Strony(urzadzenie, wysokosc);
+    return Strony(static_cast<const QPaintDevice &>(urzadzenie), WysokoscA4());
 }
 
 bool TWydruk::Maluj(QPagedPaintDevice &urzadzenie, const QList<QList<ElementWydruku>> &strony,
@@ -86,10 +140,97 @@ bool TWydruk::DialogDruku(QPrinter &drukarka, QWidget *okno) const
 {
     QPrintDialog dialog(&drukarka, okno);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintCollateCopies |
-                      QAbstractPrintDialog::PrintShowPageSize);
+                      QAbstractPrintDialog::PrintCollateCopies);
     dialog.setMinMax(1, static_cast<int>(Strony(drukarka).size()));
-    return dialog.exec() == QDialog::Accepted;
+    const bool potwierdzony = dialog.exec() == QDialog::Accepted;
+    // The dialog sets the paper the printer chosen takes by default (Letter
+    // on many a queue); the pages are A4 whatever it is.
+    drukarka.setPageLayout(UkladA4());
+    return potwierdzony;
+}
+
+void TWydruk::Wydrukuj(QPrinter &drukarka, QWidget *okno) const
+{
+    SprawdzCzcionki(okno);
+    UstawDrukarke(drukarka);
+    if (!DialogDruku(drukarka, okno))
+        return;
+    // With no printer at all there is nothing to print on, and nothing is said.
+    if (drukarka.isValid())
+        Drukuj(drukarka);
+}
+
+void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna,
+                      const QString &pdf, const QString &projekt) const
+{
+    SprawdzCzcionki(okno);
+    UstawDrukarke(drukarka);
+    if (!DialogDruku(drukarka, okno))
+        return;
+
+    QPrintPreviewDialog podglad(&drukarka, okno);
+    podglad.setObjectName(QStringLiteral("QRPreview"));
+    podglad.setWindowTitle(tytul_okna);
+    QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad,
+                     [this](QPrinter *p) { Drukuj(*p); });
+    // The preview's own print command would ask for the printer again, and
+    // its page set-up could change the paper: the dialog has been answered.
+    for (QAction *a : podglad.findChildren<QAction *>()) {
+        const QString tekst = a->text();
+        if (tekst == QPrintPreviewDialog::tr("Print")) {
+            a->setObjectName(QStringLiteral("Drukuj1"));
+            a->disconnect(&podglad);
+            QObject::connect(a, &QAction::triggered, &podglad, [this, &drukarka, &podglad] {
+                if (drukarka.isValid())
+                    Drukuj(drukarka);
+                podglad.accept();
+            });
+        } else if (tekst == QPrintPreviewDialog::tr("Page setup") ||
+                   tekst == QPrintPreviewDialog::tr("Portrait") ||
+                   tekst == QPrintPreviewDialog::tr("Landscape")) {
+            a->setVisible(false);
+        }
+    }
+    auto *zapisz = new QAction(QStringLiteral("Zapisz jako PDF..."), &podglad);
+    zapisz->setObjectName(QStringLiteral("ZapiszPdf1"));
+    zapisz->setToolTip(QStringLiteral("Zapisz wydruk jako plik PDF"));
+    QObject::connect(zapisz, &QAction::triggered, &podglad, [this, &podglad, pdf, projekt] {
+        QFileDialog dialog(&podglad, QStringLiteral("Zapisz jako PDF"));
+        dialog.setObjectName(QStringLiteral("SaveDialogPdf"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(QStringLiteral("Dokument PDF (*.pdf)"));
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.setDirectory(QFileInfo(pdf).absolutePath());
+        dialog.selectFile(QFileInfo(pdf).fileName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const QString wybrany = dialog.selectedFiles().constFirst();
+        // The printout never takes a project's place.
+        QString blad = kerwano::ChronionyProjekt(wybrany, projekt);
+        if (blad.isEmpty())
+            blad = ZapiszPdf(wybrany);
+        if (!blad.isEmpty())
+            OknoBledu(&podglad, blad);
+    });
+    if (QToolBar *pasek = podglad.findChild<QToolBar *>()) {
+        pasek->addSeparator();
+        pasek->addAction(zapisz);
+    } else {
+        podglad.addAction(zapisz);
+    }
+    podglad.exec();
+}
+
+void TWydruk::SprawdzCzcionki(QWidget *okno)
+{
+    static bool sprawdzone = false;
+    if (sprawdzone)
+        return;
+    sprawdzone = true;
+    const QString braki = BrakujaceCzcionki();
+    if (!braki.isEmpty())
+        QMessageBox::warning(okno, QStringLiteral("Kerwano"), braki);
 }
 
 QList<int> TWydruk::StronyDoDruku(const QPrinter &drukarka, int liczba_stron)
@@ -124,6 +265,8 @@ bool TWydruk::Drukuj(QPrinter &drukarka) const
     // whole report, whatever will be printed from it.
     const bool podglad =
         drukarka.paintEngine() && drukarka.paintEngine()->type() == QPaintEngine::Picture;
+    if (!podglad)
+        drukarka.setPageLayout(UkladA4());
     const QList<QList<ElementWydruku>> strony = Strony(drukarka);
     if (podglad)
         return Maluj(drukarka, strony);

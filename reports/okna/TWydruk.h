@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/TrescObliczen.h"
 #include "reports/okna/Pasmo.h"
 
 #include <QList>
@@ -10,9 +11,10 @@ class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
-// What both printouts share: A4 portrait with margins of 10 mm at the top
-// and bottom, 20 mm on the left and 10 mm on the right; one layout of the
-// pages, painted alike on a printer, in a print preview and into a PDF file.
+// What the printouts share: A4 portrait with margins of 10 mm at the top
+// and bottom, 20 mm on the left and 10 mm on the right, whatever paper the
+// printer would take by default; one layout of the pages, painted alike on
+// a printer, in a print preview and into a PDF file.
 class TWydruk
 {
 public:
@@ -27,7 +29,12 @@ public:
 
     static QPageLayout UkladA4();
     static constexpr qreal SZEROKOSC = 180; // the printable width, mm
+    static qreal WysokoscA4();              // the printable height, mm
+    // The pitch of a 10-point line.
+    static qreal Wiersz(const Pasmo &p);
 
+    // The pages laid out for A4 and measured on `urzadzenie`, whatever page
+    // size the device has.
     QList<QList<ElementWydruku>> Strony(const QPagedPaintDevice &urzadzenie) const;
     // Paints pages `numery` of `strony` (1 for the first) in that order, one
     // to a sheet; every page when `numery` is empty. False when the device
@@ -38,12 +45,31 @@ public:
     // A4, the margins, the document name and the creator.
     void UstawDrukarke(QPrinter &drukarka) const;
     // The print dialog for this report (printer, copies, page range); true
-    // when it was confirmed.
+    // when it was confirmed. What it chooses is kept, except the paper: the
+    // page stays A4 portrait with its margins, whatever the printer chosen
+    // takes by default.
     bool DialogDruku(QPrinter &drukarka, QWidget *okno) const;
-    // Prints the page range chosen in the print dialog, with as many copies
-    // as the printing system does not make itself; a print preview gets
-    // every page once.
+    // Prints the page range chosen in the print dialog on A4, with as many
+    // copies as the printing system does not make itself; a print preview
+    // gets every page once.
     bool Drukuj(QPrinter &drukarka) const;
+
+    // A printing command from the menu, on `drukarka`: the printer set up,
+    // the print dialog (cancelling it ends the command), then the pages
+    // printed on the printer chosen, if there is one.
+    void Wydrukuj(QPrinter &drukarka, QWidget *okno) const;
+    // A printing command with a preview: the printer set up, the print
+    // dialog (cancelling it ends the command), then the print preview
+    // titled `tytul_okna`. Its print command prints at once with the
+    // dialog's choices, without a second dialog; it offers no page set-up
+    // or orientation (the paper is A4); "Zapisz jako PDF..." offers `pdf`
+    // and never writes over a project file (`projekt` or any other).
+    // Returns when the preview is closed.
+    void Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna, const QString &pdf,
+                 const QString &projekt = QString()) const;
+    // Before the first printout of a run: when "Times New Roman" or
+    // "Arial" is missing, says so once, in a message box.
+    static void SprawdzCzcionki(QWidget *okno);
     // The pages a printer gets for a report of `liczba_stron` pages: the
     // range, the page order and, when the printer makes no copies of its
     // own, every copy (collated or not).
@@ -56,9 +82,19 @@ public:
 
 protected:
     // The page header: the title (and a subtitle under it) centred in bold
-    // 14 point, a rule, the office line in 10 point, a second rule.
+    // 14 point, a rule, `linia` in 10 point, a second rule.
     static Pasmo NaglowekStrony(const QPaintDevice &urzadzenie, const QString &tytul,
-                                const QString &podtytul, const QString &biuro);
+                                const QString &podtytul, const QString &linia);
     // The page footer: the page number centred in 12 point.
     static Pasmo StopkaStrony(const QPaintDevice &urzadzenie, int nr_strony);
+    // The six project data texts, each beside its bold caption and broken
+    // onto as many lines as it needs, then a rule.
+    static Pasmo DaneProjektu(const QPaintDevice &urzadzenie,
+                              const std::array<kerwano::Pozycja, 6> &dane);
+    // The signature block: the date at the left, the dotted line with the
+    // signature's caption under it at the right. Leave `ODSTEP_PODPISU`
+    // free above it.
+    static Pasmo Podpis(const QPaintDevice &urzadzenie, const QString &wykonano,
+                        const QString &linia_podpisu, const QString &podpis_wykonawcy);
+    static constexpr qreal ODSTEP_PODPISU = 6;
 };

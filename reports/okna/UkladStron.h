@@ -22,21 +22,35 @@ public:
     // Bands kept together on one page, the first of them where Dodaj would
     // put it.
     void DodajRazem(const QList<Pasmo> &pasma);
-    // The summary: at the bottom of the last page, just above its footer, or
-    // at the bottom of a new page when the last one has no room left.
-    void Podsumowanie(const Pasmo &pasmo);
+    // From the next band on, every page that a band begins starts with
+    // `pasmo` under its page header (the column headings of a table that
+    // flows over pages). An empty band (height 0) ends the repetition.
+    void Powtarzaj(const Pasmo &pasmo);
+    // The summary: at the bottom of the last page, just above its footer,
+    // with at least `odstep` mm free above it. When the last page has no
+    // room, the summary does not stand alone on a new page: the last band
+    // (or bands kept together) of that page moves over with it, unless it is
+    // the only one there or began its page on purpose.
+    void Podsumowanie(const Pasmo &pasmo, qreal odstep = 0);
 
-    // The pages laid out so far, each closed with its footer.
+    // The pages, each closed with its footer.
     QList<QList<ElementWydruku>> Strony() const;
 
 private:
-    void NowaStrona();
-    qreal Miejsce() const { return m_dol - m_y; }
+    struct Jednostka
+    {
+        QList<Pasmo> pasma;
+        bool od_nowej_strony = false;
+        int powtarzane = -1; // index in m_powtarzane, -1 for none
+        qreal wysokosc() const;
+    };
+    QList<Jednostka> m_jednostki;
+    QList<Pasmo> m_powtarzane;
+    int m_powtarzane_teraz = -1;
+    bool m_jest_podsumowanie = false;
+    Pasmo m_podsumowanie;
+    qreal m_odstep = 0;
 
     qreal m_wysokosc;
     PasmoStrony m_naglowek, m_stopka;
-    QList<Pasmo> m_strony;
-    qreal m_y = 0;    // where the next band goes on the page in progress
-    qreal m_gora = 0; // below the page header
-    qreal m_dol = 0;  // above the page footer
 };

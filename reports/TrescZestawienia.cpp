@@ -1,0 +1,188 @@
+#include "reports/TrescZestawienia.h"
+
+#include "angles/KrzyweKatow.h"
+#include "elements/OdstepIzolacyjny.h"
+#include "elements/ParametryElementu.h"
+#include "project/ModelProjektu.h"
+#include "risk/Formaty.h"
+#include "risk/Klasa.h"
+
+#include <cmath>
+
+namespace kerwano {
+
+namespace {
+
+// A value as the text holds it, or "?" when the text has no such field.
+QString Pole(const QString &tekst, QStringView klucz)
+{
+    const QString w = WartoscPola(tekst, klucz).trimmed();
+    return w.isEmpty() ? QStringLiteral("?") : w;
+}
+
+QString LiniaKc(const QString &tekst, const WynikOdstepu &w)
+{
+    const TypUkladu uklad = CzytajTypUkladu(tekst);
+    const TypInstalacji instalacja = CzytajTypInstalacji(tekst);
+    if (uklad == TypUkladu::Brak)
+        return QStringLiteral("kc = ? (opis nie podaje układu A ani B)");
+    if (instalacja == TypInstalacji::Brak)
+        return QStringLiteral("kc = ? (opis nie podaje typu instalacji 1, 2 ani 3)");
+    if (uklad == TypUkladu::B)
+        return QStringLiteral("kc = %1 (układ B, dla każdego typu instalacji)")
+            .arg(TrzyMiejsca(w.kc));
+    const QString H = Pole(tekst, u"H = ");
+    QString wzor;
+    switch (instalacja) {
+    case TypInstalacji::Uklad2:
+        wzor = QStringLiteral("kc = (f + H) / (f + 2 · H) = (%1 + %2) / (%1 + 2 · %2)")
+                   .arg(Pole(tekst, u"f = "), H);
+        break;
+    case TypInstalacji::Uklad3:
+        wzor = QStringLiteral("kc = 1 / (2 · n) + 0,1 + 0,2 · (c / H)^(1/3) = 1 / (2 · %1) + 0,1 + "
+                              "0,2 · (%2 / %3)^(1/3)")
+                   .arg(Pole(tekst, u"n = "), Pole(tekst, u"c = "), H);
+        break;
+    default:
+        return QStringLiteral("kc = %1 (układ A, instalacja typu 1)").arg(TrzyMiejsca(w.kc));
+    }
+    if (w.kc == 0)
+        return wzor + QStringLiteral(" – wyrażenia nie da się obliczyć, przyjęto kc = 0,000");
+    return wzor + QStringLiteral(" = ") + TrzyMiejsca(w.kc);
+}
+
+QString LiniaKm(Material material, const WynikOdstepu &w)
+{
+    switch (material) {
+    case Material::Powietrze:
+        return QStringLiteral("km = %1 (powietrze)").arg(TrzyMiejsca(w.km));
+    case Material::Dielektryk:
+        return QStringLiteral("km = %1 (dielektryk)").arg(TrzyMiejsca(w.km));
+    case Material::Brak:
+        break;
+    }
+    return QStringLiteral("km = ? (opis nie podaje ośrodka izolacyjnego)");
+}
+
+// "d = ki · kc / km · L = 0,100 · 0,800 / 1,000 · 6,00 = 0,48 m", or "= ?"
+// with the reason.
+QString LiniaOdstepu(const QString &nazwa, const QString &ki_nazwa, double ki, double d,
+                     const WynikOdstepu &w, const QString &L)
+{
+    QString linia = QStringLiteral("%1 = %2 · kc / km · L = ").arg(nazwa, ki_nazwa);
+    if (std::isnan(w.kc) || std::isnan(w.km))
+        return linia + QStringLiteral("? (brak kc lub km)");
+    linia += QStringLiteral("%1 · %2 / %3 · %4 = ")
+                 .arg(TrzyMiejsca(ki), TrzyMiejsca(w.kc), TrzyMiejsca(w.km), L);
+    if (std::isnan(d))
+        return linia + QStringLiteral("? (długość L poniżej zera)");
+    return linia + TekstOdstepuRaportu(d);
+}
+
+QString LiniaAlfa(Klasa klasa, const QString &tekst, const WynikOdstepu &w)
+{
+    const QString H = Pole(tekst, u"H = ");
+    if (w.alfa >= 0)
+        return QStringLiteral("α = %1° (klasa %2, H = %3 m)").arg(F2(w.alfa), TekstKlasy(klasa), H);
+    if (klasa.klasa < 1 || klasa.klasa > 4)
+        return QStringLiteral("α = ? (brak klasy ochronności)");
+    const double H_liczba = CzytajH(tekst);
+    if (H_liczba < 0)
+        return QStringLiteral("α = ? (wysokość H = %1 m poniżej zera)").arg(H);
+    return QStringLiteral("α = ? (H = %1 m ponad %2 m, granicę krzywej dla klasy %3)")
+        .arg(H)
+        .arg(KrzyweKatow::WysokoscGraniczna(klasa.klasa))
+        .arg(TekstKlasy(klasa));
+}
+
+QString OpisKi(Klasa klasa)
+{
+    if (klasa.klasa < 1 || klasa.klasa > 4)
+        return QStringLiteral("brak klasy ochronności");
+    return QStringLiteral("klasa ") + TekstKlasy(klasa);
+}
+
+} // namespace
+
+QString TrzyMiejsca(double x)
+{
+    return std::isnan(x) ? QStringLiteral("?") : FormatStaly(x, 6, 3);
+}
+
+QString TytulDokumentuZestawienia()
+{
+    return QStringLiteral("Kerwano-Zestawienie elementów dachu");
+}
+
+TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate &dzis)
+{
+    // The header, the project data and the signature as the report has them.
+    const TrescObliczen raport = ZlozTrescObliczen(projekt, dzis);
+    TrescZestawienia t;
+    t.tytul = raport.tytul;
+    t.podtytul = QStringLiteral("Zestawienie elementów dachu");
+    t.linia_naglowka = raport.linia_naglowka;
+    t.L = raport.L;
+    const Klasa klasa = projekt.klasa();
+    t.klasa = QStringLiteral("Klasa ochronności: ") + TekstKlasy(klasa);
+
+    for (int lp = 1; lp <= projekt.liczba_elementow(); ++lp) {
+        const WierszElementu &wiersz = projekt.elementy().Wiersz(lp);
+        const QString &tekst = wiersz.parametry;
+        const WynikOdstepu w = projekt.ObliczOdstep(lp);
+        BlokElementu b;
+        b.tytul = QStringLiteral("%1. %2").arg(lp).arg(wiersz.nazwa.trimmed());
+        b.opis = QStringLiteral("Opis: ") + tekst;
+        const TypUkladu uklad = CzytajTypUkladu(tekst);
+        const TypInstalacji instalacja = CzytajTypInstalacji(tekst);
+        const Material material = CzytajMaterial(tekst);
+        const QString L = Pole(tekst, u"L = ");
+        b.parametry = {
+            {QStringLiteral("Układ:"), uklad == TypUkladu::A   ? QStringLiteral("A")
+                                       : uklad == TypUkladu::B ? QStringLiteral("B")
+                                                               : QStringLiteral("?")},
+            {QStringLiteral("Typ instalacji:"), instalacja != TypInstalacji::Brak
+                                                    ? QString::number(static_cast<int>(instalacja))
+                                                    : QStringLiteral("?")},
+            {QStringLiteral("Ośrodek:"),
+             material == Material::Powietrze    ? QStringLiteral("powietrze")
+             : material == Material::Dielektryk ? QStringLiteral("dielektryk")
+                                                : QStringLiteral("?")},
+            {QStringLiteral("H ="), Pole(tekst, u"H = ") + QStringLiteral(" m")},
+            {QStringLiteral("L ="), L + QStringLiteral(" m")}};
+        if (instalacja == TypInstalacji::Uklad2)
+            b.parametry.append(
+                {QStringLiteral("f ="), Pole(tekst, u"f = ") + QStringLiteral(" m")});
+        if (instalacja == TypInstalacji::Uklad3) {
+            b.parametry.append(
+                {QStringLiteral("c ="), Pole(tekst, u"c = ") + QStringLiteral(" m")});
+            b.parametry.append({QStringLiteral("n ="), Pole(tekst, u"n = ")});
+        }
+        b.obliczenia = {
+            QStringLiteral("ki = %1 (%2)").arg(TrzyMiejsca(w.ki), OpisKi(klasa)),
+            LiniaKc(tekst, w),
+            LiniaKm(material, w),
+            LiniaOdstepu(QStringLiteral("d"), QStringLiteral("ki"), w.ki, w.d, w, L),
+            LiniaAlfa(klasa, tekst, w),
+        };
+        b.porownanie = LiniaOdstepu(QStringLiteral("d'"), QStringLiteral("ki'"),
+                                    WspolczynnikKiPN(klasa), w.d_pn, w, L) +
+                       QStringLiteral(" – wg PN-EN 62305-3:2011, informacyjnie");
+        t.elementy.append(b);
+    }
+    if (t.elementy.isEmpty())
+        t.brak_elementow = QStringLiteral("Projekt nie zawiera elementów dachu.");
+
+    t.uwaga = QStringLiteral(
+        "Uwaga: odstępy d i kąty α obliczono wg IEC 1024-1 (ENV 61024-1:1995), tak jak w wydruku "
+        "obliczeń; wg tej normy ki = 0,100 (klasa I), 0,075 (II), 0,050 (III i IV). Odstęp d' "
+        "podano dla porównania wg obowiązującej normy PN-EN 62305-3:2011, która zachowuje kc i km, "
+        "a przyjmuje ki' = 0,080 (klasa I), 0,060 (II), 0,040 (III i IV); ma on charakter "
+        "wyłącznie informacyjny.");
+    t.linia_podpisu = raport.linia_podpisu;
+    t.podpis_wykonawcy = raport.podpis_wykonawcy;
+    t.wykonano = raport.wykonano;
+    return t;
+}
+
+} // namespace kerwano
