@@ -233,8 +233,7 @@ void SprawdzZapisTekstow(FuzzedDataProvider &dane)
     for (int i = 0; i < operacji && dane.remaining_bytes() > 0; ++i) {
         const int co = dane.ConsumeIntegralInRange(0, 2);
         if (co == 0) {
-            std::array<QString, kerwano::LICZBA_DANYCH> teksty =
-                model.DaneProjektu();
+            std::array<QString, kerwano::LICZBA_DANYCH> teksty = model.DaneProjektu();
             for (size_t d = 0; d < teksty.size(); ++d)
                 teksty[d] = Wpisz(dane, teksty[d], kerwano::POJEMNOSC_DANYCH[d]);
             model.UstawDaneProjektu(teksty);
