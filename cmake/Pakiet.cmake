@@ -2,7 +2,7 @@
 # kerwano_<version>_<arch>.deb (tools/pakiet.sh builds it and runs lintian).
 #
 # The version is the program's own (KERWANO_WERSJA). dpkg takes letters of either case in a
-# version and sorts 1.1 < 1.1C < 1.1D < 1.2. The package has no Debian revision:
+# version and sorts 1.1 < 1.1A < 1.1B < 1.2. The package has no Debian revision:
 # it is built from the program's own tree (a native package), so its changelog
 # is /usr/share/doc/kerwano/changelog.gz.
 
@@ -21,7 +21,8 @@ configure_file(doc/kerwano.1 ${KERWANO_KONFIGURACJA}/kerwano.1 @ONLY)
 configure_file(doc/kerwano.pl.1 ${KERWANO_KONFIGURACJA}/kerwano.pl.1 @ONLY)
 kerwano_gzip(${KERWANO_KONFIGURACJA}/kerwano.1 ${KERWANO_DOKUMENTY}/kerwano.1.gz)
 kerwano_gzip(${KERWANO_KONFIGURACJA}/kerwano.pl.1 ${KERWANO_DOKUMENTY}/pl/kerwano.1.gz)
-kerwano_gzip(${PROJECT_SOURCE_DIR}/doc/changelog ${KERWANO_DOKUMENTY}/changelog.gz)
+configure_file(doc/changelog ${KERWANO_KONFIGURACJA}/changelog @ONLY)
+kerwano_gzip(${KERWANO_KONFIGURACJA}/changelog ${KERWANO_DOKUMENTY}/changelog.gz)
 add_custom_target(kerwano_dokumenty ALL DEPENDS ${KERWANO_DOKUMENTY}/kerwano.1.gz
   ${KERWANO_DOKUMENTY}/pl/kerwano.1.gz ${KERWANO_DOKUMENTY}/changelog.gz)
 

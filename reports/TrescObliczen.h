@@ -100,7 +100,7 @@ QString TytulDokumentuObliczen();
 // The title line of the printouts' page headers.
 QString TytulWydruku();
 // The line under it: the program, its version and the standard the
-// calculation follows, "Kerwano 1.1C · obliczenia wg IEC 1024-1 / ENV 61024-1".
+// calculation follows, "Kerwano <version> · obliczenia wg IEC 1024-1 / ENV 61024-1".
 QString LiniaNaglowka();
 
 } // namespace kerwano
