@@ -21,9 +21,9 @@ kerwano::Projekt ProjektWzorcowy(int elementow)
         const int uklad = 1 + i % 3;
         p.elementy.append(
             {QStringLiteral("Element %1").arg(i + 1),
-             kerwano::ZlozParametry(i % 2 ? kerwano::TypUkladu::B : kerwano::TypUkladu::A, uklad,
-                                    kerwano::Material::Powietrze, 0.5 + (i % 40) * 0.75,
-                                    2.5 + i % 7, uklad == 1 ? 0 : 4.0, 3)});
+             kerwano::ZlozParametry(i % 2 ? kerwano::TypUkladu::B : kerwano::TypUkladu::A,
+                                    kerwano::TypInstalacji(uklad), kerwano::Material::Powietrze,
+                                    0.5 + (i % 40) * 0.75, 2.5 + i % 7, uklad == 1 ? 0 : 4.0, 3)});
     }
     return p;
 }

@@ -65,7 +65,7 @@ void BM_KatOslonowy(benchmark::State &state)
     const std::array<double, 64> h = Wysokosci();
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(krzywe.KatOslonowy(1 + int(i % 4), h[i]));
+        benchmark::DoNotOptimize(krzywe.KatOslonowy(kerwano::Klasa(1 + int(i % 4)), h[i]));
         i = (i + 1) % h.size();
     }
 }
@@ -77,7 +77,7 @@ void BM_TekstKata(benchmark::State &state)
     const std::array<double, 64> h = Wysokosci();
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(krzywe.TekstKata(1 + int(i % 4), h[i]));
+        benchmark::DoNotOptimize(krzywe.TekstKata(kerwano::Klasa(1 + int(i % 4)), h[i]));
         i = (i + 1) % h.size();
     }
 }
@@ -90,7 +90,8 @@ void BM_ZlozParametry(benchmark::State &state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             kerwano::ZlozParametry(i % 2 ? kerwano::TypUkladu::B : kerwano::TypUkladu::A,
-                                   1 + int(i % 3), kerwano::Material::Powietrze, h[i], 7.5, 10, 4));
+                                   kerwano::TypInstalacji(1 + int(i % 3)),
+                                   kerwano::Material::Powietrze, h[i], 7.5, 10, 4));
         i = (i + 1) % h.size();
     }
 }
@@ -99,8 +100,9 @@ BENCHMARK(BM_ZlozParametry);
 // Every reader on one text, as the separation distance reads an element.
 void BM_Czytniki(benchmark::State &state)
 {
-    const QString tekst = kerwano::ZlozParametry(kerwano::TypUkladu::B, 3,
-                                                 kerwano::Material::Dielektryk, 15, 7.5, 10, 4);
+    const QString tekst =
+        kerwano::ZlozParametry(kerwano::TypUkladu::B, kerwano::TypInstalacji::Uklad3,
+                               kerwano::Material::Dielektryk, 15, 7.5, 10, 4);
     for (auto _ : state) {
         benchmark::DoNotOptimize(kerwano::CzytajTypUkladu(tekst));
         benchmark::DoNotOptimize(kerwano::CzytajTypInstalacji(tekst));
@@ -117,11 +119,12 @@ BENCHMARK(BM_Czytniki);
 void BM_ObliczOdstep(benchmark::State &state)
 {
     const kerwano::KrzyweKatow krzywe;
-    const QString tekst = kerwano::ZlozParametry(kerwano::TypUkladu::A, 3,
-                                                 kerwano::Material::Powietrze, 15, 7.5, 10, 4);
+    const QString tekst =
+        kerwano::ZlozParametry(kerwano::TypUkladu::A, kerwano::TypInstalacji::Uklad3,
+                               kerwano::Material::Powietrze, 15, 7.5, 10, 4);
     int klasa = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kerwano::ObliczOdstep(tekst, klasa, krzywe));
+        benchmark::DoNotOptimize(kerwano::ObliczOdstep(tekst, kerwano::Klasa(klasa), krzywe));
         klasa = klasa % 4 + 1;
     }
 }

@@ -105,7 +105,7 @@ void SprawdzCalkowita(const QString &tekst)
 void SprawdzCzytniki(const QString &tekst)
 {
     const int uklad = int(kerwano::CzytajTypUkladu(tekst));
-    const int instalacja = kerwano::CzytajTypInstalacji(tekst);
+    const int instalacja = int(kerwano::CzytajTypInstalacji(tekst));
     const int material = int(kerwano::CzytajMaterial(tekst));
     if (uklad < 0 || uklad > 2 || instalacja < 0 || instalacja > 3 || material < 0 || material > 2)
         Blad("a code outside its table", tekst);
@@ -117,9 +117,10 @@ void SprawdzCzytniki(const QString &tekst)
     }
     kerwano::CzytajN(tekst);
     for (int klasa = 0; klasa <= 5; ++klasa) {
-        const kerwano::WynikOdstepu w = kerwano::ObliczOdstep(tekst, klasa, Krzywe());
+        const kerwano::WynikOdstepu w =
+            kerwano::ObliczOdstep(tekst, kerwano::Klasa(klasa), Krzywe());
         if (kerwano::TekstOdstepu(w.d).isEmpty() || kerwano::TekstAlfa(w.alfa).isEmpty() ||
-            Krzywe().TekstKata(klasa, liczby[0]).isEmpty())
+            Krzywe().TekstKata(kerwano::Klasa(klasa), liczby[0]).isEmpty())
             Blad("an empty result text", tekst);
         if (w.d < 0 || w.d_pn < 0)
             Blad("a negative separation distance", tekst);
@@ -158,7 +159,7 @@ double Pokazana(const QString &pokazany, bool ostatnie)
 void SprawdzZlozenie(FuzzedDataProvider &dane)
 {
     const auto uklad = dane.ConsumeBool() ? kerwano::TypUkladu::B : kerwano::TypUkladu::A;
-    const int instalacja = dane.ConsumeIntegralInRange(1, 3);
+    const auto instalacja = kerwano::TypInstalacji(dane.ConsumeIntegralInRange(1, 3));
     const auto material =
         dane.ConsumeBool() ? kerwano::Material::Dielektryk : kerwano::Material::Powietrze;
     const double H = Liczba(dane), L = Liczba(dane), fc = Liczba(dane);
@@ -169,12 +170,15 @@ void SprawdzZlozenie(FuzzedDataProvider &dane)
         kerwano::CzytajTypInstalacji(tekst) != instalacja ||
         kerwano::CzytajMaterial(tekst) != material)
         Blad("ZlozParametry: a code does not read back", tekst);
-    const double f = instalacja == 2 ? Pokazana(kerwano::DwaMiejsca(fc), true) : 0;
-    const double c = instalacja == 3 ? Pokazana(kerwano::DwaMiejsca(fc), false) : 0;
+    const double f =
+        instalacja == kerwano::TypInstalacji::Uklad2 ? Pokazana(kerwano::DwaMiejsca(fc), true) : 0;
+    const double c =
+        instalacja == kerwano::TypInstalacji::Uklad3 ? Pokazana(kerwano::DwaMiejsca(fc), false) : 0;
     if (kerwano::CzytajH(tekst) != Pokazana(kerwano::DwaMiejsca(H), false) ||
-        kerwano::CzytajL(tekst) != Pokazana(kerwano::DwaMiejsca(L), instalacja == 1) ||
+        kerwano::CzytajL(tekst) !=
+            Pokazana(kerwano::DwaMiejsca(L), instalacja == kerwano::TypInstalacji::Uklad1) ||
         kerwano::CzytajF(tekst) != f || kerwano::CzytajC(tekst) != c ||
-        kerwano::CzytajN(tekst) != (instalacja == 3 ? n : 0))
+        kerwano::CzytajN(tekst) != (instalacja == kerwano::TypInstalacji::Uklad3 ? n : 0))
         Blad("ZlozParametry: a number does not read back as shown", tekst);
 
     // Every format writes something, and the two-decimal form of a finite
@@ -186,7 +190,7 @@ void SprawdzZlozenie(FuzzedDataProvider &dane)
     if (std::isfinite(H) && !kerwano::TekstNaLiczbe(kerwano::DwaMiejsca(H)))
         Blad("DwaMiejsca writes what does not read back", kerwano::DwaMiejsca(H));
     for (int klasa = 0; klasa <= 5; ++klasa)
-        Krzywe().KatOslonowy(klasa, H);
+        Krzywe().KatOslonowy(kerwano::Klasa(klasa), H);
 }
 
 // Bytes of a file name -> name -> the same bytes.
@@ -243,7 +247,7 @@ void SprawdzZapisTekstow(FuzzedDataProvider &dane)
         kerwano::DaneElementu element =
             co == 1 ? model.elementy().NowyElement() : model.elementy().ElementWiersza(wiersz);
         element.nazwa = Wpisz(dane, element.nazwa, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
-        element.typ_instalacji = dane.ConsumeIntegralInRange(1, 3);
+        element.typ_instalacji = kerwano::TypInstalacji(dane.ConsumeIntegralInRange(1, 3));
         // Dimensions a roof has; the numbers' own limits are not the subject here.
         element.H = dane.ConsumeIntegralInRange(0, 99999) / 100.0;
         element.L = dane.ConsumeIntegralInRange(0, 99999) / 100.0;

@@ -25,12 +25,12 @@ namespace {
 const QList<ElementDachu> &KazdyUklad()
 {
     static const QList<ElementDachu> elementy = {
-        {QStringLiteral("Maszt"),
-         ZlozParametry(TypUkladu::A, 1, Material::Powietrze, 10, 10, 0, 0)},
-        {QStringLiteral("Linka"),
-         ZlozParametry(TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20, 0)},
-        {QStringLiteral("Siatka"),
-         ZlozParametry(TypUkladu::A, 3, Material::Powietrze, 15, 7.5, 10, 4)}};
+        {QStringLiteral("Maszt"), ZlozParametry(TypUkladu::A, kerwano::TypInstalacji::Uklad1,
+                                                Material::Powietrze, 10, 10, 0, 0)},
+        {QStringLiteral("Linka"), ZlozParametry(TypUkladu::B, kerwano::TypInstalacji::Uklad2,
+                                                Material::Dielektryk, 12.5, 3, 20, 0)},
+        {QStringLiteral("Siatka"), ZlozParametry(TypUkladu::A, kerwano::TypInstalacji::Uklad3,
+                                                 Material::Powietrze, 15, 7.5, 10, 4)}};
     return elementy;
 }
 
@@ -60,7 +60,8 @@ bool Projekty(const QDir &folder)
             const double H = i * 1.37;
             p.elementy << ElementDachu{
                 QStringLiteral("Element %1").arg(i),
-                ZlozParametry(i % 2 ? TypUkladu::A : TypUkladu::B, 1 + i % 3,
+                ZlozParametry(i % 2 ? TypUkladu::A : TypUkladu::B,
+                              kerwano::TypInstalacji(1 + i % 3),
                               i % 4 ? Material::Powietrze : Material::Dielektryk, H, i * 0.5,
                               i * 0.75, i % 5)};
         }
@@ -72,7 +73,8 @@ bool Projekty(const QDir &folder)
                   QStringLiteral("Żółć Gęślą Jaźń"),       QStringLiteral("Budowa w Łodzi"),
                   QStringLiteral("Inwestor Ściśle Tajny"), QStringLiteral("Zleceniodawca €")};
         p.elementy = {{QStringLiteral("Świetlik ąęćłńóśźż ĄĘĆŁŃÓŚŹŻ"),
-                       ZlozParametry(TypUkladu::B, 3, Material::Dielektryk, 4, 2, 3, 6)}};
+                       ZlozParametry(TypUkladu::B, kerwano::TypInstalacji::Uklad3,
+                                     Material::Dielektryk, 4, 2, 3, 6)}};
         projekty << qMakePair(QStringLiteral("polskie_litery"), p);
     }
     {
@@ -83,8 +85,9 @@ bool Projekty(const QDir &folder)
         const int pojemnosci[6] = {25, 20, 128, 128, 128, 128};
         for (int i = 0; i < 6; ++i)
             p.dane[size_t(i)] = QString(pojemnosci[i], u'ś');
-        QString parametry = ZlozParametry(TypUkladu::A, 3, Material::Dielektryk, 123456.78,
-                                          98765.43, 45678.9, 2147483647);
+        QString parametry =
+            ZlozParametry(TypUkladu::A, kerwano::TypInstalacji::Uklad3, Material::Dielektryk,
+                          123456.78, 98765.43, 45678.9, 2147483647);
         parametry += QString(96 - parametry.size(), u' ');
         p.elementy = {{QString(40, u'Ż'), parametry}};
         projekty << qMakePair(QStringLiteral("teksty_pelne"), p);
@@ -120,7 +123,8 @@ bool Teksty(const QDir &folder)
     QList<QByteArray> teksty;
     for (const ElementDachu &e : KazdyUklad())
         teksty << e.parametry.toUtf8();
-    teksty << ZlozParametry(TypUkladu::A, 3, Material::Dielektryk, 1.5e7, 2e6, 3e6, 2000000000)
+    teksty << ZlozParametry(TypUkladu::A, kerwano::TypInstalacji::Uklad3, Material::Dielektryk,
+                            1.5e7, 2e6, 3e6, 2000000000)
                   .toUtf8();
     teksty << QStringLiteral("Układ A, Układ B, układ 1, układ 3, dielektryk, H = 5, L = 5, "
                              "c = 1, n = 3")
