@@ -19,8 +19,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -96,22 +98,27 @@ inline void WczytajElementy(TProgram_form *okno, const QList<kerwano::ElementDac
 
 // Runs `odpowiedz` on the next modal window of type T as soon as it shows
 // (a dialog started by exec() blocks the test until it is answered). The
-// window is expected to close itself in `odpowiedz`.
-template <typename T> void Odpowiedz(std::function<void(T *)> odpowiedz)
+// window is expected to close itself in `odpowiedz`. The search looks every
+// 10 ms for about 5 s and then gives up; a test that expects no such window
+// deletes the returned timer when it is done, so that no search outlives it.
+template <typename T> QPointer<QTimer> Odpowiedz(std::function<void(T *)> odpowiedz)
 {
-    auto proba = std::make_shared<std::function<void()>>();
-    auto licznik = std::make_shared<int>(0);
-    *proba = [odpowiedz, proba, licznik] {
+    auto *zegar = new QTimer(QCoreApplication::instance());
+    zegar->setInterval(10);
+    auto proby = std::make_shared<int>(0);
+    QObject::connect(zegar, &QTimer::timeout, zegar, [zegar, odpowiedz, proby] {
         auto *okno = qobject_cast<T *>(QApplication::activeModalWidget());
         if (!okno || !okno->isVisible()) {
-            if (++*licznik < 500)
-                QTimer::singleShot(10, *proba);
+            if (++*proby >= 500)
+                zegar->deleteLater();
             return;
         }
+        zegar->stop();
+        zegar->deleteLater();
         odpowiedz(okno);
-        *proba = nullptr;
-    };
-    QTimer::singleShot(0, *proba);
+    });
+    zegar->start();
+    return zegar;
 }
 
 // Writes texts into fields of "Dane projektu" (nr 1..6: Edit1 .. Edit6)

@@ -376,10 +376,11 @@ void TstListaElementow::granicaElementow()
     okno_testowe::WczytajElementy(m_okno, QList<ElementDachu>(kerwano::MAKS_LICZBA_ELEMENTOW,
                                                               Element(QStringLiteral("E"), 5)));
     bool dialog = false;
-    okno_testowe::Odpowiedz<TOdstepy_parametry_form>([&](TOdstepy_parametry_form *d) {
-        dialog = true;
-        d->reject();
-    });
+    const QPointer<QTimer> szukaj =
+        okno_testowe::Odpowiedz<TOdstepy_parametry_form>([&](TOdstepy_parametry_form *d) {
+            dialog = true;
+            d->reject();
+        });
     QString komunikat;
     okno_testowe::Odpowiedz<QMessageBox>([&](QMessageBox *m) {
         komunikat = m->text();
@@ -390,6 +391,7 @@ void TstListaElementow::granicaElementow()
              QStringLiteral("Projekt ma ponad 10000 elementów dachu; nie można go zapisać."));
     QVERIFY(!dialog);
     QCOMPARE(m_okno->projekt().liczba_elementow(), kerwano::MAKS_LICZBA_ELEMENTOW);
+    delete szukaj;
 }
 
 QTEST_MAIN(TstListaElementow)
