@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTabWidget>
@@ -35,6 +36,7 @@ private slots:
     void wpisywanieWymiaru();
     void filtrKlawiszy_data();
     void filtrKlawiszy();
+    void skrotySchowka_data();
     void skrotySchowka();
     void wybieranieZList();
     void budynekWzorcowy();
@@ -146,12 +148,14 @@ void TstProgramForm::listyIMenu()
         for (QAction *a : m->menu()->actions())
             menu << (a->isSeparator() ? QString("-") : a->text() + "|" + a->shortcut().toString());
     }
-    QCOMPARE(menu, QStringList({"Program", "Otwórz projekt|F3", "-", "Zapisz projekt|F2",
-                                "Zapisz jako...|", "-", "Drukuj formularz klasyfikacyjny|Ctrl+K",
-                                "Drukuj obliczenia|Ctrl+O", "-", "Wyjście|", "Obliczenia",
-                                "Dane projektu|Ctrl+D", "-", "Obliczanie klasy ochronności|",
-                                "Obliczanie kątów osłonowych|", "Obliczanie odstępów izolacyjnych|",
-                                "Info", "Opis Programu|F1"}));
+    // The texts with their mnemonics, each letter once in its menu.
+    QCOMPARE(menu,
+             QStringList({"&Program", "&Otwórz projekt|F3", "-", "&Zapisz projekt|F2",
+                          "Zapisz &jako...|", "-", "Drukuj &formularz klasyfikacyjny|Ctrl+K",
+                          "Drukuj o&bliczenia|Ctrl+O", "-", "&Wyjście|", "&Obliczenia",
+                          "&Dane projektu|Ctrl+D", "-", "Obliczanie &klasy ochronności|",
+                          "Obliczanie kątów &osłonowych|", "Obliczanie odstępów &izolacyjnych|",
+                          "&Info", "&Opis Programu|F1"}));
 }
 
 void TstProgramForm::wpisywanieWymiaru()
@@ -211,26 +215,82 @@ void TstProgramForm::filtrKlawiszy()
     QTEST(e->text(), "po_backspace");
 }
 
+void TstProgramForm::skrotySchowka_data()
+{
+    QTest::addColumn<int>("droga"); // 0 Ctrl+V, 1 Shift+Insert, 2 "Wklej", 3 drop, 4 input method
+    QTest::addColumn<QString>("wklejany");
+    QTest::addColumn<QString>("tekst");  // the field afterwards
+    QTest::addColumn<double>("wartosc"); // the width in force afterwards
+    // A drop goes into an emptied field.
+    // clang-format off
+    QTest::newRow("Ctrl+V 12,5")             << 0 << "12,5" << "12,5" << 12.5;
+    QTest::newRow("Ctrl+V 1.5 refused")      << 0 << "1.5"  << "25"   << 25.0;
+    QTest::newRow("Shift+Insert 7")          << 1 << "7"    << "7"    << 7.0;
+    QTest::newRow("menu x7y refused")        << 2 << "x7y"  << "25"   << 25.0;
+    QTest::newRow("menu 99")                 << 2 << "99"   << "99"   << 99.0;
+    QTest::newRow("drop 3,5")                << 3 << "3,5"  << "3,5"  << 3.5;
+    QTest::newRow("drop -4 refused")         << 3 << "-4"   << ""     << 25.0;
+    QTest::newRow("input method 4a refused") << 4 << "4a"   << "25"   << 25.0;
+    // clang-format on
+}
+
+// Whatever way text enters a dimension field, it passes the same filter: a
+// paste the filter would not allow is refused whole, and the field and the
+// value in force never disagree. The editing shortcuts work.
 void TstProgramForm::skrotySchowka()
 {
+    QFETCH(int, droga);
+    QFETCH(QString, wklejany);
+    QFETCH(QString, tekst);
+    QFETCH(double, wartosc);
     QLineEdit *e = okno_testowe::Pole(m_okno, 2);
     Wpisz(2, "25");
-    QGuiApplication::clipboard()->setText("99");
+    QGuiApplication::clipboard()->setText(wklejany);
     e->setFocus();
-    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(e->text(), QString("25"));
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(e->selectedText(), QString("25"));
+    switch (droga) {
+    case 0:
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case 1:
+        QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case 2:
+        e->paste(); // what the context menu's "Wklej" does
+        break;
+    case 3: {
+        e->clear();
+        QMimeData dane;
+        dane.setText(wklejany);
+        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton,
+                                Qt::NoModifier);
+        QApplication::sendEvent(e, &wejscie);
+        QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton,
+                               Qt::NoModifier);
+        QApplication::sendEvent(e, &upuszczenie);
+        break;
+    }
+    default: {
+        QInputMethodEvent metoda;
+        metoda.setCommitString(wklejany);
+        QApplication::sendEvent(e, &metoda);
+        break;
+    }
+    }
+    QCOMPARE(e->text(), tekst);
+    QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, wartosc);
+    // Undo brings the old text and value back; cut empties the field and
+    // keeps the value (an empty text does not convert).
+    if (tekst != "25" && droga != 3) {
+        QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e->text(), QString("25"));
+        QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, 25.0);
+    }
     QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(e->text(), QString("25"));
-    QTest::keyClick(e, Qt::Key_Left);
-    QTest::keyClick(e, Qt::Key_Delete);
-    QCOMPARE(e->text(), QString("2"));
-    // The field's own paste (its context menu) still works.
-    e->selectAll();
-    e->paste();
-    QCOMPARE(e->text(), QString("99"));
-    QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, 99.0);
+    QVERIFY(e->text().isEmpty());
+    QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
     // Menu shortcuts reach the window while a dimension field has the focus.
     QSignalSpy druk(W<QAction>(m_okno, "Drukujformularz1"), &QAction::triggered);
     okno_testowe::Odpowiedz<QPrintDialog>([](QPrintDialog *d) { d->reject(); });

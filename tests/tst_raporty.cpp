@@ -607,21 +607,21 @@ void TstRaporty::wierszPolecen_data()
                                    << "f.pdf";
     QTest::newRow("report") << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/o.pdf"} << 0 << ""
                             << "o.pdf";
-    QTest::newRow("missing project")
-        << QStringList{"--pdf-obliczenia", "%1/brak.kwp", "%1/o.pdf"} << 1 << "File not found.\n"
-        << "";
+    QTest::newRow("missing project") << QStringList{"--pdf-obliczenia", "%1/brak.kwp", "%1/o.pdf"}
+                                     << 1 << "kerwano: %1/brak.kwp: File not found.\n"
+                                     << "";
     QTest::newRow("damaged project") << QStringList{"--pdf-obliczenia", "%1/zly.kwp", "%1/o.pdf"}
-                                     << 1 << "Read beyond end of file.\n"
+                                     << 1 << "kerwano: %1/zly.kwp: Read beyond end of file.\n"
                                      << "";
     QTest::newRow("missing folder")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/nie/ma/o.pdf"} << 1
-        << "File not found.\n"
+        << "kerwano: %1/nie/ma/o.pdf: File not found.\n"
         << "";
     QTest::newRow("output is a folder")
-        << QStringList{"--pdf-formularz", "%1"} << 1 << "I/O error 21.\n"
+        << QStringList{"--pdf-formularz", "%1"} << 1 << "kerwano: %1: I/O error 21.\n"
         << "";
     QTest::newRow("output without a name")
-        << QStringList{"--pdf-formularz", ""} << 1 << "Invalid filename.\n"
+        << QStringList{"--pdf-formularz", ""} << 1 << "kerwano: \"\": Invalid filename.\n"
         << "";
     QTest::newRow("questionnaire without output")
         << QStringList{"--pdf-formularz"} << 2 << "kerwano: --pdf-formularz"
@@ -631,6 +631,9 @@ void TstRaporty::wierszPolecen_data()
         << "";
     QTest::newRow("report without output")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp"} << 2 << "kerwano: --pdf-obliczenia"
+        << "";
+    QTest::newRow("unknown short option")
+        << QStringList{"-V"} << 2 << "kerwano: nieznana opcja -V\n"
         << "";
 }
 
@@ -655,6 +658,7 @@ void TstRaporty::wierszPolecen()
         QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     for (QString &a : argumenty)
         a.replace(QStringLiteral("%1"), folder.path());
+    blad.replace(QStringLiteral("%1"), folder.path());
 
     int wynik = -1;
     QString bledy;
@@ -709,7 +713,7 @@ void TstRaporty::pelnyDysk()
     Uruchom(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-formularz"), stary.fileName()},
             &kod, &bledy);
     QCOMPARE(kod, 1);
-    QCOMPARE(bledy, blad);
+    QCOMPARE(bledy, QStringLiteral("kerwano: ") + stary.fileName() + QStringLiteral(": ") + blad);
     QVERIFY(stary.open(QIODevice::ReadOnly));
     QCOMPARE(stary.readAll(), QByteArray("stary"));
     QCOMPARE(QDir(punkt).entryList(QDir::Files | QDir::Hidden), QStringList{"f.pdf"});

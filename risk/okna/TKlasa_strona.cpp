@@ -3,6 +3,7 @@
 #include "project/ModelProjektu.h"
 #include "risk/Klasa.h"
 #include "risk/Wspolczynniki.h"
+#include "widgets/Dostepnosc.h"
 #include "widgets/TFiltr_klawiszy.h"
 #include "widgets/TKomunikat.h"
 
@@ -133,7 +134,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     for (int nr = 1; nr <= 3; ++nr) {
         auto *e = new QLineEdit(QStringLiteral("1,00"), this);
         e->setObjectName(QStringLiteral("Edit%1").arg(nr));
-        e->installEventFilter(filtr);
+        filtr->Zaloz(e);
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 10);
         e->setAlignment(Qt::AlignRight);
         connect(e, &QLineEdit::textChanged, this,
@@ -160,6 +161,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     // Thunderstorm days and building location with the three dimensions.
     QGridLayout *s4 = SiatkaGrupy(GroupBox4);
     auto *l12 = new QLabel(kerwano::Lista(11).etykieta, GroupBox4);
+    l12->setBuddy(m_listy[11]);
     s4->addWidget(l12, 0, 0);
     s4->addWidget(m_listy[11], 0, 1, Qt::AlignLeft);
     auto *wymiary = new QHBoxLayout;
@@ -176,6 +178,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     wymiary->addStretch(1);
     s4->addLayout(wymiary, 1, 0, 1, 2);
     auto *l13 = new QLabel(kerwano::Lista(12).etykieta, GroupBox4);
+    l13->setBuddy(m_listy[12]);
     s4->addWidget(l13, 2, 0);
     s4->addWidget(m_listy[12], 2, 1, Qt::AlignLeft);
     s4->setColumnStretch(1, 1);
@@ -280,6 +283,11 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     setTabOrder(m_wymiary[1], m_wymiary[2]);
     setTabOrder(m_wymiary[2], m_listy[12]);
     setTabOrder(m_listy[12], Button1);
+
+    // Each list and field is named by its label for screen readers; the
+    // verdict reads with what it is.
+    dostepnosc::NazwijPola(this);
+    Label21->setAccessibleDescription(QStringLiteral("Werdykt"));
 }
 
 void TKlasa_strona::Rozloz(bool szeroko)
