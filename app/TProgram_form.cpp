@@ -81,7 +81,11 @@ void TProgram_form::UstawMinimum()
         return;
     // The layout's need for the fonts in use, never less than the design's
     // least size; on a screen with less room the contents scroll.
-    const QSize potrzeba = NAJMNIEJSZY.expandedTo(layout()->totalMinimumSize());
+    QSize potrzeba = NAJMNIEJSZY.expandedTo(layout()->totalMinimumSize());
+    // A wrapped text (the verdict) takes more lines the narrower the window.
+    if (layout()->hasHeightForWidth())
+        potrzeba.setHeight(
+            qMax(potrzeba.height(), layout()->totalHeightForWidth(potrzeba.width())));
     const QSize ekran = Ekran();
     const bool miesci = potrzeba.width() <= ekran.width() && potrzeba.height() <= ekran.height();
     if (!miesci)

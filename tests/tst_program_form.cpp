@@ -1,12 +1,16 @@
 #include "OknoTestowe.h"
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
+#include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
 #include "risk/Wspolczynniki.h"
 #include "risk/okna/TInfo_form.h"
 #include "risk/okna/TKlasa_strona.h"
+#include "widgets/Kontrast.h"
+#include "widgets/TStringGrid.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,6 +21,9 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,6 +54,14 @@ private slots:
     void arkuszKlasy_data();
     void arkuszKlasy();
     void plikiZWierszaPolecen();
+    void rozmiarPrzyCzcionce_data();
+    void rozmiarPrzyCzcionce();
+    void klawiszeStron_data();
+    void klawiszeStron();
+    void nazwyDostepne_data();
+    void nazwyDostepne();
+    void kontrast_data();
+    void kontrast();
 
 private:
     void Wybierz(int nr, int indeks)
@@ -105,7 +120,9 @@ void TstProgramForm::startup()
     QVERIFY(m_okno->nienazwany());
     QCOMPARE(m_okno->projekt().DaneProjektu()[1], QDate::currentDate().toString("d.M.yyyy"));
     QVERIFY(!m_okno->projekt().DaneProjektu()[2].isEmpty());
-    QCOMPARE(m_okno->minimumSize(), QSize(800, 590));
+    // At least the design's 800 x 590, more where the layout needs it.
+    QCOMPARE(m_okno->minimumSize().expandedTo(QSize(800, 590)), m_okno->minimumSize());
+    QCOMPARE(m_okno->minimumSize().width(), 800);
     // Nothing on page 1 needs more room than the smallest window gives it.
     m_okno->resize(800, 590);
     QTest::qWait(10);
@@ -491,3 +508,161 @@ void TstProgramForm::plikiZWierszaPolecen()
 
 QTEST_MAIN(TstProgramForm)
 #include "tst_program_form.moc"
+
+void TstProgramForm::rozmiarPrzyCzcionce_data()
+{
+    QTest::addColumn<QString>("rodzina");
+    QTest::addColumn<int>("punkty");
+    QTest::newRow("DejaVu Sans 9") << "DejaVu Sans" << 9;
+    QTest::newRow("DejaVu Sans 11") << "DejaVu Sans" << 11;
+    QTest::newRow("DejaVu Sans 13") << "DejaVu Sans" << 13;
+}
+
+// A larger desktop font: the window's least size is what its layout needs,
+// never less than 800 x 590, and at that size nothing on page 1 is cut.
+void TstProgramForm::rozmiarPrzyCzcionce()
+{
+    QFETCH(QString, rodzina);
+    QFETCH(int, punkty);
+    const QFont przed = QApplication::font();
+    const auto przywroc = qScopeGuard([&] { QApplication::setFont(przed); });
+    QApplication::setFont(QFont(rodzina, punkty));
+    TProgram_form okno({QStringLiteral("kerwano")});
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    QApplication::sendPostedEvents();
+    const QSize minimum = okno.minimumSize();
+    QVERIFY(minimum.width() >= 800 && minimum.height() >= 590);
+    okno.resize(minimum);
+    QApplication::sendPostedEvents();
+    QTest::qWait(10);
+    QWidget *strona = okno_testowe::Strona(&okno, 1);
+    QVERIFY2(strona->width() >= strona->minimumSizeHint().width() &&
+                 strona->height() >= strona->minimumSizeHint().height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(strona->width()).arg(strona->height())));
+    // The screen (1600 x 1200) has room: nothing scrolls.
+    QVERIFY(!W<QScrollArea>(&okno, "Przewijana")->verticalScrollBar()->isVisible());
+    auto *przycisk = W<QPushButton>(strona, "Button1");
+    QVERIFY(przycisk->width() >= przycisk->sizeHint().width());
+    QVERIFY2(przycisk->height() >= przycisk->sizeHint().height(),
+             qPrintable(QStringLiteral("%1 < %2, group %3 of %4")
+                            .arg(przycisk->height())
+                            .arg(przycisk->sizeHint().height())
+                            .arg(przycisk->parentWidget()->height())
+                            .arg(przycisk->parentWidget()->minimumSizeHint().height())));
+    for (int nr = 1; nr <= 13; ++nr) {
+        QComboBox *c = okno_testowe::Lista(&okno, nr);
+        QVERIFY2(c->width() >= c->sizeHint().width() && c->height() >= c->sizeHint().height(),
+                 qPrintable(c->objectName()));
+    }
+    QLineEdit *e = okno_testowe::Pole(&okno, 3);
+    e->setText(QStringLiteral("1234,56"));
+    QVERIFY(e->width() > e->fontMetrics().horizontalAdvance(e->text()));
+    QVERIFY(e->height() >= e->sizeHint().height());
+}
+
+void TstProgramForm::klawiszeStron_data()
+{
+    QTest::addColumn<QString>("pole"); // the control with the focus, on page 1
+    QTest::addColumn<int>("klawisz");
+    QTest::addColumn<int>("modyfikatory");
+    QTest::addColumn<int>("strona"); // afterwards, 0..2
+    const int ctrl = Qt::ControlModifier, ctrl_shift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Tab, list") << "ComboBox1" << int(Qt::Key_Tab) << ctrl << 1;
+    QTest::newRow("Ctrl+Shift+Tab, list")
+        << "ComboBox12" << int(Qt::Key_Backtab) << ctrl_shift << 2;
+    QTest::newRow("Ctrl+PgDn, field") << "Edit2" << int(Qt::Key_PageDown) << ctrl << 1;
+    QTest::newRow("Ctrl+PgUp, button") << "Button1" << int(Qt::Key_PageUp) << ctrl << 2;
+}
+
+// The pages change from the keyboard whatever control has the focus.
+void TstProgramForm::klawiszeStron()
+{
+    QFETCH(QString, pole);
+    QFETCH(int, klawisz);
+    QFETCH(int, modyfikatory);
+    auto *strony = W<QTabWidget>(m_okno, "PageControl1");
+    QWidget *w = W<QWidget>(okno_testowe::Strona(m_okno, 1), pole.toLatin1().constData());
+    m_okno->activateWindow();
+    w->setFocus();
+    QVERIFY(w->hasFocus());
+    QTest::keyClick(w, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikatory));
+    QTEST(strony->currentIndex(), "strona");
+    // From the page reached, on to the next one as well.
+    const int teraz = strony->currentIndex();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_okno, Qt::Key_Tab,
+                    Qt::ControlModifier);
+    QCOMPARE(strony->currentIndex(), (teraz + 1) % 3);
+}
+
+void TstProgramForm::nazwyDostepne_data()
+{
+    QTest::addColumn<int>("okno"); // 0 page 1, 1 the element dialog
+    QTest::newRow("page 1") << 0;
+    QTest::newRow("element dialog") << 1;
+}
+
+// A screen reader names every input by its label.
+void TstProgramForm::nazwyDostepne()
+{
+    QFETCH(int, okno);
+    std::unique_ptr<TOdstepy_parametry_form> dialog;
+    QWidget *w = okno_testowe::Strona(m_okno, 1);
+    if (okno == 1) {
+        dialog = std::make_unique<TOdstepy_parametry_form>(m_okno);
+        w = dialog.get();
+    }
+    QHash<const QWidget *, QString> etykiety;
+    for (const QLabel *l : w->findChildren<QLabel *>())
+        if (l->buddy())
+            etykiety.insert(l->buddy(), l->text().remove(QLatin1Char('&')));
+    QList<QWidget *> pola;
+    for (QWidget *p : w->findChildren<QLineEdit *>())
+        pola << p;
+    for (QWidget *p : w->findChildren<QComboBox *>())
+        pola << p;
+    QCOMPARE(pola.size(), okno == 0 ? 16 : 5);
+    for (QWidget *p : pola) {
+        const QString nazwa = QAccessible::queryAccessibleInterface(p)->text(QAccessible::Name);
+        QVERIFY2(etykiety.contains(p), qPrintable(p->objectName()));
+        QString etykieta = etykiety.value(p);
+        QVERIFY2(nazwa == etykieta || nazwa + QLatin1Char(':') == etykieta,
+                 qPrintable(p->objectName() + QStringLiteral(": ") + nazwa));
+    }
+}
+
+void TstProgramForm::kontrast_data()
+{
+    QTest::addColumn<bool>("ciemna");
+    QTest::newRow("light palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+// The red verdict and notices read on the window's actual background,
+// light or dark.
+void TstProgramForm::kontrast()
+{
+    QFETCH(bool, ciemna);
+    const QPalette przed = QApplication::palette();
+    const auto przywroc = qScopeGuard([&] { QApplication::setPalette(przed); });
+    QPalette paleta = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    if (ciemna) {
+        paleta.setColor(QPalette::Window, QColor(53, 53, 53));
+        paleta.setColor(QPalette::WindowText, Qt::white);
+        paleta.setColor(QPalette::Base, QColor(42, 42, 42));
+        paleta.setColor(QPalette::Text, Qt::white);
+        paleta.setColor(QPalette::Button, QColor(53, 53, 53));
+        paleta.setColor(QPalette::ButtonText, Qt::white);
+    }
+    QApplication::setPalette(paleta);
+    QApplication::sendPostedEvents();
+    for (const char *nazwa : {"Label21", "Label_uklad_AB", "Label_typ_instalacji"}) {
+        okno_testowe::Strony(m_okno);
+        const QLabel *l = W<QLabel>(m_okno, nazwa);
+        const QColor tekst = l->palette().color(QPalette::WindowText);
+        QVERIFY2(tekst.red() > 2 * tekst.green(), nazwa); // still red
+        QVERIFY2(kontrast::Kontrast(tekst, l->parentWidget()->palette().color(QPalette::Window)) >=
+                     4.5,
+                 nazwa);
+    }
+}

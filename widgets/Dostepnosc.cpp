@@ -30,23 +30,66 @@ public:
     }
 };
 
+const char *const NAZWANA_LISTA = "kerwano_nazwana_lista";
+
+// A drop-down list named by its label, its entry as the value. (The
+// toolkit's own list gives its entry as the name on Linux, so that a
+// screen reader never says which list it is.)
+class TNazwanaLista : public QAccessibleWidget
+{
+public:
+    explicit TNazwanaLista(QComboBox *lista) : QAccessibleWidget(lista, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *lista = static_cast<const QComboBox *>(widget());
+        if (t == QAccessible::Name)
+            return lista->accessibleName();
+        if (t == QAccessible::Value)
+            return lista->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface *Fabryka(const QString &, QObject *obiekt)
 {
-    if (obiekt && obiekt->isWidgetType() && obiekt->property(JEDEN_TEKST).toBool())
+    if (!obiekt || !obiekt->isWidgetType())
+        return nullptr;
+    if (obiekt->property(JEDEN_TEKST).toBool())
         return new TJedenTekst(static_cast<QWidget *>(obiekt));
+    if (auto *lista = qobject_cast<QComboBox *>(obiekt);
+        lista && lista->property(NAZWANA_LISTA).toBool())
+        return new TNazwanaLista(lista);
     return nullptr;
 }
 
-} // namespace
+// An interface the toolkit made before the widget was marked (a change of
+// its entry announced to a screen reader makes one) is dropped, so that the
+// next one asked for comes from the factory.
+template <typename T> void Odnow(QWidget *w)
+{
+    QAccessibleInterface *stary = QAccessible::queryAccessibleInterface(w);
+    if (stary && !dynamic_cast<T *>(stary))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(stary));
+}
 
-void JedenTekst(QWidget *w, const QString &tekst)
+void ZainstalujFabryke()
 {
     static const bool zainstalowana = [] {
         QAccessible::installFactory(Fabryka);
         return true;
     }();
     Q_UNUSED(zainstalowana)
-    w->setProperty(JEDEN_TEKST, true);
+}
+
+} // namespace
+
+void JedenTekst(QWidget *w, const QString &tekst)
+{
+    ZainstalujFabryke();
+    if (!w->property(JEDEN_TEKST).toBool()) {
+        w->setProperty(JEDEN_TEKST, true);
+        Odnow<TJedenTekst>(w);
+    }
     w->setAccessibleName(tekst);
 }
 
@@ -64,6 +107,9 @@ void NazwijPola(QWidget *okno)
         nazwa = nazwa.trimmed();
         if (nazwa.endsWith(u':'))
             nazwa.chop(1);
+        ZainstalujFabryke();
+        pole->setProperty(NAZWANA_LISTA, true);
+        Odnow<TNazwanaLista>(pole);
         pole->setAccessibleName(nazwa);
     }
 }

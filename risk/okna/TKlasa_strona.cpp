@@ -200,7 +200,12 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
         for (int nr : numery)
             w = qMax(w, m_listy[nr - 1]->sizeHint().width());
         for (int nr : numery)
-            m_listy[nr - 1]->setFixedWidth(w);
+            m_listy[nr - 1]->setMinimumWidth(w);
+        // Never narrower than the longest entry needs, whatever the font;
+        // the shared width above is measured before the style has polished
+        // the lists and may fall short of it.
+        for (int nr : numery)
+            m_listy[nr - 1]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     };
     wspolna({1, 2, 3, 4, 5, 6, 7, 8, 12, 13});
     wspolna({9, 10, 11});
@@ -265,6 +270,11 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     connect(Button1, &QPushButton::clicked, this, &TKlasa_strona::Button1Click);
     s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignLeft);
     s5->setColumnStretch(1, 1);
+
+    // The groups keep the height their contents need; the verdict and the
+    // space below take what the window gives beyond it.
+    for (QGroupBox *g : {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5})
+        g->setSizePolicy(g->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
 
     m_uklad = new QGridLayout(this);
     m_uklad->setContentsMargins(6, 6, 6, 6);
@@ -386,6 +396,31 @@ void TKlasa_strona::Pokaz(QLabel *l, const QString &tekst, const Zapas *zapas)
     // Asking the label itself lays its text out now: laid out in its paint,
     // the text would ask for a second paint.
     l->sizeHint();
+}
+
+QSize TKlasa_strona::minimumSizeHint() const
+{
+    // The verdict wraps: at the least width it may take more lines than the
+    // layout's least height allows for, and would take them from the groups.
+    QSize najmniej = TStrona::minimumSizeHint();
+    if (m_uklad && m_uklad->hasHeightForWidth())
+        najmniej.setHeight(qMax(najmniej.height(), m_uklad->totalHeightForWidth(
+                                                       qMax(najmniej.width(), minimumWidth()))));
+    return najmniej;
+}
+
+bool TKlasa_strona::event(QEvent *zdarzenie)
+{
+    // The least width measured at creation falls short once the style has
+    // polished the lists and labels (a larger desktop font shows it): the
+    // narrow arrangement measures it again whenever the layout changes.
+    if (zdarzenie->type() == QEvent::LayoutRequest && !m_szeroko && m_uklad) {
+        m_uklad->activate();
+        const int szerokosc = m_uklad->minimumSize().width();
+        if (szerokosc != minimumWidth())
+            setMinimumWidth(szerokosc);
+    }
+    return TStrona::event(zdarzenie);
 }
 
 void TKlasa_strona::resizeEvent(QResizeEvent *zdarzenie)
