@@ -41,8 +41,9 @@ def pokaz(aplikacja, tytul):
             continue
         nazwa = w.name or ""
         opis = w.description or ""
-        ciekawy = rola in WEJSCIA or rola in ("image", "chart") or opis or nazwa[:1] in ("d", "α")
-        if rola in WEJSCIA or (rola in ("label", "image", "panel") and ciekawy):
+        # Inputs, and whatever is described: pictures, the chart, its
+        # panel, the results.
+        if rola in WEJSCIA or opis:
             print(f"  {rola:12} {nazwa!r}" + (f"  [{opis}]" if opis else ""))
         if rola in WEJSCIA and not nazwa.strip():
             print("    ^ no name")

@@ -21,7 +21,7 @@ dbus-run-session -- bash -c '
     sleep 1
     build/kerwano '"${projekt:+\"$projekt\"}"' &
     program=$!
-    python3 tools/dostepnosc.py
+    /usr/bin/python3 tools/dostepnosc.py
     wynik=$?
     kill $program 2>/dev/null || true
     exit $wynik'

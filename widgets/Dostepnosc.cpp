@@ -31,6 +31,14 @@ public:
 };
 
 const char *const NAZWANA_LISTA = "kerwano_nazwana_lista";
+const char *const OBRAZ = "kerwano_obraz";
+
+// A picture: a graphic with its name and description.
+class TObrazDostepny : public QAccessibleWidget
+{
+public:
+    explicit TObrazDostepny(QWidget *w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+};
 
 // A drop-down list named by its label, its entry as the value. (The
 // toolkit's own list gives its entry as the name on Linux, so that a
@@ -56,6 +64,8 @@ QAccessibleInterface *Fabryka(const QString &, QObject *obiekt)
         return nullptr;
     if (obiekt->property(JEDEN_TEKST).toBool())
         return new TJedenTekst(static_cast<QWidget *>(obiekt));
+    if (obiekt->property(OBRAZ).toBool())
+        return new TObrazDostepny(static_cast<QWidget *>(obiekt));
     if (auto *lista = qobject_cast<QComboBox *>(obiekt);
         lista && lista->property(NAZWANA_LISTA).toBool())
         return new TNazwanaLista(lista);
@@ -116,6 +126,11 @@ void NazwijPola(QWidget *okno)
 
 void Obraz(QWidget *w, const QString &nazwa, const QString &opis)
 {
+    ZainstalujFabryke();
+    if (!w->property(OBRAZ).toBool()) {
+        w->setProperty(OBRAZ, true);
+        Odnow<TObrazDostepny>(w);
+    }
     w->setAccessibleName(nazwa);
     w->setAccessibleDescription(opis);
 }

@@ -53,7 +53,8 @@ void TKaty_strona::ZbudujZawartosc()
                                      "m) dla klas ochronności I do IV; krzywe kończą się na 20, "
                                      "30, 45 i 60 m przy kącie 23°."));
 
-    Panel12 = new QFrame(Chart1);
+    // On the chart's viewport, where a screen reader finds it among the chart's children.
+    Panel12 = new QFrame(Chart1->viewport());
     Panel12->setObjectName(QStringLiteral("Panel12"));
     Panel12->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel12->setLineWidth(1);
@@ -82,6 +83,7 @@ void TKaty_strona::ZbudujZawartosc()
     u12->setContentsMargins(2, 2, 2, 2);
     u12->addWidget(ramka);
     Panel12->adjustSize();
+    Panel12->setAccessibleDescription(QStringLiteral("Wartości wykresu dla wybranego elementu"));
     OpiszPanel12();
     // The plot area settles after the chart's own layout; place the panel then.
     connect(Chart1->chart(), &QChart::plotAreaChanged, this, &TKaty_strona::UmiescPanel12,
@@ -129,7 +131,7 @@ void TKaty_strona::UmiescPanel12()
     const QRectF obszar = Chart1->ObszarWykresu();
     if (obszar.isEmpty())
         return;
-    const QPoint prawy_gorny = Chart1->viewport()->mapTo(Chart1, obszar.topRight().toPoint());
+    const QPoint prawy_gorny = obszar.topRight().toPoint();
     Panel12->move(prawy_gorny.x() - Panel12->width() - 8, prawy_gorny.y() + 8);
     Panel12->raise();
 }

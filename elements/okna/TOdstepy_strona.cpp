@@ -119,6 +119,8 @@ void TOdstepy_strona::ZbudujZawartosc()
     Panel_alpha =
         PanelWyniku(QStringLiteral("Panel_alpha"), QStringLiteral("α"), QStringLiteral("="),
                     Label_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart);
+    Panel_d->setAccessibleDescription(QStringLiteral("Odstęp izolacyjny wybranego elementu"));
+    Panel_alpha->setAccessibleDescription(QStringLiteral("Kąt osłonowy wybranego elementu"));
 
     // Each place holds its pictures and its notice; one of them shows.
     auto *miejsce_ukladu = new QGridLayout;
