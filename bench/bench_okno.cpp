@@ -305,11 +305,13 @@ void BM_PierwszePokazanieStrony(benchmark::State &state)
 }
 BENCHMARK(BM_PierwszePokazanieStrony)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
 
-// A window shown with a 100-element project, for the dialogs opened over it.
+// A window shown with a 100-element project, for the dialogs opened over it;
+// it lives to the end of the process (a static destroyed after the
+// application would outlive what it needs).
 TProgram_form *OknoDialogow()
 {
-    static std::unique_ptr<TProgram_form> okno = Okno(100);
-    return okno.get();
+    static TProgram_form *okno = Okno(100).release();
+    return okno;
 }
 
 // "Edycja" opens the element dialog: made, filled with an element, shown
