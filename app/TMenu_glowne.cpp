@@ -7,7 +7,9 @@
 TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
 {
     setObjectName(QStringLiteral("MainMenu1"));
-    // Each item is named as the component it stands for.
+    // Each item is named as the component it stands for. The mnemonics
+    // (Alt+P, Alt+O, Alt+I, then the underlined letter of an item) are
+    // unique within their menu.
     auto pozycja = [this](QMenu *menu, const char *nazwa, const QString &tekst,
                           const QKeySequence &skrot, void (TMenu_glowne::*sygnal)()) {
         auto *a = new QAction(tekst, this);
@@ -24,38 +26,39 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
         menu->addAction(a);
     };
 
-    QMenu *program = okno->menuBar()->addMenu(QStringLiteral("Program"));
+    QMenu *program = okno->menuBar()->addMenu(QStringLiteral("&Program"));
     program->setObjectName(QStringLiteral("Program1"));
-    pozycja(program, "Wczytajprojekt1", QStringLiteral("Otwórz projekt"), Qt::Key_F3,
+    pozycja(program, "Wczytajprojekt1", QStringLiteral("&Otwórz projekt"), Qt::Key_F3,
             &TMenu_glowne::Wczytajprojekt1Click);
     program->addSeparator();
-    Zapiszprojekt1 = pozycja(program, "Zapiszprojekt1", QStringLiteral("Zapisz projekt"),
+    Zapiszprojekt1 = pozycja(program, "Zapiszprojekt1", QStringLiteral("&Zapisz projekt"),
                              Qt::Key_F2, &TMenu_glowne::Zapiszprojekt1Click);
-    pozycja(program, "Zapiszjako1", QStringLiteral("Zapisz jako..."), {},
+    pozycja(program, "Zapiszjako1", QStringLiteral("Zapisz &jako..."), {},
             &TMenu_glowne::Zapiszjako1Click);
     program->addSeparator();
-    pozycja(program, "Drukujformularz1", QStringLiteral("Drukuj formularz klasyfikacyjny"),
+    pozycja(program, "Drukujformularz1", QStringLiteral("Drukuj &formularz klasyfikacyjny"),
             Qt::CTRL | Qt::Key_K, &TMenu_glowne::Drukujformularz1Click);
-    pozycja(program, "Drukujobliczenia1", QStringLiteral("Drukuj obliczenia"), Qt::CTRL | Qt::Key_O,
-            &TMenu_glowne::Drukujobliczenia1Click);
-    pozycja(program, "Drukujzestawienie1", QStringLiteral("Drukuj zestawienie elementów dachu"), {},
-            &TMenu_glowne::Drukujzestawienie1Click);
+    pozycja(program, "Drukujobliczenia1", QStringLiteral("Drukuj o&bliczenia"),
+            Qt::CTRL | Qt::Key_O, &TMenu_glowne::Drukujobliczenia1Click);
+    pozycja(program, "Drukujzestawienie1", QStringLiteral("Drukuj zestawienie &elementów dachu"),
+            {}, &TMenu_glowne::Drukujzestawienie1Click);
     program->addSeparator();
-    pozycja(program, "Wyjcie1", QStringLiteral("Wyjście"), {}, &TMenu_glowne::Wyjcie1Click);
+    pozycja(program, "Wyjcie1", QStringLiteral("&Wyjście"), {}, &TMenu_glowne::Wyjcie1Click);
 
-    QMenu *obliczenia = okno->menuBar()->addMenu(QStringLiteral("Obliczenia"));
+    QMenu *obliczenia = okno->menuBar()->addMenu(QStringLiteral("&Obliczenia"));
     obliczenia->setObjectName(QStringLiteral("Obliczenia1"));
-    pozycja(obliczenia, "Daneprojektu1", QStringLiteral("Dane projektu"), Qt::CTRL | Qt::Key_D,
+    pozycja(obliczenia, "Daneprojektu1", QStringLiteral("&Dane projektu"), Qt::CTRL | Qt::Key_D,
             &TMenu_glowne::Daneprojektu1Click);
     obliczenia->addSeparator();
-    strona(obliczenia, "N2", QStringLiteral("Obliczanie klasy ochronności"), 0);
-    strona(obliczenia, "Obliczaniektwosonowych1", QStringLiteral("Obliczanie kątów osłonowych"), 1);
+    strona(obliczenia, "N2", QStringLiteral("Obliczanie &klasy ochronności"), 0);
+    strona(obliczenia, "Obliczaniektwosonowych1", QStringLiteral("Obliczanie kątów &osłonowych"),
+           1);
     strona(obliczenia, "Obliczanieodstpwizolacyjnych1",
-           QStringLiteral("Obliczanie odstępów izolacyjnych"), 2);
+           QStringLiteral("Obliczanie odstępów &izolacyjnych"), 2);
 
-    QMenu *info = okno->menuBar()->addMenu(QStringLiteral("Info"));
+    QMenu *info = okno->menuBar()->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("Info1"));
-    pozycja(info, "OpisProgramu1", QStringLiteral("Opis Programu"), Qt::Key_F1,
+    pozycja(info, "OpisProgramu1", QStringLiteral("&Opis Programu"), Qt::Key_F1,
             &TMenu_glowne::OpisProgramu1Click);
 
     UstawZapisz(false);

@@ -1,6 +1,9 @@
 #include "app/TPanel_boczny.h"
 
+#include "widgets/Kontrast.h"
+
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +11,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The colour of the logo's lettering.
+const QColor KOLOR_NAPISU(0x1f, 0x3a, 0x5f);
 
 // The logo scaled into the widget with its proportions kept, at the top.
 class TLogo : public QWidget
@@ -29,7 +35,22 @@ protected:
         rozmiar.scale(size(), Qt::KeepAspectRatio);
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        m_svg.render(&p, QRectF(QPointF((width() - rozmiar.width()) / 2, 0), rozmiar));
+        const QRectF miejsce(QPointF((width() - rozmiar.width()) / 2, 0), rozmiar);
+        // The logo's navy lettering is made for a light background: on a
+        // dark window it stands on a light card of its own.
+        if (kontrast::Kontrast(KOLOR_NAPISU, palette().color(QPalette::Window)) <
+            kontrast::CZYTELNY) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(248, 248, 246));
+            p.drawRoundedRect(miejsce, 6, 6);
+        }
+        m_svg.render(&p, miejsce);
+        if (hasFocus()) {
+            QPen ramka(palette().color(QPalette::Highlight), 2, Qt::DotLine);
+            p.setPen(ramka);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(miejsce.adjusted(1, 1, -1, -1));
+        }
     }
 
 private:
@@ -53,12 +74,20 @@ TPanel_boczny::TPanel_boczny(QWidget *parent) : QFrame(parent)
     Label33->setCursor(Qt::PointingHandCursor);
     Label33->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label33->installEventFilter(this);
+    // Reached with Tab and pressed with Space or Enter, as a button is; the
+    // frame shows where the focus stands.
+    Label33->setFocusPolicy(Qt::StrongFocus);
+    Label33->setAccessibleDescription(QStringLiteral("Ukrywa panel boczny"));
 
     Image2 = new TLogo(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->setToolTip(AdresStrony().toString());
     Image2->installEventFilter(this);
+    Image2->setFocusPolicy(Qt::StrongFocus);
+    Image2->setAccessibleName(QStringLiteral("Logo Kerwano"));
+    Image2->setAccessibleDescription(
+        QStringLiteral("Otwiera stronę %1 w przeglądarce").arg(AdresStrony().toString()));
 
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(4, 4, 4, 4);
@@ -74,6 +103,25 @@ QUrl TPanel_boczny::AdresStrony()
 
 bool TPanel_boczny::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
+    if (zdarzenie->type() == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent *>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Space || klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+            if (obiekt == Label33) {
+                emit Label33Click();
+                return true;
+            }
+            if (obiekt == Image2) {
+                emit Image2Click();
+                return true;
+            }
+        }
+    }
+    if (obiekt == Label33 &&
+        (zdarzenie->type() == QEvent::FocusIn || zdarzenie->type() == QEvent::FocusOut))
+        Label33->setFrameStyle(Label33->hasFocus() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    if (obiekt == Image2 &&
+        (zdarzenie->type() == QEvent::FocusIn || zdarzenie->type() == QEvent::FocusOut))
+        Image2->update();
     if (zdarzenie->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(zdarzenie)->button() == Qt::LeftButton) {
         if (obiekt == Label33) {

@@ -3,6 +3,7 @@
 #include "angles/okna/TKaty_strona.h"
 #include "app/TMenu_glowne.h"
 #include "app/TPanel_boczny.h"
+#include "app/TPrzewijana.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
 #include "project/Wersja.h"
@@ -21,14 +22,20 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLayout>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 
 #include <utility>
 
 namespace {
+
+// The window's least size when its contents need no more.
+constexpr QSize NAJMNIEJSZY(800, 590);
 
 // The local files a drag carries.
 QStringList PlikiUpuszczone(const QMimeData *dane)
@@ -52,11 +59,66 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     UtworzMenu();
 
     setAcceptDrops(true);
-    setMinimumSize(800, 590);
-    resize(800, 600);
-    Splitter1->setSizes({800 - 136 - Splitter1->handleWidth(), 136});
+    UstawMinimum();
+    resize(QSize(800, 600).expandedTo(minimumSize()).boundedTo(Ekran()));
+    Splitter1->setSizes({width() - 136 - Splitter1->handleWidth(), 136});
     if (const QScreen *ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
+}
+
+QSize TProgram_form::Ekran() const
+{
+    const QScreen *ekran = screen();
+    if (!ekran)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The frame a window manager adds is known once the window is shown.
+    const QSize ramka = isVisible() ? frameGeometry().size() - geometry().size() : QSize();
+    return ekran->availableGeometry().size() - ramka;
+}
+
+void TProgram_form::UstawMinimum()
+{
+    if (!layout())
+        return;
+    // The layout's need for the fonts in use, never less than the design's
+    // least size; on a screen with less room the contents scroll.
+    QSize potrzeba = NAJMNIEJSZY.expandedTo(layout()->totalMinimumSize());
+    // A wrapped text (the verdict) takes more lines the narrower the window.
+    if (layout()->hasHeightForWidth())
+        potrzeba.setHeight(
+            qMax(potrzeba.height(), layout()->totalHeightForWidth(potrzeba.width())));
+    const QSize ekran = Ekran();
+    const bool miesci = potrzeba.width() <= ekran.width() && potrzeba.height() <= ekran.height();
+    if (!miesci)
+        m_przewijana->UstawPelna(false);
+    const QSize minimum = m_przewijana->pelna() ? potrzeba : potrzeba.boundedTo(ekran);
+    if (minimumSize() != minimum)
+        setMinimumSize(minimum);
+}
+
+bool TProgram_form::event(QEvent *zdarzenie)
+{
+    const bool wynik = QMainWindow::event(zdarzenie);
+    switch (zdarzenie->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        // Other fonts or another style: the contents may fit whole again.
+        m_przewijana->UstawPelna(true);
+        UstawMinimum();
+        break;
+    case QEvent::LayoutRequest:
+        UstawMinimum();
+        break;
+    default:
+        break;
+    }
+    return wynik;
+}
+
+void TProgram_form::ZmienStrone(int krok)
+{
+    const int n = PageControl1->count();
+    PageControl1->setCurrentIndex((PageControl1->currentIndex() + krok + n) % n);
 }
 
 QString TProgram_form::TytulOkna(const QString &nazwa_pliku)
@@ -95,6 +157,25 @@ void TProgram_form::UtworzMenu()
     connect(MainMenu1, &TMenu_glowne::PokazStrone, this,
             [this](int strona) { PageControl1->setCurrentIndex(strona); });
     connect(MainMenu1, &TMenu_glowne::OpisProgramu1Click, this, &TProgram_form::OpisProgramu1Click);
+
+    // The pages change from the keyboard whatever control has the focus (a
+    // drop-down list would take Ctrl+Tab for a search otherwise).
+    const QList<QPair<QKeySequence, int>> strony = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto &[klawisze, krok] : strony) {
+        auto *skrot = new QShortcut(klawisze, this);
+        connect(skrot, &QShortcut::activated, this, [this, krok = krok] { ZmienStrone(krok); });
+    }
+    // F10 opens the menu bar, as on other desktops.
+    auto *menu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menu, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
 }
 
 void TProgram_form::UtworzWidzety()
@@ -119,7 +200,8 @@ void TProgram_form::UtworzWidzety()
     Splitter1->setStretchFactor(1, 0);
     Splitter1->setCollapsible(0, false);
     Splitter1->setChildrenCollapsible(false);
-    setCentralWidget(Splitter1);
+    m_przewijana = new TPrzewijana(Splitter1);
+    setCentralWidget(m_przewijana);
 
     connect(TabSheet1, &TKlasa_strona::ListaZmieniona, this,
             [this](int nr, int indeks) { Zmieniono(m_projekt.UstawWybor(nr, indeks)); });
@@ -136,6 +218,7 @@ void TProgram_form::UtworzWidzety()
     // last row, which shows that element as any change of selection does.
     connect(TabSheet3, &TOdstepy_strona::UsunElement, this,
             [this](int wiersz) { Zmieniono(m_projekt.UsunElement(wiersz)); });
+    // The focus, if it stood on "|X| - Ukryj", goes on to the next control.
     connect(Panel2, &TPanel_boczny::Label33Click, Panel2, &QWidget::hide);
     connect(Panel2, &TPanel_boczny::Image2Click, this,
             [] { QDesktopServices::openUrl(TPanel_boczny::AdresStrony()); });

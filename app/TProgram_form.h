@@ -12,6 +12,7 @@ class TMenu_glowne;
 class TKlasa_strona;
 class TOdstepy_strona;
 class TPanel_boczny;
+class TPrzewijana;
 class TStrona;
 
 // The main window: three pages, the menus and the side panel over one
@@ -65,6 +66,7 @@ signals:
     void OpisProgramu1Click();
 
 protected:
+    bool event(QEvent *zdarzenie) override;
     void showEvent(QShowEvent *zdarzenie) override;
     void closeEvent(QCloseEvent *zdarzenie) override;
     // A project file dragged onto the window opens as "Otwórz projekt" does;
@@ -73,6 +75,13 @@ protected:
     void dropEvent(QDropEvent *zdarzenie) override;
 
 private:
+    // The least size: what the layout needs for the fonts in use, at least
+    // 800 x 590, as far as the screen allows (the contents scroll beyond).
+    void UstawMinimum();
+    // The room the screen gives the window, its frame taken off.
+    QSize Ekran() const;
+    // The next (1) or previous (-1) page, round.
+    void ZmienStrone(int krok);
     void UtworzMenu();
     void UtworzWidzety();
     // The start-up of the first showing: page-1 defaults, the first class,
@@ -102,6 +111,7 @@ private:
     QList<TStrona *> m_strony; // the three pages in the order of their tabs
     TPanel_boczny *Panel2;
     QSplitter *Splitter1;
+    TPrzewijana *m_przewijana;
     TDialog_projektu *SaveDialog1 = nullptr;
     TDialog_projektu *OpenDialog1 = nullptr;
     TMenu_glowne *MainMenu1;

@@ -2,11 +2,45 @@
 
 #include "project/Wersja.h"
 
+namespace {
+
+// Qt's own options, which the window takes for itself: those followed by a
+// value, then those without one.
+const QStringList OPCJE_QT_Z_WARTOSCIA = {
+    QStringLiteral("-platform"),        QStringLiteral("-platformpluginpath"),
+    QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),
+    QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowtitle"),
+    QStringLiteral("-qwindowicon"),     QStringLiteral("-style"),
+    QStringLiteral("-stylesheet"),      QStringLiteral("-session"),
+    QStringLiteral("-display"),         QStringLiteral("-geometry"),
+    QStringLiteral("-title"),           QStringLiteral("-name"),
+    QStringLiteral("-qmljsdebugger")};
+const QStringList OPCJE_QT = {QStringLiteral("-reverse"), QStringLiteral("-widgetcount"),
+                              QStringLiteral("-nograb"), QStringLiteral("-dograb"),
+                              QStringLiteral("-sync")};
+
+// "-style Fusion" or "-style=Fusion"; the value follows in the next
+// argument unless given after "=".
+bool OpcjaQt(const QString &a, bool &z_wartoscia)
+{
+    QString nazwa = a.startsWith(QStringLiteral("--")) ? a.mid(1) : a;
+    const qsizetype rowne = nazwa.indexOf(u'=');
+    if (rowne > 0)
+        nazwa.truncate(rowne);
+    z_wartoscia = rowne < 0 && OPCJE_QT_Z_WARTOSCIA.contains(nazwa);
+    return OPCJE_QT_Z_WARTOSCIA.contains(nazwa) || OPCJE_QT.contains(nazwa);
+}
+
+} // namespace
+
 WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
 {
     WierszPolecen w;
     for (int i = 0; i < argumenty.size(); ++i) {
         const QString &a = argumenty[i];
+        // After "--" every argument is a file, even one that starts with "-".
+        if (a == QStringLiteral("--"))
+            break;
         if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {
             w.tryb = Tryb::Pomoc;
             return w;
@@ -43,7 +77,13 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
             w.wyjscie = argumenty.last();
             return w;
         }
-        if (a.startsWith(QStringLiteral("--"))) {
+        bool z_wartoscia = false;
+        if (OpcjaQt(a, z_wartoscia)) {
+            if (z_wartoscia)
+                ++i;
+            continue;
+        }
+        if (a.startsWith(u'-') && a.size() > 1) {
             w.tryb = Tryb::Blad;
             w.blad = QStringLiteral("nieznana opcja %1").arg(a);
             return w;
@@ -76,9 +116,11 @@ QString WierszPolecen::Uzycie()
         "                    współczynniki odstępu każdego elementu) jako plik PDF, bez okna\n"
         "  --help            wypisuje ten opis\n"
         "  --version         wypisuje wersję programu\n"
+        "  --                dalsze argumenty to pliki, także te zaczynające się od \"-\"\n"
         "\n"
-        "Błąd wczytania projektu lub zapisu pliku: kod wyjścia 1 (opis błędu na stderr,\n"
-        "plik PDF nie powstaje); błędne wywołanie: kod wyjścia 2.\n");
+        "Błąd wczytania projektu lub zapisu pliku: kod wyjścia 1 (na stderr wiersz\n"
+        "\"kerwano: PLIK: opis\", plik PDF nie powstaje); brak ekranu dla okna: kod\n"
+        "wyjścia 1; błędne wywołanie: kod wyjścia 2.\n");
 }
 
 QString WierszPolecen::Wersja()

@@ -16,6 +16,7 @@
 #include <QTranslator>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -35,11 +36,32 @@ QStringList Argumenty(int argc, char *argv[])
     return argumenty;
 }
 
-// The error of a command as the error box would show it; exit code 1.
-int Blad(QTextStream &bledy, const QString &blad)
+// The error of a command, as "kerwano: PLIK: text" with the text the error
+// box would show; exit code 1.
+int Blad(QTextStream &bledy, const QString &plik, const QString &blad)
 {
-    bledy << kerwano::ZdanieBledu(blad) << '\n';
+    bledy << "kerwano: " << (plik.isEmpty() ? QStringLiteral("\"\"") : plik) << ": "
+          << kerwano::ZdanieBledu(blad) << '\n';
     return 1;
+}
+
+// Messages of the platform while the window's application starts, held back:
+// without a display Qt says it in several lines and aborts; the program
+// says it in one and ends with 1. Otherwise they go out as they came.
+QStringList g_wstrzymane;
+QtMessageHandler g_poprzedni = nullptr;
+
+void BezEkranu(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
+{
+    if (typ == QtFatalMsg) {
+        std::fprintf(stderr, "kerwano: nie można otworzyć okna: brak ekranu (DISPLAY ani "
+                             "WAYLAND_DISPLAY nie wskazują działającego); bez okna działa "
+                             "kerwano --wyniki PLIK.kwp\n");
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    Q_UNUSED(kontekst)
+    g_wstrzymane << tekst;
 }
 
 // --wyniki: the project's results as JSON, no window and no display.
@@ -49,7 +71,7 @@ int DrukujWyniki(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
     kerwano::ModelProjektu projekt;
     const QString blad = kerwano::WczytajJakPoStarcie(plik, zapisany, projekt);
     if (!blad.isEmpty())
-        return Blad(bledy, blad);
+        return Blad(bledy, plik, blad);
     wyjscie << QString::fromUtf8(kerwano::WynikiJson(zapisany, projekt));
     wyjscie.flush();
     return 0;
@@ -102,10 +124,17 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(TylkoBledyKrytyczne);
         QGuiApplication aplikacja(argc_pdf, argv_pdf);
         QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
+        if (wiersz.tryb != WierszPolecen::Tryb::PdfFormularz) {
+            // The project is read first, so that the error names the file it concerns.
+            kerwano::Projekt projekt;
+            const QString blad = kerwano::CzytajPlikProjektu(wiersz.plik, projekt);
+            if (!blad.isEmpty())
+                return Blad(bledy, wiersz.plik, blad);
+        }
         // A printout never takes a project's place, this one's or another's.
         if (const QString odmowa = kerwano::ChronionyProjekt(wiersz.wyjscie, wiersz.plik);
             !odmowa.isEmpty())
-            return Blad(bledy, odmowa);
+            return Blad(bledy, wiersz.wyjscie, odmowa);
         // Fonts missing: said once, the PDF still written.
         if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
             bledy << "kerwano: uwaga: " << braki << '\n';
@@ -115,13 +144,17 @@ int main(int argc, char *argv[])
             : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
                 ? TZestawienie_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
                 : TFormularz_wydruk_form().ZapiszPdf(wiersz.wyjscie);
-        return blad.isEmpty() ? 0 : Blad(bledy, blad);
+        return blad.isEmpty() ? 0 : Blad(bledy, wiersz.wyjscie, blad);
     }
     case WierszPolecen::Tryb::Okno:
         break;
     }
 
+    g_poprzedni = qInstallMessageHandler(BezEkranu);
     QApplication aplikacja(argc, argv);
+    qInstallMessageHandler(g_poprzedni);
+    for (const QString &tekst : std::as_const(g_wstrzymane))
+        qWarning("%s", qPrintable(tekst));
     // The help file's name is chosen (and a stale one removed) before anything
     // else; the unit outlives the main window and deletes the file at the end.
     HelpUnit pomoc(HelpUnit::FolderPomocy());

@@ -163,6 +163,17 @@ int main(int argc, char *argv[])
              QString());
     CelCzasu(QStringLiteral("zapis_kwp_100"), QStringLiteral("BM_ZapiszProjekt/100"), 1, QString());
     CelCzasu(QStringLiteral("raport_pdf"), QStringLiteral("BM_RaportPdf/100"), 300, QString());
+    // One frame (16.7 ms) for what a click or a key opens; the print preview
+    // of a 100-element report within 100 ms.
+    CelCzasu(QStringLiteral("strona_2_pierwsza"), QStringLiteral("BM_PierwszePokazanieStrony/2"),
+             16.7, QString());
+    CelCzasu(QStringLiteral("strona_3_pierwsza"), QStringLiteral("BM_PierwszePokazanieStrony/3"),
+             16.7, QString());
+    CelCzasu(QStringLiteral("dialog_elementu"), QStringLiteral("BM_DialogElementu"), 16.7,
+             QString());
+    CelCzasu(QStringLiteral("arkusz_klasy"), QStringLiteral("BM_ArkuszKlasy"), 16.7, QString());
+    CelCzasu(QStringLiteral("podglad_wydruku_100"), QStringLiteral("BM_PodgladWydruku/100"), 100,
+             QString());
     const auto kb = [](const char *nazwa) {
         const std::optional<double> k =
             Licznik(QString::fromLatin1(nazwa), QStringLiteral("VmHWM_kB"));

@@ -7,7 +7,10 @@
 #include "app/TProgram_form.h"
 #include "bench/PomiarOkna.h"
 #include "bench/ProjektWzorcowy.h"
+#include "elements/okna/TOdstepy_parametry_form.h"
+#include "reports/TrescObliczen.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
+#include "risk/okna/TInfo_form.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -276,6 +281,93 @@ void BM_WczytanieGolychTabel(benchmark::State &state)
     }
 }
 BENCHMARK(BM_WczytanieGolychTabel)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The first showing of page 2 or page 3 (state.range(0)) of a window with a
+// 100-element project: the page is made then, with its chart or its table
+// and pictures, laid out and painted. A fresh window each time, not timed.
+void BM_PierwszePokazanieStrony(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto okno = std::make_unique<TProgram_form>(
+            QStringList{QStringLiteral("kerwano"), pomiar::PlikWzorcowy(100)});
+        pomiar::PokazIZaczekaj(okno.get());
+        auto *strony = okno->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+        state.ResumeTiming();
+        strony->setCurrentIndex(int(state.range(0)) - 1);
+        pomiar::Spokoj();
+        state.PauseTiming();
+        okno->UstawZmodyfikowany(false);
+        okno.reset();
+        pomiar::Spokoj();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PierwszePokazanieStrony)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// A window shown with a 100-element project, for the dialogs opened over it;
+// it lives to the end of the process (a static destroyed after the
+// application would outlive what it needs).
+TProgram_form *OknoDialogow()
+{
+    static TProgram_form *okno = Okno(100).release();
+    return okno;
+}
+
+// "Edycja" opens the element dialog: made, filled with an element, shown
+// and painted (then closed, not timed).
+void BM_DialogElementu(benchmark::State &state)
+{
+    TProgram_form *okno = OknoDialogow();
+    const kerwano::DaneElementu element = okno->projekt().elementy().ElementWiersza(1);
+    for (auto _ : state) {
+        auto dialog = std::make_unique<TOdstepy_parametry_form>(element, okno);
+        pomiar::PokazIZaczekaj(dialog.get());
+        state.PauseTiming();
+        dialog.reset();
+        pomiar::Spokoj();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DialogElementu)->Unit(benchmark::kMillisecond);
+
+// "Zwody i przewody odprowadzające" opens the class parameters sheet.
+void BM_ArkuszKlasy(benchmark::State &state)
+{
+    TProgram_form *okno = OknoDialogow();
+    for (auto _ : state) {
+        auto arkusz = std::make_unique<TInfo_form>(okno->projekt().klasa(), okno);
+        pomiar::PokazIZaczekaj(arkusz.get());
+        state.PauseTiming();
+        arkusz.reset();
+        pomiar::Spokoj();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ArkuszKlasy)->Unit(benchmark::kMillisecond);
+
+// The print preview of the calculation report of a 100-element project as
+// "Drukuj obliczenia" opens it after the print dialog: the report put
+// together, the preview made, its pages drawn and shown.
+void BM_PodgladWydruku(benchmark::State &state)
+{
+    TProgram_form *okno = OknoDialogow();
+    for (auto _ : state) {
+        const TObliczenia_wydruk_form wydruk(
+            kerwano::ZlozTrescObliczen(okno->projekt(), QDate(2026, 12, 8)));
+        QPrinter drukarka(QPrinter::HighResolution);
+        wydruk.UstawDrukarke(drukarka);
+        auto podglad = std::make_unique<QPrintPreviewDialog>(&drukarka, okno);
+        QObject::connect(podglad.get(), &QPrintPreviewDialog::paintRequested, podglad.get(),
+                         [&](QPrinter *p) { wydruk.Drukuj(*p); });
+        pomiar::PokazIZaczekaj(podglad.get());
+        state.PauseTiming();
+        podglad.reset();
+        pomiar::Spokoj();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PodgladWydruku)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // Starts kerwano_bench_start with `rodzaj` and waits for its line; the
 // time is taken from the spawn to the line (the child leaves at once).

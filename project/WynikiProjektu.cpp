@@ -2,6 +2,7 @@
 
 #include "elements/OdstepIzolacyjny.h"
 #include "project/ModelProjektu.h"
+#include "project/Wersja.h"
 #include "risk/Klasa.h"
 
 #include <QJsonArray>
@@ -74,6 +75,11 @@ QByteArray WynikiJson(const Projekt &zapisany, const ModelProjektu &model)
         e.insert(QStringLiteral("parametry"), wiersz.parametry);
         e.insert(QStringLiteral("wysokosc"), wiersz.TekstWysokosci());
         e.insert(QStringLiteral("kat"), wiersz.TekstKata());
+        // The same two as numbers for scripts; null where the cell shows "?".
+        e.insert(QStringLiteral("wysokosc_m"),
+                 wiersz.wysokosc ? Liczba(*wiersz.wysokosc) : QJsonValue(QJsonValue::Null));
+        e.insert(QStringLiteral("kat_stopnie"),
+                 wiersz.kat ? Liczba(*wiersz.kat) : QJsonValue(QJsonValue::Null));
         e.insert(QStringLiteral("d"), Liczba(odstep.d));
         e.insert(QStringLiteral("odstep"), TekstOdstepu(odstep.d));
         e.insert(QStringLiteral("alfa"), TekstAlfa(odstep.alfa));
@@ -84,6 +90,7 @@ QByteArray WynikiJson(const Projekt &zapisany, const ModelProjektu &model)
         elementy.append(e);
     }
     o.insert(QStringLiteral("elementy"), elementy);
+    o.insert(QStringLiteral("wersja"), QString::fromLatin1(WERSJA));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 

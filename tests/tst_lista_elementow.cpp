@@ -7,6 +7,7 @@
 #include "widgets/TObraz.h"
 #include "widgets/TStringGrid.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +188,20 @@ void TstListaElementow::usuniecie()
     QCOMPARE(QStringList({Komorka2(1, 2), Komorka2(2, 2)}), trzeci);
     QCOMPARE(Komorka1(1, 2), Element("c", 50).parametry);
     QCOMPARE(W<TStringGrid>(okno_testowe::Strona(m_okno, 2), "StringGrid2")->RowCount(), 3);
+
+    // The pane follows the delete: row 2 now holds "c" (arrangement A), not
+    // the removed "b" (arrangement B), and reads as one text.
+    okno_testowe::WczytajElementy(
+        m_okno,
+        {Element("a", 5), {"b", "Układ B, układ 3, powietrze, H = 1,00"}, Element("c", 50)});
+    W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(2);
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_B")->isVisibleTo(m_strona));
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button3"), Qt::LeftButton);
+    QVERIFY(W<TObraz>(m_strona, "Image_uklad_A")->isVisibleTo(m_strona));
+    QVERIFY(!W<TObraz>(m_strona, "Image_uklad_B")->isVisibleTo(m_strona));
+    QAccessibleInterface *d = QAccessible::queryAccessibleInterface(W<QFrame>(m_strona, "Panel_d"));
+    QCOMPARE(d->text(QAccessible::Name), QStringLiteral("d2 ≥ 0,00 m"));
+    QCOMPARE(d->childCount(), 0);
 }
 
 void TstListaElementow::usuniecieOstatniegoWiersza()

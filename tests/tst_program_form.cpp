@@ -1,12 +1,16 @@
 #include "OknoTestowe.h"
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
+#include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
 #include "risk/Wspolczynniki.h"
 #include "risk/okna/TInfo_form.h"
 #include "risk/okna/TKlasa_strona.h"
+#include "widgets/Kontrast.h"
+#include "widgets/TStringGrid.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,8 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,6 +43,7 @@ private slots:
     void wpisywanieWymiaru();
     void filtrKlawiszy_data();
     void filtrKlawiszy();
+    void skrotySchowka_data();
     void skrotySchowka();
     void wybieranieZList();
     void budynekWzorcowy();
@@ -45,6 +54,14 @@ private slots:
     void arkuszKlasy_data();
     void arkuszKlasy();
     void plikiZWierszaPolecen();
+    void rozmiarPrzyCzcionce_data();
+    void rozmiarPrzyCzcionce();
+    void klawiszeStron_data();
+    void klawiszeStron();
+    void nazwyDostepne_data();
+    void nazwyDostepne();
+    void kontrast_data();
+    void kontrast();
 
 private:
     void Wybierz(int nr, int indeks)
@@ -103,7 +120,9 @@ void TstProgramForm::startup()
     QVERIFY(m_okno->nienazwany());
     QCOMPARE(m_okno->projekt().DaneProjektu()[1], QDate::currentDate().toString("d.M.yyyy"));
     QVERIFY(!m_okno->projekt().DaneProjektu()[2].isEmpty());
-    QCOMPARE(m_okno->minimumSize(), QSize(800, 590));
+    // At least the design's 800 x 590, more where the layout needs it.
+    QCOMPARE(m_okno->minimumSize().expandedTo(QSize(800, 590)), m_okno->minimumSize());
+    QCOMPARE(m_okno->minimumSize().width(), 800);
     // Nothing on page 1 needs more room than the smallest window gives it.
     m_okno->resize(800, 590);
     QTest::qWait(10);
@@ -146,12 +165,14 @@ void TstProgramForm::listyIMenu()
         for (QAction *a : m->menu()->actions())
             menu << (a->isSeparator() ? QString("-") : a->text() + "|" + a->shortcut().toString());
     }
-    QCOMPARE(menu, QStringList({"Program", "Otwórz projekt|F3", "-", "Zapisz projekt|F2",
-                                "Zapisz jako...|", "-", "Drukuj formularz klasyfikacyjny|Ctrl+K",
-                                "Drukuj obliczenia|Ctrl+O", "Drukuj zestawienie elementów dachu|",
-                                "-", "Wyjście|", "Obliczenia", "Dane projektu|Ctrl+D", "-",
-                                "Obliczanie klasy ochronności|", "Obliczanie kątów osłonowych|",
-                                "Obliczanie odstępów izolacyjnych|", "Info", "Opis Programu|F1"}));
+    // The texts with their mnemonics, each letter once in its menu.
+    QCOMPARE(menu,
+             QStringList({"&Program", "&Otwórz projekt|F3", "-", "&Zapisz projekt|F2",
+                          "Zapisz &jako...|", "-", "Drukuj &formularz klasyfikacyjny|Ctrl+K",
+                          "Drukuj o&bliczenia|Ctrl+O", "Drukuj zestawienie &elementów dachu|", "-",
+                          "&Wyjście|", "&Obliczenia", "&Dane projektu|Ctrl+D", "-",
+                          "Obliczanie &klasy ochronności|", "Obliczanie kątów &osłonowych|",
+                          "Obliczanie odstępów &izolacyjnych|", "&Info", "&Opis Programu|F1"}));
 }
 
 void TstProgramForm::wpisywanieWymiaru()
@@ -211,26 +232,82 @@ void TstProgramForm::filtrKlawiszy()
     QTEST(e->text(), "po_backspace");
 }
 
+void TstProgramForm::skrotySchowka_data()
+{
+    QTest::addColumn<int>("droga"); // 0 Ctrl+V, 1 Shift+Insert, 2 "Wklej", 3 drop, 4 input method
+    QTest::addColumn<QString>("wklejany");
+    QTest::addColumn<QString>("tekst");  // the field afterwards
+    QTest::addColumn<double>("wartosc"); // the width in force afterwards
+    // A drop goes into an emptied field.
+    // clang-format off
+    QTest::newRow("Ctrl+V 12,5")             << 0 << "12,5" << "12,5" << 12.5;
+    QTest::newRow("Ctrl+V 1.5 refused")      << 0 << "1.5"  << "25"   << 25.0;
+    QTest::newRow("Shift+Insert 7")          << 1 << "7"    << "7"    << 7.0;
+    QTest::newRow("menu x7y refused")        << 2 << "x7y"  << "25"   << 25.0;
+    QTest::newRow("menu 99")                 << 2 << "99"   << "99"   << 99.0;
+    QTest::newRow("drop 3,5")                << 3 << "3,5"  << "3,5"  << 3.5;
+    QTest::newRow("drop -4 refused")         << 3 << "-4"   << ""     << 25.0;
+    QTest::newRow("input method 4a refused") << 4 << "4a"   << "25"   << 25.0;
+    // clang-format on
+}
+
+// Whatever way text enters a dimension field, it passes the same filter: a
+// paste the filter would not allow is refused whole, and the field and the
+// value in force never disagree. The editing shortcuts work.
 void TstProgramForm::skrotySchowka()
 {
+    QFETCH(int, droga);
+    QFETCH(QString, wklejany);
+    QFETCH(QString, tekst);
+    QFETCH(double, wartosc);
     QLineEdit *e = okno_testowe::Pole(m_okno, 2);
     Wpisz(2, "25");
-    QGuiApplication::clipboard()->setText("99");
+    QGuiApplication::clipboard()->setText(wklejany);
     e->setFocus();
-    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(e->text(), QString("25"));
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(e->selectedText(), QString("25"));
+    switch (droga) {
+    case 0:
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case 1:
+        QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case 2:
+        e->paste(); // what the context menu's "Wklej" does
+        break;
+    case 3: {
+        e->clear();
+        QMimeData dane;
+        dane.setText(wklejany);
+        QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton,
+                                Qt::NoModifier);
+        QApplication::sendEvent(e, &wejscie);
+        QDropEvent upuszczenie(QPointF(5, 5), Qt::CopyAction, &dane, Qt::LeftButton,
+                               Qt::NoModifier);
+        QApplication::sendEvent(e, &upuszczenie);
+        break;
+    }
+    default: {
+        QInputMethodEvent metoda;
+        metoda.setCommitString(wklejany);
+        QApplication::sendEvent(e, &metoda);
+        break;
+    }
+    }
+    QCOMPARE(e->text(), tekst);
+    QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, wartosc);
+    // Undo brings the old text and value back; cut empties the field and
+    // keeps the value (an empty text does not convert).
+    if (tekst != "25" && droga != 3) {
+        QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e->text(), QString("25"));
+        QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, 25.0);
+    }
     QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(e->text(), QString("25"));
-    QTest::keyClick(e, Qt::Key_Left);
-    QTest::keyClick(e, Qt::Key_Delete);
-    QCOMPARE(e->text(), QString("2"));
-    // The field's own paste (its context menu) still works.
-    e->selectAll();
-    e->paste();
-    QCOMPARE(e->text(), QString("99"));
-    QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, 99.0);
+    QVERIFY(e->text().isEmpty());
+    QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
     // Menu shortcuts reach the window while a dimension field has the focus.
     QSignalSpy druk(W<QAction>(m_okno, "Drukujformularz1"), &QAction::triggered);
     okno_testowe::Odpowiedz<QPrintDialog>([](QPrintDialog *d) { d->reject(); });
@@ -433,3 +510,161 @@ void TstProgramForm::plikiZWierszaPolecen()
 
 QTEST_MAIN(TstProgramForm)
 #include "tst_program_form.moc"
+
+void TstProgramForm::rozmiarPrzyCzcionce_data()
+{
+    QTest::addColumn<QString>("rodzina");
+    QTest::addColumn<int>("punkty");
+    QTest::newRow("DejaVu Sans 9") << "DejaVu Sans" << 9;
+    QTest::newRow("DejaVu Sans 11") << "DejaVu Sans" << 11;
+    QTest::newRow("DejaVu Sans 13") << "DejaVu Sans" << 13;
+}
+
+// A larger desktop font: the window's least size is what its layout needs,
+// never less than 800 x 590, and at that size nothing on page 1 is cut.
+void TstProgramForm::rozmiarPrzyCzcionce()
+{
+    QFETCH(QString, rodzina);
+    QFETCH(int, punkty);
+    const QFont przed = QApplication::font();
+    const auto przywroc = qScopeGuard([&] { QApplication::setFont(przed); });
+    QApplication::setFont(QFont(rodzina, punkty));
+    TProgram_form okno({QStringLiteral("kerwano")});
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    QApplication::sendPostedEvents();
+    const QSize minimum = okno.minimumSize();
+    QVERIFY(minimum.width() >= 800 && minimum.height() >= 590);
+    okno.resize(minimum);
+    QApplication::sendPostedEvents();
+    QTest::qWait(10);
+    QWidget *strona = okno_testowe::Strona(&okno, 1);
+    QVERIFY2(strona->width() >= strona->minimumSizeHint().width() &&
+                 strona->height() >= strona->minimumSizeHint().height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(strona->width()).arg(strona->height())));
+    // The screen (1600 x 1200) has room: nothing scrolls.
+    QVERIFY(!W<QScrollArea>(&okno, "Przewijana")->verticalScrollBar()->isVisible());
+    auto *przycisk = W<QPushButton>(strona, "Button1");
+    QVERIFY(przycisk->width() >= przycisk->sizeHint().width());
+    QVERIFY2(przycisk->height() >= przycisk->sizeHint().height(),
+             qPrintable(QStringLiteral("%1 < %2, group %3 of %4")
+                            .arg(przycisk->height())
+                            .arg(przycisk->sizeHint().height())
+                            .arg(przycisk->parentWidget()->height())
+                            .arg(przycisk->parentWidget()->minimumSizeHint().height())));
+    for (int nr = 1; nr <= 13; ++nr) {
+        QComboBox *c = okno_testowe::Lista(&okno, nr);
+        QVERIFY2(c->width() >= c->sizeHint().width() && c->height() >= c->sizeHint().height(),
+                 qPrintable(c->objectName()));
+    }
+    QLineEdit *e = okno_testowe::Pole(&okno, 3);
+    e->setText(QStringLiteral("1234,56"));
+    QVERIFY(e->width() > e->fontMetrics().horizontalAdvance(e->text()));
+    QVERIFY(e->height() >= e->sizeHint().height());
+}
+
+void TstProgramForm::klawiszeStron_data()
+{
+    QTest::addColumn<QString>("pole"); // the control with the focus, on page 1
+    QTest::addColumn<int>("klawisz");
+    QTest::addColumn<int>("modyfikatory");
+    QTest::addColumn<int>("strona"); // afterwards, 0..2
+    const int ctrl = Qt::ControlModifier, ctrl_shift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Tab, list") << "ComboBox1" << int(Qt::Key_Tab) << ctrl << 1;
+    QTest::newRow("Ctrl+Shift+Tab, list")
+        << "ComboBox12" << int(Qt::Key_Backtab) << ctrl_shift << 2;
+    QTest::newRow("Ctrl+PgDn, field") << "Edit2" << int(Qt::Key_PageDown) << ctrl << 1;
+    QTest::newRow("Ctrl+PgUp, button") << "Button1" << int(Qt::Key_PageUp) << ctrl << 2;
+}
+
+// The pages change from the keyboard whatever control has the focus.
+void TstProgramForm::klawiszeStron()
+{
+    QFETCH(QString, pole);
+    QFETCH(int, klawisz);
+    QFETCH(int, modyfikatory);
+    auto *strony = W<QTabWidget>(m_okno, "PageControl1");
+    QWidget *w = W<QWidget>(okno_testowe::Strona(m_okno, 1), pole.toLatin1().constData());
+    m_okno->activateWindow();
+    w->setFocus();
+    QVERIFY(w->hasFocus());
+    QTest::keyClick(w, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikatory));
+    QTEST(strony->currentIndex(), "strona");
+    // From the page reached, on to the next one as well.
+    const int teraz = strony->currentIndex();
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : m_okno, Qt::Key_Tab,
+                    Qt::ControlModifier);
+    QCOMPARE(strony->currentIndex(), (teraz + 1) % 3);
+}
+
+void TstProgramForm::nazwyDostepne_data()
+{
+    QTest::addColumn<int>("okno"); // 0 page 1, 1 the element dialog
+    QTest::newRow("page 1") << 0;
+    QTest::newRow("element dialog") << 1;
+}
+
+// A screen reader names every input by its label.
+void TstProgramForm::nazwyDostepne()
+{
+    QFETCH(int, okno);
+    std::unique_ptr<TOdstepy_parametry_form> dialog;
+    QWidget *w = okno_testowe::Strona(m_okno, 1);
+    if (okno == 1) {
+        dialog = std::make_unique<TOdstepy_parametry_form>(m_okno);
+        w = dialog.get();
+    }
+    QHash<const QWidget *, QString> etykiety;
+    for (const QLabel *l : w->findChildren<QLabel *>())
+        if (l->buddy())
+            etykiety.insert(l->buddy(), l->text().remove(QLatin1Char('&')));
+    QList<QWidget *> pola;
+    for (QWidget *p : w->findChildren<QLineEdit *>())
+        pola << p;
+    for (QWidget *p : w->findChildren<QComboBox *>())
+        pola << p;
+    QCOMPARE(pola.size(), okno == 0 ? 16 : 5);
+    for (QWidget *p : pola) {
+        const QString nazwa = QAccessible::queryAccessibleInterface(p)->text(QAccessible::Name);
+        QVERIFY2(etykiety.contains(p), qPrintable(p->objectName()));
+        QString etykieta = etykiety.value(p);
+        QVERIFY2(nazwa == etykieta || nazwa + QLatin1Char(':') == etykieta,
+                 qPrintable(p->objectName() + QStringLiteral(": ") + nazwa));
+    }
+}
+
+void TstProgramForm::kontrast_data()
+{
+    QTest::addColumn<bool>("ciemna");
+    QTest::newRow("light palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+// The red verdict and notices read on the window's actual background,
+// light or dark.
+void TstProgramForm::kontrast()
+{
+    QFETCH(bool, ciemna);
+    const QPalette przed = QApplication::palette();
+    const auto przywroc = qScopeGuard([&] { QApplication::setPalette(przed); });
+    QPalette paleta = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    if (ciemna) {
+        paleta.setColor(QPalette::Window, QColor(53, 53, 53));
+        paleta.setColor(QPalette::WindowText, Qt::white);
+        paleta.setColor(QPalette::Base, QColor(42, 42, 42));
+        paleta.setColor(QPalette::Text, Qt::white);
+        paleta.setColor(QPalette::Button, QColor(53, 53, 53));
+        paleta.setColor(QPalette::ButtonText, Qt::white);
+    }
+    QApplication::setPalette(paleta);
+    QApplication::sendPostedEvents();
+    for (const char *nazwa : {"Label21", "Label_uklad_AB", "Label_typ_instalacji"}) {
+        okno_testowe::Strony(m_okno);
+        const QLabel *l = W<QLabel>(m_okno, nazwa);
+        const QColor tekst = l->palette().color(QPalette::WindowText);
+        QVERIFY2(tekst.red() > 2 * tekst.green(), nazwa); // still red
+        QVERIFY2(kontrast::Kontrast(tekst, l->parentWidget()->palette().color(QPalette::Window)) >=
+                     4.5,
+                 nazwa);
+    }
+}

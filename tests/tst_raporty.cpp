@@ -887,21 +887,21 @@ void TstRaporty::wierszPolecen_data()
                                    << "f.pdf";
     QTest::newRow("report") << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/o.pdf"} << 0 << ""
                             << "o.pdf";
-    QTest::newRow("missing project")
-        << QStringList{"--pdf-obliczenia", "%1/brak.kwp", "%1/o.pdf"} << 1 << "File not found.\n"
-        << "";
+    QTest::newRow("missing project") << QStringList{"--pdf-obliczenia", "%1/brak.kwp", "%1/o.pdf"}
+                                     << 1 << "kerwano: %1/brak.kwp: File not found.\n"
+                                     << "";
     QTest::newRow("damaged project") << QStringList{"--pdf-obliczenia", "%1/zly.kwp", "%1/o.pdf"}
-                                     << 1 << "Read beyond end of file.\n"
+                                     << 1 << "kerwano: %1/zly.kwp: Read beyond end of file.\n"
                                      << "";
     QTest::newRow("missing folder")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/nie/ma/o.pdf"} << 1
-        << "File not found.\n"
+        << "kerwano: %1/nie/ma/o.pdf: File not found.\n"
         << "";
     QTest::newRow("output is a folder")
-        << QStringList{"--pdf-formularz", "%1"} << 1 << "I/O error 21.\n"
+        << QStringList{"--pdf-formularz", "%1"} << 1 << "kerwano: %1: I/O error 21.\n"
         << "";
     QTest::newRow("output without a name")
-        << QStringList{"--pdf-formularz", ""} << 1 << "Invalid filename.\n"
+        << QStringList{"--pdf-formularz", ""} << 1 << "kerwano: \"\": Invalid filename.\n"
         << "";
     QTest::newRow("questionnaire without output")
         << QStringList{"--pdf-formularz"} << 2 << "kerwano: --pdf-formularz"
@@ -917,7 +917,8 @@ void TstRaporty::wierszPolecen_data()
         << "";
     // A printout never takes a project's place.
     const QString projekt =
-        QStringLiteral("Plik %1/%2 jest projektem Kerwano; nie zostanie zastąpiony plikiem PDF.\n");
+        QStringLiteral("kerwano: %1/%2: Plik %1/%2 jest projektem Kerwano; nie zostanie zastąpiony "
+                       "plikiem PDF.\n");
     QTest::newRow("output is the project")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/p.kwp"} << 1
         << projekt.arg("%1", "p.kwp") << "";
@@ -929,8 +930,11 @@ void TstRaporty::wierszPolecen_data()
     QTest::newRow("output holds a project under another name")
         << QStringList{"--pdf-obliczenia", "%1/p.kwp", "%1/kopia.pdf"} << 1
         << projekt.arg("%1", "kopia.pdf") << "";
-    QTest::newRow("read-only PDF")
-        << QStringList{"--pdf-formularz", "%1/stary.pdf"} << 1 << "File access denied.\n"
+    QTest::newRow("read-only PDF") << QStringList{"--pdf-formularz", "%1/stary.pdf"} << 1
+                                   << "kerwano: %1/stary.pdf: File access denied.\n"
+                                   << "";
+    QTest::newRow("unknown short option")
+        << QStringList{"-V"} << 2 << "kerwano: nieznana opcja -V\n"
         << "";
 }
 
@@ -1027,7 +1031,7 @@ void TstRaporty::pelnyDysk()
     Uruchom(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-formularz"), stary.fileName()},
             &kod, &bledy);
     QCOMPARE(kod, 1);
-    QCOMPARE(bledy, blad);
+    QCOMPARE(bledy, QStringLiteral("kerwano: ") + stary.fileName() + QStringLiteral(": ") + blad);
     QVERIFY(stary.open(QIODevice::ReadOnly));
     QCOMPARE(stary.readAll(), QByteArray("stary"));
     QCOMPARE(QDir(punkt).entryList(QDir::Files | QDir::Hidden), QStringList{"f.pdf"});

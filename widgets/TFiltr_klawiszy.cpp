@@ -2,17 +2,14 @@
 
 #include "risk/Konwersja.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QValidator>
 
 namespace {
-
-bool SkrotSchowka(const QKeyEvent *k)
-{
-    return k->matches(QKeySequence::Paste) || k->matches(QKeySequence::Cut) ||
-           k->matches(QKeySequence::Copy) || k->matches(QKeySequence::Undo) ||
-           k->matches(QKeySequence::Redo) || k->matches(QKeySequence::SelectAll);
-}
 
 bool KlawiszEdycyjny(int klawisz)
 {
@@ -37,6 +34,24 @@ bool KlawiszEdycyjny(int klawisz)
     return false;
 }
 
+// Every edit of the field's text passes here, whatever brought it: an edit
+// that would put a character the filter refuses into the field is undone
+// whole. A text set by the program is shown as it is.
+class TWalidator : public QValidator
+{
+public:
+    TWalidator(const TFiltr_klawiszy *filtr, QObject *parent) : QValidator(parent), m_filtr(filtr)
+    {
+    }
+    State validate(QString &tekst, int &) const override
+    {
+        return m_filtr->Dozwolony(tekst) ? Acceptable : Invalid;
+    }
+
+private:
+    const TFiltr_klawiszy *m_filtr;
+};
+
 } // namespace
 
 TFiltr_klawiszy::TFiltr_klawiszy(bool z_przecinkiem, QObject *parent)
@@ -44,13 +59,28 @@ TFiltr_klawiszy::TFiltr_klawiszy(bool z_przecinkiem, QObject *parent)
 {
 }
 
+void TFiltr_klawiszy::Zaloz(QLineEdit *pole)
+{
+    pole->installEventFilter(this);
+    pole->setValidator(new TWalidator(this, pole));
+}
+
+bool TFiltr_klawiszy::Dozwolony(const QString &tekst) const
+{
+    for (const QChar z : tekst) {
+        if (!kerwano::ZnakDozwolony(z, m_z_przecinkiem) || z.unicode() == 8)
+            return false;
+    }
+    return true;
+}
+
 bool TFiltr_klawiszy::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
     switch (zdarzenie->type()) {
     case QEvent::ShortcutOverride: {
-        // The window's menu shortcuts (Ctrl+K, Ctrl+O, Ctrl+D) win over the
-        // field's own Ctrl bindings; a Ctrl key no shortcut wants still
-        // reaches the field as a key press.
+        // The window's shortcuts (Ctrl+K, Ctrl+O, Ctrl+D, Ctrl+Tab) win over
+        // the field's own Ctrl bindings; a Ctrl key no shortcut wants (Ctrl+V,
+        // Ctrl+Z) still reaches the field as a key press.
         auto *k = static_cast<QKeyEvent *>(zdarzenie);
         if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
             k->ignore();
@@ -60,13 +90,9 @@ bool TFiltr_klawiszy::eventFilter(QObject *obiekt, QEvent *zdarzenie)
     }
     case QEvent::KeyPress: {
         auto *k = static_cast<QKeyEvent *>(zdarzenie);
-        if (SkrotSchowka(k))
-            return true;
-        if (KlawiszEdycyjny(k->key()))
+        if (KlawiszEdycyjny(k->key()) || (k->modifiers() & Qt::ControlModifier))
             return false;
         const QString t = k->text();
-        if (t.isEmpty())
-            return false;
         for (const QChar z : t) {
             if (!kerwano::ZnakDozwolony(z, m_z_przecinkiem))
                 return true;
@@ -75,19 +101,20 @@ bool TFiltr_klawiszy::eventFilter(QObject *obiekt, QEvent *zdarzenie)
     }
     case QEvent::InputMethod: {
         auto *im = static_cast<QInputMethodEvent *>(zdarzenie);
-        for (const QChar z : im->commitString()) {
-            if (!kerwano::ZnakDozwolony(z, m_z_przecinkiem))
-                return true;
-        }
+        if (!Dozwolony(im->commitString()))
+            return true;
         break;
     }
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
-        // Dropped text would pass by the filter: the field refuses it, and
-        // a project file dragged over the field goes on to the window.
-        zdarzenie->ignore();
-        return true;
+        // Dropped text is checked as pasted text is; a project file dragged
+        // over the field goes on to the window.
+        if (static_cast<QDropEvent *>(zdarzenie)->mimeData()->hasUrls()) {
+            zdarzenie->ignore();
+            return true;
+        }
+        break;
     default:
         break;
     }

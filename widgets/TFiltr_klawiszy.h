@@ -2,16 +2,27 @@
 
 #include <QObject>
 
-// Key filter of numeric edit fields: typed characters other than the digits,
-// Backspace and (for real numbers) the comma never reach the field, nor do
-// the clipboard and undo shortcuts, nor dropped text. Keys that type nothing (arrows, Delete,
-// Home, End), focus keys (Tab) and dialog keys (Enter, Esc) pass as usual,
-// and the field's own context menu still pastes.
+class QLineEdit;
+
+// The filter of numeric edit fields. Typed characters other than the
+// digits, Backspace and (for real numbers) the comma never reach the field;
+// keys that type nothing (arrows, Delete, Home, End), focus keys (Tab) and
+// dialog keys (Enter, Esc) pass as usual. Text that arrives whole (Ctrl+V,
+// Shift+Insert, the context menu's "Wklej", a drop, an input method) is
+// held to the same characters: a paste the filter would not allow is
+// refused whole. Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+Z work as in any field,
+// and the window's menu shortcuts win over the field's own Ctrl keys.
 class TFiltr_klawiszy : public QObject
 {
     Q_OBJECT
 public:
     TFiltr_klawiszy(bool z_przecinkiem, QObject *parent = nullptr);
+
+    // Puts `pole` under the filter: its keys and everything pasted or dropped.
+    void Zaloz(QLineEdit *pole);
+
+    // Whether every character of `tekst` may enter a field of this filter.
+    bool Dozwolony(const QString &tekst) const;
 
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;

@@ -116,8 +116,10 @@ void TStringGrid::DzielSzerokosc()
     if (!m_dziel || n < 2)
         return;
     // Every column but the last gets what its texts need, as long as the
-    // last one's texts still fit; otherwise it gives way, down to the width
-    // of its header. The last column stretches over what is left.
+    // last one's texts still fit; otherwise it gives way, but never below
+    // what it needs up to half the table (names alike but for their ends
+    // must be told apart), nor below the width of its header. The last
+    // column stretches over what is left.
     QList<int> potrzebne;
     for (int k = 0; k < n; ++k)
         potrzebne << PotrzebnaSzerokosc(k);
@@ -126,8 +128,9 @@ void TStringGrid::DzielSzerokosc()
         int dalsze = 0;
         for (int j = k + 1; j < n - 1; ++j)
             dalsze += potrzebne[j];
-        const int szerokosc =
-            qBound(horizontalHeader()->sectionSizeHint(k), reszta - dalsze, potrzebne[k]);
+        const int najmniej = qMax(horizontalHeader()->sectionSizeHint(k),
+                                  qMin(potrzebne[k], viewport()->width() / 2));
+        const int szerokosc = qBound(najmniej, reszta - dalsze, qMax(najmniej, potrzebne[k]));
         setColumnWidth(k, szerokosc);
         reszta -= szerokosc;
     }

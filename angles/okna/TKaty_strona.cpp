@@ -4,6 +4,7 @@
 #include "project/ModelProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
+#include "widgets/Dostepnosc.h"
 #include "widgets/TPanel_wartosci.h"
 #include "widgets/TStringGrid.h"
 
@@ -47,8 +48,13 @@ void TKaty_strona::ZbudujZawartosc()
     Chart1 = new TWykres_katow(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
     Chart1->PrzygotujWykres(m_projekt.krzywe_katow());
+    dostepnosc::Obraz(Chart1, Chart1->chart()->title(),
+                      QStringLiteral("Kąt osłonowy (0 do 80°) w zależności od wysokości (0 do 62 "
+                                     "m) dla klas ochronności I do IV; krzywe kończą się na 20, "
+                                     "30, 45 i 60 m przy kącie 23°."));
 
-    Panel12 = new QFrame(Chart1);
+    // On the chart's viewport, where a screen reader finds it among the chart's children.
+    Panel12 = new QFrame(Chart1->viewport());
     Panel12->setObjectName(QStringLiteral("Panel12"));
     Panel12->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel12->setLineWidth(1);
@@ -71,11 +77,14 @@ void TKaty_strona::ZbudujZawartosc()
         l->setObjectName(QStringLiteral("Label%1").arg(30 + i));
         s->addWidget(l, i, 0);
         s->addWidget(panele[i], i, 1);
+        panele[i]->setAccessibleName(podpisy[i]);
     }
     auto *u12 = new QVBoxLayout(Panel12);
     u12->setContentsMargins(2, 2, 2, 2);
     u12->addWidget(ramka);
     Panel12->adjustSize();
+    Panel12->setAccessibleDescription(QStringLiteral("Wartości wykresu dla wybranego elementu"));
+    OpiszPanel12();
     // The plot area settles after the chart's own layout; place the panel then.
     connect(Chart1->chart(), &QChart::plotAreaChanged, this, &TKaty_strona::UmiescPanel12,
             Qt::QueuedConnection);
@@ -122,9 +131,18 @@ void TKaty_strona::UmiescPanel12()
     const QRectF obszar = Chart1->ObszarWykresu();
     if (obszar.isEmpty())
         return;
-    const QPoint prawy_gorny = Chart1->viewport()->mapTo(Chart1, obszar.topRight().toPoint());
+    const QPoint prawy_gorny = obszar.topRight().toPoint();
     Panel12->move(prawy_gorny.x() - Panel12->width() - 8, prawy_gorny.y() + 8);
     Panel12->raise();
+}
+
+void TKaty_strona::OpiszPanel12()
+{
+    // Read as one line, each value after its caption.
+    QStringList czesci;
+    for (const QLabel *panel : {Panel_wykres_H, Panel_wykres_klasa, Panel_wykres_kat})
+        czesci << panel->accessibleName() + QLatin1Char(' ') + panel->text();
+    dostepnosc::JedenTekst(Panel12, czesci.join(QStringLiteral(", ")));
 }
 
 void TKaty_strona::PokazElementy(bool cicho)
@@ -172,6 +190,7 @@ void TKaty_strona::PokazKatElementu(int wiersz)
     if (!e.kat || !e.wysokosc) {
         // No angle for this row: the panel shows the class in force and no angle.
         Panel_wykres_kat->setText(QStringLiteral("?"));
+        OpiszPanel12();
         return;
     }
     Chart1->RysujLinieKata(klasa.klasa, e.WysokoscKomorki());
@@ -180,6 +199,7 @@ void TKaty_strona::PokazKatElementu(int wiersz)
     Panel_wykres_kat->setText(kat ? QString::number(static_cast<long long>(std::trunc(*kat))) +
                                         QStringLiteral(" °")
                                   : QStringLiteral("?"));
+    OpiszPanel12();
 }
 
 void TKaty_strona::PokazWybranyElement()
@@ -192,4 +212,5 @@ void TKaty_strona::TabSheet2Show()
 {
     PokazWybranyElement(); // makes the page
     Panel_wykres_H->setText(kerwano::F2(m_projekt.dane().wysokosc_budynku) + QStringLiteral(" m"));
+    OpiszPanel12();
 }

@@ -48,6 +48,8 @@ protected:
 
 private:
     void UmiescPanel12();
+    // The information panel's accessible text: its three values with their captions.
+    void OpiszPanel12();
 
     // The table was filled from the element list at least once.
     bool m_elementy_pokazane = false;

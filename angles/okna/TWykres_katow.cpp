@@ -258,6 +258,10 @@ void TWykres_katow::paintEvent(QPaintEvent *zdarzenie)
                 p.drawLine(punkt, QPointF(punkt.x(), obszar.bottom()));
                 p.drawLine(QPointF(obszar.left(), punkt.y()), punkt);
             }
+            // The class labels and end markers stay above the lines.
+            p.setRenderHints(renderHints());
+            RysujZnaczniki(
+                &p, [this](int klasa, double h, double kat) { return Pozycja(klasa, h, kat); });
         }
     }
 }
@@ -275,6 +279,42 @@ void TWykres_katow::changeEvent(QEvent *zdarzenie)
     default:
         break;
     }
+}
+
+void TWykres_katow::RysujZnaczniki(QPainter *painter,
+                                   const std::function<QPointF(int, double, double)> &punkt) const
+{
+    painter->save();
+    // Class labels just above the end of each curve.
+    painter->setFont(CzcionkaEtykietyKlasy());
+    const QFontMetricsF etykieta(painter->font());
+    for (int k = 0; k < 4; ++k) {
+        const QString nazwa = kerwano::TekstKlasy(kerwano::Klasa(k + 1));
+        const QPointF koniec = punkt(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
+                                     kerwano::KrzyweKatow::KAT_KONCOWY);
+        const QPointF poczatek(koniec.x() - etykieta.horizontalAdvance(nazwa) / 2,
+                               koniec.y() - PROMIEN_ZNACZNIKA - 3 - etykieta.descent());
+        if (k == 2) {
+            QPainterPath napis;
+            napis.addText(poczatek, painter->font(), nazwa);
+            painter->strokePath(napis, QPen(KOLOR_OBRYSU, 2));
+            painter->fillPath(napis, KOLORY_KLAS[k]);
+        } else {
+            painter->setPen(KOLORY_KLAS[k]);
+            painter->drawText(poczatek, nazwa);
+        }
+    }
+
+    // End markers.
+    for (int k = 0; k < 4; ++k) {
+        const QPointF koniec = punkt(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
+                                     kerwano::KrzyweKatow::KAT_KONCOWY);
+        painter->setPen(QPen(k == 2 ? KOLOR_OBRYSU : KOLORY_KLAS[k], 1, Qt::SolidLine));
+        painter->setBrush(KOLORY_KLAS[k]);
+        painter->drawEllipse(koniec, PROMIEN_ZNACZNIKA, PROMIEN_ZNACZNIKA);
+    }
+
+    painter->restore();
 }
 
 void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
@@ -308,34 +348,8 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
     painter->strokePath(krzywa_III,
                         QPen(KOLORY_KLAS[2], 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
-    // Class labels just above the end of each curve.
-    painter->setFont(CzcionkaEtykietyKlasy());
-    const QFontMetricsF etykieta(painter->font());
-    for (int k = 0; k < 4; ++k) {
-        const QString nazwa = kerwano::TekstKlasy(kerwano::Klasa(k + 1));
-        const QPointF koniec = NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
-                                        kerwano::KrzyweKatow::KAT_KONCOWY);
-        const QPointF poczatek(koniec.x() - etykieta.horizontalAdvance(nazwa) / 2,
-                               koniec.y() - PROMIEN_ZNACZNIKA - 3 - etykieta.descent());
-        if (k == 2) {
-            QPainterPath napis;
-            napis.addText(poczatek, painter->font(), nazwa);
-            painter->strokePath(napis, QPen(KOLOR_OBRYSU, 2));
-            painter->fillPath(napis, KOLORY_KLAS[k]);
-        } else {
-            painter->setPen(KOLORY_KLAS[k]);
-            painter->drawText(poczatek, nazwa);
-        }
-    }
-
-    // End markers.
-    for (int k = 0; k < 4; ++k) {
-        const QPointF koniec = NaScenie(k + 1, kerwano::KrzyweKatow::WysokoscGraniczna(k + 1),
-                                        kerwano::KrzyweKatow::KAT_KONCOWY);
-        painter->setPen(QPen(k == 2 ? KOLOR_OBRYSU : KOLORY_KLAS[k], 1, Qt::SolidLine));
-        painter->setBrush(KOLORY_KLAS[k]);
-        painter->drawEllipse(koniec, PROMIEN_ZNACZNIKA, PROMIEN_ZNACZNIKA);
-    }
+    RysujZnaczniki(painter,
+                   [this](int klasa, double h, double kat) { return NaScenie(klasa, h, kat); });
 
     painter->restore();
 }

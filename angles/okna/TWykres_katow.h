@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QtCharts/QChartView>
+#include <functional>
 
 namespace kerwano {
 class KrzyweKatow;
@@ -63,6 +64,10 @@ protected:
 
 private:
     void WypelnijSerie() const;
+    // The class labels and the end markers, at the points `punkt` gives
+    // for a class, a height and an angle.
+    void RysujZnaczniki(QPainter *painter,
+                        const std::function<QPointF(int, double, double)> &punkt) const;
     // Draws the whole static chart into m_pamiec, at the viewport's size.
     void OdnowPamiec();
     // Scene counterparts of Pozycja() and ObszarWykresu(), for painting.

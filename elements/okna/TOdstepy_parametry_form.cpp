@@ -3,6 +3,8 @@
 #include "project/PlikProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
+#include "widgets/Dostepnosc.h"
+#include "widgets/Kontrast.h"
 #include "widgets/TFiltr_klawiszy.h"
 #include "widgets/TObraz.h"
 #include "widgets/TWalidator_tekstu.h"
@@ -22,8 +24,10 @@ namespace {
 void Niebieski(QWidget *w)
 {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    p.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    p.setColor(QPalette::WindowText,
+               kontrast::Czytelny(QColor(0, 0, 255), p.color(QPalette::Window)));
+    p.setColor(QPalette::ButtonText,
+               kontrast::Czytelny(QColor(0, 0, 255), p.color(QPalette::Window)));
     w->setPalette(p);
 }
 
@@ -78,6 +82,8 @@ TOdstepy_parametry_form::TOdstepy_parametry_form(QWidget *parent) : QDialog(pare
     UtworzWidzety();
     UlozWidzety();
     Polacz();
+    Label4->setBuddy(Edit1);
+    dostepnosc::NazwijPola(this);
     // Room for every field, whichever layout shows which.
     for (QWidget *w : std::initializer_list<QWidget *>{Label_fc, Edit_fc, Label_n, Edit_n})
         w->setVisible(true);
@@ -136,8 +142,8 @@ void TOdstepy_parametry_form::UtworzWidzety()
     Edit_n = Pole(QStringLiteral("0"), this);
     auto *rzeczywiste = new TFiltr_klawiszy(true, this);
     for (QLineEdit *e : {Edit_H, Edit_L, Edit_fc})
-        e->installEventFilter(rzeczywiste);
-    Edit_n->installEventFilter(new TFiltr_klawiszy(false, this));
+        rzeczywiste->Zaloz(e);
+    (new TFiltr_klawiszy(false, this))->Zaloz(Edit_n);
 
     Label1 = Naglowek(QStringLiteral("Typ układu:"), this);
     RadioButton1 = Przycisk(QStringLiteral("Układ A"), this);
@@ -210,6 +216,7 @@ void TOdstepy_parametry_form::UlozWidzety()
     const QList<QPair<QLabel *, QLineEdit *>> pola = {
         {Label_H, Edit_H}, {Label_L, Edit_L}, {Label_fc, Edit_fc}, {Label_n, Edit_n}};
     for (int w = 0; w < pola.size(); ++w) {
+        pola[w].first->setBuddy(pola[w].second);
         wymiary->addWidget(pola[w].first, w, 0);
         wymiary->addWidget(pola[w].second, w, 1, Qt::AlignLeft);
     }

@@ -4,6 +4,7 @@
 #include "elements/ParametryElementu.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "project/ModelProjektu.h"
+#include "widgets/Dostepnosc.h"
 #include "widgets/OknoBledu.h"
 #include "widgets/TKomunikat.h"
 #include "widgets/TObraz.h"
@@ -52,8 +53,8 @@ void TOdstepy_strona::ZbudujZawartosc()
     StringGrid1 =
         new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")}, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    // The parameter text gets what the name does not need; a text cut to
-    // fit shows whole as the tool tip.
+    // The name gets what it needs up to half the table, the parameter text
+    // the rest; a text cut to fit shows whole as the tool tip.
     StringGrid1->UstawDzielenieSzerokosci(true);
     StringGrid1->verticalHeader()->setDefaultSectionSize(19);
 
@@ -119,6 +120,8 @@ void TOdstepy_strona::ZbudujZawartosc()
     Panel_alpha =
         PanelWyniku(QStringLiteral("Panel_alpha"), QStringLiteral("α"), QStringLiteral("="),
                     Label_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart);
+    Panel_d->setAccessibleDescription(QStringLiteral("Odstęp izolacyjny wybranego elementu"));
+    Panel_alpha->setAccessibleDescription(QStringLiteral("Kąt osłonowy wybranego elementu"));
 
     // Each place holds its pictures and its notice; one of them shows.
     auto *miejsce_ukladu = new QGridLayout;
@@ -202,8 +205,8 @@ QFrame *TOdstepy_strona::PanelWyniku(const QString &nazwa, const QString &symbol
     return panel;
 }
 
-void TOdstepy_strona::PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc,
-                                 int wiersz, const QString &tekst)
+void TOdstepy_strona::PokazWynik(QFrame *panel, QLabel *symbol, QLabel *nr, QLabel *relacja,
+                                 QLabel *wartosc, int wiersz, const QString &tekst)
 {
     nr->setText(QString::number(wiersz));
     nr->adjustSize();
@@ -218,6 +221,9 @@ void TOdstepy_strona::PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLa
     wartosc->adjustSize();
     // A very long value widens its panel rather than being cut off.
     panel->setFixedWidth(std::max(140, wartosc->x() + wartosc->width() + 8));
+    // A screen reader reads the panel as one line, "d1 ≥ 0,38 m", not as four labels.
+    dostepnosc::JedenTekst(panel, symbol->text() + nr->text() + QLatin1Char(' ') + relacja->text() +
+                                      QLatin1Char(' ') + tekst);
     panel->show();
 }
 
@@ -269,8 +275,9 @@ void TOdstepy_strona::PokazElement(int wiersz)
         return;
     }
     const kerwano::WynikOdstepu w = m_projekt.ObliczOdstep(wiersz);
-    PokazWynik(Panel_d, Label_d_nr, Label_d_wbr, Label_d_wart, wiersz, kerwano::TekstOdstepu(w.d));
-    PokazWynik(Panel_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart, wiersz,
+    PokazWynik(Panel_d, Label_d, Label_d_nr, Label_d_wbr, Label_d_wart, wiersz,
+               kerwano::TekstOdstepu(w.d));
+    PokazWynik(Panel_alpha, Label_alpha, Label_alpha_nr, Label_alpha_wbr, Label_alpha_wart, wiersz,
                kerwano::TekstAlfa(w.alfa));
 }
 
@@ -294,9 +301,12 @@ void TOdstepy_strona::Button3Click()
 {
     if (m_projekt.liczba_elementow() <= 0)
         return;
-    // The pane keeps what it shows, unless the selection falls back from a
-    // removed last row to the new last one.
     emit UsunElement(StringGrid1->Row());
+    // Mended: the pane follows the delete. Kept as it was, it showed the
+    // removed element's distance and pictures under the number of the
+    // element that took its row; now it shows the row selected after the
+    // delete, or the empty state when the list is empty.
+    PokazElement(StringGrid1->Row());
 }
 
 void TOdstepy_strona::Button4Click()

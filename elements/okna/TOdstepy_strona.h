@@ -56,8 +56,8 @@ private:
                         QLabel *&symbol_l, QLabel *&nr_l, QLabel *&relacja_l, QLabel *&wartosc_l);
     // Fills and shows a result panel: the row number as a subscript, the
     // sign and the value placed by its digits.
-    static void PokazWynik(QFrame *panel, QLabel *nr, QLabel *relacja, QLabel *wartosc, int wiersz,
-                           const QString &tekst);
+    static void PokazWynik(QFrame *panel, QLabel *symbol, QLabel *nr, QLabel *relacja,
+                           QLabel *wartosc, int wiersz, const QString &tekst);
 
     // The table was filled from the element list, the class shown, at least once.
     bool m_elementy_pokazane = false;

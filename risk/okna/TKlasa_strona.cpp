@@ -3,6 +3,7 @@
 #include "project/ModelProjektu.h"
 #include "risk/Klasa.h"
 #include "risk/Wspolczynniki.h"
+#include "widgets/Dostepnosc.h"
 #include "widgets/TFiltr_klawiszy.h"
 #include "widgets/TKomunikat.h"
 
@@ -133,7 +134,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         auto *e = new QLineEdit(QStringLiteral("1,00"), this);
         e->setObjectName(QStringLiteral("Edit%1").arg(nr));
-        e->installEventFilter(filtr);
+        filtr->Zaloz(e);
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 10);
         e->setAlignment(Qt::AlignRight);
         connect(e, &QLineEdit::textChanged, this,
@@ -160,6 +161,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     // Thunderstorm days and building location with the three dimensions.
     QGridLayout *s4 = SiatkaGrupy(GroupBox4);
     auto *l12 = new QLabel(kerwano::Lista(12).etykieta, GroupBox4);
+    l12->setBuddy(m_listy[11]);
     s4->addWidget(l12, 0, 0);
     s4->addWidget(m_listy[11], 0, 1, Qt::AlignLeft);
     auto *wymiary = new QHBoxLayout;
@@ -176,6 +178,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     wymiary->addStretch(1);
     s4->addLayout(wymiary, 1, 0, 1, 2);
     auto *l13 = new QLabel(kerwano::Lista(13).etykieta, GroupBox4);
+    l13->setBuddy(m_listy[12]);
     s4->addWidget(l13, 2, 0);
     s4->addWidget(m_listy[12], 2, 1, Qt::AlignLeft);
     s4->setColumnStretch(1, 1);
@@ -197,7 +200,12 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
         for (int nr : numery)
             w = qMax(w, m_listy[nr - 1]->sizeHint().width());
         for (int nr : numery)
-            m_listy[nr - 1]->setFixedWidth(w);
+            m_listy[nr - 1]->setMinimumWidth(w);
+        // Never narrower than the longest entry needs, whatever the font;
+        // the shared width above is measured before the style has polished
+        // the lists and may fall short of it.
+        for (int nr : numery)
+            m_listy[nr - 1]->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     };
     wspolna({1, 2, 3, 4, 5, 6, 7, 8, 12, 13});
     wspolna({9, 10, 11});
@@ -263,6 +271,11 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignLeft);
     s5->setColumnStretch(1, 1);
 
+    // The groups keep the height their contents need; the verdict and the
+    // space below take what the window gives beyond it.
+    for (QGroupBox *g : {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5})
+        g->setSizePolicy(g->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+
     m_uklad = new QGridLayout(this);
     m_uklad->setContentsMargins(6, 6, 6, 6);
     m_uklad->setSpacing(4);
@@ -280,6 +293,11 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     setTabOrder(m_wymiary[1], m_wymiary[2]);
     setTabOrder(m_wymiary[2], m_listy[12]);
     setTabOrder(m_listy[12], Button1);
+
+    // Each list and field is named by its label for screen readers; the
+    // verdict reads with what it is.
+    dostepnosc::NazwijPola(this);
+    Label21->setAccessibleDescription(QStringLiteral("Werdykt"));
 }
 
 void TKlasa_strona::Rozloz(bool szeroko)
@@ -378,6 +396,31 @@ void TKlasa_strona::Pokaz(QLabel *l, const QString &tekst, const Zapas *zapas)
     // Asking the label itself lays its text out now: laid out in its paint,
     // the text would ask for a second paint.
     l->sizeHint();
+}
+
+QSize TKlasa_strona::minimumSizeHint() const
+{
+    // The verdict wraps: at the least width it may take more lines than the
+    // layout's least height allows for, and would take them from the groups.
+    QSize najmniej = TStrona::minimumSizeHint();
+    if (m_uklad && m_uklad->hasHeightForWidth())
+        najmniej.setHeight(qMax(najmniej.height(), m_uklad->totalHeightForWidth(
+                                                       qMax(najmniej.width(), minimumWidth()))));
+    return najmniej;
+}
+
+bool TKlasa_strona::event(QEvent *zdarzenie)
+{
+    // The least width measured at creation falls short once the style has
+    // polished the lists and labels (a larger desktop font shows it): the
+    // narrow arrangement measures it again whenever the layout changes.
+    if (zdarzenie->type() == QEvent::LayoutRequest && !m_szeroko && m_uklad) {
+        m_uklad->activate();
+        const int szerokosc = m_uklad->minimumSize().width();
+        if (szerokosc != minimumWidth())
+            setMinimumWidth(szerokosc);
+    }
+    return TStrona::event(zdarzenie);
 }
 
 void TKlasa_strona::resizeEvent(QResizeEvent *zdarzenie)

@@ -36,6 +36,7 @@ public:
     void PokazWyniki(const kerwano::ModelProjektu &projekt);
 
     void PokazProjekt() override;
+    QSize minimumSizeHint() const override;
     void Przeliczono(const kerwano::Przeliczenie &, bool) override { PokazWyniki(m_projekt); }
 
 signals:
@@ -49,6 +50,7 @@ protected:
     // Page 1 is made with the window, as the page in view at the start.
     void ZbudujZawartosc() override {}
     void resizeEvent(QResizeEvent *zdarzenie) override;
+    bool event(QEvent *zdarzenie) override;
 
 private:
     // The page's arrangement: the groups one under another with the results

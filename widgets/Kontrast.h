@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+
+// Colours that stay readable on the background they stand on, whatever the
+// desktop's palette: contrast as the accessibility guidelines reckon it
+// (relative luminance, 1:1 to 21:1).
+namespace kontrast {
+
+inline constexpr double CZYTELNY = 4.5; // the least contrast of normal text
+
+double Luminancja(const QColor &kolor);
+double Kontrast(const QColor &a, const QColor &b);
+
+// `kolor` when it reads on `tlo`; otherwise the same hue made darker on a
+// light background or lighter on a dark one, just enough.
+QColor Czytelny(const QColor &kolor, const QColor &tlo, double prog = CZYTELNY);
+
+} // namespace kontrast
