@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -119,6 +120,16 @@ template <typename T> QPointer<QTimer> Odpowiedz(std::function<void(T *)> odpowi
     });
     zegar->start();
     return zegar;
+}
+
+// Chooses `plik` in a file dialog as typing its name would. The dialog
+// ignores selectFile() while its name field has the focus, which it takes
+// once it is shown.
+inline void WybierzPlik(QFileDialog *dialog, const QString &plik)
+{
+    if (QWidget *w = dialog->focusWidget())
+        w->clearFocus();
+    dialog->selectFile(plik);
 }
 
 // Writes texts into fields of "Dane projektu" (nr 1..6: Edit1 .. Edit6)

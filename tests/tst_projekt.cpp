@@ -64,7 +64,7 @@ private:
                 d->reject();
                 return;
             }
-            d->selectFile(plik);
+            okno_testowe::WybierzPlik(d, plik);
             static_cast<QDialog *>(d)->accept();
         });
     }
@@ -105,7 +105,7 @@ void TstProjekt::zapiszJakoBezZmian()
         proponowany = QFileInfo(d->selectedFiles().value(0)).fileName();
         QCOMPARE(d->defaultSuffix(), QStringLiteral("kwp"));
         QCOMPARE(d->nameFilters(), QStringList({"Kerwano Projekt (*.kwp)"}));
-        d->selectFile(Sciezka(QStringLiteral("a")));
+        okno_testowe::WybierzPlik(d, Sciezka(QStringLiteral("a")));
         static_cast<QDialog *>(d)->accept();
     });
     W<QAction>(m_okno, "Zapiszjako1")->trigger();
@@ -215,7 +215,7 @@ void TstProjekt::zapisIOdczyt()
 
     // A project without elements empties the list again.
     Odpowiedz<QFileDialog>([&](QFileDialog *d) {
-        d->selectFile(Sciezka(QStringLiteral("pusty.kwp")));
+        okno_testowe::WybierzPlik(d, Sciezka(QStringLiteral("pusty.kwp")));
         static_cast<QDialog *>(d)->accept();
     });
     TProgram_form trzecie({QStringLiteral("kerwano")});

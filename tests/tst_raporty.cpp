@@ -1074,7 +1074,7 @@ void TstRaporty::poleceniaMenu()
         strony_podgladu = W<QPrintPreviewWidget>(d, "")->pageCount();
         Odpowiedz<QFileDialog>([&](QFileDialog *f) {
             domyslny = f->selectedFiles().value(0);
-            f->selectFile(pdf);
+            okno_testowe::WybierzPlik(f, pdf);
             QMetaObject::invokeMethod(f, "accept");
         });
         W<QAction>(d, "ZapiszPdf1")->trigger();
