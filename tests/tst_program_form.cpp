@@ -24,10 +24,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleFactory>
+
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -647,7 +649,8 @@ void TstProgramForm::kontrast()
     QFETCH(bool, ciemna);
     const QPalette przed = QApplication::palette();
     const auto przywroc = qScopeGuard([&] { QApplication::setPalette(przed); });
-    QPalette paleta = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette paleta = fusion->standardPalette();
     if (ciemna) {
         paleta.setColor(QPalette::Window, QColor(53, 53, 53));
         paleta.setColor(QPalette::WindowText, Qt::white);
