@@ -103,35 +103,29 @@ QUrl TPanel_boczny::AdresStrony()
 
 bool TPanel_boczny::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
-    if (zdarzenie->type() == QEvent::KeyPress) {
-        const int klawisz = static_cast<QKeyEvent *>(zdarzenie)->key();
-        if (klawisz == Qt::Key_Space || klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
-            if (obiekt == Label33) {
-                emit Label33Click();
-                return true;
-            }
-            if (obiekt == Image2) {
-                emit Image2Click();
-                return true;
-            }
-        }
+    const QEvent::Type typ = zdarzenie->type();
+    if (typ == QEvent::FocusIn || typ == QEvent::FocusOut) {
+        if (obiekt == Label33)
+            Label33->setFrameStyle(Label33->hasFocus() ? QFrame::Box | QFrame::Plain
+                                                       : QFrame::NoFrame);
+        else if (obiekt == Image2)
+            Image2->update();
     }
-    if (obiekt == Label33 &&
-        (zdarzenie->type() == QEvent::FocusIn || zdarzenie->type() == QEvent::FocusOut))
-        Label33->setFrameStyle(Label33->hasFocus() ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-    if (obiekt == Image2 &&
-        (zdarzenie->type() == QEvent::FocusIn || zdarzenie->type() == QEvent::FocusOut))
-        Image2->update();
-    if (zdarzenie->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(zdarzenie)->button() == Qt::LeftButton) {
-        if (obiekt == Label33) {
-            emit Label33Click();
-            return true;
-        }
-        if (obiekt == Image2) {
-            emit Image2Click();
-            return true;
-        }
+    // Space or Enter on the focused one clicks it, as the left button does.
+    bool klik = false;
+    if (typ == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent *>(zdarzenie)->key();
+        klik = klawisz == Qt::Key_Space || klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter;
+    } else if (typ == QEvent::MouseButtonRelease) {
+        klik = static_cast<QMouseEvent *>(zdarzenie)->button() == Qt::LeftButton;
+    }
+    if (klik && obiekt == Label33) {
+        emit Label33Click();
+        return true;
+    }
+    if (klik && obiekt == Image2) {
+        emit Image2Click();
+        return true;
     }
     return QFrame::eventFilter(obiekt, zdarzenie);
 }
