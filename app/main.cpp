@@ -11,6 +11,7 @@
 #include "reports/okna/TZestawienie_wydruk_form.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
@@ -124,10 +125,11 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(TylkoBledyKrytyczne);
         QGuiApplication aplikacja(argc_pdf, argv_pdf);
         QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
+        // The project is loaded first, once, so that its error names its file.
+        kerwano::Projekt zapisany;
+        kerwano::ModelProjektu projekt;
         if (wiersz.tryb != WierszPolecen::Tryb::PdfFormularz) {
-            // The project is read first, so that the error names the file it concerns.
-            kerwano::Projekt projekt;
-            const QString blad = kerwano::CzytajPlikProjektu(wiersz.plik, projekt);
+            const QString blad = kerwano::WczytajJakPoStarcie(wiersz.plik, zapisany, projekt);
             if (!blad.isEmpty())
                 return Blad(bledy, wiersz.plik, blad);
         }
@@ -138,11 +140,14 @@ int main(int argc, char *argv[])
         // Fonts missing: said once, the PDF still written.
         if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
             bledy << "kerwano: uwaga: " << braki << '\n';
+        const QDate dzis = QDate::currentDate();
         const QString blad =
             wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
-                ? TObliczenia_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
+                ? TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, dzis))
+                      .ZapiszPdf(wiersz.wyjscie)
             : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
-                ? TZestawienie_wydruk_form::ZapiszPdfProjektu(wiersz.plik, wiersz.wyjscie)
+                ? TZestawienie_wydruk_form(kerwano::ZlozTrescZestawienia(projekt, dzis))
+                      .ZapiszPdf(wiersz.wyjscie)
                 : TFormularz_wydruk_form().ZapiszPdf(wiersz.wyjscie);
         return blad.isEmpty() ? 0 : Blad(bledy, wiersz.wyjscie, blad);
     }

@@ -8,6 +8,8 @@
 #include "bench/PomiarOkna.h"
 #include "bench/ProjektWzorcowy.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
+#include "project/ModelProjektu.h"
+#include "project/WynikiProjektu.h"
 #include "reports/TrescObliczen.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
 #include "risk/okna/TInfo_form.h"
@@ -446,7 +448,12 @@ void BM_RaportPdf(benchmark::State &state)
                                                   .arg(QCoreApplication::applicationPid())
                                                   .arg(elementow));
     for (auto _ : state) {
-        if (!TObliczenia_wydruk_form::ZapiszPdfProjektu(projekt, pdf).isEmpty()) {
+        kerwano::Projekt zapisany;
+        kerwano::ModelProjektu model;
+        if (!kerwano::WczytajJakPoStarcie(projekt, zapisany, model).isEmpty() ||
+            !TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(model, QDate::currentDate()))
+                 .ZapiszPdf(pdf)
+                 .isEmpty()) {
             state.SkipWithError("the report was not written");
             break;
         }

@@ -1,7 +1,6 @@
 #include "reports/okna/TObliczenia_wydruk_form.h"
 
 #include "project/ModelProjektu.h"
-#include "project/WynikiProjektu.h"
 #include "project/ZapisPliku.h"
 #include "reports/okna/UkladStron.h"
 #include "widgets/TDialog_projektu.h"
@@ -215,17 +214,6 @@ QList<QList<ElementWydruku>> TObliczenia_wydruk_form::Strony(const QPaintDevice 
     }
     uklad.Podsumowanie(Podpis(u, t.wykonano, t.linia_podpisu, t.podpis_wykonawcy), ODSTEP_PODPISU);
     return uklad.Strony();
-}
-
-QString TObliczenia_wydruk_form::ZapiszPdfProjektu(const QString &plik, const QString &wyjscie)
-{
-    kerwano::Projekt zapisany;
-    kerwano::ModelProjektu projekt;
-    const QString blad = kerwano::WczytajJakPoStarcie(plik, zapisany, projekt);
-    if (!blad.isEmpty())
-        return blad;
-    return TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()))
-        .ZapiszPdf(wyjscie);
 }
 
 QString TObliczenia_wydruk_form::NazwaPdf(const QString &nazwa_pliku, bool nienazwany,

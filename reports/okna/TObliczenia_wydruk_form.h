@@ -33,10 +33,6 @@ public:
     // the folder the project dialogs start in.
     static QString NazwaPdf(const QString &nazwa_pliku, bool nienazwany,
                             const QString &dopisek = QString());
-    // The report of the project file `plik`, loaded as a freshly started
-    // program would, written to the PDF file `wyjscie` (it appears only when
-    // complete). Needs a QGuiApplication for the fonts. "" or the error text.
-    static QString ZapiszPdfProjektu(const QString &plik, const QString &wyjscie);
 
 private:
     kerwano::TrescObliczen m_tresc;

@@ -1,7 +1,6 @@
 #include "reports/okna/TZestawienie_wydruk_form.h"
 
 #include "project/ModelProjektu.h"
-#include "project/WynikiProjektu.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
 #include "reports/okna/UkladStron.h"
 
@@ -97,15 +96,4 @@ void TZestawienie_wydruk_form::Drukujzestawienie1Click(QWidget *okno,
                  TObliczenia_wydruk_form::NazwaPdf(nazwa_pliku, nienazwany,
                                                    QStringLiteral(" - zestawienie")),
                  nienazwany ? QString() : nazwa_pliku);
-}
-
-QString TZestawienie_wydruk_form::ZapiszPdfProjektu(const QString &plik, const QString &wyjscie)
-{
-    kerwano::Projekt zapisany;
-    kerwano::ModelProjektu projekt;
-    const QString blad = kerwano::WczytajJakPoStarcie(plik, zapisany, projekt);
-    if (!blad.isEmpty())
-        return blad;
-    return TZestawienie_wydruk_form(kerwano::ZlozTrescZestawienia(projekt, QDate::currentDate()))
-        .ZapiszPdf(wyjscie);
 }

@@ -25,9 +25,6 @@ public:
     // sheet of `projekt`.
     static void Drukujzestawienie1Click(QWidget *okno, const kerwano::ModelProjektu &projekt,
                                         const QString &nazwa_pliku, bool nienazwany);
-    // The sheet of the project file `plik`, loaded as a freshly started
-    // program would, written to the PDF file `wyjscie`. "" or the error text.
-    static QString ZapiszPdfProjektu(const QString &plik, const QString &wyjscie);
 
 private:
     kerwano::TrescZestawienia m_tresc;
