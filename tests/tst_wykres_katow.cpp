@@ -227,6 +227,17 @@ void TestWykresKatow::serie()
     }
     QCOMPARE(punkty.last(), QPointF(KrzyweKatow::WysokoscGraniczna(klasa), 23));
 
+    // The line drawn is the series' line, in its colour, all along it: at
+    // every half metre (between the points at whole metres the chart draws
+    // through) the curve's pixel or a neighbour has the class's colour.
+    const QImage obraz = Obraz(*m_wykres);
+    for (int j = 50; j < punktow - 1; j += 100) {
+        const QPoint p = m_wykres->Pozycja(klasa, punkty[j].x(), punkty[j].y()).toPoint();
+        if (!PikseleKoloru(obraz, QRect(p - QPoint(1, 1), QSize(3, 3)), kolor))
+            QFAIL(qPrintable(
+                QString("at %1 m: %2").arg(punkty[j].x()).arg(obraz.pixelColor(p).name())));
+    }
+
     // A second preparation replaces the points rather than adding to them.
     m_wykres->PrzygotujWykres(m_krzywe);
     QCOMPARE(seria->count(), punktow);

@@ -115,10 +115,19 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
     UstawOs(m_os_kat, OS_KAT_MAX);
 
     for (int k = 0; k < 4; ++k) {
-        // Two pixels wide: a one-pixel yellow line is hard to see on the grey.
-        m_serie[k]->setPen(QPen(KOLORY_KLAS[k], 2, Qt::SolidLine));
+        // Three pixels wide, as the lines have always looked; a thin yellow
+        // line is hard to see on the grey, so class III is two pixels
+        // inside a dark edge of one on each side.
+        m_serie[k]->setPen(QPen(KOLORY_KLAS[k], k == 2 ? 2 : 3, Qt::SolidLine));
         m_serie[k]->setPointsVisible(false);
         m_serie[k]->setPointLabelsVisible(false);
+        // The series hold every point and give the axes' mapping; the chart
+        // draws their lines itself (drawForeground), with their pens.
+        m_serie[k]->setVisible(false);
+        connect(m_serie[k], &QXYSeries::penChanged, this, [this] {
+            m_pamiec_aktualna = false;
+            viewport()->update();
+        });
     }
 
     // Whatever changes in the scene (layout, axes, series, theme) makes the
@@ -332,21 +341,37 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
         QPointF(x_tytulu, obszar.center().y() + (tytul.ascent() - tytul.descent()) / 2),
         TYTUL_OSI_KATA);
 
-    // The class III curve once more, over its dark edge. The curve is straight
-    // between whole metres, so its base angles give the same line.
-    const std::vector<double> &katy_III = kerwano::KrzyweKatow::KatyBazowe(3);
-    QPainterPath krzywa_III;
-    for (std::size_t m = 0; m < katy_III.size(); ++m) {
-        const QPointF punkt = NaScenie(3, double(m), katy_III[m]);
-        if (m == 0)
-            krzywa_III.moveTo(punkt);
-        else
-            krzywa_III.lineTo(punkt);
+    // The curves. Each is straight between whole metres, the points in
+    // between lying on those lines, so a path through its points at whole
+    // metres draws the line of the series' thousands of segments at a
+    // fraction of their cost. Clipped to the plot area, as a series is. The
+    // class III curve gets a dark edge.
+    if (m_krzywe) {
+        painter->save();
+        painter->setClipRect(obszar);
+        for (int k = 0; k < 4; ++k) {
+            const std::vector<double> &krzywa = m_krzywe->Krzywa(k + 1);
+            QPainterPath sciezka;
+            for (std::size_t j = 0; j < krzywa.size(); j += 100) {
+                const QPointF punkt = NaScenie(k + 1, double(j) / 100.0, krzywa[j]);
+                if (j == 0)
+                    sciezka.moveTo(punkt);
+                else
+                    sciezka.lineTo(punkt);
+            }
+            QPen pioro = m_serie[k]->pen();
+            pioro.setCapStyle(Qt::RoundCap);
+            pioro.setJoinStyle(Qt::RoundJoin);
+            if (k == 2) {
+                QPen obrys = pioro;
+                obrys.setColor(KOLOR_OBRYSU);
+                obrys.setWidthF(pioro.widthF() + 2);
+                painter->strokePath(sciezka, obrys);
+            }
+            painter->strokePath(sciezka, pioro);
+        }
+        painter->restore();
     }
-    painter->strokePath(krzywa_III,
-                        QPen(KOLOR_OBRYSU, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter->strokePath(krzywa_III,
-                        QPen(KOLORY_KLAS[2], 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     RysujZnaczniki(painter,
                    [this](int klasa, double h, double kat) { return NaScenie(klasa, h, kat); });

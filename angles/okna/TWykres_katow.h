@@ -17,7 +17,9 @@ class QValueAxis;
 //
 // The static chart (axes, curves, markers, labels) is drawn once into a
 // pixmap and drawn again only when the scene changes (size, style, data);
-// a paint copies it and draws the guide lines over it.
+// a paint copies it and draws the guide lines over it. The series keep all
+// their points but are not drawn by the chart: each curve is drawn as one
+// path through its points at whole metres, with its series' pen.
 class TWykres_katow : public QChartView
 {
     Q_OBJECT
