@@ -30,6 +30,16 @@ enum class Material
     Dielektryk = 2
 };
 
+// How many characters of an element's parameter text the project file keeps.
+constexpr int POJEMNOSC_PARAMETROW = 96;
+// The longest numbers the element dialog takes: characters of H, L and f or
+// c, digits of n. ZlozParametry writes a number of MAKS_ZNAKOW_LICZBY
+// characters with at most three more, so that the longest text these allow,
+// "Układ B, układ 3, dielektryk, ..." with every number at its longest, is
+// exactly POJEMNOSC_PARAMETROW characters.
+constexpr int MAKS_ZNAKOW_LICZBY = 10;
+constexpr int MAKS_CYFR_N = 5;
+
 // Builds the parameter text of a roof element, for example
 // "Układ A, układ 3, powietrze, H = 15,00, L = 7,50, c = 10,00, n = 4".
 // `typ_instalacji` is one of the three layouts; `fc` is f for layout 2 and c for layout 3,

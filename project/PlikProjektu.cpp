@@ -1,5 +1,6 @@
 #include "project/PlikProjektu.h"
 
+#include "elements/ParametryElementu.h"
 #include "project/NazwaPliku.h"
 #include "project/ZapisPliku.h"
 
@@ -45,12 +46,13 @@ struct PoleTekstu
     int pojemnosc;
 };
 
-constexpr PoleTekstu POLA_WYMIAROW[3] = {{48, 20}, {69, 20}, {90, 20}};
+constexpr PoleTekstu POLA_WYMIAROW[3] = {
+    {48, POJEMNOSC_WYMIARU}, {69, POJEMNOSC_WYMIARU}, {90, POJEMNOSC_WYMIARU}};
 constexpr PoleTekstu POLA_DANYCH[6] = {{116, POJEMNOSC_DANYCH[0]}, {142, POJEMNOSC_DANYCH[1]},
                                        {163, POJEMNOSC_DANYCH[2]}, {292, POJEMNOSC_DANYCH[3]},
                                        {421, POJEMNOSC_DANYCH[4]}, {550, POJEMNOSC_DANYCH[5]}};
-constexpr PoleTekstu POLE_NAZWY = {0, POJEMNOSC_NAZWY_ELEMENTU}; // in a record
-constexpr PoleTekstu POLE_PARAMETROW = {41, 96};                 // in a record
+constexpr PoleTekstu POLE_NAZWY = {0, POJEMNOSC_NAZWY_ELEMENTU};   // in a record
+constexpr PoleTekstu POLE_PARAMETROW = {41, POJEMNOSC_PARAMETROW}; // in a record
 constexpr int OFFSET_WYBORU_13 = 112; // ComboBox13 comes after the dimensions
 constexpr int OFFSET_LICZBY_ELEMENTOW = 680;
 

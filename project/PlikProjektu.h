@@ -47,6 +47,8 @@ QString KomunikatLimituElementow();
 // element's name.
 constexpr int POJEMNOSC_DANYCH[6] = {25, 20, 128, 128, 128, 128};
 constexpr int POJEMNOSC_NAZWY_ELEMENTU = 40;
+// The same for the texts of the building's three dimensions, as typed.
+constexpr int POJEMNOSC_WYMIARU = 20;
 
 // Whether the character has a byte of its own in Windows-1250, so that it
 // reads back from the file as itself.

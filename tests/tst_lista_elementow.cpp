@@ -40,6 +40,7 @@ private slots:
     void przesuniecieZnakow();
     void tuzinElementow();
     void granicaElementow();
+    void dlugieLiczby();
 
 private:
     // Answers the element dialog the next add or edit opens; a dialog the
@@ -407,6 +408,53 @@ void TstListaElementow::granicaElementow()
     QVERIFY(!dialog);
     QCOMPARE(m_okno->projekt().liczba_elementow(), kerwano::MAKS_LICZBA_ELEMENTOW);
     delete szukaj;
+}
+
+// The dialog's numbers stay short enough for the element's parameter text
+// to fit the project file; an element read from a file with a longer number
+// whose text would grow past the field is refused at OK, nothing changed.
+void TstListaElementow::dlugieLiczby()
+{
+    QStringList pola;
+    Dodaj([&](TOdstepy_parametry_form *d) {
+        for (const char *nazwa : {"Edit_H", "Edit_n"}) {
+            W<QLineEdit>(d, nazwa)->selectAll();
+            QTest::keyClicks(W<QLineEdit>(d, nazwa), QStringLiteral("12345678901"));
+            pola << W<QLineEdit>(d, nazwa)->text();
+        }
+    });
+    QCOMPARE(pola, QStringList({"1234567890", "12345"}));
+
+    const QString dlugie = QString(40, QLatin1Char('9'));
+    okno_testowe::WczytajElementy(
+        m_okno, {{QStringLiteral("a"), QStringLiteral(u"Układ A, układ 1, powietrze, H = ") +
+                                           dlugie + QStringLiteral(u",00, L = 1,00")}});
+    W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(1);
+    m_okno->UstawZmodyfikowany(false);
+    const QString przed = Komorka1(1, 1);
+    QString komunikat;
+    bool otwarty = false;
+    Odpowiedz([&](TOdstepy_parametry_form *d) {
+        QTest::mouseClick(W<TObraz>(d, "Image6"), Qt::LeftButton); // layout 3
+        okno_testowe::Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+            komunikat = m->text();
+            m->accept();
+        });
+        QTest::mouseClick(W<QPushButton>(d, "Button1"), Qt::LeftButton);
+        otwarty = d->isVisible();
+        QTest::mouseClick(W<QPushButton>(d, "Button2"), Qt::LeftButton);
+    });
+    QTest::mouseClick(W<QPushButton>(m_strona, "Button4"), Qt::LeftButton);
+    QVERIFY(otwarty);
+    const QString parametry =
+        kerwano::ZlozParametry(kerwano::TypUkladu::A, kerwano::TypInstalacji::Uklad3,
+                               kerwano::Material::Powietrze, kerwano::CzytajH(przed), 1, 0, 0);
+    QVERIFY(parametry.size() > kerwano::POJEMNOSC_PARAMETROW);
+    QCOMPARE(komunikat, QStringLiteral("Parametry elementu mają %1 znaków, a plik projektu "
+                                       "mieści najwyżej 96; skróć liczby.")
+                            .arg(parametry.size()));
+    QCOMPARE(Komorka1(1, 1), przed);
+    QVERIFY(!m_okno->zmodyfikowany());
 }
 
 QTEST_MAIN(TstListaElementow)

@@ -59,6 +59,13 @@ void TestParametryElementu::zloz_data()
         << QStringLiteral(u"Układ A, układ 3, dielektryk, H = 1234567,89, L = 1000000,00, "
                           u"c = 100000000000000000000,00, n = 12")
         << 7;
+    // The longest numbers the element dialog takes fill the file's field exactly.
+    QTest::newRow("longest entries")
+        << TypUkladu::B << 3 << Material::Dielektryk << 9999999999.0 << 9999999999.0 << 9999999999.0
+        << 99999
+        << QStringLiteral(u"Układ B, układ 3, dielektryk, H = 9999999999,00, "
+                          u"L = 9999999999,00, c = 9999999999,00, n = 99999")
+        << 7;
     QTest::newRow("negative n")
         << TypUkladu::A << 3 << Material::Powietrze << 1.0 << 1.0 << 1.0 << -2
         << QStringLiteral(u"Układ A, układ 3, powietrze, H = 1,00, L = 1,00, c = 1,00, n = -2")
@@ -80,6 +87,11 @@ void TestParametryElementu::zloz()
     const QString wynik = ZlozParametry(uklad, TypInstalacji(typ), material, H, L, fc, n);
     QCOMPARE(wynik, tekst);
     QCOMPARE(wynik.split(QStringLiteral(", ")).size(), pola);
+    if (QByteArray(QTest::currentDataTag()) == "longest entries") {
+        QCOMPARE(QString::number(9999999999.0, 'f', 0).size(), kerwano::MAKS_ZNAKOW_LICZBY);
+        QCOMPARE(QString::number(99999).size(), kerwano::MAKS_CYFR_N);
+        QCOMPARE(wynik.size(), kerwano::POJEMNOSC_PARAMETROW);
+    }
 }
 
 void TestParametryElementu::zlozIOdczytaj_data()

@@ -217,6 +217,9 @@ void TstProgramForm::filtrKlawiszy_data()
     QTest::newRow("minus")             << "-2"   << "2"    << "";
     QTest::newRow("litery")            << "a1e3" << "13"   << "1";
     QTest::newRow("spacja i plus")     << " +4"  << "4"    << "";
+    // The file keeps 20 characters of a dimension as typed.
+    QTest::newRow("ponad pole pliku")  << "123456789012345678901" << "12345678901234567890"
+                                       << "1234567890123456789";
     // clang-format on
 }
 
@@ -247,6 +250,7 @@ void TstProgramForm::skrotySchowka_data()
     QTest::newRow("Shift+Insert 7")          << 1 << "7"    << "7"    << 7.0;
     QTest::newRow("menu x7y refused")        << 2 << "x7y"  << "25"   << 25.0;
     QTest::newRow("menu 99")                 << 2 << "99"   << "99"   << 99.0;
+    QTest::newRow("Ctrl+V 21 znaków refused") << 0 << "123456789012345678901" << "25" << 25.0;
     QTest::newRow("drop 3,5")                << 3 << "3,5"  << "3,5"  << 3.5;
     QTest::newRow("drop -4 refused")         << 3 << "-4"   << ""     << 25.0;
     QTest::newRow("input method 4a refused") << 4 << "4a"   << "25"   << 25.0;

@@ -40,16 +40,20 @@ bool KlawiszEdycyjny(int klawisz)
 class TWalidator : public QValidator
 {
 public:
-    TWalidator(const TFiltr_klawiszy *filtr, QObject *parent) : QValidator(parent), m_filtr(filtr)
+    TWalidator(const TFiltr_klawiszy *filtr, int pojemnosc, QObject *parent)
+        : QValidator(parent), m_filtr(filtr), m_pojemnosc(pojemnosc)
     {
     }
     State validate(QString &tekst, int &) const override
     {
+        if (m_pojemnosc > 0 && tekst.size() > m_pojemnosc)
+            return Invalid;
         return m_filtr->Dozwolony(tekst) ? Acceptable : Invalid;
     }
 
 private:
     const TFiltr_klawiszy *m_filtr;
+    int m_pojemnosc;
 };
 
 } // namespace
@@ -59,10 +63,10 @@ TFiltr_klawiszy::TFiltr_klawiszy(bool z_przecinkiem, QObject *parent)
 {
 }
 
-void TFiltr_klawiszy::Zaloz(QLineEdit *pole)
+void TFiltr_klawiszy::Zaloz(QLineEdit *pole, int pojemnosc)
 {
     pole->installEventFilter(this);
-    pole->setValidator(new TWalidator(this, pole));
+    pole->setValidator(new TWalidator(this, pojemnosc, pole));
 }
 
 bool TFiltr_klawiszy::Dozwolony(const QString &tekst) const

@@ -19,7 +19,10 @@ public:
     TFiltr_klawiszy(bool z_przecinkiem, QObject *parent = nullptr);
 
     // Puts `pole` under the filter: its keys and everything pasted or dropped.
-    void Zaloz(QLineEdit *pole);
+    // With `pojemnosc` above 0 the field holds no more characters than that:
+    // a key past it does nothing and a longer paste is refused whole, so that
+    // the field never shows more than the project file keeps.
+    void Zaloz(QLineEdit *pole, int pojemnosc = 0);
 
     // Whether every character of `tekst` may enter a field of this filter.
     bool Dozwolony(const QString &tekst) const;

@@ -5,6 +5,7 @@
 #include "risk/Konwersja.h"
 #include "widgets/Dostepnosc.h"
 #include "widgets/Kontrast.h"
+#include "widgets/OknoBledu.h"
 #include "widgets/TFiltr_klawiszy.h"
 #include "widgets/TObraz.h"
 #include "widgets/TWalidator_tekstu.h"
@@ -105,6 +106,21 @@ TOdstepy_parametry_form::TOdstepy_parametry_form(const kerwano::DaneElementu &el
     Edit_n->setText(QString::number(element.n));
 }
 
+void TOdstepy_parametry_form::accept()
+{
+    const kerwano::DaneElementu e = Element();
+    const QString parametry =
+        kerwano::ZlozParametry(e.uklad, e.typ_instalacji, e.material, e.H, e.L, e.fc, e.n);
+    if (parametry.size() > kerwano::POJEMNOSC_PARAMETROW) {
+        OknoBledu(this, QStringLiteral("Parametry elementu mają %1 znaków, a plik projektu "
+                                       "mieści najwyżej %2; skróć liczby")
+                            .arg(parametry.size())
+                            .arg(kerwano::POJEMNOSC_PARAMETROW));
+        return;
+    }
+    QDialog::accept();
+}
+
 kerwano::DaneElementu TOdstepy_parametry_form::Element() const
 {
     kerwano::DaneElementu e;
@@ -142,8 +158,8 @@ void TOdstepy_parametry_form::UtworzWidzety()
     Edit_n = Pole(QStringLiteral("0"), this);
     auto *rzeczywiste = new TFiltr_klawiszy(true, this);
     for (QLineEdit *e : {Edit_H, Edit_L, Edit_fc})
-        rzeczywiste->Zaloz(e);
-    (new TFiltr_klawiszy(false, this))->Zaloz(Edit_n);
+        rzeczywiste->Zaloz(e, kerwano::MAKS_ZNAKOW_LICZBY);
+    (new TFiltr_klawiszy(false, this))->Zaloz(Edit_n, kerwano::MAKS_CYFR_N);
 
     Label1 = Naglowek(QStringLiteral("Typ układu:"), this);
     RadioButton1 = Przycisk(QStringLiteral("Układ A"), this);

@@ -33,6 +33,11 @@ public:
     // field, the last text that converted.
     kerwano::DaneElementu Element() const;
 
+    // OK. The fields hold numbers short enough for the project file; an
+    // element preset from a file with longer ones whose parameter text would
+    // no longer fit is refused with a message, and the dialog stays open.
+    void accept() override;
+
 private:
     // The checked buttons of the three groups.
     kerwano::TypUkladu Uklad() const;

@@ -1,6 +1,7 @@
 #include "risk/okna/TKlasa_strona.h"
 
 #include "project/ModelProjektu.h"
+#include "project/PlikProjektu.h"
 #include "risk/Klasa.h"
 #include "risk/Wspolczynniki.h"
 #include "widgets/Dostepnosc.h"
@@ -134,7 +135,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         auto *e = new QLineEdit(QStringLiteral("1,00"), this);
         e->setObjectName(QStringLiteral("Edit%1").arg(nr));
-        filtr->Zaloz(e);
+        filtr->Zaloz(e, kerwano::POJEMNOSC_WYMIARU);
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 10);
         e->setAlignment(Qt::AlignRight);
         connect(e, &QLineEdit::textChanged, this,
