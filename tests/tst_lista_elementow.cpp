@@ -450,8 +450,8 @@ void TstListaElementow::dlugieLiczby()
         kerwano::ZlozParametry(kerwano::TypUkladu::A, kerwano::TypInstalacji::Uklad3,
                                kerwano::Material::Powietrze, kerwano::CzytajH(przed), 1, 0, 0);
     QVERIFY(parametry.size() > kerwano::POJEMNOSC_PARAMETROW);
-    QCOMPARE(komunikat, QStringLiteral("Parametry elementu mają %1 znaków, a plik projektu "
-                                       "mieści najwyżej 96; skróć liczby.")
+    QCOMPARE(komunikat, QStringLiteral("Parametry elementu nie zmieszczą się w pliku projektu "
+                                       "(znaków: %1, najwyżej 96); skróć liczby.")
                             .arg(parametry.size()));
     QCOMPARE(Komorka1(1, 1), przed);
     QVERIFY(!m_okno->zmodyfikowany());

@@ -112,8 +112,8 @@ void TOdstepy_parametry_form::accept()
     const QString parametry =
         kerwano::ZlozParametry(e.uklad, e.typ_instalacji, e.material, e.H, e.L, e.fc, e.n);
     if (parametry.size() > kerwano::POJEMNOSC_PARAMETROW) {
-        OknoBledu(this, QStringLiteral("Parametry elementu mają %1 znaków, a plik projektu "
-                                       "mieści najwyżej %2; skróć liczby")
+        OknoBledu(this, QStringLiteral("Parametry elementu nie zmieszczą się w pliku projektu "
+                                       "(znaków: %1, najwyżej %2); skróć liczby")
                             .arg(parametry.size())
                             .arg(kerwano::POJEMNOSC_PARAMETROW));
         return;
