@@ -3,11 +3,8 @@
 #include "project/ModelProjektu.h"
 #include "project/ZapisPliku.h"
 #include "reports/okna/UkladStron.h"
-#include "widgets/TDialog_projektu.h"
 
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QPrinter>
 
 namespace {
@@ -214,17 +211,6 @@ QList<QList<ElementWydruku>> TObliczenia_wydruk_form::Strony(const QPaintDevice 
     }
     uklad.Podsumowanie(Podpis(u, t.wykonano, t.linia_podpisu, t.podpis_wykonawcy), ODSTEP_PODPISU);
     return uklad.Strony();
-}
-
-QString TObliczenia_wydruk_form::NazwaPdf(const QString &nazwa_pliku, bool nienazwany,
-                                          const QString &dopisek)
-{
-    const QFileInfo plik(nazwa_pliku);
-    const QString nazwa = plik.suffix().compare(QStringLiteral("kwp"), Qt::CaseInsensitive) == 0
-                              ? plik.completeBaseName()
-                              : plik.fileName();
-    const QString folder = nienazwany ? TDialog_projektu::FolderPoczatkowy() : plik.absolutePath();
-    return QDir(folder).filePath(nazwa + dopisek + QStringLiteral(".pdf"));
 }
 
 void TObliczenia_wydruk_form::Drukujobliczenia1Click(QWidget *okno,

@@ -28,11 +28,6 @@ public:
     // named after `nazwa_pliku`. Returns when the preview is closed.
     static void Drukujobliczenia1Click(QWidget *okno, const kerwano::ModelProjektu &projekt,
                                        const QString &nazwa_pliku, bool nienazwany);
-    // The PDF file offered for a project file: its name, then `dopisek`,
-    // with ".pdf" for ".kwp", in its folder; for a project never saved, in
-    // the folder the project dialogs start in.
-    static QString NazwaPdf(const QString &nazwa_pliku, bool nienazwany,
-                            const QString &dopisek = QString());
 
 private:
     kerwano::TrescObliczen m_tresc;

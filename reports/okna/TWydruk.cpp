@@ -4,9 +4,11 @@
 #include "project/Wersja.h"
 #include "project/ZapisPliku.h"
 #include "widgets/OknoBledu.h"
+#include "widgets/TDialog_projektu.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -158,6 +160,16 @@ void TWydruk::Wydrukuj(QPrinter &drukarka, QWidget *okno) const
     // With no printer at all there is nothing to print on, and nothing is said.
     if (drukarka.isValid())
         Drukuj(drukarka);
+}
+
+QString TWydruk::NazwaPdf(const QString &nazwa_pliku, bool nienazwany, const QString &dopisek)
+{
+    const QFileInfo plik(nazwa_pliku);
+    const QString nazwa = plik.suffix().compare(QStringLiteral("kwp"), Qt::CaseInsensitive) == 0
+                              ? plik.completeBaseName()
+                              : plik.fileName();
+    const QString folder = nienazwany ? TDialog_projektu::FolderPoczatkowy() : plik.absolutePath();
+    return QDir(folder).filePath(nazwa + dopisek + QStringLiteral(".pdf"));
 }
 
 void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna,

@@ -67,6 +67,11 @@ public:
     // Returns when the preview is closed.
     void Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna, const QString &pdf,
                  const QString &projekt = QString()) const;
+    // The PDF file offered for a project file: its name, then `dopisek`,
+    // with ".pdf" for ".kwp", in its folder; for a project never saved, in
+    // the folder the project dialogs start in.
+    static QString NazwaPdf(const QString &nazwa_pliku, bool nienazwany,
+                            const QString &dopisek = QString());
     // Before the first printout of a run: when "Times New Roman" or
     // "Arial" is missing, says so once, in a message box.
     static void SprawdzCzcionki(QWidget *okno);

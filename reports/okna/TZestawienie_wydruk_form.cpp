@@ -1,7 +1,6 @@
 #include "reports/okna/TZestawienie_wydruk_form.h"
 
 #include "project/ModelProjektu.h"
-#include "reports/okna/TObliczenia_wydruk_form.h"
 #include "reports/okna/UkladStron.h"
 
 #include <QPrinter>
@@ -93,7 +92,6 @@ void TZestawienie_wydruk_form::Drukujzestawienie1Click(QWidget *okno,
     QPrinter drukarka(QPrinter::HighResolution);
     TZestawienie_wydruk_form(kerwano::ZlozTrescZestawienia(projekt, QDate::currentDate()))
         .Podglad(drukarka, okno, QStringLiteral("Wydruk zestawienia elementów dachu"),
-                 TObliczenia_wydruk_form::NazwaPdf(nazwa_pliku, nienazwany,
-                                                   QStringLiteral(" - zestawienie")),
+                 NazwaPdf(nazwa_pliku, nienazwany, QStringLiteral(" - zestawienie")),
                  nienazwany ? QString() : nazwa_pliku);
 }
