@@ -124,14 +124,11 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
         // The series hold every point and give the axes' mapping; the chart
         // draws their lines itself (drawForeground), with their pens.
         m_serie[k]->setVisible(false);
-        connect(m_serie[k], &QXYSeries::penChanged, this, [this] {
-            m_pamiec_aktualna = false;
-            viewport()->update();
-        });
     }
 
     // Whatever changes in the scene (layout, axes, series, theme) makes the
-    // static chart out of date; the view repaints the changed part anyway.
+    // static chart out of date; the view repaints the changed part anyway. A
+    // hidden series' new pen changes the scene too.
     connect(scene(), &QGraphicsScene::changed, this, [this] { m_pamiec_aktualna = false; });
 }
 
