@@ -64,6 +64,31 @@ QString TekstOdstepuRaportu(double d)
     return std::isnan(d) ? QStringLiteral("?") : F2(d) + QStringLiteral(" m");
 }
 
+std::array<Pozycja, 6> DaneProjektuWydruku(const ModelProjektu &projekt)
+{
+    const char *podpisy[] = {
+        "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
+    std::array<Pozycja, 6> L;
+    for (size_t i = 0; i < L.size(); ++i)
+        L[i] = {QString::fromUtf8(podpisy[i]), projekt.DaneProjektu()[i]};
+    return L;
+}
+
+QString LiniaPodpisu()
+{
+    return QStringLiteral(". . . . . . . . . . . . . . . . . . . . . . . . . . ");
+}
+
+QString PodpisWykonawcy()
+{
+    return QStringLiteral("(podpis wykonawcy)");
+}
+
+QString Wykonano(const QDate &dzis)
+{
+    return QStringLiteral("Wykonano dn. ") + dzis.toString(QStringLiteral("d.M.yyyy"));
+}
+
 TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
 {
     const DaneKlasy &k = projekt.dane();
@@ -72,10 +97,7 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
     t.tytul = TytulWydruku();
     t.linia_naglowka = LiniaNaglowka();
 
-    const char *podpisy[] = {
-        "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
-    for (size_t i = 0; i < t.L.size(); ++i)
-        t.L[i] = {QString::fromUtf8(podpisy[i]), projekt.DaneProjektu()[i]};
+    t.L = DaneProjektuWydruku(projekt);
 
     t.sekcja1 = QStringLiteral("1. Obliczenie Nc.");
     t.grupy[0] = Grupa(projekt, "(A) Oszacowanie konstrukcji budynku.",
@@ -140,9 +162,9 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
         }
     }
 
-    t.linia_podpisu = QStringLiteral(". . . . . . . . . . . . . . . . . . . . . . . . . . ");
-    t.podpis_wykonawcy = QStringLiteral("(podpis wykonawcy)");
-    t.wykonano = QStringLiteral("Wykonano dn. ") + dzis.toString(QStringLiteral("d.M.yyyy"));
+    t.linia_podpisu = LiniaPodpisu();
+    t.podpis_wykonawcy = PodpisWykonawcy();
+    t.wykonano = Wykonano(dzis);
     return t;
 }
 

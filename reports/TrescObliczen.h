@@ -102,5 +102,13 @@ QString TytulWydruku();
 // The line under it: the program, its version and the standard the
 // calculation follows, "Kerwano <version> · obliczenia wg IEC 1024-1 / ENV 61024-1".
 QString LiniaNaglowka();
+// The project data lines of the printouts: "Numer projektu:" .. "Zleceniodawca:"
+// with the project's six texts.
+std::array<Pozycja, 6> DaneProjektuWydruku(const ModelProjektu &projekt);
+// The signature block's texts: the dotted line, "(podpis wykonawcy)" and
+// "Wykonano dn. " with the date `dzis` ("d.M.yyyy").
+QString LiniaPodpisu();
+QString PodpisWykonawcy();
+QString Wykonano(const QDate &dzis);
 
 } // namespace kerwano

@@ -20,10 +20,22 @@ QString Pole(const QString &tekst, QStringView klucz)
     return w.isEmpty() ? QStringLiteral("?") : w;
 }
 
-QString LiniaKc(const QString &tekst, const WynikOdstepu &w)
+QString NazwaOsrodka(Material material)
 {
-    const TypUkladu uklad = CzytajTypUkladu(tekst);
-    const TypInstalacji instalacja = CzytajTypInstalacji(tekst);
+    switch (material) {
+    case Material::Powietrze:
+        return QStringLiteral("powietrze");
+    case Material::Dielektryk:
+        return QStringLiteral("dielektryk");
+    case Material::Brak:
+        break;
+    }
+    return QStringLiteral("?");
+}
+
+QString LiniaKc(const QString &tekst, TypUkladu uklad, TypInstalacji instalacja,
+                const WynikOdstepu &w)
+{
     if (uklad == TypUkladu::Brak)
         return QStringLiteral("kc = ? (opis nie podaje układu A ani B)");
     if (instalacja == TypInstalacji::Brak)
@@ -53,15 +65,9 @@ QString LiniaKc(const QString &tekst, const WynikOdstepu &w)
 
 QString LiniaKm(Material material, const WynikOdstepu &w)
 {
-    switch (material) {
-    case Material::Powietrze:
-        return QStringLiteral("km = %1 (powietrze)").arg(TrzyMiejsca(w.km));
-    case Material::Dielektryk:
-        return QStringLiteral("km = %1 (dielektryk)").arg(TrzyMiejsca(w.km));
-    case Material::Brak:
-        break;
-    }
-    return QStringLiteral("km = ? (opis nie podaje ośrodka izolacyjnego)");
+    if (material == Material::Brak)
+        return QStringLiteral("km = ? (opis nie podaje ośrodka izolacyjnego)");
+    return QStringLiteral("km = %1 (%2)").arg(TrzyMiejsca(w.km), NazwaOsrodka(material));
 }
 
 // "d = ki · kc / km · L = 0,100 · 0,800 / 1,000 · 6,00 = 0,48 m", or "= ?"
@@ -106,7 +112,7 @@ QString OpisKi(Klasa klasa)
 
 QString TrzyMiejsca(double x)
 {
-    return std::isnan(x) ? QStringLiteral("?") : FormatStaly(x, 6, 3);
+    return FormatStaly(x, 6, 3);
 }
 
 QString TytulDokumentuZestawienia()
@@ -117,14 +123,16 @@ QString TytulDokumentuZestawienia()
 TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate &dzis)
 {
     // The header, the project data and the signature as the report has them.
-    const TrescObliczen raport = ZlozTrescObliczen(projekt, dzis);
     TrescZestawienia t;
-    t.tytul = raport.tytul;
+    t.tytul = TytulWydruku();
     t.podtytul = QStringLiteral("Zestawienie elementów dachu");
-    t.linia_naglowka = raport.linia_naglowka;
-    t.L = raport.L;
+    t.linia_naglowka = LiniaNaglowka();
+    t.L = DaneProjektuWydruku(projekt);
     const Klasa klasa = projekt.klasa();
-    t.klasa = QStringLiteral("Klasa ochronności: ") + TekstKlasy(klasa);
+    // A building that needs no installation has no class: the verdict says so.
+    t.klasa = klasa.klasa >= 1 && klasa.klasa <= 4
+                  ? QStringLiteral("Klasa ochronności: ") + TekstKlasy(klasa)
+                  : Werdykt(klasa);
 
     for (int lp = 1; lp <= projekt.liczba_elementow(); ++lp) {
         const WierszElementu &wiersz = projekt.elementy().Wiersz(lp);
@@ -144,10 +152,7 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
             {QStringLiteral("Typ instalacji:"), instalacja != TypInstalacji::Brak
                                                     ? QString::number(static_cast<int>(instalacja))
                                                     : QStringLiteral("?")},
-            {QStringLiteral("Ośrodek:"),
-             material == Material::Powietrze    ? QStringLiteral("powietrze")
-             : material == Material::Dielektryk ? QStringLiteral("dielektryk")
-                                                : QStringLiteral("?")},
+            {QStringLiteral("Ośrodek:"), NazwaOsrodka(material)},
             {QStringLiteral("H ="), Pole(tekst, u"H = ") + QStringLiteral(" m")},
             {QStringLiteral("L ="), L + QStringLiteral(" m")}};
         if (instalacja == TypInstalacji::Uklad2)
@@ -160,7 +165,7 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
         }
         b.obliczenia = {
             QStringLiteral("ki = %1 (%2)").arg(TrzyMiejsca(w.ki), OpisKi(klasa)),
-            LiniaKc(tekst, w),
+            LiniaKc(tekst, uklad, instalacja, w),
             LiniaKm(material, w),
             LiniaOdstepu(QStringLiteral("d"), QStringLiteral("ki"), w.ki, w.d, w, L),
             LiniaAlfa(klasa, tekst, w),
@@ -173,15 +178,24 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
     if (t.elementy.isEmpty())
         t.brak_elementow = QStringLiteral("Projekt nie zawiera elementów dachu.");
 
-    t.uwaga = QStringLiteral(
-        "Uwaga: odstępy d i kąty α obliczono wg IEC 1024-1 (ENV 61024-1:1995), tak jak w wydruku "
-        "obliczeń; wg tej normy ki = 0,100 (klasa I), 0,075 (II), 0,050 (III i IV). Odstęp d' "
-        "podano dla porównania wg obowiązującej normy PN-EN 62305-3:2011, która zachowuje kc i km, "
-        "a przyjmuje ki' = 0,080 (klasa I), 0,060 (II), 0,040 (III i IV); ma on charakter "
-        "wyłącznie informacyjny.");
-    t.linia_podpisu = raport.linia_podpisu;
-    t.podpis_wykonawcy = raport.podpis_wykonawcy;
-    t.wykonano = raport.wykonano;
+    // The coefficients of classes I, II and III (IV has those of III).
+    const auto ki = [](double (*wspolczynnik)(Klasa)) {
+        QStringList w;
+        for (int k = 1; k <= 3; ++k)
+            w << TrzyMiejsca(wspolczynnik(Klasa(k)));
+        return w;
+    };
+    const QStringList ki_iec = ki(&WspolczynnikKi), ki_pn = ki(&WspolczynnikKiPN);
+    t.uwaga = QStringLiteral("Uwaga: odstępy d i kąty α obliczono wg IEC 1024-1 (ENV "
+                             "61024-1:1995), tak jak w wydruku obliczeń; wg tej normy ki = %1 "
+                             "(klasa I), %2 (II), %3 (III i IV). Odstęp d' podano dla porównania "
+                             "wg obowiązującej normy PN-EN 62305-3:2011, która zachowuje kc i km, "
+                             "a przyjmuje ki' = %4 (klasa I), %5 (II), %6 (III i IV); ma on "
+                             "charakter wyłącznie informacyjny.")
+                  .arg(ki_iec[0], ki_iec[1], ki_iec[2], ki_pn[0], ki_pn[1], ki_pn[2]);
+    t.linia_podpisu = LiniaPodpisu();
+    t.podpis_wykonawcy = PodpisWykonawcy();
+    t.wykonano = Wykonano(dzis);
     return t;
 }
 
