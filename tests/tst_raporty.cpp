@@ -739,7 +739,7 @@ void TstRaporty::czcionkiZastepcze()
     const QString bledy = QString::fromUtf8(kerwano.readAllStandardError());
     QCOMPARE(bledy.count(u'\n'), 1);
     QVERIFY2(bledy.startsWith(QStringLiteral(
-                 "kerwano: uwaga: Brak czcionki „Times New Roman” i „Arial” ani czcionki o tych "
+                 "kerwano: uwaga: Brak czcionek „Times New Roman” i „Arial” ani czcionek o tych "
                  "samych wymiarach (pakiet fonts-liberation2).")),
              qPrintable(bledy));
     const QList<StronaPdf> strony = CzytajPdf(pdf);

@@ -100,11 +100,16 @@ QString BrakujaceCzcionki()
     }
     if (braki.isEmpty())
         return QString();
-    return QStringLiteral("Brak czcionki %1 ani czcionki o tych samych wymiarach (pakiet "
-                          "fonts-liberation2). Wydruki używają czcionki %2; układ stron jest "
-                          "mierzony tą czcionką, więc teksty nie nachodzą na siebie, ale wydruk "
+    const bool obie = braki.size() > 1;
+    return QStringLiteral("Brak %1 %2 ani %1 o tych samych wymiarach (pakiet "
+                          "fonts-liberation2). Wydruki używają %3 %4; układ stron jest "
+                          "mierzony %5, więc teksty nie nachodzą na siebie, ale wydruk "
                           "wygląda inaczej niż wzór.")
-        .arg(braki.join(QStringLiteral(" i ")), zamiast.join(QStringLiteral(" i ")));
+        .arg(obie ? QStringLiteral("czcionek") : QStringLiteral("czcionki"),
+             braki.join(QStringLiteral(" i ")),
+             obie ? QStringLiteral("czcionek") : QStringLiteral("czcionki"),
+             zamiast.join(QStringLiteral(" i ")),
+             obie ? QStringLiteral("tymi czcionkami") : QStringLiteral("tą czcionką"));
 }
 
 QFont Times(qreal punkty, bool pogrubiona, bool kursywa, bool podkreslona)

@@ -56,7 +56,7 @@ public:
     QString PierwszaLinia(const QString &tekst, const QFont &czcionka, qreal szerokosc) const;
     // `tekst` broken into lines of `szerokosc` at word boundaries, at most
     // `najwiecej` of them (the rest is not printed); every line it takes by
-    // default. An empty text is one empty line.
+    // default. An empty text gives no line.
     QStringList Linie(const QString &tekst, const QFont &czcionka, qreal szerokosc,
                       int najwiecej = std::numeric_limits<int>::max()) const;
     // Lines of `tekst` broken to `szerokosc` at `x`, one under another from
