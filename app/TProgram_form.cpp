@@ -321,21 +321,23 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
 
 bool TProgram_form::ZapiszProjekt(bool jako)
 {
+    QString plik = m_nazwa_pliku;
     if (jako || m_nienazwany) {
-        const QString plik = DialogPliku(TDialog_projektu::Tryb::Zapis)->Wybierz();
+        plik = DialogPliku(TDialog_projektu::Tryb::Zapis)->Wybierz();
         if (plik.isEmpty())
             return false;
-        UstawNazwePliku(plik);
-    }
-    // "Zapisz jako..." writes the chosen file even when nothing changed:
-    // the title must not name a file that does not exist.
-    if (!m_zmodyfikowany && !jako)
+    } else if (!m_zmodyfikowany) {
         return true;
-    const QString blad = kerwano::ZapiszPlikProjektu(m_nazwa_pliku, m_projekt.ZbierzProjekt());
+    }
+    // A file chosen is written even when nothing changed, and names the
+    // window only once written: the title never names a file that does not
+    // hold the project.
+    const QString blad = kerwano::ZapiszPlikProjektu(plik, m_projekt.ZbierzProjekt());
     if (!blad.isEmpty()) {
         OknoBledu(this, blad);
         return false;
     }
+    UstawNazwePliku(plik);
     UstawZmodyfikowany(false);
     return true;
 }

@@ -298,6 +298,8 @@ void TstProjekt::nieudanyZapis()
     QVERIFY(!tekst.isEmpty());
     QVERIFY(m_okno->zmodyfikowany());
     QVERIFY(W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled());
+    // The window keeps the name of the file it came from, not the one never written.
+    QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("Nowy projekt.kwp")));
 }
 
 void TstProjekt::otwieraniePytanie()
