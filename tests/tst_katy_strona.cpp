@@ -186,6 +186,12 @@ void TstKatyStrona::pokazanieStrony()
     QCOMPARE(Panel("Panel_wykres_klasa"), QString("II"));
     QCOMPARE(Panel("Panel_wykres_kat"), QString("49 °"));
     QCOMPARE(Kat(1), QString("49,82"));
+
+    // A project opened while the page is in view shows its own height.
+    kerwano::Projekt inny = m_okno->projekt().ZbierzProjekt();
+    inny.wymiary[2] = QStringLiteral("7,5");
+    m_okno->ZastosujProjekt(inny);
+    QCOMPARE(Panel("Panel_wykres_H"), QString("7,50 m"));
 }
 
 void TstKatyStrona::wczytanieListy()

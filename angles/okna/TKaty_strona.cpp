@@ -159,7 +159,8 @@ void TKaty_strona::PokazElementy(bool cicho)
 
 void TKaty_strona::Przeliczono(const kerwano::Przeliczenie &przeliczenie, bool biezaca)
 {
-    if (przeliczenie.katy)
+    // A new element list brought its angles with its rows.
+    if (przeliczenie.katy && !przeliczenie.elementy)
         PokazKaty();
     if (biezaca)
         OdswiezWykres();

@@ -27,8 +27,9 @@ public:
     // The angle column when the calculation rewrote it; the chart, which
     // loses its guide lines, when the page is in view.
     void Przeliczono(const kerwano::Przeliczenie &przeliczenie, bool biezaca) override;
+    // Shown, or a project put in while in view: the current row and the
+    // building height.
     void Pokazana() override { TabSheet2Show(); }
-    void PokazBiezacy() override { PokazWybranyElement(); }
     // The angle column only, after the class calculation rewrote it.
     void PokazKaty();
     // Repaints the chart, which takes the guide lines away.
