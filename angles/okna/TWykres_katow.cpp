@@ -339,19 +339,19 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
         TYTUL_OSI_KATA);
 
     // The curves. Each is straight between whole metres, the points in
-    // between lying on those lines, so a path through its points at whole
-    // metres draws the line of the series' thousands of segments at a
-    // fraction of their cost. Clipped to the plot area, as a series is. The
-    // class III curve gets a dark edge.
+    // between lying on those lines, so a path through its base angles (its
+    // points at whole metres) draws the line of the series' thousands of
+    // segments at a fraction of their cost. Clipped to the plot area, as a
+    // series is. The class III curve gets a dark edge.
     if (m_krzywe) {
         painter->save();
         painter->setClipRect(obszar);
         for (int k = 0; k < 4; ++k) {
-            const std::vector<double> &krzywa = m_krzywe->Krzywa(k + 1);
+            const std::vector<double> &katy = kerwano::KrzyweKatow::KatyBazowe(k + 1);
             QPainterPath sciezka;
-            for (std::size_t j = 0; j < krzywa.size(); j += 100) {
-                const QPointF punkt = NaScenie(k + 1, double(j) / 100.0, krzywa[j]);
-                if (j == 0)
+            for (std::size_t m = 0; m < katy.size(); ++m) {
+                const QPointF punkt = NaScenie(k + 1, double(m), katy[m]);
+                if (m == 0)
                     sciezka.moveTo(punkt);
                 else
                     sciezka.lineTo(punkt);
