@@ -118,7 +118,11 @@ std::optional<double> KrzyweKatow::KatOslonowy(Klasa k, double h) const
 
 QString KrzyweKatow::TekstKata(Klasa klasa, double h) const
 {
-    const std::optional<double> kat = KatOslonowy(klasa, h);
+    return TekstKata(KatOslonowy(klasa, h));
+}
+
+QString KrzyweKatow::TekstKata(std::optional<double> kat)
+{
     return kat ? F2(*kat) : QStringLiteral("?");
 }
 

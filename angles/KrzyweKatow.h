@@ -35,6 +35,7 @@ public:
 
     // Angle cell text: "?" without an angle, otherwise F2 of the angle ("65,25").
     QString TekstKata(Klasa klasa, double h) const;
+    static QString TekstKata(std::optional<double> kat);
 
 private:
     std::vector<double> m_krzywe[4];

@@ -30,9 +30,7 @@ QString WierszElementu::TekstWysokosci() const
 
 QString WierszElementu::TekstKata() const
 {
-    if (!wysokosc)
-        return QString();
-    return kat ? F2(*kat) : QStringLiteral("?");
+    return wysokosc ? KrzyweKatow::TekstKata(kat) : QString();
 }
 
 double WierszElementu::WysokoscKomorki() const
