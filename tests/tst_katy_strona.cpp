@@ -85,6 +85,7 @@ void TstKatyStrona::tabela()
     QCOMPARE(Panel("Panel_wykres_klasa"), QString("999,99 m"));
     QCOMPARE(Panel("Panel_wykres_kat"), QString("999,99 m"));
     QCOMPARE(m_okno->findChild<QLabel *>("Label30")->text(), QString("Wysokość budyku:"));
+    QCOMPARE(W<QLabel>(m_okno, "Panel_wykres_H")->accessibleName(), QString("Wysokość budynku:"));
 }
 
 void TstKatyStrona::kolumnaKatowZaKlasa()

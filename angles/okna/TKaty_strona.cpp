@@ -71,13 +71,15 @@ void TKaty_strona::ZbudujZawartosc()
     const QString podpisy[] = {QStringLiteral("Wysokość budyku:"),
                                QStringLiteral("Klasa ochronności:"),
                                QStringLiteral("Kąt osłonowy:")};
+    // A screen reader says the height's caption as it is meant, not as printed.
+    const QString nazwy[] = {QStringLiteral("Wysokość budynku:"), podpisy[1], podpisy[2]};
     QLabel *panele[] = {Panel_wykres_H, Panel_wykres_klasa, Panel_wykres_kat};
     for (int i = 0; i < 3; ++i) {
         auto *l = new QLabel(podpisy[i], ramka);
         l->setObjectName(QStringLiteral("Label%1").arg(30 + i));
         s->addWidget(l, i, 0);
         s->addWidget(panele[i], i, 1);
-        panele[i]->setAccessibleName(podpisy[i]);
+        panele[i]->setAccessibleName(nazwy[i]);
     }
     auto *u12 = new QVBoxLayout(Panel12);
     u12->setContentsMargins(2, 2, 2, 2);
