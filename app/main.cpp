@@ -48,16 +48,28 @@ int Blad(QTextStream &bledy, const QString &plik, const QString &blad)
 
 // Messages of the platform while the window's application starts, held back:
 // without a display Qt says it in several lines and aborts; the program
-// says it in one and ends with 1. Otherwise they go out as they came.
+// says it in one and ends with 1. When a display is named but the window
+// still cannot open (no server there, a platform plugin or a library
+// missing), Qt's own lines follow, since they name the cause. Otherwise
+// they go out as they came.
 QStringList g_wstrzymane;
 QtMessageHandler g_poprzedni = nullptr;
 
 void BezEkranu(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
 {
     if (typ == QtFatalMsg) {
-        std::fprintf(stderr, "kerwano: nie można otworzyć okna: brak ekranu (DISPLAY ani "
-                             "WAYLAND_DISPLAY nie wskazują działającego); bez okna działa "
-                             "kerwano --wyniki PLIK.kwp\n");
+        const bool bez_ekranu = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                                qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+        std::fprintf(stderr,
+                     "kerwano: nie można otworzyć okna: %s; bez okna działają --wyniki, "
+                     "--pdf-obliczenia, --pdf-formularz i --pdf-zestawienie\n",
+                     bez_ekranu ? "brak ekranu (nie ustawiono DISPLAY ani WAYLAND_DISPLAY)"
+                                : "nie udało się połączyć z ekranem");
+        if (!bez_ekranu) {
+            g_wstrzymane << tekst;
+            for (const QString &linia : std::as_const(g_wstrzymane))
+                std::fprintf(stderr, "%s\n", qPrintable(linia));
+        }
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -936,6 +936,12 @@ void TstRaporty::wierszPolecen_data()
     QTest::newRow("unknown short option")
         << QStringList{"-V"} << 2 << "kerwano: nieznana opcja -V\n"
         << "";
+    QTest::newRow("the window without a display")
+        << QStringList{} << 1
+        << "kerwano: nie można otworzyć okna: brak ekranu (nie ustawiono DISPLAY ani "
+           "WAYLAND_DISPLAY); bez okna działają --wyniki, --pdf-obliczenia, --pdf-formularz i "
+           "--pdf-zestawienie\n"
+        << "";
 }
 
 // No window and no display; a failure leaves nothing behind, not even a
