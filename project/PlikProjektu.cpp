@@ -257,6 +257,13 @@ QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt)
     return ZapiszBajty(cel, ZakodujProjekt(projekt));
 }
 
+QString KomunikatPelnejListy()
+{
+    return QStringLiteral("Projekt ma już %1 elementów dachu, najwięcej, ile mieści plik "
+                          "projektu; nie można dodać kolejnego")
+        .arg(MAKS_LICZBA_ELEMENTOW);
+}
+
 QString KomunikatLimituElementow()
 {
     return QStringLiteral("Projekt ma ponad %1 elementów dachu; nie można go zapisać")

@@ -39,8 +39,9 @@ constexpr int ROZMIAR_REKORDU_ELEMENTU = 138;
 // many; a file announcing more is refused before any of its records is read,
 // and a project with more is not written.
 constexpr int MAKS_LICZBA_ELEMENTOW = 10000;
-// The message of that limit, at the save and where elements are added.
+// The messages of that limit: at the save, and where elements are added.
 QString KomunikatLimituElementow();
+QString KomunikatPelnejListy();
 
 // How many characters the file keeps of each project data text (numer_projektu,
 // data_wykonania, projektant, budowa, inwestor, zleceniodawca) and of an

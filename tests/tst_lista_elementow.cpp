@@ -386,7 +386,7 @@ void TstListaElementow::tuzinElementow()
     QCOMPARE(Komorka2(1, 8), QStringLiteral("2,35"));
 }
 
-// At the limit "<< Dodaj" says so before any dialog opens, in the words of the save.
+// At the limit "<< Dodaj" says so before any dialog opens.
 void TstListaElementow::granicaElementow()
 {
     okno_testowe::WczytajElementy(m_okno, QList<ElementDachu>(kerwano::MAKS_LICZBA_ELEMENTOW,
@@ -403,8 +403,8 @@ void TstListaElementow::granicaElementow()
         m->accept();
     });
     QTest::mouseClick(W<QPushButton>(m_strona, "Button2"), Qt::LeftButton);
-    QCOMPARE(komunikat,
-             QStringLiteral("Projekt ma ponad 10000 elementów dachu; nie można go zapisać."));
+    QCOMPARE(komunikat, QStringLiteral("Projekt ma już 10000 elementów dachu, najwięcej, ile "
+                                       "mieści plik projektu; nie można dodać kolejnego."));
     QVERIFY(!dialog);
     QCOMPARE(m_okno->projekt().liczba_elementow(), kerwano::MAKS_LICZBA_ELEMENTOW);
     delete szukaj;

@@ -285,7 +285,7 @@ void TOdstepy_strona::Button2Click()
 {
     // The limit holds where elements are added, before the dialog opens.
     if (m_projekt.liczba_elementow() >= kerwano::MAKS_LICZBA_ELEMENTOW) {
-        OknoBledu(window(), kerwano::KomunikatLimituElementow());
+        OknoBledu(window(), kerwano::KomunikatPelnejListy());
         return;
     }
     TOdstepy_parametry_form dialog(m_projekt.elementy().NowyElement(), window());
