@@ -137,6 +137,12 @@ QString CzytelnaNazwaPliku(const QString &nazwa)
     return wynik;
 }
 
+QByteArray NazwaSystemowa(const QString &sciezka)
+{
+    const QByteArray nazwa = KodujNazwePliku(sciezka);
+    return nazwa.contains('\0') ? QByteArray() : nazwa;
+}
+
 bool ZwyklyPlik(const QString &sciezka)
 {
     struct stat st;

@@ -16,6 +16,10 @@ namespace kerwano {
 QString DekodujNazwePliku(const QByteArray &bajty);
 QByteArray KodujNazwePliku(const QString &nazwa);
 
+// The bytes of a file name the system can take (KodujNazwePliku), or empty
+// for one it cannot: a name with a NUL inside.
+QByteArray NazwaSystemowa(const QString &sciezka);
+
 // The name to show to a person (the window title, a message): each byte that
 // was not UTF-8 becomes U+FFFD.
 QString CzytelnaNazwaPliku(const QString &nazwa);

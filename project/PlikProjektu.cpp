@@ -169,23 +169,6 @@ QString CzytajDokladnie(QIODevice &zrodlo, char *cel, qint64 n)
     return QString();
 }
 
-// "" when `st` describes a regular file, otherwise why it is not opened.
-QString RodzajPliku(const struct stat &st)
-{
-    if (S_ISREG(st.st_mode))
-        return QString();
-    if (S_ISDIR(st.st_mode))
-        return KomunikatBleduSystemu(EISDIR);
-    return QStringLiteral("To nie jest zwykły plik");
-}
-
-// The bytes of a file name the system can take, or empty for one it cannot.
-QByteArray NazwaSystemowa(const QString &sciezka)
-{
-    const QByteArray nazwa = KodujNazwePliku(sciezka);
-    return nazwa.contains('\0') ? QByteArray() : nazwa;
-}
-
 } // namespace
 
 QByteArray ZakodujProjekt(const Projekt &projekt)
@@ -335,6 +318,15 @@ QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QI
 bool ZnakWindows1250(char32_t znak)
 {
     return Cp1250().bajty.contains(znak);
+}
+
+QString RodzajPliku(const struct stat &st)
+{
+    if (S_ISREG(st.st_mode))
+        return QString();
+    if (S_ISDIR(st.st_mode))
+        return KomunikatBleduSystemu(EISDIR);
+    return QStringLiteral("To nie jest zwykły plik");
 }
 
 QString KomunikatBleduSystemu(int kod)

@@ -12,6 +12,8 @@
 
 class QIODevice;
 
+struct stat;
+
 namespace kerwano {
 
 // The three building dimensions (length, width, height) and the six project
@@ -102,5 +104,8 @@ QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QI
 // (an errno value): "File not found", "Invalid filename", "Too many open
 // files", "File access denied", "Disk full", otherwise "I/O error <kod>".
 QString KomunikatBleduSystemu(int kod);
+// "" when `st` describes a regular file, otherwise why it is neither opened
+// nor written: "I/O error 21" for a folder, "To nie jest zwykły plik".
+QString RodzajPliku(const struct stat &st);
 
 } // namespace kerwano

@@ -24,13 +24,6 @@ AwariaZapisu g_awaria = nullptr;
 // Blocks small enough that a file of a few kilobytes is written in several.
 constexpr qint64 BLOK = 4096;
 
-// The bytes of a file name the system can take, or empty for one it cannot.
-QByteArray NazwaSystemowa(const QString &sciezka)
-{
-    const QByteArray nazwa = KodujNazwePliku(sciezka);
-    return nazwa.contains('\0') ? QByteArray() : nazwa;
-}
-
 QByteArray FolderPliku(const QByteArray &sciezka)
 {
     const qsizetype ukosnik = sciezka.lastIndexOf('/');
@@ -250,10 +243,14 @@ QString ZapiszWMiejscu(const QByteArray &cel, const QByteArray &folder, int nowy
     if (d < 0)
         return Blad(errno);
     struct stat st;
-    if (::fstat(d, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int kod = S_ISREG(st.st_mode) ? errno : EISDIR;
+    if (::fstat(d, &st) != 0) {
+        const int kod = errno;
         ::close(d);
         return Blad(kod);
+    }
+    if (const QString rodzaj = RodzajPliku(st); !rodzaj.isEmpty()) {
+        ::close(d);
+        return rodzaj;
     }
     // The old contents, whole, before the first byte of the file changes.
     Tymczasowy kopia;
@@ -301,10 +298,8 @@ QString ZapiszPlik(const QString &sciezka, const std::function<QString(QIODevice
     if (!istnial && errno != ENOENT)
         return Blad(errno);
     if (istnial) {
-        if (S_ISDIR(st.st_mode))
-            return Blad(EISDIR);
-        if (!S_ISREG(st.st_mode))
-            return QStringLiteral("To nie jest zwykły plik");
+        if (const QString rodzaj = RodzajPliku(st); !rodzaj.isEmpty())
+            return rodzaj;
         // Write-protected: never replaced, though the folder would allow it.
         if (::faccessat(AT_FDCWD, cel.constData(), W_OK, AT_EACCESS) != 0)
             return Blad(errno);
