@@ -306,13 +306,8 @@ QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt)
 
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt)
 {
-    return ZapiszPlikAtomowo(
+    return ZapiszPlik(
         sciezka, [&projekt](QIODevice &plik) { return ZapiszProjektDoUrzadzenia(plik, projekt); });
-}
-
-QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz)
-{
-    return ZapiszPlik(sciezka, pisz);
 }
 
 bool ZnakWindows1250(char32_t znak)

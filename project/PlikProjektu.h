@@ -96,9 +96,6 @@ QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt);
 // not touched, and the file keeps its links, owner, mode and attributes. ""
 // on success, otherwise the error text without a final full stop.
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
-// The same for any file: `pisz` writes the contents to the new file (open
-// for writing, unbuffered) and returns "" or its error.
-QString ZapiszPlikAtomowo(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz);
 
 // The message of a file operation that failed with the system error `kod`
 // (an errno value): "File not found", "Invalid filename", "Too many open

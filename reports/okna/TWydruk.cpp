@@ -301,6 +301,6 @@ QString TWydruk::ZapiszPdf(const QString &sciezka) const
         if (!Maluj(pdf, Strony(pdf)))
             return kerwano::KomunikatBleduSystemu(EIO);
     }
-    return kerwano::ZapiszPlikAtomowo(
+    return kerwano::ZapiszPlik(
         sciezka, [&dane](QIODevice &plik) { return kerwano::ZapiszBajty(plik, dane); });
 }
