@@ -111,11 +111,14 @@ bool TPanel_boczny::eventFilter(QObject *obiekt, QEvent *zdarzenie)
         else if (obiekt == Image2)
             Image2->update();
     }
-    // Space or Enter on the focused one clicks it, as the left button does.
+    // Space or Enter on the focused one clicks it, as the left button does;
+    // a key held down clicks once.
     bool klik = false;
     if (typ == QEvent::KeyPress) {
-        const int klawisz = static_cast<QKeyEvent *>(zdarzenie)->key();
-        klik = klawisz == Qt::Key_Space || klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter;
+        const auto *klawisz = static_cast<QKeyEvent *>(zdarzenie);
+        klik = !klawisz->isAutoRepeat() &&
+               (klawisz->key() == Qt::Key_Space || klawisz->key() == Qt::Key_Return ||
+                klawisz->key() == Qt::Key_Enter);
     } else if (typ == QEvent::MouseButtonRelease) {
         klik = static_cast<QMouseEvent *>(zdarzenie)->button() == Qt::LeftButton;
     }

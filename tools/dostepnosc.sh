@@ -19,9 +19,9 @@ export DISPLAY=":$ekran" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     sleep 1
-    build/kerwano '"${projekt:+\"$projekt\"}"' &
+    build/kerwano "$@" &
     program=$!
     /usr/bin/python3 tools/dostepnosc.py
     wynik=$?
     kill $program 2>/dev/null || true
-    exit $wynik'
+    exit $wynik' dostepnosc ${projekt:+"$projekt"}
