@@ -3,7 +3,6 @@
 #include "project/PlikProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
-#include "widgets/Dostepnosc.h"
 #include "widgets/Kontrast.h"
 #include "widgets/OknoBledu.h"
 #include "widgets/TFiltr_klawiszy.h"
@@ -84,7 +83,6 @@ TOdstepy_parametry_form::TOdstepy_parametry_form(QWidget *parent) : QDialog(pare
     UlozWidzety();
     Polacz();
     Label4->setBuddy(Edit1);
-    dostepnosc::NazwijPola(this);
     // Room for every field, whichever layout shows which.
     for (QWidget *w : std::initializer_list<QWidget *>{Label_fc, Edit_fc, Label_n, Edit_n})
         w->setVisible(true);
