@@ -42,4 +42,10 @@ QColor Czytelny(const QColor &kolor, const QColor &tlo, double prog)
     return jasne_tlo ? QColor(Qt::black) : QColor(Qt::white);
 }
 
+void UstawCzytelny(QPalette &paleta, QPalette::ColorRole rola, const QColor &kolor)
+{
+    for (QPalette::ColorGroup grupa : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        paleta.setColor(grupa, rola, Czytelny(kolor, paleta.color(grupa, QPalette::Window)));
+}
+
 } // namespace kontrast

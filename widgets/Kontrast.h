@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 // Colours that stay readable on the background they stand on, whatever the
 // desktop's palette: contrast as the accessibility guidelines reckon it
@@ -15,5 +16,9 @@ double Kontrast(const QColor &a, const QColor &b);
 // `kolor` when it reads on `tlo`; otherwise the same hue made darker on a
 // light background or lighter on a dark one, just enough.
 QColor Czytelny(const QColor &kolor, const QColor &tlo, double prog = CZYTELNY);
+
+// `kolor` for the role `rola` of `paleta`, in every colour group made
+// readable on that group's window background.
+void UstawCzytelny(QPalette &paleta, QPalette::ColorRole rola, const QColor &kolor);
 
 } // namespace kontrast

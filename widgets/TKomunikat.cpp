@@ -20,9 +20,7 @@ void TKomunikat::UstawKolor()
         return;
     m_ustawiam = true;
     QPalette p = palette();
-    for (QPalette::ColorGroup grupa : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(grupa, QPalette::WindowText,
-                   kontrast::Czytelny(QColor(255, 0, 0), p.color(grupa, QPalette::Window)));
+    kontrast::UstawCzytelny(p, QPalette::WindowText, QColor(255, 0, 0));
     setPalette(p);
     m_ustawiam = false;
 }

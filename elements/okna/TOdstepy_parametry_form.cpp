@@ -24,10 +24,8 @@ namespace {
 void Niebieski(QWidget *w)
 {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText,
-               kontrast::Czytelny(QColor(0, 0, 255), p.color(QPalette::Window)));
-    p.setColor(QPalette::ButtonText,
-               kontrast::Czytelny(QColor(0, 0, 255), p.color(QPalette::Window)));
+    kontrast::UstawCzytelny(p, QPalette::WindowText, QColor(0, 0, 255));
+    kontrast::UstawCzytelny(p, QPalette::ButtonText, QColor(0, 0, 255));
     w->setPalette(p);
 }
 
