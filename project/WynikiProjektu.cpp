@@ -1,6 +1,7 @@
 #include "project/WynikiProjektu.h"
 
 #include "elements/OdstepIzolacyjny.h"
+#include "project/KopiaZapisu.h"
 #include "project/ModelProjektu.h"
 #include "project/Wersja.h"
 #include "risk/Klasa.h"
@@ -24,6 +25,9 @@ QJsonValue Liczba(double x)
 
 QString WczytajJakPoStarcie(const QString &plik, Projekt &zapisany, ModelProjektu &model)
 {
+    // A file whose last save did not finish may be half new: no numbers from it.
+    if (const QString kopia = KopiaNiedokonczonegoZapisu(plik); !kopia.isEmpty())
+        return KomunikatNiedokonczonegoZapisu(plik, kopia);
     Projekt odczytany;
     const QString blad = CzytajPlikProjektu(plik, odczytany);
     if (!blad.isEmpty())

@@ -11,7 +11,8 @@ struct Projekt;
 // Loads the project file `plik` into `model` as a freshly started program
 // would: the start-up defaults, then the project applied. `zapisany` gets
 // what the file holds. "" on success, otherwise the error text (without the
-// error box's full stop), and nothing is applied.
+// error box's full stop), and nothing is applied. A file whose last save
+// did not finish (KopiaNiedokonczonegoZapisu) is not read: that is the error.
 QString WczytajJakPoStarcie(const QString &plik, Projekt &zapisany, ModelProjektu &model);
 
 // The results of a loaded project as one indented UTF-8 JSON object: the

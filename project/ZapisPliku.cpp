@@ -1,5 +1,6 @@
 #include "project/ZapisPliku.h"
 
+#include "project/KopiaZapisu.h"
 #include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
 
@@ -10,7 +11,12 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -24,16 +30,59 @@ AwariaZapisu g_awaria = nullptr;
 // Blocks small enough that a file of a few kilobytes is written in several.
 constexpr qint64 BLOK = 4096;
 
+// A short name left by a save whose program died is older than this, and no
+// running save holds its lock.
+constexpr int WIEK_POZOSTALOSCI_S = 10;
+
 QByteArray FolderPliku(const QByteArray &sciezka)
 {
     const qsizetype ukosnik = sciezka.lastIndexOf('/');
     return ukosnik > 0 ? sciezka.left(ukosnik) : ukosnik == 0 ? QByteArrayLiteral("/") : ".";
 }
 
+// A call of a step of the save: the test's failure first, then the call
+// itself, made again while it is interrupted. Its result, or -1 with errno.
+template <typename F> auto Krok(EtapZapisu etap, F wywolanie) -> decltype(wywolanie())
+{
+    for (;;) {
+        if (const int kod = g_awaria ? g_awaria(etap) : 0) {
+            if (kod == EINTR)
+                continue;
+            errno = kod;
+            return -1;
+        }
+        const auto wynik = wywolanie();
+        if (wynik >= 0 || errno != EINTR)
+            return wynik;
+    }
+}
+
+template <typename F> auto BezPrzerwan(F wywolanie) -> decltype(wywolanie())
+{
+    for (;;) {
+        const auto wynik = wywolanie();
+        if (wynik >= 0 || errno != EINTR)
+            return wynik;
+    }
+}
+
+// Whether the system itself would follow the link `st` in the folder
+// `folder` when it guards shared folders: in a folder that is sticky and
+// that others may write in, only a link of the user or of the folder's owner.
+bool LinkDozwolony(const QByteArray &folder, const struct stat &st)
+{
+    struct stat f;
+    if (::stat(folder.constData(), &f) != 0)
+        return true; // the walk on fails with its own error
+    const bool wspolny = (f.st_mode & S_ISVTX) && (f.st_mode & S_IWOTH);
+    return !wspolny || st.st_uid == ::geteuid() || st.st_uid == f.st_uid;
+}
+
 // Follows `cel` through symbolic links to the name of the file itself,
 // which need not exist yet (a dangling link names the file to create).
-// 0, or the errno value of the failure.
-int IdzZaDowiazaniami(QByteArray &cel)
+// 0, or the errno value of the failure; a link the system would not follow
+// gives EACCES with `odmowa` naming it.
+int IdzZaDowiazaniami(QByteArray &cel, QString *odmowa = nullptr)
 {
     for (int krok = 0; krok < 40; ++krok) {
         struct stat st;
@@ -41,6 +90,13 @@ int IdzZaDowiazaniami(QByteArray &cel)
             return errno == ENOENT ? 0 : errno;
         if (!S_ISLNK(st.st_mode))
             return 0;
+        if (!LinkDozwolony(FolderPliku(cel), st)) {
+            if (odmowa)
+                *odmowa = QStringLiteral("Plik %1 jest dowiązaniem innego użytkownika we wspólnym "
+                                         "folderze; nie zostanie zapisany")
+                              .arg(CzytelnaNazwaPliku(DekodujNazwePliku(cel)));
+            return EACCES;
+        }
         char bufor[PATH_MAX];
         const ssize_t n = ::readlink(cel.constData(), bufor, sizeof bufor);
         if (n < 0)
@@ -53,8 +109,20 @@ int IdzZaDowiazaniami(QByteArray &cel)
     return ELOOP;
 }
 
-// A new file with a short name of its own in `folder`, created exclusively
-// (never through a link); removed again unless Zatrzymaj() was called.
+bool NazwaTymczasowa(const char *nazwa)
+{
+    static const char znaki[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    if (std::strncmp(nazwa, ".kwp-", 5) != 0 || std::strlen(nazwa) != 13)
+        return false;
+    for (int i = 5; i < 13; ++i)
+        if (!std::strchr(znaki, nazwa[i]))
+            return false;
+    return true;
+}
+
+// A new file with a short name of its own in `folder`, created 0600,
+// exclusively and never through a link, and locked while the save runs;
+// removed again unless Zatrzymaj() was called.
 class Tymczasowy
 {
 public:
@@ -70,17 +138,20 @@ public:
     }
 
     // false with errno set when no file could be made there.
-    bool Utworz(const QByteArray &folder, mode_t tryb)
+    bool Utworz(const QByteArray &folder)
     {
         static const char znaki[] = "abcdefghijklmnopqrstuvwxyz0123456789";
         for (int proba = 0; proba < 100; ++proba) {
             QByteArray nazwa = folder + QByteArrayLiteral("/.kwp-");
             for (int i = 0; i < 8; ++i)
                 nazwa += znaki[QRandomGenerator::global()->bounded(int(sizeof znaki - 1))];
-            m_d =
-                ::open(nazwa.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, tryb);
+            m_d = BezPrzerwan([&] {
+                return ::open(nazwa.constData(),
+                              O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
+            });
             if (m_d >= 0) {
                 m_nazwa = nazwa;
+                ::flock(m_d, LOCK_EX | LOCK_NB);
                 return true;
             }
             if (errno != EEXIST)
@@ -92,15 +163,25 @@ public:
     const QByteArray &nazwa() const { return m_nazwa; }
     // The file stays, under its name.
     void Zatrzymaj() { m_nazwa.clear(); }
+    // The file was given another name.
+    void Przemianowano(const QByteArray &nazwa) { m_nazwa = nazwa; }
 
 private:
     int m_d = -1;
     QByteArray m_nazwa;
 };
 
-QByteArray FolderTymczasowy()
+// The temporary folders, in order: $TMPDIR when it names a folder, then /tmp.
+QList<QByteArray> FolderyTymczasowe()
 {
-    return QFile::encodeName(QDir::tempPath());
+    QList<QByteArray> foldery;
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    struct stat st;
+    if (tmpdir.startsWith('/') && ::stat(tmpdir.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+        foldery << tmpdir;
+    if (!foldery.contains(QByteArrayLiteral("/tmp")))
+        foldery << QByteArrayLiteral("/tmp");
+    return foldery;
 }
 
 // "" or the message of the system error `kod` (EIO when none was set).
@@ -109,9 +190,51 @@ QString Blad(int kod)
     return KomunikatBleduSystemu(kod != 0 ? kod : EIO);
 }
 
+// A file of the save that holds a project's contents: no ACL of its own, the
+// project's group when this user can give it, and the project's mode for
+// group and others (none for the group it could not get).
+void Ogranicz(int d, const struct stat &projekt)
+{
+    ::fremovexattr(d, "system.posix_acl_access");
+    mode_t tryb = 0600 | (projekt.st_mode & 0066);
+    if (::fchown(d, uid_t(-1), projekt.st_gid) != 0)
+        tryb &= 0606;
+    ::fchmod(d, tryb);
+}
+
+// Removes from `folder` the short names of this user's saves that died: a
+// regular file untouched for longer than any save takes, that no running
+// save holds locked.
+void UsunPozostalosci(const QByteArray &folder)
+{
+    DIR *katalog = ::opendir(folder.constData());
+    if (!katalog)
+        return;
+    const int f = ::dirfd(katalog);
+    const time_t teraz = ::time(nullptr);
+    while (const dirent *wpis = ::readdir(katalog)) {
+        if (!NazwaTymczasowa(wpis->d_name))
+            continue;
+        const int d =
+            ::openat(f, wpis->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (d < 0)
+            continue;
+        struct stat st, teraz_st;
+        if (::fstat(d, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+            st.st_mtime + WIEK_POZOSTALOSCI_S < teraz && ::flock(d, LOCK_EX | LOCK_NB) == 0 &&
+            ::fstatat(f, wpis->d_name, &teraz_st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            teraz_st.st_ino == st.st_ino && teraz_st.st_dev == st.st_dev)
+            ::unlinkat(f, wpis->d_name, 0);
+        ::close(d);
+    }
+    ::closedir(katalog);
+}
+
 // Writes the contents through `pisz` to the descriptor and flushes them to the disk.
 QString ZapiszTresc(int d, const std::function<QString(QIODevice &)> &pisz)
 {
+    if (Krok(EtapZapisu::Tresc, [] { return 0; }) != 0)
+        return Blad(errno);
     // Unbuffered, so that every write reaches the file system and its count is
     // the real one: a full disk is seen at the write that it refuses.
     QString blad;
@@ -123,45 +246,39 @@ QString ZapiszTresc(int d, const std::function<QString(QIODevice &)> &pisz)
         else
             blad = Blad(EIO);
     }
-    if (blad.isEmpty() && ::fsync(d) != 0)
+    if (blad.isEmpty() && BezPrzerwan([d] { return ::fsync(d); }) != 0)
         blad = Blad(errno);
     return blad;
 }
 
 // Copies the whole of `z` onto `na` from the start, cuts `na` to that
-// length and flushes it to the disk; `etap` names a write onto the old file,
-// where a test may inject a failure. "" or the error.
-QString Kopiuj(int z, int na, const EtapZapisu *etap = nullptr)
+// length and flushes it to the disk; `etap` names the step, where a test may
+// inject a failure before each block. "" or the error.
+QString Kopiuj(int z, int na, EtapZapisu etap)
 {
     char bufor[BLOK];
     qint64 pozycja = 0;
     for (;;) {
-        const ssize_t n = ::pread(z, bufor, sizeof bufor, pozycja);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t n = BezPrzerwan([&] { return ::pread(z, bufor, sizeof bufor, pozycja); });
+        if (n < 0)
             return Blad(errno);
-        }
         if (n == 0)
             break;
-        if (const int wstrzykniety = g_awaria && etap ? g_awaria(*etap) : 0)
-            return Blad(wstrzykniety);
         for (ssize_t zapisano = 0; zapisano < n;) {
-            const ssize_t w =
-                ::pwrite(na, bufor + zapisano, size_t(n - zapisano), pozycja + zapisano);
-            if (w < 0 && errno == EINTR)
-                continue;
+            const ssize_t w = Krok(etap, [&] {
+                return ::pwrite(na, bufor + zapisano, size_t(n - zapisano), pozycja + zapisano);
+            });
             if (w <= 0)
                 return Blad(w < 0 ? errno : ENOSPC);
             zapisano += w;
         }
         pozycja += n;
     }
-    if (::ftruncate(na, pozycja) != 0 || ::fsync(na) != 0)
+    if (BezPrzerwan([&] { return ::ftruncate(na, pozycja); }) != 0 ||
+        BezPrzerwan([&] { return ::fsync(na); }) != 0)
         return Blad(errno);
     return QString();
 }
-
 // The extended attribute names of a file, each ended by a zero byte; false on failure.
 bool Nazwy(const QByteArray &plik, int d, QByteArray &nazwy)
 {
@@ -235,47 +352,92 @@ bool NadajTozsamosc(int d, const QByteArray &stary, const struct stat &st)
            (nowy.st_mode & 07777) == (st.st_mode & 07777);
 }
 
-// Overwrites the file `cel` with the contents of `nowy`, keeping its inode:
-// its links, owner, mode and attributes stay as they are.
-QString ZapiszWMiejscu(const QByteArray &cel, const QByteArray &folder, int nowy)
+// Names the copy `kopia` (a file of the folder `folder`) `nazwa`, never
+// over a file of that name: the write in place has begun.
+int Oznacz(const QByteArray &folder, Tymczasowy &kopia, const QByteArray &nazwa)
 {
-    const int d = ::open(cel.constData(), O_RDWR | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    int wynik = Krok(EtapZapisu::Oznaczenie, [&] {
+        return ::renameat2(AT_FDCWD, kopia.nazwa().constData(), AT_FDCWD, nazwa.constData(),
+                           RENAME_NOREPLACE);
+    });
+    if (wynik != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without it: a second name, then the first one gone.
+        wynik = ::link(kopia.nazwa().constData(), nazwa.constData());
+        if (wynik == 0)
+            ::unlink(kopia.nazwa().constData());
+    }
+    if (wynik != 0)
+        return errno;
+    kopia.Przemianowano(nazwa);
+    ZapiszFolder(folder);
+    return 0;
+}
+
+// The whole old contents of `d` (the file `cel`, described by `st`) copied
+// beside it under the name KopiaObok(cel), or into the user's recovery
+// folder where the folder takes no new file: the mark of a write begun.
+QString ZrobKopie(int d, const QByteArray &cel, const QByteArray &folder, const struct stat &st,
+                  Tymczasowy &kopia)
+{
+    QByteArray gdzie = folder, nazwa = KopiaObok(cel);
+    const qsizetype dlugosc = cel.size() - cel.lastIndexOf('/') - 1;
+    if (dlugosc + 6 > NAME_MAX || !kopia.Utworz(folder)) {
+        gdzie = FolderOdzysku(true);
+        if (gdzie.isEmpty())
+            return Blad(errno ? errno : EACCES);
+        nazwa = KopiaWOdzysku(gdzie, st, cel);
+        UsunPozostalosci(gdzie);
+        if (!kopia.Utworz(gdzie))
+            return Blad(errno);
+    }
+    Ogranicz(kopia.d(), st);
+    if (const QString blad = Kopiuj(d, kopia.d(), EtapZapisu::Kopia); !blad.isEmpty())
+        return blad;
+    if (const int kod = Oznacz(gdzie, kopia, nazwa))
+        return kod == EEXIST ? KomunikatNiedokonczonegoZapisu(DekodujNazwePliku(cel),
+                                                              DekodujNazwePliku(nazwa))
+                             : Blad(kod);
+    return QString();
+}
+
+// Overwrites the file `cel` (described by `st`) with the contents of `nowy`,
+// keeping its inode: its links, owner, mode and attributes stay as they are.
+QString ZapiszWMiejscu(const QByteArray &cel, const QByteArray &folder, int nowy,
+                       const struct stat &st)
+{
+    const int d = BezPrzerwan(
+        [&] { return ::open(cel.constData(), O_RDWR | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC); });
     if (d < 0)
         return Blad(errno);
-    struct stat st;
-    if (::fstat(d, &st) != 0) {
-        const int kod = errno;
-        ::close(d);
-        return Blad(kod);
-    }
-    if (const QString rodzaj = RodzajPliku(st); !rodzaj.isEmpty()) {
-        ::close(d);
-        return rodzaj;
-    }
-    // The old contents, whole, before the first byte of the file changes.
-    Tymczasowy kopia;
+    struct stat teraz;
     QString blad;
-    if (!kopia.Utworz(folder, 0600) && !kopia.Utworz(FolderTymczasowy(), 0600))
+    if (::fstat(d, &teraz) != 0)
         blad = Blad(errno);
+    else if (blad = RodzajPliku(teraz); blad.isEmpty() && teraz.st_ino != st.st_ino)
+        blad = Blad(EAGAIN); // another file took the name meanwhile
+    // The old contents, whole and named, before the first byte of the file changes.
+    Tymczasowy kopia;
     if (blad.isEmpty())
-        blad = Kopiuj(d, kopia.d());
+        blad = ZrobKopie(d, cel, folder, st, kopia);
     if (blad.isEmpty()) {
-        const EtapZapisu nadpisanie = EtapZapisu::Nadpisanie;
-        const EtapZapisu przywracanie = EtapZapisu::Przywracanie;
-        blad = Kopiuj(nowy, d, &nadpisanie);
-        if (!blad.isEmpty()) {
-            if (Kopiuj(kopia.d(), d, &przywracanie).isEmpty()) {
-                // Put back as it was; only the error of the write is told.
-            } else {
-                const QByteArray gdzie = kopia.nazwa();
+        blad = Kopiuj(nowy, d, EtapZapisu::Nadpisanie);
+        if (blad.isEmpty() || Kopiuj(kopia.d(), d, EtapZapisu::Przywracanie).isEmpty()) {
+            // Whole, new or as it was: the copy goes.
+            if (Krok(EtapZapisu::Usuniecie, [&] { return ::unlink(kopia.nazwa().constData()); }) ==
+                0) {
+                ZapiszFolder(FolderPliku(kopia.nazwa()));
                 kopia.Zatrzymaj();
-                blad = QStringLiteral("%1; poprzednia treść pliku jest cała w pliku %2")
-                           .arg(blad, DekodujNazwePliku(gdzie));
+            } else {
+                kopia.Zatrzymaj(); // it marks the file until it can be removed
             }
+        } else {
+            const QByteArray gdzie = kopia.nazwa();
+            kopia.Zatrzymaj();
+            blad = QStringLiteral("%1; poprzednia treść pliku jest cała w pliku %2")
+                       .arg(blad, CzytelnaNazwaPliku(DekodujNazwePliku(gdzie)));
         }
     }
-    if (::close(d) != 0 && blad.isEmpty())
-        blad = Blad(errno);
+    ::close(d); // closed even when interrupted
     return blad;
 }
 
@@ -288,11 +450,13 @@ void UstawAwarieZapisu(AwariaZapisu awaria)
 
 QString ZapiszPlik(const QString &sciezka, const std::function<QString(QIODevice &)> &pisz)
 {
-    QByteArray cel = NazwaSystemowa(sciezka);
-    if (cel.isEmpty())
+    const QByteArray podana = NazwaSystemowa(sciezka);
+    if (podana.isEmpty())
         return Blad(EINVAL);
-    if (const int kod = IdzZaDowiazaniami(cel))
-        return Blad(kod);
+    QByteArray cel = podana;
+    QString odmowa;
+    if (const int kod = IdzZaDowiazaniami(cel, &odmowa))
+        return odmowa.isEmpty() ? Blad(kod) : odmowa;
     struct stat st;
     const bool istnial = ::stat(cel.constData(), &st) == 0;
     if (!istnial && errno != ENOENT)
@@ -300,41 +464,75 @@ QString ZapiszPlik(const QString &sciezka, const std::function<QString(QIODevice
     if (istnial) {
         if (const QString rodzaj = RodzajPliku(st); !rodzaj.isEmpty())
             return rodzaj;
+        // The name as the system opens it, its own rules for links applied,
+        // must lead to the file the walk found.
+        const int sam = BezPrzerwan([&] { return ::open(podana.constData(), O_PATH | O_CLOEXEC); });
+        struct stat otwarty;
+        if (sam < 0)
+            return Blad(errno);
+        const bool ten_sam = ::fstat(sam, &otwarty) == 0 && otwarty.st_dev == st.st_dev &&
+                             otwarty.st_ino == st.st_ino;
+        ::close(sam);
+        if (!ten_sam)
+            return Blad(EAGAIN);
         // Write-protected: never replaced, though the folder would allow it.
         if (::faccessat(AT_FDCWD, cel.constData(), W_OK, AT_EACCESS) != 0)
             return Blad(errno);
         if (::geteuid() == 0 && (st.st_mode & 0222) == 0)
             return Blad(EACCES);
+        // An earlier save that did not finish: its copy is the user's to settle.
+        if (const QString kopia = KopiaNiedokonczonegoZapisu(DekodujNazwePliku(cel));
+            !kopia.isEmpty())
+            return KomunikatNiedokonczonegoZapisu(DekodujNazwePliku(cel), kopia);
     }
 
     // The new contents, whole, before anything else happens.
     const QByteArray folder = FolderPliku(cel);
+    UsunPozostalosci(folder);
     Tymczasowy nowy;
-    const bool obok = nowy.Utworz(folder, 0666);
-    if (!obok && (!istnial || !nowy.Utworz(FolderTymczasowy(), 0600)))
-        return Blad(errno);
-    const bool podmiana =
-        obok && (!istnial || (st.st_nlink == 1 && NadajTozsamosc(nowy.d(), cel, st)));
+    const bool obok = nowy.Utworz(folder);
+    int kod = errno;
+    if (!obok) {
+        if (!istnial)
+            return Blad(kod);
+        bool jest = false;
+        for (const QByteArray &tymczasowy : FolderyTymczasowe()) {
+            UsunPozostalosci(tymczasowy);
+            if ((jest = nowy.Utworz(tymczasowy)))
+                break;
+        }
+        if (!jest)
+            return Blad(kod);
+    }
+    bool podmiana = obok && !istnial;
+    if (podmiana) {
+        // A new file: the mode a file made here would get.
+        const mode_t maska = ::umask(0);
+        ::umask(maska);
+        ::fchmod(nowy.d(), 0666 & ~maska);
+    } else {
+        podmiana = obok && st.st_nlink == 1 && NadajTozsamosc(nowy.d(), cel, st);
+        if (!podmiana)
+            Ogranicz(nowy.d(), st);
+    }
     const QString blad = ZapiszTresc(nowy.d(), pisz);
     if (!blad.isEmpty())
         return blad;
 
     if (podmiana) {
-        if (::rename(nowy.nazwa().constData(), cel.constData()) == 0) {
+        if (Krok(EtapZapisu::Podmiana,
+                 [&] { return ::rename(nowy.nazwa().constData(), cel.constData()); }) == 0) {
             nowy.Zatrzymaj();
             // The rename itself reaches the disk with the folder.
-            const int f = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (f >= 0) {
-                ::fsync(f);
-                ::close(f);
-            }
+            ZapiszFolder(folder);
             return QString();
         }
-        // A folder with the sticky bit refuses to replace another's file.
-        if (!istnial || (errno != EPERM && errno != EACCES))
+        // A folder with the sticky bit refuses to replace another's file; a
+        // file mounted on its own cannot be replaced: written in place.
+        if (!istnial || (errno != EPERM && errno != EACCES && errno != EBUSY))
             return Blad(errno);
     }
-    return ZapiszWMiejscu(cel, folder, nowy.d());
+    return ZapiszWMiejscu(cel, folder, nowy.d(), st);
 }
 
 QString ChronionyProjekt(const QString &wyjscie, const QString &wejscie)

@@ -1,5 +1,8 @@
+#include "project/KopiaZapisu.h"
+#include "project/ModelProjektu.h"
 #include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
+#include "project/WynikiProjektu.h"
 #include "project/ZapisPliku.h"
 #include "project/ZdanieBledu.h"
 #include "tests/Strumien.h"
@@ -8,8 +11,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -163,17 +168,6 @@ QMap<QByteArray, QByteArray> Atrybuty(const QByteArray &plik)
         wynik.insert(nazwa, wartosc.left(qMax<ssize_t>(m, 0)));
     }
     return wynik;
-}
-
-// Fails the second block written onto the old file; with `g_przywracanie`
-// also every block that would put the old contents back.
-int g_bloki = 0;
-bool g_przywracanie = false;
-int Awaria(EtapZapisu etap)
-{
-    if (etap == EtapZapisu::Przywracanie)
-        return g_przywracanie ? ENOSPC : 0;
-    return ++g_bloki == 2 ? ENOSPC : 0;
 }
 
 } // namespace
@@ -830,31 +824,171 @@ void TstPlikProjektu::bezPrawDostepu()
 void TstPlikProjektu::celeZapisu_data()
 {
     QTest::addColumn<QString>("rodzaj"); // what stands at f/a.kwp before bob saves there
-    QTest::addColumn<int>("awaria");     // 0 none, 1 the in-place write fails, 2 putting back too
-    QTest::addColumn<QString>("blad");   // the save's error, or how it begins
+    QTest::addColumn<int>("tryb");       // the project's mode, where the kind leaves it open
+    QTest::addColumn<int>("etap");       // the step of the save cut short (EtapZapisu), or -1
+    QTest::addColumn<QString>("sposob"); // how: a failure, the save killed, EINTR, EBUSY
+    QTest::addColumn<int>("umaska");
+    QTest::addColumn<QString>("blad"); // the save's error, or a part of it
 
-    QTest::newRow("alice's file shared through the group") << "grupa" << 0 << QString();
-    QTest::newRow("bob's own file at 0444") << "0444" << 0 << ODMOWA;
-    QTest::newRow("root's 0644 file in bob's folder") << "root" << 0 << ODMOWA;
-    QTest::newRow("hard link") << "twarde" << 0 << QString();
-    QTest::newRow("ACL user:carol:r--, group::r--") << "acl" << 0 << QString();
-    QTest::newRow("extended attribute user.*") << "xattr" << 0 << QString();
-    QTest::newRow("link to a project") << "dowiazanie" << 0 << QString();
-    QTest::newRow("dangling link") << "martwe" << 0 << QString();
-    QTest::newRow("writable file in a read-only folder") << "folder" << 0 << QString();
-    QTest::newRow("in-place write fails, old contents put back")
-        << "folder" << 1 << QStringLiteral("Disk full");
-    QTest::newRow("in-place write and putting back fail")
-        << "folder" << 2 << QStringLiteral("Disk full; poprzednia treść pliku jest cała w pliku ");
+    const int brak = -1, tresc = int(EtapZapisu::Tresc), podmiana = int(EtapZapisu::Podmiana),
+              kopia = int(EtapZapisu::Kopia), oznaczenie = int(EtapZapisu::Oznaczenie),
+              nadpisanie = int(EtapZapisu::Nadpisanie),
+              przywracanie = int(EtapZapisu::Przywracanie), usuniecie = int(EtapZapisu::Usuniecie);
+    const QString nic;
+    auto wiersz = [&](const char *nazwa, const char *rodzaj, int tryb, int etap, const char *sposob,
+                      int umaska, const QString &blad) {
+        QTest::newRow(nazwa) << QString::fromLatin1(rodzaj) << tryb << etap
+                             << QString::fromLatin1(sposob) << umaska << blad;
+    };
+    wiersz("alice's file shared through the group", "grupa", 0660, brak, "", 022, nic);
+    wiersz("bob's own file at 0444", "0444", 0, brak, "", 022, ODMOWA);
+    wiersz("root's 0644 file in bob's folder", "root", 0, brak, "", 022, ODMOWA);
+    wiersz("hard link", "twarde", 0644, brak, "", 022, nic);
+    wiersz("ACL user:carol:r--, group::r--", "acl", 0, brak, "", 022, nic);
+    wiersz("extended attribute user.*", "xattr", 0, brak, "", 022, nic);
+    wiersz("link to a project", "dowiazanie", 0, brak, "", 022, nic);
+    wiersz("dangling link", "martwe", 0, brak, "", 022, nic);
+    wiersz("writable file in a read-only folder", "folder", 0, brak, "", 022, nic);
+    wiersz("in-place write fails, old contents put back", "folder", 0, nadpisanie, "blad", 022,
+           QStringLiteral("Disk full"));
+    wiersz("in-place write and putting back fail", "folder", 0, przywracanie, "blad", 022,
+           QStringLiteral("Disk full; poprzednia treść pliku jest cała w pliku "));
+    // Temporary files and copies never wider than the project.
+    wiersz("0600 hard link, umask 000", "twarde", 0600, brak, "", 0, nic);
+    wiersz("0640 group hard link, umask 000", "twarde", 0640, brak, "", 0, nic);
+    wiersz("0640 group hard link, umask 077", "twarde", 0640, brak, "", 077, nic);
+    wiersz("alice's 0660 group file, umask 000", "grupa", 0660, brak, "", 0, nic);
+    // Killed at each step: whole old, whole new, or marked with a whole copy.
+    wiersz("killed writing the new contents", "wlasny", 0644, tresc, "zabij", 022, nic);
+    wiersz("killed at the rename", "wlasny", 0644, podmiana, "zabij", 022, nic);
+    wiersz("killed copying the old contents", "grupa", 0660, kopia, "zabij", 022, nic);
+    wiersz("killed naming the copy", "grupa", 0660, oznaczenie, "zabij", 022, nic);
+    wiersz("killed in the overwrite", "grupa", 0660, nadpisanie, "zabij", 022, nic);
+    wiersz("killed putting back", "twarde", 0600, przywracanie, "zabij", 022, nic);
+    wiersz("killed removing the copy", "grupa", 0660, usuniecie, "zabij", 022, nic);
+    wiersz("read-only folder, killed in the overwrite", "folder", 0, nadpisanie, "zabij", 022, nic);
+    wiersz("hard link, copy of the old contents fails", "twarde", 0644, kopia, "blad", 022,
+           QStringLiteral("Disk full"));
+    // Fallbacks.
+    wiersz("EINTR at the rename", "wlasny", 0644, podmiana, "eintr", 022, nic);
+    wiersz("EINTR in the overwrite", "grupa", 0660, nadpisanie, "eintr", 022, nic);
+    wiersz("EINTR naming the copy", "grupa", 0660, oznaczenie, "eintr", 022, nic);
+    wiersz("EBUSY at the rename: written in place", "wlasny", 0644, podmiana, "ebusy", 022, nic);
+    wiersz("TMPDIR missing, read-only folder: /tmp", "folder", 0, brak, "bez_tmpdir", 022, nic);
+    // Links in a shared sticky folder.
+    wiersz("carol's link in the sticky folder", "obce_dowiazanie", 0, brak, "", 022,
+           QStringLiteral(" jest dowiązaniem innego użytkownika we wspólnym folderze"));
+    wiersz("bob's own link in the sticky folder", "wlasne_dowiazanie", 0, brak, "", 022, nic);
 }
+
+namespace {
+
+// The step of the save the child cuts short, and how.
+int g_etap = -1;
+QByteArray g_sposob;
+int g_bloki = 0;
+// What the child found wider than the project while it saved.
+QByteArray g_naruszenia;
+QList<QByteArray> g_foldery;
+struct stat g_projekt = {};
+
+// Every file of the save in the folders watched: none may let anyone in
+// whom the project does not.
+void SprawdzTryby()
+{
+    for (const QByteArray &folder : std::as_const(g_foldery)) {
+        const QStringList wpisy =
+            QDir(QFile::decodeName(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString &wpis : wpisy) {
+            if (!wpis.startsWith(QStringLiteral(".kwp-")) &&
+                !wpis.endsWith(QStringLiteral(".kopia")))
+                continue;
+            struct stat st;
+            const QByteArray p = folder + '/' + QFile::encodeName(wpis);
+            if (::lstat(p.constData(), &st) != 0)
+                continue;
+            const mode_t dozwolone =
+                g_projekt.st_mode & (st.st_gid == g_projekt.st_gid ? 0077 : 0007);
+            if ((st.st_mode & 0077 & ~dozwolone) != 0)
+                g_naruszenia += p + ' ' + QByteArray::number(st.st_mode & 07777, 8) + '\n';
+        }
+    }
+}
+
+int Awaria(EtapZapisu etap)
+{
+    SprawdzTryby();
+    // Putting back is reached by a failure of the overwrite's second block.
+    const bool przez_blad = g_etap == int(EtapZapisu::Przywracanie);
+    if (przez_blad && etap == EtapZapisu::Nadpisanie)
+        return ++g_bloki == 2 ? ENOSPC : 0;
+    if (int(etap) != g_etap)
+        return 0;
+    // The overwrite is cut in its second block, so that the file is half written.
+    if (etap == EtapZapisu::Nadpisanie && ++g_bloki != 2)
+        return 0;
+    if (g_sposob == "zabij")
+        ::kill(::getpid(), SIGKILL);
+    if (g_sposob == "eintr") {
+        g_sposob = "eintr-juz";
+        return EINTR;
+    }
+    if (g_sposob == "ebusy") {
+        g_sposob.clear();
+        return EBUSY;
+    }
+    return g_sposob == "blad" ? ENOSPC : 0;
+}
+
+// Runs `praca` in a child acting as bob (in alice's and bob's group, HOME
+// `dom`, TMPDIR `tmp`, umask `umaska`): its exit status and what it returned.
+QPair<int, QByteArray> JakoBob(const QByteArray &dom, const QByteArray &tmp, int umaska,
+                               const std::function<QByteArray()> &praca)
+{
+    int rura[2];
+    if (::pipe(rura) != 0)
+        return {-1, QByteArray()};
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0) {
+        ::close(rura[0]);
+        const gid_t grupy[] = {GRUPA};
+        if (::setgroups(1, grupy) != 0 || ::setresgid(BOB, BOB, BOB) != 0 ||
+            ::setresuid(BOB, BOB, BOB) != 0)
+            ::_exit(99);
+        ::setenv("TMPDIR", tmp.constData(), 1);
+        ::setenv("HOME", dom.constData(), 1);
+        ::unsetenv("XDG_DATA_HOME");
+        ::umask(mode_t(umaska));
+        const QByteArray wynik = praca();
+        const bool ok = ::write(rura[1], wynik.constData(), size_t(wynik.size())) == wynik.size();
+        ::_exit(ok ? 0 : 98);
+    }
+    ::close(rura[1]);
+    QByteArray wynik;
+    char bufor[4096];
+    for (ssize_t n; (n = ::read(rura[0], bufor, sizeof bufor)) > 0;)
+        wynik.append(bufor, n);
+    ::close(rura[0]);
+    int stan = 0;
+    ::waitpid(dziecko, &stan, 0);
+    return {stan, wynik};
+}
+
+} // namespace
 
 // Bob, a second user, saves onto what others made: a file he may not write
 // stays as it was; any other keeps its owner, group, mode, ACL, attributes,
-// links and other names, and no file of the save is left behind.
+// links and other names; no file of the save is ever wider than the project,
+// and none is left behind. A save cut short leaves the project whole, old or
+// new, or marked as not finished with its whole old contents beside it,
+// which opening it tells.
 void TstPlikProjektu::celeZapisu()
 {
     QFETCH(QString, rodzaj);
-    QFETCH(int, awaria);
+    QFETCH(int, tryb);
+    QFETCH(int, etap);
+    QFETCH(QString, sposob);
+    QFETCH(int, umaska);
     QFETCH(QString, blad);
     if (::geteuid() != 0)
         QSKIP("acting as a second user needs root");
@@ -862,9 +996,11 @@ void TstPlikProjektu::celeZapisu()
     QTemporaryDir katalog;
     const QByteArray k = QFile::encodeName(katalog.path());
     const QByteArray f = k + "/f", tmp = k + "/tmp", a = f + "/a.kwp", cel = f + "/cel.kwp";
+    const QByteArray dom = k + "/dom", odzysk = dom + "/.local/share/kerwano/odzysk";
     QCOMPARE(::chmod(k.constData(), 0755), 0);
     QCOMPARE(::mkdir(tmp.constData(), 01777) | ::chmod(tmp.constData(), 01777), 0);
     QCOMPARE(::mkdir(f.constData(), 0755), 0);
+    QCOMPARE(::mkdir(dom.constData(), 0700) | ::chown(dom.constData(), BOB, BOB), 0);
     const QByteArray stary = ZakodujProjekt(ZElementami(1));
     const Projekt nowy = ZElementami(40); // more than one block
     auto plik = [&](const QByteArray &p, uid_t u, gid_t g, mode_t m) {
@@ -874,17 +1010,18 @@ void TstPlikProjektu::celeZapisu()
     QByteArray zapisywany = a, prawdziwy = a; // the name saved, the file it names
     if (rodzaj == "grupa") {
         QCOMPARE(::chown(f.constData(), ALICJA, GRUPA) | ::chmod(f.constData(), 0775), 0);
-        plik(a, ALICJA, GRUPA, 0660);
+        plik(a, ALICJA, GRUPA, mode_t(tryb));
     } else if (rodzaj == "0444") {
         QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
         plik(a, BOB, BOB, 0444);
     } else if (rodzaj == "root") {
         QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
         plik(a, 0, 0, 0644);
-    } else if (rodzaj == "twarde") {
+    } else if (rodzaj == "twarde" || rodzaj == "wlasny") {
         QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
-        plik(a, BOB, BOB, 0644);
-        QCOMPARE(::link(a.constData(), (f + "/b.kwp").constData()), 0);
+        plik(a, BOB, (tryb & 070) ? GRUPA : BOB, mode_t(tryb));
+        if (rodzaj == "twarde")
+            QCOMPARE(::link(a.constData(), (f + "/b.kwp").constData()), 0);
     } else if (rodzaj == "acl") {
         QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
         plik(a, BOB, BOB, 0640);
@@ -905,6 +1042,14 @@ void TstPlikProjektu::celeZapisu()
             plik(cel, BOB, BOB, 0640);
         QCOMPARE(::symlink("cel.kwp", a.constData()), 0);
         prawdziwy = cel;
+    } else if (rodzaj == "obce_dowiazanie" || rodzaj == "wlasne_dowiazanie") {
+        // A link in the shared sticky folder to bob's project.
+        QCOMPARE(::chown(f.constData(), BOB, BOB), 0);
+        plik(a, BOB, BOB, 0600);
+        zapisywany = tmp + "/raport.kwp";
+        QCOMPARE(::symlink(a.constData(), zapisywany.constData()), 0);
+        const uid_t wlasciciel = rodzaj == "obce_dowiazanie" ? KAROL : BOB;
+        QCOMPARE(::lchown(zapisywany.constData(), wlasciciel, wlasciciel), 0);
     } else if (rodzaj == "folder") {
         plik(a, BOB, BOB, 0644);
     }
@@ -918,40 +1063,77 @@ void TstPlikProjektu::celeZapisu()
     };
     const QStringList wF = wpisy(f), wTmp = wpisy(tmp);
 
-    int rura[2];
-    QCOMPARE(::pipe(rura), 0);
-    const pid_t dziecko = ::fork();
-    if (dziecko == 0) {
-        ::close(rura[0]);
-        const gid_t grupy[] = {GRUPA};
-        if (::setgroups(1, grupy) != 0 || ::setresgid(BOB, BOB, BOB) != 0 ||
-            ::setresuid(BOB, BOB, BOB) != 0)
-            ::_exit(99);
-        ::setenv("TMPDIR", tmp.constData(), 1);
-        g_przywracanie = awaria == 2;
-        if (awaria)
-            UstawAwarieZapisu(Awaria);
-        const QByteArray wynik = ZapiszPlikProjektu(QFile::decodeName(zapisywany), nowy).toUtf8();
-        const bool ok = ::write(rura[1], wynik.constData(), size_t(wynik.size())) == wynik.size();
-        ::_exit(ok ? 0 : 98);
-    }
-    ::close(rura[1]);
-    QByteArray wynik;
-    char bufor[4096];
-    for (ssize_t n; (n = ::read(rura[0], bufor, sizeof bufor)) > 0;)
-        wynik.append(bufor, n);
-    ::close(rura[0]);
-    int stan = 0;
-    QCOMPARE(::waitpid(dziecko, &stan, 0), dziecko);
+    // Bob saves, the step chosen cut short; the files of the save watched.
+    const QByteArray tmpdir = sposob == "bez_tmpdir" ? k + "/brak" : tmp;
+    const QString nazwa = QFile::decodeName(zapisywany);
+    const auto [stan, wynik] = JakoBob(dom, tmpdir, umaska, [&] {
+        g_etap = etap;
+        g_sposob = sposob.toLatin1();
+        if (istnial) // a new file gets the mode of any file made there
+            g_foldery = {f, tmp, odzysk};
+        g_projekt = przed;
+        UstawAwarieZapisu(Awaria);
+        const QByteArray zapis = ZapiszPlikProjektu(nazwa, nowy).toUtf8();
+        SprawdzTryby();
+        return zapis + '\0' + g_naruszenia;
+    });
     if (WIFEXITED(stan) && WEXITSTATUS(stan) == 99)
         QSKIP("cannot act as a second user here");
+    const QByteArray zapisany = Czytaj(QFile::decodeName(zapisywany));
+    if (sposob == "zabij") {
+        QVERIFY(WIFSIGNALED(stan) && WTERMSIG(stan) == SIGKILL);
+        // Opened again: what the save left, and what opening it says.
+        const auto [s, co] = JakoBob(dom, tmp, umaska, [&] {
+            Projekt zapisany_p;
+            ModelProjektu model;
+            return KopiaNiedokonczonegoZapisu(nazwa).toUtf8() + '\0' +
+                   WczytajJakPoStarcie(nazwa, zapisany_p, model).toUtf8();
+        });
+        QCOMPARE(s, 0);
+        const QString kopia = QString::fromUtf8(co.left(co.indexOf('\0')));
+        const QString otwarcie = QString::fromUtf8(co.mid(co.indexOf('\0') + 1));
+        const bool w_miejscu = rodzaj != "wlasny";
+        const bool oznaczony = w_miejscu && etap >= int(EtapZapisu::Nadpisanie);
+        QCOMPARE(!kopia.isEmpty(), oznaczony);
+        if (oznaczony) {
+            QCOMPARE(otwarcie, KomunikatNiedokonczonegoZapisu(nazwa, kopia));
+            QCOMPARE(Czytaj(kopia), stary);
+            QVERIFY(kopia.startsWith(QFile::decodeName(rodzaj == "folder" ? odzysk : f) + u'/'));
+            struct stat ks;
+            QCOMPARE(::stat(QFile::encodeName(kopia).constData(), &ks), 0);
+            QCOMPARE(ks.st_gid, przed.st_gid); // the project's group reads it
+            QCOMPARE(ks.st_mode & 0077, przed.st_mode & 0077);
+            QCOMPARE(UsunKopie(kopia), QString());
+        } else {
+            QCOMPARE(otwarcie, QString());
+            QCOMPARE(zapisany, stary);
+        }
+        // What the killed save left is cleared by the next save into the folder.
+        const struct timespec dawno[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        for (const QByteArray &folder : {f, tmp})
+            for (const QString &w : wpisy(folder))
+                ::utimensat(AT_FDCWD, (folder + '/' + QFile::encodeName(w)).constData(), dawno,
+                            AT_SYMLINK_NOFOLLOW);
+        const auto [s2, ponownie] =
+            JakoBob(dom, tmp, umaska, [&] { return ZapiszPlikProjektu(nazwa, nowy).toUtf8(); });
+        QCOMPARE(s2, 0);
+        QCOMPARE(QString::fromUtf8(ponownie), QString());
+        QCOMPARE(Czytaj(nazwa), ZakodujProjekt(nowy));
+        QCOMPARE(wpisy(f), wF);
+        QCOMPARE(wpisy(tmp), wTmp);
+        return;
+    }
+    QVERIFY(WIFEXITED(stan));
     QCOMPARE(WEXITSTATUS(stan), 0);
-    const QString zapis = QString::fromUtf8(wynik);
+    const QString zapis = QString::fromUtf8(wynik.left(wynik.indexOf('\0')));
+    QCOMPARE(wynik.mid(wynik.indexOf('\0') + 1), QByteArray());
 
-    QVERIFY2(blad.isEmpty() ? zapis.isEmpty() : zapis.startsWith(blad), qPrintable(zapis));
-    if (awaria != 2) // else half written, as the message says
-        QCOMPARE(Czytaj(QFile::decodeName(zapisywany)),
-                 zapis.isEmpty() ? ZakodujProjekt(nowy) : stary);
+    QVERIFY2(blad.isEmpty() ? zapis.isEmpty() : zapis.contains(blad), qPrintable(zapis));
+    const bool przywracanie = etap == int(EtapZapisu::Przywracanie);
+    if (!przywracanie) // else half written, as the message says
+        QCOMPARE(zapisany, zapis.isEmpty() ? ZakodujProjekt(nowy) : stary);
+    if (rodzaj == "obce_dowiazanie")
+        QCOMPARE(Czytaj(QFile::decodeName(a)), stary);
     struct stat po = {}, lpo = {};
     QCOMPARE(::stat(prawdziwy.constData(), &po), 0);
     ::lstat(zapisywany.constData(), &lpo);
@@ -962,17 +1144,23 @@ void TstPlikProjektu::celeZapisu()
         QCOMPARE(po.st_mode, przed.st_mode);
         QCOMPARE(Atrybuty(prawdziwy), atrybuty);
     }
+    if (sposob == "ebusy")
+        QCOMPARE(po.st_ino, przed.st_ino);
     if (rodzaj == "twarde")
-        QCOMPARE(Czytaj(QFile::decodeName(f + "/b.kwp")), ZakodujProjekt(nowy));
+        QCOMPARE(Czytaj(QFile::decodeName(f + "/b.kwp")), zapisany);
     // Nothing of the save left behind; the one whole copy of the old contents
-    // when even putting it back failed.
-    QCOMPARE(wpisy(f), wF + (istnial ? QStringList() : QStringList{QStringLiteral("cel.kwp")}));
-    if (awaria == 2) {
+    // when even putting it back failed, named by the message and by opening.
+    if (przywracanie) {
         const QString kopia = zapis.mid(blad.size());
-        QVERIFY2(kopia.startsWith(QFile::decodeName(tmp) + u'/'), qPrintable(kopia));
+        QVERIFY2(kopia.startsWith(QFile::decodeName(odzysk) + u'/'), qPrintable(kopia));
         QCOMPARE(Czytaj(kopia), stary);
+        const auto [s, co] =
+            JakoBob(dom, tmp, umaska, [&] { return KopiaNiedokonczonegoZapisu(nazwa).toUtf8(); });
+        QCOMPARE(s, 0);
+        QCOMPARE(QString::fromUtf8(co), kopia);
         QVERIFY(QFile::remove(kopia));
     }
+    QCOMPARE(wpisy(f), wF + (istnial ? QStringList() : QStringList{QStringLiteral("cel.kwp")}));
     QCOMPARE(wpisy(tmp), wTmp);
 }
 
