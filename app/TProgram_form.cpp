@@ -4,11 +4,13 @@
 #include "app/TMenu_glowne.h"
 #include "app/TPanel_boczny.h"
 #include "app/TPrzewijana.h"
+#include "app/WierszPolecen.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
 #include "project/Wersja.h"
 #include "project/okna/Pytania.h"
 #include "project/okna/TDane_form.h"
+#include "project/okna/TPrzerwany_zapis.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
 #include "reports/okna/TZestawienie_wydruk_form.h"
@@ -245,7 +247,7 @@ void TProgram_form::FormShow()
     Zmieniono(przeliczenie);
     UstawZmodyfikowany(false);
     PageControl1->setCurrentIndex(0);
-    for (const QString &plik : PlikiProjektow(m_argumenty.mid(1)))
+    for (const QString &plik : WierszPolecen::Rozpoznaj(m_argumenty.mid(1)).PlikiOkna())
         WczytajProjekt(plik);
     m_pierwsze_pokazanie = false;
 }
@@ -307,6 +309,8 @@ void TProgram_form::ZastosujProjekt(const kerwano::Projekt &projekt)
 
 void TProgram_form::WczytajProjekt(const QString &sciezka)
 {
+    // A save of it that did not finish is settled first.
+    TPrzerwany_zapis::Rozstrzygnij(this, sciezka);
     // The whole file is read and checked first: a damaged one changes nothing.
     kerwano::Projekt projekt;
     const QString blad = kerwano::CzytajPlikProjektu(sciezka, projekt);

@@ -1,5 +1,6 @@
 #include "app/WierszPolecen.h"
 
+#include "project/NazwaPliku.h"
 #include "project/Wersja.h"
 
 namespace {
@@ -36,11 +37,25 @@ bool OpcjaQt(const QString &a, bool &z_wartoscia)
 WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
 {
     WierszPolecen w;
+    auto blad = [&w](const QString &tekst) {
+        w.tryb = Tryb::Blad;
+        w.blad = tekst;
+        return w;
+    };
+    QString polecenie; // --wyniki or a --pdf-* command, once
+    QStringList pliki;
+    bool opcje = true;
     for (int i = 0; i < argumenty.size(); ++i) {
         const QString &a = argumenty[i];
+        if (!opcje || a.size() < 2 || !a.startsWith(u'-')) {
+            pliki << a;
+            continue;
+        }
         // After "--" every argument is a file, even one that starts with "-".
-        if (a == QStringLiteral("--"))
-            break;
+        if (a == QStringLiteral("--")) {
+            opcje = false;
+            continue;
+        }
         if (a == QStringLiteral("--help") || a == QStringLiteral("-h")) {
             w.tryb = Tryb::Pomoc;
             return w;
@@ -49,33 +64,18 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
             w.tryb = Tryb::Wersja;
             return w;
         }
-        if (a == QStringLiteral("--wyniki")) {
-            if (argumenty.size() != 2 || i != 0) {
-                w.tryb = Tryb::Blad;
-                w.blad = QStringLiteral("--wyniki wymaga dokładnie jednego pliku projektu");
-                return w;
-            }
-            w.tryb = Tryb::Wyniki;
-            w.plik = argumenty[1];
-            return w;
-        }
-        if (a == QStringLiteral("--pdf-obliczenia") || a == QStringLiteral("--pdf-formularz") ||
-            a == QStringLiteral("--pdf-zestawienie")) {
-            // The report and the sheet of a project; the blank questionnaire.
-            const bool projektu = a != QStringLiteral("--pdf-formularz");
-            if (argumenty.size() != (projektu ? 3 : 2) || i != 0) {
-                w.tryb = Tryb::Blad;
-                w.blad = projektu
-                             ? a + QStringLiteral(" wymaga pliku projektu i pliku PDF")
-                             : QStringLiteral("--pdf-formularz wymaga dokładnie jednego pliku PDF");
-                return w;
-            }
-            w.tryb = !projektu                                 ? Tryb::PdfFormularz
-                     : a == QStringLiteral("--pdf-obliczenia") ? Tryb::PdfObliczenia
-                                                               : Tryb::PdfZestawienie;
-            w.plik = projektu ? argumenty[1] : QString();
-            w.wyjscie = argumenty.last();
-            return w;
+        const qsizetype rowne = a.startsWith(QStringLiteral("--")) ? a.indexOf(u'=') : -1;
+        const QString nazwa = rowne > 0 ? a.left(rowne) : a;
+        if (nazwa == QStringLiteral("--wyniki") || nazwa == QStringLiteral("--pdf-obliczenia") ||
+            nazwa == QStringLiteral("--pdf-formularz") ||
+            nazwa == QStringLiteral("--pdf-zestawienie")) {
+            if (!polecenie.isEmpty())
+                return blad(
+                    QStringLiteral("%1 i %2 nie mogą być podane razem").arg(polecenie, nazwa));
+            polecenie = nazwa;
+            if (rowne > 0)
+                pliki << a.mid(rowne + 1);
+            continue;
         }
         bool z_wartoscia = false;
         if (OpcjaQt(a, z_wartoscia)) {
@@ -83,13 +83,45 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
                 ++i;
             continue;
         }
-        if (a.startsWith(u'-') && a.size() > 1) {
-            w.tryb = Tryb::Blad;
-            w.blad = QStringLiteral("nieznana opcja %1").arg(a);
-            return w;
-        }
+        return blad(QStringLiteral("nieznana opcja %1").arg(a));
     }
+    if (polecenie.isEmpty()) {
+        w.pliki = pliki;
+        return w;
+    }
+    if (polecenie == QStringLiteral("--wyniki")) {
+        if (pliki.size() != 1)
+            return blad(QStringLiteral("--wyniki wymaga dokładnie jednego pliku projektu"));
+        w.tryb = Tryb::Wyniki;
+        w.plik = pliki[0];
+        return w;
+    }
+    // The report and the sheet of a project; the blank questionnaire.
+    const bool projektu = polecenie != QStringLiteral("--pdf-formularz");
+    if (pliki.size() != (projektu ? 2 : 1))
+        return blad(projektu
+                        ? polecenie + QStringLiteral(" wymaga pliku projektu i pliku PDF")
+                        : QStringLiteral("--pdf-formularz wymaga dokładnie jednego pliku PDF"));
+    w.tryb = !projektu                                         ? Tryb::PdfFormularz
+             : polecenie == QStringLiteral("--pdf-obliczenia") ? Tryb::PdfObliczenia
+                                                               : Tryb::PdfZestawienie;
+    w.plik = projektu ? pliki[0] : QString();
+    w.wyjscie = pliki.last();
     return w;
+}
+
+QStringList WierszPolecen::PlikiOkna() const
+{
+    QStringList wynik;
+    for (const QString &p : pliki)
+        if (p.toUpper().endsWith(QStringLiteral(".KWP")) || !kerwano::ZwyklyPlik(p))
+            wynik << p;
+    return wynik;
+}
+
+QString WierszPolecen::Podpowiedz()
+{
+    return QStringLiteral("Spróbuj „kerwano --help”, aby zobaczyć opis wywołania.");
 }
 
 QString WierszPolecen::Uzycie()

@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
         wyjscie << WierszPolecen::Wersja() << '\n';
         return Dokoncz(0, wyjscie, bledy);
     case WierszPolecen::Tryb::Blad:
-        bledy << "kerwano: " << wiersz.blad << "\n\n" << WierszPolecen::Uzycie();
+        bledy << "kerwano: " << wiersz.blad << '\n' << WierszPolecen::Podpowiedz() << '\n';
         return 2;
     case WierszPolecen::Tryb::Wyniki: {
         // No window and no display: the project alone.

@@ -4,6 +4,7 @@
 #include "elements/ParametryElementu.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
+#include "project/KopiaZapisu.h"
 #include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
 #include "project/okna/TDane_form.h"
@@ -22,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using kerwano::ElementDachu;
 using okno_testowe::Odpowiedz;
@@ -42,6 +45,8 @@ private slots:
     void nieudanyOdczyt_data();
     void nieudanyOdczyt();
     void nieudanyZapis();
+    void przerwanyZapis_data();
+    void przerwanyZapis();
     void otwieraniePytanie();
     void wyjscie_data();
     void wyjscie();
@@ -302,6 +307,52 @@ void TstProjekt::nieudanyZapis()
     QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("Nowy projekt.kwp")));
 }
 
+void TstProjekt::przerwanyZapis_data()
+{
+    QTest::addColumn<QString>("przycisk"); // the answer: a button's name, or none (Esc)
+    QTest::addColumn<bool>("przywrocony"); // the earlier contents back in the file
+    QTest::addColumn<bool>("kopia");       // the copy still there
+
+    QTest::newRow("restore the earlier copy") << "Przywroc" << true << false;
+    QTest::newRow("keep the current file") << "Zachowaj" << false << false;
+    QTest::newRow("Esc: the file as it is, the copy kept") << "" << false << true;
+}
+
+// A project whose last save did not finish: the question names the copy,
+// and the answer is carried out before the file is read.
+void TstProjekt::przerwanyZapis()
+{
+    QFETCH(QString, przycisk);
+    QFETCH(bool, przywrocony);
+    QFETCH(bool, kopia);
+
+    kerwano::Projekt wczesniejszy, obecny;
+    wczesniejszy.dane[0] = QStringLiteral("wcześniejszy");
+    obecny.dane[0] = QStringLiteral("obecny");
+    const QString plik = Sciezka(QStringLiteral("p.kwp")), zapas = plik + QStringLiteral(".kopia");
+    for (const auto &[nazwa, p] : {std::pair{plik, obecny}, std::pair{zapas, wczesniejszy}}) {
+        QFile f(nazwa);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(kerwano::ZakodujProjekt(p));
+    }
+    QString tekst;
+    Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        tekst = m->text();
+        if (przycisk.isEmpty())
+            QTest::keyClick(m, Qt::Key_Escape);
+        else
+            m->findChild<QPushButton *>(przycisk)->click();
+    });
+    m_okno->WczytajProjekt(plik);
+    QVERIFY2(tekst.contains(kerwano::KomunikatNiedokonczonegoZapisu(plik, zapas)),
+             qPrintable(tekst));
+    QCOMPARE(m_okno->projekt().DaneProjektu()[0], przywrocony ? "wcześniejszy" : "obecny");
+    QCOMPARE(QFile::exists(zapas), kopia);
+    kerwano::Projekt w;
+    QCOMPARE(kerwano::CzytajPlikProjektu(plik, w), QString());
+    QCOMPARE(w.dane[0], m_okno->projekt().DaneProjektu()[0]);
+}
+
 void TstProjekt::otwieraniePytanie()
 {
     // Without changes the open dialog comes at once.
@@ -550,11 +601,31 @@ void TstProjekt::wierszPolecen()
     f2.write(kerwano::ZakodujProjekt(p));
     f2.close();
 
+    QFile notatki(Sciezka(QStringLiteral("notatki.txt")));
+    QVERIFY(notatki.open(QIODevice::WriteOnly));
+    notatki.close();
+    QCOMPARE(::mkfifo(QFile::encodeName(Sciezka(QStringLiteral("potok.kwp"))).constData(), 0600),
+             0);
+
+    // Each name that cannot be opened is said in the error box, in order; a
+    // regular file of another kind is passed over.
+    QStringList bledy;
+    std::function<void(QMessageBox *)> odpowiedz = [&](QMessageBox *m) {
+        bledy << m->text();
+        if (bledy.size() < 5)
+            Odpowiedz<QMessageBox>(odpowiedz);
+        m->accept();
+    };
+    Odpowiedz<QMessageBox>(odpowiedz);
     TProgram_form okno({QStringLiteral("kerwano"), Sciezka(QStringLiteral("jeden.kwp")),
                         Sciezka(QStringLiteral("brak.kwp")), Sciezka(QStringLiteral("dwa.KwP")),
-                        Sciezka(QStringLiteral("x.txt"))});
+                        Sciezka(QStringLiteral("x.txt")), m_folder.path(),
+                        Sciezka(QStringLiteral("potok.kwp")), QStringLiteral("/dev/zero"),
+                        Sciezka(QStringLiteral("notatki.txt"))});
     okno.show();
     QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    QTRY_COMPARE(bledy, QStringList({"File not found.", "File not found.", "I/O error 21.",
+                                     "To nie jest zwykły plik.", "To nie jest zwykły plik."}));
     QCOMPARE(okno.projekt().DaneProjektu()[0], QStringLiteral("drugi"));
     QCOMPARE(okno.windowTitle(), Tytul(QStringLiteral("dwa.KwP")));
     QCOMPARE(okno.projekt().liczba_elementow(), 1);
@@ -583,6 +654,15 @@ void TstProjekt::rozpoznanieWiersza_data()
     QTest::newRow("questionnaire as PDF")
         << QStringList({"--pdf-formularz", "f.pdf"}) << int(T::PdfFormularz) << "";
     QTest::newRow("unknown option") << QStringList({"--drukuj"}) << int(T::Blad) << "";
+    QTest::newRow("results, -- before the file")
+        << QStringList({"--wyniki", "--", "-p.kwp"}) << int(T::Wyniki) << "-p.kwp";
+    QTest::newRow("results=FILE") << QStringList({"--wyniki=p.kwp"}) << int(T::Wyniki) << "p.kwp";
+    QTest::newRow("sheet=FILE, then the output")
+        << QStringList({"--pdf-zestawienie=p.kwp", "o.pdf"}) << int(T::PdfZestawienie) << "p.kwp";
+    QTest::newRow("two commands") << QStringList({"--wyniki", "a.kwp", "--pdf-formularz", "b.pdf"})
+                                  << int(T::Blad) << "";
+    QTest::newRow("an option after -- is a file")
+        << QStringList({"--", "--help"}) << int(T::Okno) << "";
 }
 
 void TstProjekt::rozpoznanieWiersza()
