@@ -83,6 +83,8 @@ private slots:
     void plikDzialajacejKopii();
     void folderTymczasowyZTmpdir_data();
     void folderTymczasowyZTmpdir();
+    void folderPrywatny_data();
+    void folderPrywatny();
     void zapisZasobu();
     void zapisWZajetymMiejscu_data();
     void zapisWZajetymMiejscu();
@@ -237,6 +239,49 @@ void TstHelp::folderTymczasowyZTmpdir()
         QCOMPARE(Rodzaj(Sciezka(HelpUnit::NAZWA_1)), QStringLiteral("plik"));
     }
     QVERIFY2(QDir::isAbsolutePath(pomocy), qPrintable(pomocy));
+}
+
+void TstHelp::folderPrywatny_data()
+{
+    QTest::addColumn<int>("runtime");     // mode of the runtime folder; 0: XDG_RUNTIME_DIR unset
+    QTest::addColumn<bool>("zajety");     // "kerwano" in the cache folder is a file
+    QTest::addColumn<QString>("wybrany"); // "run", "cache/kerwano", or "" the temporary folder
+    QTest::newRow("the user's runtime folder") << 0700 << false << "run";
+    QTest::newRow("a runtime folder others may write in") << 0777 << false << "cache/kerwano";
+    QTest::newRow("no runtime folder") << 0 << false << "cache/kerwano";
+    QTest::newRow("the cache folder's place taken") << 0 << true << "";
+}
+
+// The help file's fixed names lie where no other user can take them first.
+void TstHelp::folderPrywatny()
+{
+    QFETCH(int, runtime);
+    QFETCH(bool, zajety);
+    QFETCH(QString, wybrany);
+    const QByteArray run = qgetenv("XDG_RUNTIME_DIR"), cache = qgetenv("XDG_CACHE_HOME");
+    const auto przywroc = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", run);
+        qputenv("XDG_CACHE_HOME", cache);
+    });
+    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("run/x")));
+    QVERIFY(QDir(m_folder->path()).mkpath(QStringLiteral("cache")));
+    if (zajety)
+        Postaw(QStringLiteral("cache/kerwano"), QStringLiteral("plik"));
+    QCOMPARE(::chmod(QFile::encodeName(Sciezka(QStringLiteral("run"))).constData(),
+                     mode_t(runtime ? runtime : 0700)),
+             0);
+    if (runtime)
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(Sciezka(QStringLiteral("run"))));
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(Sciezka(QStringLiteral("cache"))));
+
+    const QString folder = HelpUnit::FolderPrywatny();
+    QCOMPARE(folder, wybrany.isEmpty() ? HelpUnit::FolderTymczasowy() : Sciezka(wybrany));
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
+    if (!wybrany.isEmpty())
+        QCOMPARE(st.st_mode & 0777, 0700u);
 }
 
 void TstHelp::zapisZasobu()

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -252,10 +253,33 @@ QString HelpUnit::FolderPomocy()
 {
     // Asking the desktop for its browser costs a tenth of a second at every
     // start; without snaps on the machine the answer cannot change the folder.
-    if (!QDir(QStringLiteral("/snap")).exists() && !QDir(QDir::homePath() + "/snap").exists())
-        return FolderTymczasowy();
-    const QString folder = FolderDlaPrzegladarki(PrzegladarkaPulpitu(), QDir::homePath());
-    if (!folder.isEmpty() && QDir().mkpath(folder))
-        return folder;
+    if (QDir(QStringLiteral("/snap")).exists() || QDir(QDir::homePath() + "/snap").exists()) {
+        const QString folder = FolderDlaPrzegladarki(PrzegladarkaPulpitu(), QDir::homePath());
+        if (!folder.isEmpty() && QDir().mkpath(folder))
+            return folder;
+    }
+    return FolderPrywatny();
+}
+
+QString HelpUnit::FolderPrywatny()
+{
+    // A folder only the user may write in, so that no one else can take the
+    // fixed names first: the user's runtime folder, else one made for it.
+    const auto prywatny = [](const QString &folder) {
+        struct stat st;
+        return QDir::isAbsolutePath(folder) &&
+               ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+               st.st_uid == ::geteuid() && (st.st_mode & 022) == 0;
+    };
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (prywatny(runtime))
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (QDir::isAbsolutePath(cache) && QDir().mkpath(cache)) {
+        const QString folder = cache + QStringLiteral("/kerwano");
+        ::mkdir(QFile::encodeName(folder).constData(), 0700);
+        if (prywatny(folder))
+            return folder;
+    }
     return FolderTymczasowy();
 }

@@ -15,10 +15,11 @@ class QWidget;
 // destroyed at the end of the program; one left behind by a run that did not
 // end cleanly is removed at the next start.
 //
-// The names are fixed and the temporary folder is shared by every user, so the
-// file is created exclusively and never through a symbolic link; only a stale
-// regular file of this user that no running copy of the program still holds
-// is removed. A running copy keeps its file locked (flock) while it owns it.
+// The names are fixed, so the file goes to a folder of the user's own (see
+// FolderPomocy); it is still created exclusively and never through a
+// symbolic link, and only a stale regular file of this user that no running
+// copy of the program still holds is removed. A running copy keeps its file locked (flock) while it
+// owns it.
 class HelpUnit : public QObject
 {
     Q_OBJECT
@@ -56,10 +57,14 @@ public:
     // The system's folder for temporary files: $TMPDIR when it names an
     // existing folder, otherwise /tmp; never the current folder.
     static QString FolderTymczasowy();
-    // Folder for the help file: the temporary folder, or, when the desktop's
+    // Folder for the help file: FolderPrywatny(), or, when the desktop's
     // browser for HTML files is a snap (which cannot see the shared temporary
     // folder), that snap's own folder in the home directory.
     static QString FolderPomocy();
+    // A folder no other user may write in: $XDG_RUNTIME_DIR when it is the
+    // user's and closed to others, else "kerwano" (0700) in the user's cache
+    // folder; the temporary folder only when neither can be had.
+    static QString FolderPrywatny();
     // The snap's folder for the desktop file id `aplikacja` (such as
     // "firefox_firefox.desktop"), when it names an installed snap; otherwise
     // empty, meaning the temporary folder.
