@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -235,6 +236,8 @@ private slots:
     void pelnyDysk_data();
     void pelnyDysk();
     void poleceniaMenu();
+    void nazwaPdfZCudzyslowem_data();
+    void nazwaPdfZCudzyslowem();
 
 private:
     QTemporaryDir m_folder;
@@ -1074,6 +1077,47 @@ void TstRaporty::pelnyDysk()
     QVERIFY(stary.open(QIODevice::ReadOnly));
     QCOMPARE(stary.readAll(), QByteArray("stary"));
     QCOMPARE(QDir(punkt).entryList(QDir::Files | QDir::Hidden), QStringList{"f.pdf"});
+}
+
+void TstRaporty::nazwaPdfZCudzyslowem_data()
+{
+    QTest::addColumn<QString>("wpisana"); // the name typed; "" keeps the one offered
+    QTest::addColumn<QString>("plik");    // the PDF file written
+    QTest::newRow("the name offered") << ""
+                                      << "Szkoła \"Słoneczko\" etap 2.pdf";
+    QTest::newRow("typed without its suffix") << "Raport \"B\""
+                                              << "Raport \"B\".pdf";
+}
+
+// A name with double quotes is written as it stands in the dialog.
+void TstRaporty::nazwaPdfZCudzyslowem()
+{
+    QFETCH(QString, wpisana);
+    QFETCH(QString, plik);
+    QTemporaryDir folder;
+    const QString projekt = folder.filePath(QStringLiteral("Szkoła \"Słoneczko\" etap 2.kwp"));
+    QCOMPARE(kerwano::ZapiszPlikProjektu(projekt, Budynek()), QString());
+    TProgram_form okno({QStringLiteral("kerwano")});
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    okno.WczytajProjekt(projekt);
+
+    QString oferowana;
+    Odpowiedz<QPrintDialog>([](QPrintDialog *d) { d->accept(); });
+    Odpowiedz<QPrintPreviewDialog>([&](QPrintPreviewDialog *d) {
+        Odpowiedz<QFileDialog>([&](QFileDialog *f) {
+            auto *pole = f->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            oferowana = pole->text();
+            if (!wpisana.isEmpty())
+                pole->setText(wpisana);
+            QMetaObject::invokeMethod(f, "accept");
+        });
+        W<QAction>(d, "ZapiszPdf1")->trigger();
+        d->accept();
+    });
+    W<QAction>(&okno, "Drukujobliczenia1")->trigger();
+    QCOMPARE(oferowana, QStringLiteral("Szkoła \"Słoneczko\" etap 2.pdf"));
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.pdf")}), QStringList{plik});
 }
 
 // The two menu commands with their dialogs answered: a cancelled print

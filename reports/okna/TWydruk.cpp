@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
@@ -21,6 +22,49 @@
 #include <QToolBar>
 
 #include <cerrno>
+
+namespace {
+
+// The dialog that names the PDF file. Qt's dialog reads a name with a double
+// quote as a list of quoted names (for `Szkoła "Słoneczko" etap 2.pdf` it
+// would give Słoneczko.pdf); such a name is taken here exactly as it stands
+// in the name field, the default suffix added as the dialog adds it.
+class TDialog_pdf : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    QString Wybrany() const { return m_wybrany.isEmpty() ? selectedFiles().value(0) : m_wybrany; }
+
+    void accept() override
+    {
+        const auto *pole = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QString nazwa = pole ? pole->text() : QString();
+        if (!nazwa.contains(u'"')) {
+            QFileDialog::accept();
+            return;
+        }
+        if (QFileInfo(nazwa).suffix().isEmpty())
+            nazwa += u'.' + defaultSuffix();
+        const QFileInfo plik(QDir::isAbsolutePath(nazwa) ? nazwa
+                                                         : directory().absoluteFilePath(nazwa));
+        if (plik.isDir())
+            return;
+        if (plik.exists() &&
+            QMessageBox::warning(
+                this, windowTitle(),
+                QStringLiteral("Plik %1 już istnieje. Zastąpić go?").arg(plik.fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        m_wybrany = plik.absoluteFilePath();
+        QDialog::accept();
+    }
+
+private:
+    QString m_wybrany;
+};
+
+} // namespace
 
 QPageLayout TWydruk::UkladA4()
 {
@@ -207,7 +251,7 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
     zapisz->setObjectName(QStringLiteral("ZapiszPdf1"));
     zapisz->setToolTip(QStringLiteral("Zapisz wydruk jako plik PDF"));
     QObject::connect(zapisz, &QAction::triggered, &podglad, [this, &podglad, pdf, projekt] {
-        QFileDialog dialog(&podglad, QStringLiteral("Zapisz jako PDF"));
+        TDialog_pdf dialog(&podglad, QStringLiteral("Zapisz jako PDF"));
         dialog.setObjectName(QStringLiteral("SaveDialogPdf"));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -215,9 +259,9 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         dialog.setDirectory(QFileInfo(pdf).absolutePath());
         dialog.selectFile(QFileInfo(pdf).fileName());
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        if (dialog.exec() != QDialog::Accepted || dialog.Wybrany().isEmpty())
             return;
-        const QString wybrany = dialog.selectedFiles().constFirst();
+        const QString wybrany = dialog.Wybrany();
         // The printout never takes a project's place.
         QString blad = kerwano::ChronionyProjekt(wybrany, projekt);
         if (blad.isEmpty())
