@@ -1,5 +1,5 @@
 // Writes the seed corpora of the fuzz targets with the program's own writer:
-//   generuj_korpus <folder>   (fills <folder>/plik and <folder>/teksty)
+//   generuj_korpus <folder>   (fills <folder>/plik, <folder>/teksty and <folder>/zapis)
 // The files in fuzz/korpus/ are its output; run it again after a change of
 // the file format or of the parameter texts.
 
@@ -143,6 +143,56 @@ bool Teksty(const QDir &folder)
     return true;
 }
 
+// Sessions for fuzz_zapis: four bytes choosing the failure of the second
+// save (step, call, error, a second name), then the operations, as the
+// target reads them.
+bool Sesje(const QDir &folder)
+{
+    auto tekst = [](const QString &t) {
+        const QByteArray b = t.toUtf8();
+        return char(b.size()) + b;
+    };
+    QByteArray ops;
+    const QStringList wymiary = {QStringLiteral("12,5"), QStringLiteral("8"),
+                                 QStringLiteral("6,5")};
+    for (int nr = 0; nr < 3; ++nr)
+        ops += char(1) + QByteArray(1, char(nr)) + tekst(wymiary[nr]);
+    ops += QByteArray("\x00\x02\x05\x00\x0C\x04", 6); // two selections
+    ops += char(2) + QByteArray(1, char(0)) + tekst(QStringLiteral("KW-7/2026 Łódź"));
+    auto element = [&](const QString &nazwa, int uklad, int typ, int material, int h, int l) {
+        return char(3) + tekst(nazwa) + QByteArray(1, char(uklad)) + char(typ) + char(material) +
+               char(h) + char(l) + char(4) + char(3);
+    };
+    for (int i = 1; i <= 3; ++i)
+        ops += element(QStringLiteral("Maszt %1").arg(i), 1, i, 1, 20 + i, 10);
+    ops += char(7);               // the first save
+    for (int i = 1; i <= 40; ++i) // more than one block of the file
+        ops += element(QStringLiteral("Iglica ąę %1").arg(i), 1 + i % 2, 1 + i % 3, 1 + i % 2,
+                       4 * i, i);
+    ops += char(4) + QByteArray(1, char(1)) +
+           element(QStringLiteral("Zmieniony"), 2, 3, 2, 9, 9).mid(1);
+    ops += char(5) + QByteArray(1, char(0));
+    ops += char(2) + QByteArray(1, char(2)) + tekst(QStringLiteral("Projektant €"));
+
+    const int etapy = 7;
+    for (int etap = 0; etap <= etapy; ++etap) {
+        for (int wywolanie = 0; wywolanie < 2; ++wywolanie) { // the first call fails, or the second
+            for (int dwie = 0; dwie < 2; ++dwie) {
+                const char naglowek[] = {char(etap), char(wywolanie), char(0), char(dwie)};
+                if (!Zapisz(folder.filePath(
+                                QStringLiteral("etap_%1_%2_%3").arg(etap).arg(wywolanie).arg(dwie)),
+                            QByteArray(naglowek, 4) + ops))
+                    return false;
+            }
+        }
+    }
+    // EINTR in the overwrite, EBUSY at the rename.
+    return Zapisz(folder.filePath(QStringLiteral("eintr")),
+                  QByteArray("\x04\x02\x02\x01", 4) + ops) &&
+           Zapisz(folder.filePath(QStringLiteral("ebusy")),
+                  QByteArray("\x01\x00\x03\x00", 4) + ops);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -152,10 +202,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir korzen(QString::fromLocal8Bit(argv[1]));
-    if (!korzen.mkpath(QStringLiteral("plik")) || !korzen.mkpath(QStringLiteral("teksty")))
+    if (!korzen.mkpath(QStringLiteral("plik")) || !korzen.mkpath(QStringLiteral("teksty")) ||
+        !korzen.mkpath(QStringLiteral("zapis")))
         return 1;
     return Projekty(QDir(korzen.filePath(QStringLiteral("plik")))) &&
-                   Teksty(QDir(korzen.filePath(QStringLiteral("teksty"))))
+                   Teksty(QDir(korzen.filePath(QStringLiteral("teksty")))) &&
+                   Sesje(QDir(korzen.filePath(QStringLiteral("zapis"))))
                ? 0
                : 1;
 }
