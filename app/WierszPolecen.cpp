@@ -68,7 +68,7 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
         const QString nazwa = rowne > 0 ? a.left(rowne) : a;
         if (nazwa == QStringLiteral("--wyniki") || nazwa == QStringLiteral("--pdf-obliczenia") ||
             nazwa == QStringLiteral("--pdf-formularz") ||
-            nazwa == QStringLiteral("--pdf-zestawienie")) {
+            nazwa == QStringLiteral("--pdf-zestawienie") || nazwa == QStringLiteral("--ryzyko")) {
             if (!polecenie.isEmpty())
                 return blad(
                     QStringLiteral("%1 i %2 nie mogą być podane razem").arg(polecenie, nazwa));
@@ -93,6 +93,14 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
         if (pliki.size() != 1)
             return blad(QStringLiteral("--wyniki wymaga dokładnie jednego pliku projektu"));
         w.tryb = Tryb::Wyniki;
+        w.plik = pliki[0];
+        return w;
+    }
+    if (polecenie == QStringLiteral("--ryzyko")) {
+        // The risk assessment's data and results.
+        if (pliki.size() != 1)
+            return blad(QStringLiteral("--ryzyko wymaga dokładnie jednego pliku oceny ryzyka"));
+        w.tryb = Tryb::Ryzyko;
         w.plik = pliki[0];
         return w;
     }
@@ -132,6 +140,7 @@ QString WierszPolecen::Uzycie()
         "        kerwano --pdf-obliczenia PLIK.kwp WYJSCIE.pdf\n"
         "        kerwano --pdf-formularz WYJSCIE.pdf\n"
         "        kerwano --pdf-zestawienie PLIK.kwp WYJSCIE.pdf\n"
+        "        kerwano --ryzyko PLIK.kwr\n"
         "        kerwano --help | --version\n"
         "\n"
         "Kerwano oblicza klasę ochronności budynku, kąty osłonowe i odstępy izolacyjne\n"
@@ -146,13 +155,16 @@ QString WierszPolecen::Uzycie()
         "  --pdf-zestawienie PLIK WYJSCIE\n"
         "                    zapisuje zestawienie elementów dachu projektu (wszystkie\n"
         "                    współczynniki odstępu każdego elementu) jako plik PDF, bez okna\n"
+        "  --ryzyko PLIK     wczytuje ocenę ryzyka wg PN-EN 62305-2 bez okna i wypisuje\n"
+        "                    dane i wyniki jako JSON (UTF-8)\n"
         "  --help            wypisuje ten opis\n"
         "  --version         wypisuje wersję programu\n"
         "  --                dalsze argumenty to pliki, także te zaczynające się od \"-\"\n"
         "\n"
         "Błąd wczytania projektu lub zapisu pliku: kod wyjścia 1 (na stderr wiersz\n"
         "\"kerwano: PLIK: opis\", plik PDF nie powstaje); brak ekranu dla okna: kod\n"
-        "wyjścia 1; błędne wywołanie: kod wyjścia 2.\n");
+        "wyjścia 1; błędne wywołanie: kod wyjścia 2; ocena ryzyka z błędnymi danymi:\n"
+        "kod wyjścia 3.\n");
 }
 
 QString WierszPolecen::Wersja()

@@ -20,6 +20,7 @@ struct WierszPolecen
         PdfObliczenia,  // --pdf-obliczenia PLIK WYJSCIE
         PdfFormularz,   // --pdf-formularz WYJSCIE
         PdfZestawienie, // --pdf-zestawienie PLIK WYJSCIE
+        Ryzyko,         // --ryzyko PLIK.kwr
         Blad            // a usage error
     };
     Tryb tryb = Tryb::Okno;

@@ -1,3 +1,4 @@
+#include "app/PolecenieRyzyka.h"
 #include "app/TProgram_form.h"
 #include "app/WierszPolecen.h"
 #include "help/okna/HelpUnit.h"
@@ -124,6 +125,11 @@ int main(int argc, char *argv[])
         QCoreApplication aplikacja(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
         return Dokoncz(DrukujWyniki(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
+    }
+    case WierszPolecen::Tryb::Ryzyko: {
+        QCoreApplication aplikacja(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
+        return Dokoncz(DrukujRyzyko(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
     }
     case WierszPolecen::Tryb::PdfObliczenia:
     case WierszPolecen::Tryb::PdfZestawienie:

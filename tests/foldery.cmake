@@ -4,7 +4,7 @@
 # includes of its files (no circle, however long).
 # Run: cmake -DZRODLA=<source dir> -P foldery.cmake
 cmake_policy(VERSION 3.19)
-set(foldery risk elements angles project reports help widgets app)
+set(foldery risk elements angles project reports help widgets assessment app)
 set(wszystkie "")
 foreach(f IN LISTS foldery)
   list(APPEND wszystkie ${f})

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+// `kerwano --ryzyko PLIK.kwr`: the assessment's JSON on `wyjscie`. Exit
+// code 0, 1 when the file cannot be read (the error on `bledy`), 3 when it
+// has invalid fields (the JSON still printed, with "wyniki": null).
+int DrukujRyzyko(const QString &plik, QTextStream &wyjscie, QTextStream &bledy);
