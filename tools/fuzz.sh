@@ -4,20 +4,20 @@
 # fuzz/korpus/<target>/. Inputs found are kept in build-fuzz/korpus/<target>/; a crash,
 # leak, time-out or undefined behaviour stops the run with the input written to
 # build-fuzz/artefakty/ and fails the script.
-#   bash tools/fuzz.sh [SEKUNDY] [TARGET...]      (targets: plik teksty zapis)
+#   bash tools/fuzz.sh [SEKUNDY] [TARGET...]      (targets: plik teksty zapis ryzyko)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sekundy=${1:-60}
 shift || true
 cele=("$@")
-[ ${#cele[@]} -gt 0 ] || cele=(plik teksty zapis)
+[ ${#cele[@]} -gt 0 ] || cele=(plik teksty zapis ryzyko)
 bash tools/zaleznosci.sh clang libclang-rt-14-dev llvm-14
 [ -f build-fuzz/CMakeCache.txt ] ||
     cmake -S . -B build-fuzz -DKERWANO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j"$(nproc)" --target "${cele[@]/#/fuzz_}"
 export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
-declare -A dlugosc=([plik]=8192 [teksty]=4096 [zapis]=4096)
+declare -A dlugosc=([plik]=8192 [teksty]=4096 [zapis]=4096 [ryzyko]=16384)
 mkdir -p build-fuzz/artefakty
 for cel in "${cele[@]}"; do
     mkdir -p "build-fuzz/korpus/$cel"

@@ -15,7 +15,7 @@ fi
 [ -f build-bench/CMakeCache.txt ] ||
     cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKERWANO_BENCH=ON
 cmake --build build-bench -j"$(nproc)" --target kerwano_bench_rdzen kerwano_bench_okno \
-    kerwano_bench_start kerwano_bench_cele
+    kerwano_bench_start kerwano_bench_cele kerwano_bench_ryzyko
 
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QT_LOGGING_RULES='qt.qpa.*=false'
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
@@ -32,3 +32,7 @@ done
 echo
 echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | xargs), $(date -I)"
 build-bench/bench/kerwano_bench_cele "$wyniki/rdzen.json" "$wyniki/okno.json"
+# The risk assessment: targets 1 ms (keystroke), 50 ms ("Dobierz ochronę"), and
+# --ryzyko in the range of --wyniki.
+build-bench/bench/kerwano_bench_ryzyko --benchmark_repetitions="${KERWANO_BENCH_POWTORZENIA:-5}" \
+    --benchmark_report_aggregates_only=true 2>&1 | grep -E '^(Benchmark|-|BM_.*_median)' 
