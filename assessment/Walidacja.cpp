@@ -111,11 +111,12 @@ public:
             return Blad(pole, WYMAGANE);
         if (!w.JestTekstem())
             return Blad(pole, QStringLiteral("Wybierz wartość z listy."));
-        i = t.Indeks(w.tekst);
-        if (i < 0)
+        const int wiersz = t.Indeks(w.tekst);
+        if (wiersz < 0)
             return Blad(
                 pole,
                 QStringLiteral("Nieznana wartość „%1” – wybierz wartość z listy.").arg(w.tekst));
+        i = wiersz;
         return true;
     }
     bool Zbior(const Json &w, const QString &pole, const Tabela &t, unsigned &maska)
@@ -146,9 +147,10 @@ public:
         double x = 0;
         if (!Liczba(w, pole, x))
             return false;
-        kolumna = KolumnaUW(x);
-        if (kolumna < 0)
+        const int k = KolumnaUW(x);
+        if (k < 0)
             return Blad(pole, QStringLiteral("Dopuszczalne wartości UW: 1; 1,5; 2,5; 4; 6 kV."));
+        kolumna = k;
         return true;
     }
     bool Nazwa(const Json &w, const QString &pole, QString &nazwa)
