@@ -1,11 +1,17 @@
 #include "app/PolecenieRyzyka.h"
 
+#include "assessment/okna/TOcena_wydruk_form.h"
+
 #include "assessment/PlikOceny.h"
 #include "assessment/Walidacja.h"
 #include "assessment/WynikiOceny.h"
 #include "project/Wersja.h"
+#include "project/ZapisPliku.h"
 #include "project/ZdanieBledu.h"
+#include "reports/okna/Pasmo.h"
 
+#include <QDate>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -29,4 +35,29 @@ int DrukujRyzyko(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
     wyjscie << QString::fromUtf8(PiszJson(wynik));
     wyjscie.flush();
     return wynik["wyniki"].JestNull() ? 3 : 0;
+}
+
+int PdfRyzyka(const QString &plik, const QString &pdf, QTextStream &bledy)
+{
+    using namespace kerwano::ocena;
+    Json dokument;
+    if (const QString blad = WczytajOcene(plik, dokument); !blad.isEmpty())
+        return Blad(bledy, plik, blad);
+    if (const qsizetype n = Sprawdz(dokument).bledy.size(); n > 0) {
+        bledy << "kerwano: " << plik << ": "
+              << QStringLiteral("dane zawierają błędy (%1) – popraw je w oknie „Ocena ryzyka”.")
+                     .arg(n)
+              << '\n';
+        return 3;
+    }
+    // A printout never takes the place of an assessment or a project.
+    for (const QString &odmowa : {ChronionaOcena(pdf, plik), kerwano::ChronionyProjekt(pdf, plik)})
+        if (!odmowa.isEmpty())
+            return Blad(bledy, pdf, odmowa);
+    if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
+        bledy << "kerwano: uwaga: " << braki << '\n';
+    const TOcena_wydruk_form wydruk(
+        ZlozTrescOceny(dokument, QFileInfo(plik).fileName(), QDate::currentDate()));
+    const QString blad = wydruk.ZapiszPdf(pdf);
+    return blad.isEmpty() ? 0 : Blad(bledy, pdf, blad);
 }

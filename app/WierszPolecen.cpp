@@ -68,7 +68,8 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
         const QString nazwa = rowne > 0 ? a.left(rowne) : a;
         if (nazwa == QStringLiteral("--wyniki") || nazwa == QStringLiteral("--pdf-obliczenia") ||
             nazwa == QStringLiteral("--pdf-formularz") ||
-            nazwa == QStringLiteral("--pdf-zestawienie") || nazwa == QStringLiteral("--ryzyko")) {
+            nazwa == QStringLiteral("--pdf-zestawienie") || nazwa == QStringLiteral("--ryzyko") ||
+            nazwa == QStringLiteral("--pdf-ryzyko")) {
             if (!polecenie.isEmpty())
                 return blad(
                     QStringLiteral("%1 i %2 nie mogą być podane razem").arg(polecenie, nazwa));
@@ -96,12 +97,16 @@ WierszPolecen WierszPolecen::Rozpoznaj(const QStringList &argumenty)
         w.plik = pliki[0];
         return w;
     }
-    if (polecenie == QStringLiteral("--ryzyko")) {
-        // The risk assessment's data and results.
-        if (pliki.size() != 1)
-            return blad(QStringLiteral("--ryzyko wymaga dokładnie jednego pliku oceny ryzyka"));
-        w.tryb = Tryb::Ryzyko;
+    if (polecenie == QStringLiteral("--ryzyko") || polecenie == QStringLiteral("--pdf-ryzyko")) {
+        // The risk assessment: its data and results, or its printout.
+        const bool pdf = polecenie == QStringLiteral("--pdf-ryzyko");
+        if (pliki.size() != (pdf ? 2 : 1))
+            return blad(
+                pdf ? QStringLiteral("--pdf-ryzyko wymaga pliku oceny ryzyka i pliku PDF")
+                    : QStringLiteral("--ryzyko wymaga dokładnie jednego pliku oceny ryzyka"));
+        w.tryb = pdf ? Tryb::PdfRyzyko : Tryb::Ryzyko;
         w.plik = pliki[0];
+        w.wyjscie = pdf ? pliki[1] : QString();
         return w;
     }
     // The report and the sheet of a project; the blank questionnaire.
@@ -141,6 +146,7 @@ QString WierszPolecen::Uzycie()
         "        kerwano --pdf-formularz WYJSCIE.pdf\n"
         "        kerwano --pdf-zestawienie PLIK.kwp WYJSCIE.pdf\n"
         "        kerwano --ryzyko PLIK.kwr\n"
+        "        kerwano --pdf-ryzyko PLIK.kwr WYJSCIE.pdf\n"
         "        kerwano --help | --version\n"
         "\n"
         "Kerwano oblicza klasę ochronności budynku, kąty osłonowe i odstępy izolacyjne\n"
@@ -157,6 +163,8 @@ QString WierszPolecen::Uzycie()
         "                    współczynniki odstępu każdego elementu) jako plik PDF, bez okna\n"
         "  --ryzyko PLIK     wczytuje ocenę ryzyka wg PN-EN 62305-2 bez okna i wypisuje\n"
         "                    dane i wyniki jako JSON (UTF-8)\n"
+        "  --pdf-ryzyko PLIK WYJSCIE\n"
+        "                    zapisuje wydruk oceny ryzyka jako plik PDF, bez okna\n"
         "  --help            wypisuje ten opis\n"
         "  --version         wypisuje wersję programu\n"
         "  --                dalsze argumenty to pliki, także te zaczynające się od \"-\"\n"

@@ -21,6 +21,7 @@ struct WierszPolecen
         PdfFormularz,   // --pdf-formularz WYJSCIE
         PdfZestawienie, // --pdf-zestawienie PLIK WYJSCIE
         Ryzyko,         // --ryzyko PLIK.kwr
+        PdfRyzyko,      // --pdf-ryzyko PLIK.kwr WYJSCIE
         Blad            // a usage error
     };
     Tryb tryb = Tryb::Okno;

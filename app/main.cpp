@@ -131,6 +131,7 @@ int main(int argc, char *argv[])
         QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
         return Dokoncz(DrukujRyzyko(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
     }
+    case WierszPolecen::Tryb::PdfRyzyko:
     case WierszPolecen::Tryb::PdfObliczenia:
     case WierszPolecen::Tryb::PdfZestawienie:
     case WierszPolecen::Tryb::PdfFormularz: {
@@ -143,6 +144,8 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(TylkoBledyKrytyczne);
         QGuiApplication aplikacja(argc_pdf, argv_pdf);
         QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
+        if (wiersz.tryb == WierszPolecen::Tryb::PdfRyzyko)
+            return PdfRyzyka(wiersz.plik, wiersz.wyjscie, bledy);
         // The project is loaded first, once, so that its error names its file.
         kerwano::Projekt zapisany;
         kerwano::ModelProjektu projekt;

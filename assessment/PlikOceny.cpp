@@ -83,4 +83,24 @@ QString ZapiszOcene(const QString &sciezka, const Json &dokument)
     });
 }
 
+QString ChronionaOcena(const QString &wyjscie, const QString &wejscie)
+{
+    const QFileInfo cel(wyjscie);
+    if (!cel.exists())
+        return QString(); // nothing there to lose
+    const QString odmowa =
+        QStringLiteral("Plik %1 jest oceną ryzyka Kerwano; nie zostanie zastąpiony plikiem PDF")
+            .arg(wyjscie);
+    const QString prawdziwy = cel.canonicalFilePath();
+    if (prawdziwy == QFileInfo(wejscie).canonicalFilePath())
+        return odmowa;
+    if (!QFileInfo(prawdziwy).isFile())
+        return QString();
+    if (cel.fileName().endsWith(QLatin1String(".kwr"), Qt::CaseInsensitive) ||
+        prawdziwy.endsWith(QLatin1String(".kwr"), Qt::CaseInsensitive))
+        return odmowa;
+    Json dokument;
+    return WczytajOcene(prawdziwy, dokument).isEmpty() ? odmowa : QString();
+}
+
 } // namespace kerwano::ocena

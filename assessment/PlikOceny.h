@@ -27,4 +27,9 @@ QByteArray TekstOceny(const Json &dokument);
 // saved. "" or the error.
 QString ZapiszOcene(const QString &sciezka, const Json &dokument);
 
+// "" when a printout may be written to `wyjscie`; otherwise why not: it is
+// the assessment `wejscie` itself (through links too), or an existing
+// assessment (a ".kwr" name in any letter case, or contents that read as one).
+QString ChronionaOcena(const QString &wyjscie, const QString &wejscie);
+
 } // namespace kerwano::ocena

@@ -33,6 +33,8 @@ private slots:
     void dobor();
     void polecenie_data();
     void polecenie();
+    void wydruk_data();
+    void wydruk();
 };
 
 namespace {
@@ -347,6 +349,9 @@ void TstOcenaRyzyka::wartosci_data()
                                   << QStringLiteral("bledy[0].komunikat")
                                   << QStringLiteral("\"Nie ma linii o nazwie „Gaz”.\"")
                                   << QString();
+    QTest::newRow("unknown position")
+        << QStringLiteral("strefy[0].polozenie=\"gdzies\"") << QStringLiteral("bledy[0].pole")
+        << QStringLiteral("\"strefy[0].polozenie\"") << QString();
     QTest::newRow("no zone") << QStringLiteral("strefy[0]-") << QStringLiteral("bledy[0]")
                              << QStringLiteral("{\"pole\":\"strefy\",\"komunikat\":\"Obiekt musi "
                                                "mieć co najmniej jedną strefę.\"}")
@@ -652,6 +657,75 @@ void TstOcenaRyzyka::polecenie()
     const Json *v = Sciezka(wynik, sciezka);
     QVERIFY(v);
     QCOMPARE(Napis(*v), Napis(Tekst(wartosc)));
+}
+
+void TstOcenaRyzyka::wydruk_data()
+{
+    QTest::addColumn<QString>("zmiany");
+    QTest::addColumn<QString>("wyjscie"); // the PDF's name in the folder
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QStringList>("teksty"); // in the PDF's text, or on stderr
+
+    // Superscripts are printed as raised digits: pdftotext reads "10-5".
+    QTest::newRow("house") << QString() << QStringLiteral("dom.pdf") << 0
+                           << QStringList{QStringLiteral("Plik: dom.kwr"),
+                                          QStringLiteral("AD = 2,58·103 m2"),
+                                          QStringLiteral("NM = 3,28 1/rok"),
+                                          QStringLiteral("R1 = 2,51·10-5 > RT = 10-5: ochrona "
+                                                         "potrzebna"),
+                                          QStringLiteral("8. Dobór środków ochrony"),
+                                          QStringLiteral("Stan obecny"),
+                                          QStringLiteral("(podpis wykonawcy)")};
+    QTest::newRow("variant b") << WARIANT_B << QStringLiteral("b.pdf") << 0
+                               << QStringList{QStringLiteral("R1 = 1,41·10-6 ≤ RT = 10-5: "
+                                                             "dodatkowa ochrona niepotrzebna"),
+                                              QStringLiteral("(PB = 0,2)")};
+    QTest::newRow("invalid fields")
+        << QStringLiteral("obiekt.H=0") << QStringLiteral("h.pdf") << 3
+        << QStringList{QStringLiteral("dane zawierają błędy (1) – popraw je w oknie „Ocena "
+                                      "ryzyka”.")};
+    QTest::newRow("over an assessment")
+        << QString() << QStringLiteral("inna.KWR") << 1
+        << QStringList{QStringLiteral("jest oceną ryzyka Kerwano; nie zostanie zastąpiony "
+                                      "plikiem PDF")};
+    QTest::newRow("over itself") << QString() << QStringLiteral("dom.kwr") << 1
+                                 << QStringList{QStringLiteral("jest oceną ryzyka Kerwano")};
+}
+
+void TstOcenaRyzyka::wydruk()
+{
+    QFETCH(QString, zmiany);
+    QFETCH(QString, wyjscie);
+    QFETCH(int, kod);
+    QFETCH(QStringList, teksty);
+    QTemporaryDir katalog;
+    const QString plik = katalog.filePath(QStringLiteral("dom.kwr"));
+    QCOMPARE(ZapiszOcene(plik, Zmieniony(zmiany)), QString());
+    const QString pdf = katalog.filePath(wyjscie);
+    if (wyjscie.endsWith(QLatin1String(".KWR")))
+        QCOMPARE(ZapiszOcene(pdf, Dom()), QString());
+    const QByteArray przed = [&pdf] {
+        QFile f(pdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QProcess kerwano;
+    kerwano.start(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--pdf-ryzyko"), plik, pdf});
+    QVERIFY(kerwano.waitForFinished(60000));
+    const QString err = QString::fromUtf8(kerwano.readAllStandardError());
+    QCOMPARE(kerwano.exitCode(), kod);
+    QString tekst = err;
+    if (kod == 0) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(60000));
+        tekst = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    } else {
+        // Nothing written, nothing replaced.
+        QFile f(pdf);
+        QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), przed);
+    }
+    for (const QString &t : teksty)
+        QVERIFY2(tekst.contains(t), qPrintable(t + QStringLiteral(" in:\n") + tekst));
 }
 
 QTEST_GUILESS_MAIN(TstOcenaRyzyka)

@@ -163,6 +163,12 @@ qreal Pasmo::Tekst(qreal x, qreal y, const QString &tekst, const QFont &czcionka
     return miara.height() / m_px_na_mm;
 }
 
+void Pasmo::Koloruj(qsizetype od, const QColor &kolor)
+{
+    for (qsizetype i = od; i < m_elementy.size(); ++i)
+        m_elementy[i].kolor = kolor;
+}
+
 void Pasmo::Linia(QPointF a, QPointF b, qreal grubosc)
 {
     ElementWydruku e;
@@ -243,7 +249,7 @@ void MalujElementy(QPainter &malarz, const QList<ElementWydruku> &elementy, qrea
         switch (e.rodzaj) {
         case ElementWydruku::Rodzaj::Tekst:
             malarz.setFont(e.czcionka);
-            malarz.setPen(Qt::black);
+            malarz.setPen(e.kolor);
             malarz.drawText(e.a * px_na_mm, e.tekst);
             break;
         case ElementWydruku::Rodzaj::Linia:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QList>
 #include <QPointF>
@@ -26,7 +27,8 @@ struct ElementWydruku
     QPointF a, b;
     QString tekst;
     QFont czcionka;
-    qreal grubosc = 0; // of a line or frame, mm
+    qreal grubosc = 0;        // of a line or frame, mm
+    QColor kolor = Qt::black; // of a text
 };
 
 // A band of a printout: what it draws and how tall it is. Texts are
@@ -63,6 +65,9 @@ public:
     // `y`, each `skok` below the last; returns the height they take.
     qreal Akapit(qreal x, qreal y, const QString &tekst, const QFont &czcionka, qreal szerokosc,
                  qreal skok);
+
+    // The texts drawn from the `od`-th piece on in `kolor`.
+    void Koloruj(qsizetype od, const QColor &kolor);
 
     // The pieces of another band with their origin at `y` in this one.
     void Umiesc(const Pasmo &pasmo, qreal y);
