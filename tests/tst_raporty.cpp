@@ -23,6 +23,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -645,11 +646,13 @@ void TstRaporty::papierA4_data()
 {
     QTest::addColumn<bool>("obliczenia"); // the report, or the questionnaire
     QTest::addColumn<int>("droga");       // 0 printed directly, 1 after the dialog,
-                                          // 2 from the preview after the dialog
+                                          // 2 from the preview after the dialog, 3 the
+                                          // same by keys alone
 
     QTest::newRow("questionnaire, printed on a Letter printer") << false << 0;
     QTest::newRow("questionnaire, the dialog setting Letter") << false << 1;
     QTest::newRow("report, the dialog setting Letter, printed from the preview") << true << 2;
+    QTest::newRow("report, printed from the preview by Ctrl+P") << true << 3;
 }
 
 // A printer whose paper is Letter by default, as the dialog sets it for
@@ -675,6 +678,8 @@ void TstRaporty::papierA4()
     drukarka.setOutputFileName(pdf);
 
     int dialogi = 0;
+    QMap<QString, QString> przyciski; // the preview's tool buttons Tab reached, by name
+    bool aktywny = false;
     QTimer straznik; // a second print dialog is counted and cancelled
     QObject::connect(&straznik, &QTimer::timeout, [&dialogi] {
         if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
@@ -695,6 +700,20 @@ void TstRaporty::papierA4()
                     straznik.start(20);
                     W<QAction>(p, "Drukuj1")->trigger();
                 });
+            } else if (droga == 3) {
+                Odpowiedz<QPrintPreviewDialog>([&](QPrintPreviewDialog *p) {
+                    // Tab goes round every control, the print and save
+                    // buttons among them, each named; then Ctrl+P prints.
+                    aktywny = QTest::qWaitForWindowActive(p);
+                    for (int i = 0; i < 40; ++i) {
+                        QWidget *w = QApplication::focusWidget();
+                        QTest::keyClick(w ? w : p, Qt::Key_Tab);
+                        if (auto *b = qobject_cast<QToolButton *>(QApplication::focusWidget()))
+                            przyciski.insert(b->defaultAction()->objectName(), b->accessibleName());
+                    }
+                    straznik.start(20);
+                    QTest::keyClick(p, Qt::Key_P, Qt::ControlModifier);
+                });
             }
         });
         if (droga == 1)
@@ -703,6 +722,13 @@ void TstRaporty::papierA4()
             wydruk->Podglad(drukarka, nullptr, QStringLiteral("Wydruk obliczeń"), QString());
         straznik.stop();
         QCOMPARE(dialogi, 1);
+        if (droga == 3) {
+            QVERIFY(aktywny);
+            QVERIFY(przyciski.contains("Drukuj1"));
+            QVERIFY(przyciski.contains("ZapiszPdf1"));
+            for (const QString &nazwa : przyciski)
+                QVERIFY(!nazwa.isEmpty());
+        }
     }
     const QString info =
         Uruchom(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", pdf}).replace(u'\n', u' ');
@@ -1160,8 +1186,10 @@ void TstRaporty::poleceniaMenu()
             okno_testowe::WybierzPlik(f, pdf);
             QMetaObject::invokeMethod(f, "accept");
         });
-        W<QAction>(d, "ZapiszPdf1")->trigger();
-        d->accept();
+        // By keys: Ctrl+S saves, Esc closes.
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(d, Qt::Key_Escape);
     });
     W<QAction>(&okno, "Drukujobliczenia1")->trigger();
     QCOMPARE(strony_podgladu, 2);

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEngine>
@@ -20,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <cerrno>
 
@@ -231,9 +233,11 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
                      [this](QPrinter *p) { Drukuj(*p); });
     // The preview's own print command would ask for the printer again, and
     // its page set-up could change the paper: the dialog has been answered.
+    QAction *drukuj = nullptr;
     for (QAction *a : podglad.findChildren<QAction *>()) {
         const QString tekst = a->text();
         if (tekst == QPrintPreviewDialog::tr("Print")) {
+            drukuj = a;
             a->setObjectName(QStringLiteral("Drukuj1"));
             a->disconnect(&podglad);
             QObject::connect(a, &QAction::triggered, &podglad, [this, &drukarka, &podglad] {
@@ -275,7 +279,37 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
     } else {
         podglad.addAction(zapisz);
     }
+    KlawiszePodgladu(podglad, drukuj, zapisz);
     podglad.exec();
+}
+
+void TWydruk::KlawiszePodgladu(QPrintPreviewDialog &podglad, QAction *drukuj, QAction *zapisz)
+{
+    // Ctrl+P prints, Ctrl+S saves the PDF; Esc closes, as in every dialog.
+    if (drukuj)
+        drukuj->setShortcut(QKeySequence::Print);
+    zapisz->setShortcut(QKeySequence::Save);
+    for (QAction *a : {drukuj, zapisz})
+        if (a)
+            a->setShortcutContext(Qt::WindowShortcut);
+    // The tool bar's buttons take no focus of their own: Tab reaches them
+    // here, and each is named for a screen reader by what it does.
+    for (QToolButton *przycisk : podglad.findChildren<QToolButton *>()) {
+        QAction *a = przycisk->defaultAction();
+        if (!a || !a->isVisible())
+            continue;
+        przycisk->setFocusPolicy(Qt::TabFocus);
+        QString nazwa = a->toolTip().isEmpty() ? a->text() : a->toolTip();
+        nazwa.remove(QLatin1Char('&'));
+        if (!a->shortcut().isEmpty())
+            nazwa += QStringLiteral(" (%1)").arg(a->shortcut().toString(QKeySequence::NativeText));
+        przycisk->setAccessibleName(nazwa);
+        przycisk->setToolTip(nazwa);
+    }
+    // The pages' view takes the focus to scroll by key: a frame shows it has it.
+    for (QGraphicsView *widok : podglad.findChildren<QGraphicsView *>())
+        widok->setStyleSheet(
+            QStringLiteral("QGraphicsView:focus { border: 2px solid palette(highlight); }"));
 }
 
 void TWydruk::SprawdzCzcionki(QWidget *okno)

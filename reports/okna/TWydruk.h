@@ -7,7 +7,9 @@
 #include <QPageLayout>
 #include <QString>
 
+class QAction;
 class QPagedPaintDevice;
+class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
@@ -102,4 +104,9 @@ protected:
     static Pasmo Podpis(const QPaintDevice &urzadzenie, const QString &wykonano,
                         const QString &linia_podpisu, const QString &podpis_wykonawcy);
     static constexpr qreal ODSTEP_PODPISU = 6;
+
+private:
+    // The preview by keyboard: its tool buttons in the Tab order, each named,
+    // Ctrl+P printing, Ctrl+S saving the PDF, a focus mark on the pages.
+    static void KlawiszePodgladu(QPrintPreviewDialog &podglad, QAction *drukuj, QAction *zapisz);
 };
