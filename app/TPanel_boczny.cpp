@@ -38,8 +38,7 @@ protected:
         const QRectF miejsce(QPointF((width() - rozmiar.width()) / 2, 0), rozmiar);
         // The logo's navy lettering is made for a light background: on a
         // dark window it stands on a light card of its own.
-        if (kontrast::Kontrast(KOLOR_NAPISU, palette().color(QPalette::Window)) <
-            kontrast::CZYTELNY) {
+        if (kontrast::Kontrast(KOLOR_NAPISU, kontrast::Tlo(this)) < kontrast::CZYTELNY) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(248, 248, 246));
             p.drawRoundedRect(miejsce, 6, 6);

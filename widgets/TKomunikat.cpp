@@ -19,16 +19,28 @@ void TKomunikat::UstawKolor()
     if (m_ustawiam)
         return;
     m_ustawiam = true;
-    QPalette p = palette();
-    kontrast::UstawCzytelny(p, QPalette::WindowText, QColor(255, 0, 0));
-    setPalette(p);
+    // Against what it is drawn on: a tab page's frame is no window colour.
+    kontrast::UstawCzytelny(this, QPalette::WindowText, QColor(255, 0, 0));
     m_ustawiam = false;
 }
 
 void TKomunikat::changeEvent(QEvent *zdarzenie)
 {
     QLabel::changeEvent(zdarzenie);
-    // A new palette (the desktop's dark theme, say) brings a new background.
-    if (zdarzenie->type() == QEvent::PaletteChange)
+    // A new palette (the desktop's dark theme, say) or another style
+    // brings a new background; so may a new place, when shown.
+    switch (zdarzenie->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
         UstawKolor();
+        break;
+    default:
+        break;
+    }
+}
+
+void TKomunikat::showEvent(QShowEvent *zdarzenie)
+{
+    UstawKolor();
+    QLabel::showEvent(zdarzenie);
 }

@@ -14,6 +14,7 @@ public:
 
 protected:
     void changeEvent(QEvent *zdarzenie) override;
+    void showEvent(QShowEvent *zdarzenie) override;
 
 private:
     void UstawKolor();
