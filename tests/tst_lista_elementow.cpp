@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +42,8 @@ private slots:
     void tuzinElementow();
     void granicaElementow();
     void dlugieLiczby();
+    void klawiszeTabel_data();
+    void klawiszeTabel();
 
 private:
     // Answers the element dialog the next add or edit opens; a dialog the
@@ -239,7 +242,7 @@ void TstListaElementow::edycja()
         widoczne =
             W<QLineEdit>(d, "Edit_fc")->isVisible() || W<QLineEdit>(d, "Edit_n")->isVisible();
         QTest::mouseClick(W<TObraz>(d, "Image6"), Qt::LeftButton);
-        QCOMPARE(W<QLabel>(d, "Label_fc")->text(), QStringLiteral("c [m]"));
+        QCOMPARE(W<QLabel>(d, "Label_fc")->text(), QStringLiteral("&c [m]"));
         W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("Świetlik"));
     });
     QTest::mouseClick(W<QPushButton>(m_strona, "Button4"), Qt::LeftButton);
@@ -455,6 +458,80 @@ void TstListaElementow::dlugieLiczby()
                             .arg(parametry.size()));
     QCOMPARE(Komorka1(1, 1), przed);
     QVERIFY(!m_okno->zmodyfikowany());
+}
+
+void TstListaElementow::klawiszeTabel_data()
+{
+    QTest::addColumn<int>("strona");
+    QTest::addColumn<int>("klawisz"); // sent to the table; Qt::Key_Menu: the context menu
+    QTest::addColumn<int>("modyfikatory");
+    QTest::addColumn<QString>("pozycja");   // the menu item's underlined letter
+    QTest::addColumn<QStringList>("nazwy"); // the list after the command
+    const int brak = Qt::NoModifier, alt = Qt::AltModifier;
+    const QStringList zmieniony{"a|a", "Nowy|Nowy"}, usuniety{"a|a"},
+        dodany{"a|a", "b|b", "Nowy|Nowy"};
+    QTest::newRow("page 3, Enter edits") << 3 << int(Qt::Key_Return) << brak << "" << zmieniony;
+    QTest::newRow("page 3, F2 edits, no save") << 3 << int(Qt::Key_F2) << brak << "" << zmieniony;
+    QTest::newRow("page 3, Delete removes") << 3 << int(Qt::Key_Delete) << brak << "" << usuniety;
+    QTest::newRow("page 3, menu Dodaj") << 3 << int(Qt::Key_Menu) << brak << "d" << dodany;
+    QTest::newRow("page 3, menu Usuń") << 3 << int(Qt::Key_Menu) << brak << "u" << usuniety;
+    QTest::newRow("page 3, Alt+D adds") << 3 << int(Qt::Key_D) << alt << "" << dodany;
+    QTest::newRow("page 3, Alt+E edits") << 3 << int(Qt::Key_E) << alt << "" << zmieniony;
+    QTest::newRow("page 3, Alt+U removes") << 3 << int(Qt::Key_U) << alt << "" << usuniety;
+    QTest::newRow("page 2, Enter edits") << 2 << int(Qt::Key_Enter) << brak << "" << zmieniony;
+    QTest::newRow("page 2, Delete removes") << 2 << int(Qt::Key_Delete) << brak << "" << usuniety;
+    QTest::newRow("page 2, menu Edycja") << 2 << int(Qt::Key_Menu) << brak << "e" << zmieniony;
+}
+
+// Both element tables answer keys: Enter and F2 edit the current row, Delete
+// removes it, the context menu offers the page's three commands; the
+// buttons' mnemonics reach them from the table.
+void TstListaElementow::klawiszeTabel()
+{
+    QFETCH(int, strona);
+    QFETCH(int, klawisz);
+    QFETCH(int, modyfikatory);
+    QFETCH(QString, pozycja);
+    QFETCH(QStringList, nazwy);
+
+    okno_testowe::WczytajElementy(m_okno, {Element("a", 5), Element("b", 7)});
+    m_okno->UstawZmodyfikowany(false);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(strona - 1);
+    auto *tabela = W<TStringGrid>(okno_testowe::Strona(m_okno, strona),
+                                  strona == 3 ? "StringGrid1" : "StringGrid2");
+    tabela->UstawRow(2);
+    tabela->setFocus();
+    QTRY_VERIFY(tabela->hasFocus());
+
+    // The dialog, when one opens, names the element "Nowy".
+    const QPointer<QTimer> dialog =
+        okno_testowe::Odpowiedz<TOdstepy_parametry_form>([](TOdstepy_parametry_form *d) {
+            W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("Nowy"));
+            QTest::keyClick(W<QLineEdit>(d, "Edit1"), Qt::Key_Return);
+        });
+    if (klawisz == Qt::Key_Menu) {
+        bool menu = false;
+        QTimer::singleShot(50, [&] {
+            auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QStringList pozycje;
+            for (const QAction *a : m ? m->actions() : QList<QAction *>())
+                pozycje << a->text();
+            menu = pozycje == QStringList{"&Dodaj", "&Edycja", "&Usuń"};
+            if (m)
+                QTest::keyClick(m, pozycja.at(0).toLatin1());
+        });
+        // What the platform sends for the menu key.
+        QContextMenuEvent zdarzenie(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                    tabela->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(tabela, &zdarzenie);
+        QVERIFY(menu);
+    } else {
+        QTest::keyClick(tabela, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikatory));
+    }
+    QTRY_COMPARE(Nazwy(), nazwy);
+    delete dialog;
+    // Changed, not saved (F2 is "Zapisz projekt" elsewhere).
+    QVERIFY(m_okno->zmodyfikowany());
 }
 
 QTEST_MAIN(TstListaElementow)

@@ -109,7 +109,7 @@ void TstOdstepyParametryForm::obrazyIUklady()
 {
     QTest::mouseClick(W<TObraz>(m_d, "Image6"), Qt::LeftButton);
     QVERIFY(W<QRadioButton>(m_d, "RadioButton5")->isChecked());
-    QCOMPARE(W<QLabel>(m_d, "Label_fc")->text(), QStringLiteral("c [m]"));
+    QCOMPARE(W<QLabel>(m_d, "Label_fc")->text(), QStringLiteral("&c [m]"));
     QVERIFY(Widoczne({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc"),
                       W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
     QTest::keyClicks(W<QLineEdit>(m_d, "Edit_fc"), QStringLiteral("7"));
@@ -117,7 +117,7 @@ void TstOdstepyParametryForm::obrazyIUklady()
     // Layout 2 after 3: "f [m]", no n, and the value typed for c is f now.
     QTest::mouseClick(W<QRadioButton>(m_d, "RadioButton4"), Qt::LeftButton, {},
                       QPoint(6, W<QRadioButton>(m_d, "RadioButton4")->height() / 2));
-    QCOMPARE(W<QLabel>(m_d, "Label_fc")->text(), QStringLiteral("f [m]"));
+    QCOMPARE(W<QLabel>(m_d, "Label_fc")->text(), QStringLiteral("&f [m]"));
     QVERIFY(Widoczne({W<QLabel>(m_d, "Label_fc"), W<QLineEdit>(m_d, "Edit_fc")}));
     QVERIFY(Ukryte({W<QLabel>(m_d, "Label_n"), W<QLineEdit>(m_d, "Edit_n")}));
     QCOMPARE(m_d->Element().fc, 7.0);
@@ -147,7 +147,7 @@ void TstOdstepyParametryForm::zElementu()
     e.fc = 10;
     e.n = 4;
     TOdstepy_parametry_form d(e);
-    QCOMPARE(W<QLabel>(&d, "Label_fc")->text(), QStringLiteral("c [m]"));
+    QCOMPARE(W<QLabel>(&d, "Label_fc")->text(), QStringLiteral("&c [m]"));
     QVERIFY(!W<QLineEdit>(&d, "Edit_n")->isHidden());
     QCOMPARE((QStringList{W<QLineEdit>(&d, "Edit1")->text(), W<QLineEdit>(&d, "Edit_H")->text(),
                           W<QLineEdit>(&d, "Edit_L")->text(), W<QLineEdit>(&d, "Edit_fc")->text(),

@@ -467,18 +467,24 @@ void TstProjekt::daneProjektu()
     m_okno->UstawZmodyfikowany(false);
     QStringList pola;
     bool staly = false; // a dialog frame, not resizable
+    bool przeszlo = false;
     Odpowiedz<TDane_form>([&](TDane_form *d) {
         staly = d->minimumSize() == d->maximumSize() && d->size() == d->minimumSize();
         for (const char *e : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
             pola << W<QLineEdit>(d, e)->text();
-        W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("P/12/2026"));
-        d->reject(); // the frame's close button
+        // Alt+letter moves to a field; "Anuluj" (Alt+A) discards what was typed.
+        QTest::keyClick(d, Qt::Key_Z, Qt::AltModifier);
+        przeszlo = W<QLineEdit>(d, "Edit6")->hasFocus();
+        QTest::keyClicks(W<QLineEdit>(d, "Edit6"), QStringLiteral("P/12/2026"));
+        QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
     });
     W<QAction>(m_okno, "Daneprojektu1")->trigger();
     QVERIFY(staly);
+    QVERIFY(przeszlo);
     QCOMPARE(pola.value(2).size(), 128); // what the file holds
     QCOMPARE(pola.value(1), QDate::currentDate().toString(QStringLiteral("d.M.yyyy")));
     QVERIFY(m_okno->projekt().DaneProjektu()[0].isEmpty());
+    QVERIFY(m_okno->projekt().DaneProjektu()[5].isEmpty());
     QVERIFY(!m_okno->zmodyfikowany());
 
     Odpowiedz<TDane_form>([&](TDane_form *d) {

@@ -1,7 +1,10 @@
 #include "widgets/TStringGrid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QToolTip>
 
 TStringGrid::TStringGrid(const QStringList &naglowki, QWidget *parent)
@@ -134,6 +137,86 @@ void TStringGrid::DzielSzerokosc()
         setColumnWidth(k, szerokosc);
         reszta -= szerokosc;
     }
+}
+
+TStringGrid::Polecenie TStringGrid::PolecenieKlawisza(const QKeyEvent *zdarzenie) const
+{
+    if (!m_polecenia || (zdarzenie->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return Polecenie::Zadne;
+    switch (zdarzenie->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        return Polecenie::Edycja;
+    case Qt::Key_Delete:
+        return Polecenie::Usun;
+    default:
+        return Polecenie::Zadne;
+    }
+}
+
+bool TStringGrid::event(QEvent *zdarzenie)
+{
+    // F2 here edits the row rather than saving the project, and Enter is
+    // not the window's default button.
+    if (zdarzenie->type() == QEvent::ShortcutOverride &&
+        PolecenieKlawisza(static_cast<QKeyEvent *>(zdarzenie)) != Polecenie::Zadne) {
+        zdarzenie->accept();
+        return true;
+    }
+    return QTableWidget::event(zdarzenie);
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent *zdarzenie)
+{
+    switch (PolecenieKlawisza(zdarzenie)) {
+    case Polecenie::Edycja:
+        if (!zdarzenie->isAutoRepeat())
+            emit Edycja(Row());
+        break;
+    case Polecenie::Usun:
+        if (!zdarzenie->isAutoRepeat())
+            emit Usun(Row());
+        break;
+    case Polecenie::Zadne:
+        QTableWidget::keyPressEvent(zdarzenie);
+        return;
+    }
+    zdarzenie->accept();
+}
+
+void TStringGrid::contextMenuEvent(QContextMenuEvent *zdarzenie)
+{
+    if (!m_polecenia) {
+        QTableWidget::contextMenuEvent(zdarzenie);
+        return;
+    }
+    // A right click on a row makes it the current one first.
+    QPoint miejsce = zdarzenie->pos();
+    if (zdarzenie->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex indeks = indexAt(viewport()->mapFrom(this, miejsce));
+        if (indeks.isValid())
+            setCurrentCell(indeks.row(), indeks.column());
+    } else {
+        // By key, under the current row.
+        const QRect wiersz = visualRect(model()->index(qMax(currentRow(), 0), 0));
+        miejsce = viewport()->mapTo(this, wiersz.bottomLeft());
+    }
+    const int w = Row();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("MenuElementow"));
+    const QAction *dodaj = menu.addAction(QStringLiteral("&Dodaj"));
+    const QAction *edycja = menu.addAction(QStringLiteral("&Edycja"));
+    const QAction *usun = menu.addAction(QStringLiteral("&Usuń"));
+    zdarzenie->accept();
+    // The command runs once the menu has closed.
+    const QAction *wybrana = menu.exec(mapToGlobal(miejsce));
+    if (wybrana == dodaj)
+        emit Dodaj();
+    else if (wybrana == edycja)
+        emit Edycja(w);
+    else if (wybrana == usun)
+        emit Usun(w);
 }
 
 bool TStringGrid::viewportEvent(QEvent *zdarzenie)

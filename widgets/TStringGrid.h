@@ -37,11 +37,23 @@ public:
     // included, without cutting it.
     int PotrzebnaSzerokosc(int kolumna) const;
 
+    // With `polecenia` the table answers keys for its rows: Enter and F2
+    // edit the current row, Delete removes it, and the context menu (its key
+    // or a right click) offers "Dodaj", "Edycja" and "Usuń".
+    void UstawPolecenia(bool polecenia) { m_polecenia = polecenia; }
+
 signals:
     // The current data row changed (1 for the first data row).
     void WybranoWiersz(int wiersz);
+    // The row commands, with UstawPolecenia: the current data row.
+    void Dodaj();
+    void Edycja(int wiersz);
+    void Usun(int wiersz);
 
 protected:
+    bool event(QEvent *zdarzenie) override;
+    void keyPressEvent(QKeyEvent *zdarzenie) override;
+    void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
     bool viewportEvent(QEvent *zdarzenie) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &indeks,
                                                          const QEvent *zdarzenie) const override;
@@ -52,5 +64,15 @@ private:
     bool Uciety(const QModelIndex &indeks) const;
     void DzielSzerokosc();
 
+    // The command of a key, if it is one of the row commands'.
+    enum class Polecenie
+    {
+        Zadne,
+        Edycja,
+        Usun
+    };
+    Polecenie PolecenieKlawisza(const QKeyEvent *zdarzenie) const;
+
     bool m_dziel = false;
+    bool m_polecenia = false;
 };

@@ -106,6 +106,10 @@ void TKaty_strona::ZbudujZawartosc()
     StringGrid2->verticalHeader()->setDefaultSectionSize(19);
     StringGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(StringGrid2, &TStringGrid::WybranoWiersz, this, &TKaty_strona::PokazKatElementu);
+    StringGrid2->UstawPolecenia(true);
+    connect(StringGrid2, &TStringGrid::Dodaj, this, &TKaty_strona::Dodaj);
+    connect(StringGrid2, &TStringGrid::Edycja, this, &TKaty_strona::Edycja);
+    connect(StringGrid2, &TStringGrid::Usun, this, &TKaty_strona::Usun);
 
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(MARGINES, MARGINES, MARGINES, MARGINES);

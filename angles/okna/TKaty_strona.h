@@ -44,6 +44,13 @@ public:
 
     QSize minimumSizeHint() const override;
 
+signals:
+    // The table's keys and context menu: "<< Dodaj", "Edycja" and "Usuń"
+    // of page 3 for row `wiersz`.
+    void Dodaj();
+    void Edycja(int wiersz);
+    void Usun(int wiersz);
+
 protected:
     void ZbudujZawartosc() override;
 

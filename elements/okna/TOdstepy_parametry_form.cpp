@@ -23,10 +23,8 @@ namespace {
 
 void Niebieski(QWidget *w)
 {
-    QPalette p = w->palette();
-    kontrast::UstawCzytelny(p, QPalette::WindowText, QColor(0, 0, 255));
-    kontrast::UstawCzytelny(p, QPalette::ButtonText, QColor(0, 0, 255));
-    w->setPalette(p);
+    kontrast::UstawCzytelny(w, QPalette::WindowText, QColor(0, 0, 255));
+    kontrast::UstawCzytelny(w, QPalette::ButtonText, QColor(0, 0, 255));
 }
 
 QLabel *Naglowek(const QString &tekst, QWidget *rodzic)
@@ -134,20 +132,20 @@ kerwano::DaneElementu TOdstepy_parametry_form::Element() const
 void TOdstepy_parametry_form::UtworzWidzety()
 {
     Label3 = Naglowek(QStringLiteral("Parametry układu:"), this);
-    Label4 = Etykieta(QStringLiteral("Nazwa elementu:"), this);
+    Label4 = Etykieta(QStringLiteral("&Nazwa elementu:"), this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     new TWalidator_tekstu(Edit1, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
 
     GroupBox1 = new QGroupBox(QStringLiteral(" Materiał izolacyjny "), this);
-    RadioButton6 = Przycisk(QStringLiteral("powietrze"), GroupBox1);
-    RadioButton7 = Przycisk(QStringLiteral("dielektryk"), GroupBox1);
+    RadioButton6 = Przycisk(QStringLiteral("&powietrze"), GroupBox1);
+    RadioButton7 = Przycisk(QStringLiteral("&dielektryk"), GroupBox1);
     RadioButton6->setChecked(true);
 
-    Label_H = Etykieta(QStringLiteral("H [m]"), this);
-    Label_L = Etykieta(QStringLiteral("L [m]"), this);
-    Label_fc = Etykieta(QStringLiteral("f [m]"), this);
-    Label_n = Etykieta(QStringLiteral("n [szt.]"), this);
+    Label_H = Etykieta(QStringLiteral("&H [m]"), this);
+    Label_L = Etykieta(QStringLiteral("&L [m]"), this);
+    Label_fc = Etykieta(QStringLiteral("&f [m]"), this);
+    Label_n = Etykieta(QStringLiteral("n [&szt.]"), this);
     Edit_H = Pole(QStringLiteral("0"), this);
     Edit_L = Pole(QStringLiteral("0"), this);
     Edit_fc = Pole(QStringLiteral("0"), this);
@@ -158,8 +156,8 @@ void TOdstepy_parametry_form::UtworzWidzety()
     (new TFiltr_klawiszy(false, this))->Zaloz(Edit_n, kerwano::MAKS_CYFR_N);
 
     Label1 = Naglowek(QStringLiteral("Typ układu:"), this);
-    RadioButton1 = Przycisk(QStringLiteral("Układ A"), this);
-    RadioButton2 = Przycisk(QStringLiteral("Układ B"), this);
+    RadioButton1 = Przycisk(QStringLiteral("Układ &A"), this);
+    RadioButton2 = Przycisk(QStringLiteral("Układ &B"), this);
     Image1 = new TObraz(TObraz::Rysunek::UkladA, this);
     Image3 = new TObraz(TObraz::Rysunek::UkladB, this);
     RadioButton1->setChecked(true);
@@ -168,9 +166,9 @@ void TOdstepy_parametry_form::UtworzWidzety()
     m_uklady->addButton(RadioButton2);
 
     Label2 = Naglowek(QStringLiteral("Sposób wykonania instalacji odgomowej:"), this);
-    RadioButton3 = Przycisk(QStringLiteral("Układ 1"), this);
-    RadioButton4 = Przycisk(QStringLiteral("Układ 2"), this);
-    RadioButton5 = Przycisk(QStringLiteral("Układ 3"), this);
+    RadioButton3 = Przycisk(QStringLiteral("Układ &1"), this);
+    RadioButton4 = Przycisk(QStringLiteral("Układ &2"), this);
+    RadioButton5 = Przycisk(QStringLiteral("Układ &3"), this);
     Image4 = new TObraz(TObraz::Rysunek::Uklad1, this);
     Image5 = new TObraz(TObraz::Rysunek::Uklad2, this);
     Image6 = new TObraz(TObraz::Rysunek::Uklad3, this);
@@ -334,8 +332,8 @@ void TOdstepy_parametry_form::PokazPolaInstalacji()
     const TypInstalacji typ = this->TypInstalacji();
     const bool fc = typ == TypInstalacji::Uklad2 || typ == TypInstalacji::Uklad3;
     if (fc)
-        Label_fc->setText(typ == TypInstalacji::Uklad2 ? QStringLiteral("f [m]")
-                                                       : QStringLiteral("c [m]"));
+        Label_fc->setText(typ == TypInstalacji::Uklad2 ? QStringLiteral("&f [m]")
+                                                       : QStringLiteral("&c [m]"));
     Label_fc->setVisible(fc);
     Edit_fc->setVisible(fc);
     Label_n->setVisible(typ == TypInstalacji::Uklad3);

@@ -58,11 +58,11 @@ void TOdstepy_strona::ZbudujZawartosc()
     StringGrid1->UstawDzielenieSzerokosci(true);
     StringGrid1->verticalHeader()->setDefaultSectionSize(19);
 
-    Button2 = new QPushButton(QStringLiteral("<< Dodaj"), this);
+    Button2 = new QPushButton(QStringLiteral("<< &Dodaj"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("Usuń"), this);
+    Button3 = new QPushButton(QStringLiteral("&Usuń"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
-    Button4 = new QPushButton(QStringLiteral("Edycja"), this);
+    Button4 = new QPushButton(QStringLiteral("&Edycja"), this);
     Button4->setObjectName(QStringLiteral("Button4"));
 
     connect(Button2, &QPushButton::clicked, this, &TOdstepy_strona::Button2Click);
@@ -71,6 +71,11 @@ void TOdstepy_strona::ZbudujZawartosc()
     connect(StringGrid1, &TStringGrid::WybranoWiersz, this, &TOdstepy_strona::PokazElement);
     // A double-click on an element opens it for editing, as "Edycja" does.
     connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TOdstepy_strona::Button4Click);
+    // Its keys and context menu do what the buttons do.
+    StringGrid1->UstawPolecenia(true);
+    connect(StringGrid1, &TStringGrid::Dodaj, this, &TOdstepy_strona::Button2Click);
+    connect(StringGrid1, &TStringGrid::Edycja, this, &TOdstepy_strona::Edytuj);
+    connect(StringGrid1, &TStringGrid::Usun, this, &TOdstepy_strona::Usun);
 
     Label28 = new QLabel(QStringLiteral("Układy instalacji odgromowej"), this);
     Label28->setObjectName(QStringLiteral("Label28"));
@@ -299,9 +304,15 @@ void TOdstepy_strona::Button2Click()
 
 void TOdstepy_strona::Button3Click()
 {
+    Usun(StringGrid1->Row());
+}
+
+void TOdstepy_strona::Usun(int wiersz)
+{
     if (m_projekt.liczba_elementow() <= 0)
         return;
-    emit UsunElement(StringGrid1->Row());
+    Zbuduj();
+    emit UsunElement(wiersz);
     // Mended: the pane follows the delete. Kept as it was, it showed the
     // removed element's distance and pictures under the number of the
     // element that took its row; now it shows the row selected after the
@@ -311,9 +322,13 @@ void TOdstepy_strona::Button3Click()
 
 void TOdstepy_strona::Button4Click()
 {
-    if (m_projekt.liczba_elementow() <= 0)
+    Edytuj(StringGrid1->Row());
+}
+
+void TOdstepy_strona::Edytuj(int wiersz)
+{
+    if (m_projekt.liczba_elementow() <= 0 || wiersz < 1 || wiersz > m_projekt.liczba_elementow())
         return;
-    const int wiersz = StringGrid1->Row();
     TOdstepy_parametry_form dialog(m_projekt.elementy().ElementWiersza(wiersz), window());
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -38,6 +38,12 @@ public:
     // Page shown: the current row.
     void TabSheet3Show();
 
+    // "<< Dodaj", "Edycja" and "Usuń" of row `wiersz` (1 for the first),
+    // whichever table or key asked for them.
+    void Button2Click();
+    void Edytuj(int wiersz);
+    void Usun(int wiersz);
+
 signals:
     void DodajElement(const kerwano::DaneElementu &element);
     void ZmienElement(int wiersz, const kerwano::DaneElementu &element);
@@ -47,8 +53,7 @@ protected:
     void ZbudujZawartosc() override;
 
 private:
-    // "<< Dodaj", "Usuń", "Edycja".
-    void Button2Click();
+    // "Usuń", "Edycja" of the current row.
     void Button3Click();
     void Button4Click();
 

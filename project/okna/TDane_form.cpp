@@ -19,9 +19,9 @@ TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, 
                    Qt::WindowCloseButtonHint);
 
     const QStringList etykiety = {
-        QStringLiteral("Numer projektu:"), QStringLiteral("Data wykonania:"),
-        QStringLiteral("Projektant:"),     QStringLiteral("Budowa:"),
-        QStringLiteral("Inwestor:"),       QStringLiteral("Zleceniodawca:")};
+        QStringLiteral("&Numer projektu:"), QStringLiteral("&Data wykonania:"),
+        QStringLiteral("&Projektant:"),     QStringLiteral("&Budowa:"),
+        QStringLiteral("&Inwestor:"),       QStringLiteral("&Zleceniodawca:")};
     QLabel **l[6] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
     QLineEdit **e[6] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6};
     auto *siatka = new QGridLayout;
@@ -49,10 +49,15 @@ TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, 
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TDane_form::Button1Click);
+    // What Esc and the close box do, as a button.
+    m_anuluj = new QPushButton(QStringLiteral("&Anuluj"), this);
+    m_anuluj->setObjectName(QStringLiteral("Button2"));
+    connect(m_anuluj, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *przyciski = new QHBoxLayout;
     przyciski->addStretch(1);
     przyciski->addWidget(Button1);
+    przyciski->addWidget(m_anuluj);
     przyciski->addStretch(1);
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(12, 12, 12, 12);

@@ -30,5 +30,6 @@ private:
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
     QPushButton *Button1;
+    QPushButton *m_anuluj; // "Anuluj" (Button2): as Esc, nothing changes
     std::array<QString, kerwano::LICZBA_DANYCH> m_dane;
 };

@@ -266,7 +266,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Panel3->setMaximumHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
 
-    Button1 = new QPushButton(QStringLiteral("Zwody i przewody odprowadzające"), GroupBox5);
+    Button1 = new QPushButton(QStringLiteral("&Zwody i przewody odprowadzające"), GroupBox5);
     Button1->setObjectName(QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this, &TKlasa_strona::Button1Click);
     s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignLeft);
