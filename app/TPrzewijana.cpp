@@ -6,6 +6,8 @@ TPrzewijana::TPrzewijana(QWidget *zawartosc, QWidget *parent) : QScrollArea(pare
 {
     setObjectName(QStringLiteral("Przewijana"));
     setFrameShape(QFrame::NoFrame);
+    // Tab goes through the controls it holds; it shows no focus of its own.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     setWidget(zawartosc);
 }
