@@ -1,9 +1,12 @@
 #include "Widzet.h"
 #include "risk/okna/TInfo_form.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -106,9 +109,36 @@ void TestInfoForm::okno()
 {
     TInfo_form f(kerwano::Klasa(1));
     QCOMPARE(f.windowTitle(), QStringLiteral("Zwody i przewody odprowadzające"));
-    QCOMPARE(f.size(), QSize(728, 410));
-    QCOMPARE(f.minimumSize(), QSize(728, 410));
-    QCOMPARE(f.maximumSize(), QSize(728, 410));
+    // The design's size at the default font, never less than its layout
+    // needs; resizable.
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.minimumSize(), f.minimumSizeHint());
+    QCOMPARE(f.size(), QSize(728, 410).expandedTo(f.minimumSize()));
+    QVERIFY(f.maximumSize().width() > f.minimumSize().width());
+
+    // Tab stops on the class and on every box, each read as one sentence,
+    // then on "OK"; each shows where the focus is.
+    QStringList zdania;
+    for (int i = 0; i < 12; ++i) {
+        QWidget *w = QApplication::focusWidget();
+        QVERIFY(w);
+        if (w != W<QPushButton>(&f, "Button1")) {
+            zdania << w->accessibleName();
+            const QImage bez = w->grab().toImage();
+            w->clearFocus();
+            const bool rozne = bez != w->grab().toImage();
+            w->setFocus(Qt::TabFocusReason);
+            QVERIFY2(rozne, qPrintable(w->accessibleName()));
+        }
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    QCOMPARE(zdania.size(), 11);
+    QCOMPARE(zdania.first(), QStringLiteral("Obliczona klasa ochronności obiektu: I"));
+    QVERIFY(zdania.contains(QStringLiteral("Skuteczność ochrony: E = 98 %")));
+    QVERIFY(zdania.contains(QStringLiteral("Kształt impulsu: t czoła/t półszczytu = 10/350 us")));
+    QVERIFY(zdania.contains(QStringLiteral("Energia właściwa: W/R = 10000 kJ/Ω")));
+    QVERIFY(zdania.contains(QStringLiteral("Maksymalne odstępy przewodów odprowadzających: 10 m")));
 
     const Qt::WindowFlags flagi = f.windowFlags();
     QVERIFY(flagi.testFlag(Qt::WindowCloseButtonHint) && flagi.testFlag(Qt::CustomizeWindowHint));
@@ -118,22 +148,34 @@ void TestInfoForm::okno()
 void TestInfoForm::uklad_data()
 {
     QTest::addColumn<int>("klasa");
-    QTest::newRow("brak klasy") << 0;
-    QTest::newRow("I") << 1;
-    QTest::newRow("IV") << 4;
+    QTest::addColumn<int>("punkty"); // the interface font's size; 0 the default
+    QTest::newRow("brak klasy") << 0 << 0;
+    QTest::newRow("I, 9 pt") << 1 << 9;
+    QTest::newRow("IV, 12 pt") << 4 << 12;
+    QTest::newRow("III, 14 pt") << 3 << 14;
 }
 
-// The sheet must stay readable in the fixed window whatever the font: no
-// value cut off, no box title clipped, no box sticking out of the window or
-// into its neighbour, the boxes of one row equally high.
+// The sheet must stay readable whatever the font: no value cut off, no box
+// title clipped, no box sticking out of the window or into its neighbour,
+// the boxes of one row equally high; at 14 points it still fits 800 x 600.
 void TestInfoForm::uklad()
 {
     QFETCH(int, klasa);
+    QFETCH(int, punkty);
 
+    const QFont przed = QApplication::font();
+    const auto przywroc = qScopeGuard([&] { QApplication::setFont(przed); });
+    if (punkty) {
+        QFont czcionka = przed;
+        czcionka.setPointSize(punkty);
+        QApplication::setFont(czcionka);
+    }
     TInfo_form f(kerwano::Klasa{klasa});
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     const QRect okno = f.rect();
+    QVERIFY2(f.width() <= 800 && f.height() <= 600,
+             qPrintable(QStringLiteral("%1 x %2").arg(f.width()).arg(f.height())));
 
     for (QLabel *panel : Panele(f))
         QVERIFY2(panel->font().bold(), qPrintable(panel->objectName()));
@@ -148,6 +190,7 @@ void TestInfoForm::uklad()
                                .y();
     for (const QList<QLabel *> &rzad : rzedy) {
         QRect poprzednie;
+        int poprzedni_panel = 0;
         for (QLabel *panel : rzad) {
             auto *ramka = qobject_cast<QFrame *>(panel->parentWidget());
             QVERIFY(ramka && ramka != static_cast<QWidget *>(&f));
@@ -155,14 +198,16 @@ void TestInfoForm::uklad()
             const QString nazwa = panel->objectName();
             QVERIFY2(okno.contains(r), qPrintable(nazwa));
             QVERIFY2(r.top() > dol_poprzedniego, qPrintable(nazwa));
-            if (!poprzednie.isNull()) {
+            // Beside the previous box, or (a large font) on a line below it.
+            if (!poprzednie.isNull() && r.top() == poprzednie.top()) {
                 QVERIFY2(r.left() > poprzednie.right(), qPrintable(nazwa));
-                QCOMPARE(r.top(), poprzednie.top());
                 QCOMPARE(r.height(), poprzednie.height());
-                QCOMPARE(panel->mapTo(&f, QPoint(0, 0)).y(),
-                         rzad.first()->mapTo(&f, QPoint(0, 0)).y());
+                QCOMPARE(panel->mapTo(&f, QPoint(0, 0)).y(), poprzedni_panel);
+            } else if (!poprzednie.isNull()) {
+                QVERIFY2(r.top() > poprzednie.bottom(), qPrintable(nazwa));
             }
             poprzednie = r;
+            poprzedni_panel = panel->mapTo(&f, QPoint(0, 0)).y();
 
             // Every label of the box, the value panel included, shows its
             // whole text.

@@ -1,11 +1,14 @@
 #include "risk/okna/TInfo_form.h"
 
 #include "risk/ParametryKlasy.h"
+#include "widgets/Dostepnosc.h"
 #include "widgets/TPanel_wartosci.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,11 +17,14 @@ namespace {
 
 using kerwano::ParametryKlasy;
 
-// Client area of the sheet; the window is not resizable.
+// The sheet's design size at the default font; it grows to what its layout
+// needs for larger fonts and may be resized.
 constexpr int SZEROKOSC_OKNA = 728;
 constexpr int WYSOKOSC_OKNA = 410;
 constexpr int MARGINES_OKNA = 8;
 constexpr int ODSTEP_POL = 4;
+// The narrowest screen the sheet is laid out for, in pixels.
+constexpr int NAJWEZSZY_EKRAN = 800;
 // Inside a box: air between the frame and the title or the values.
 constexpr int MARGINES_POLA = 8;
 
@@ -33,6 +39,48 @@ struct OpisPola
     const char *nazwa;
     QString ParametryKlasy::*wartosc;
 };
+
+// A box read by a screen reader as one sentence, its title with its value
+// ("Skuteczność ochrony: E = 90 %"); Tab stops on it and a frame in the
+// highlight colour shows that it has the focus.
+class TPole : public QFrame
+{
+public:
+    explicit TPole(QWidget *rodzic) : QFrame(rodzic) { setFocusPolicy(Qt::StrongFocus); }
+
+protected:
+    void focusInEvent(QFocusEvent *zdarzenie) override
+    {
+        QFrame::focusInEvent(zdarzenie);
+        update();
+    }
+    void focusOutEvent(QFocusEvent *zdarzenie) override
+    {
+        QFrame::focusOutEvent(zdarzenie);
+        update();
+    }
+    void paintEvent(QPaintEvent *zdarzenie) override
+    {
+        QFrame::paintEvent(zdarzenie);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
+
+// The sentence a box reads as: its title, symbol, value and unit.
+QString Zdanie(const QString &tytul, const QString &symbol, const QString &wartosc,
+               const QString &jednostka)
+{
+    QString zdanie = tytul + QStringLiteral(": ") + symbol + QLatin1Char(' ') + wartosc;
+    if (!jednostka.isEmpty())
+        zdanie += QLatin1Char(' ') + jednostka;
+    return zdanie.replace(QStringLiteral("/\n"), QStringLiteral("/"))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .simplified();
+}
 
 // Width of a value panel: its widest text over all classes plus the frame
 // and the width of a character of air on each side, so the boxes do not
@@ -60,7 +108,8 @@ QLabel *UtworzPanel(const char *nazwa, QString ParametryKlasy::*wartosc, QWidget
 }
 
 // Symbol or unit label next to a value panel. Its last line is centred on
-// the panel's text, also when the symbol spans two lines.
+// the panel's text, also when the symbol spans two lines; it is never
+// narrower or lower than its text.
 QLabel *UtworzEtykiete(const QString &tekst, int wysokosc_panelu, QWidget *rodzic)
 {
     auto *etykieta = new QLabel(tekst, rodzic);
@@ -69,30 +118,35 @@ QLabel *UtworzEtykiete(const QString &tekst, int wysokosc_panelu, QWidget *rodzi
     const QFontMetrics fm(etykieta->font());
     const int dol = qMax(0, (wysokosc_panelu - fm.height()) / 2);
     etykieta->setContentsMargins(0, 0, 0, dol);
-    const int linie = int(tekst.count(QLatin1Char('\n'))) + 1;
-    etykieta->setFixedSize(
-        etykieta->sizeHint().width(),
-        qMax(wysokosc_panelu, (linie - 1) * fm.lineSpacing() + fm.height() + dol));
+    const QRect tekst_obszar = fm.boundingRect(QRect(0, 0, 10000, 10000), 0, tekst);
+    etykieta->setMinimumSize(qMax(etykieta->sizeHint().width(), tekst_obszar.width()),
+                             qMax(wysokosc_panelu, tekst_obszar.height() + dol));
+    etykieta->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return etykieta;
 }
 
-// The narrowest width at which a title wraps to at most two lines.
-int SzerokoscTytulu(const QString &tytul, const QFontMetrics &fm)
+// The narrowest width at which a title wraps to at most `linie` lines.
+int SzerokoscTytulu(const QString &tytul, const QFontMetrics &fm, int linie)
 {
     int szerokosc = 0;
     for (const QString &slowo : tytul.split(QLatin1Char(' ')))
         szerokosc = qMax(szerokosc, fm.horizontalAdvance(slowo));
+    // The lines as high as the font sets them (not always their number
+    // times the line spacing).
+    const int wysokosc = fm.boundingRect(QRect(0, 0, 10000, 10000), 0,
+                                         QStringList(linie, QStringLiteral("X")).join(u'\n'))
+                             .height();
     while (fm.boundingRect(QRect(0, 0, szerokosc, 10000), Qt::TextWordWrap, tytul).height() >
-           2 * fm.lineSpacing())
+           wysokosc)
         ++szerokosc;
     return szerokosc;
 }
 
 // A box with its symbol either before the value, in its line, or above it
 // (`symbol_nad`), which a narrow box needs.
-QFrame *UtworzPole(const OpisPola &opis, bool symbol_nad, QWidget *rodzic)
+TPole *UtworzPole(const OpisPola &opis, bool symbol_nad, QWidget *rodzic)
 {
-    auto *pole = new QFrame(rodzic);
+    auto *pole = new TPole(rodzic);
     pole->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     auto *uklad = new QVBoxLayout(pole);
@@ -103,7 +157,12 @@ QFrame *UtworzPole(const OpisPola &opis, bool symbol_nad, QWidget *rodzic)
     tytul->setTextFormat(Qt::PlainText);
     tytul->setWordWrap(true);
     tytul->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    tytul->setMinimumWidth(SzerokoscTytulu(opis.tytul, tytul->fontMetrics()));
+    const QFontMetrics fm = tytul->fontMetrics();
+    const int szerokosc = SzerokoscTytulu(opis.tytul, fm, 2);
+    // As high as its lines at its least width: never cut at the bottom.
+    tytul->setMinimumSize(
+        szerokosc,
+        fm.boundingRect(QRect(0, 0, szerokosc, 10000), Qt::TextWordWrap, opis.tytul).height());
     uklad->addWidget(tytul);
     uklad->addStretch(1);
 
@@ -135,78 +194,50 @@ QLabel *UtworzNaglowek(const QString &tekst, QWidget *rodzic)
     return naglowek;
 }
 
-// Widths of the boxes of one row filling `dostepne` pixels: the narrower
-// boxes are widened to one common width, the wider ones keep what their
-// content needs. Should the content not fit at all (a much wider font), the
-// row is shared in proportion to the needs, so that boxes never overlap.
-QList<int> RozdzielSzerokosc(const QList<int> &potrzebne, int dostepne)
+// A row of boxes with value panels at least `min_panelu` wide, sharing the
+// row's width. The symbols stand before the values; when the row would then
+// be wider than the design's, every box of the row has its symbol above its
+// value, if that makes the row narrower; if it is still wider than an
+// 800-pixel screen allows (a large font), the boxes take two lines. The layout gives all boxes of a
+// line the height of the tallest one; `pola_zdania` gets the boxes.
+QGridLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *rodzic,
+                        QList<QPair<TPole *, OpisPola>> &pola_zdania)
 {
-    int suma = 0;
-    for (int p : potrzebne)
-        suma += p;
-
-    QList<int> szerokosci = potrzebne;
-    if (suma > dostepne) {
-        for (int &s : szerokosci)
-            s = s * dostepne / suma;
-    } else {
-        for (int wspolna = dostepne; wspolna > 0; --wspolna) {
-            int razem = 0;
-            for (int p : potrzebne)
-                razem += qMax(p, wspolna);
-            if (razem <= dostepne) {
-                for (int &s : szerokosci)
-                    s = qMax(s, wspolna);
-                break;
-            }
-        }
-    }
-
-    // The rounding remainder goes to the last box so the row ends flush.
-    suma = 0;
-    for (int s : szerokosci)
-        suma += s;
-    szerokosci.last() += dostepne - suma;
-    return szerokosci;
-}
-
-// A row of boxes across the whole window, with value panels at least
-// `min_panelu` wide, all of one width when their content allows. The
-// symbols stand before the values; when a box would then be wider than its
-// share of the row, every box of the row has its symbol above its value.
-// The layout gives all boxes of the row the height of the tallest one.
-QHBoxLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *rodzic)
-{
-    auto *rzad = new QHBoxLayout;
+    auto *rzad = new QGridLayout;
     rzad->setSpacing(ODSTEP_POL);
     const int n = int(opisy.size());
     const int dostepne = SZEROKOSC_OKNA - 2 * MARGINES_OKNA - (n - 1) * ODSTEP_POL;
 
-    QList<QFrame *> pola;
-    QList<int> potrzebne;
+    QList<TPole *> pola;
     const auto zbuduj = [&](bool symbol_nad) {
         qDeleteAll(pola);
         pola.clear();
-        potrzebne.clear();
+        int razem = 0;
         for (const OpisPola &opis : opisy) {
             pola.append(UtworzPole(opis, symbol_nad, rodzic));
             QLabel *panel = *opis.panel;
             panel->setFixedWidth(qMax(panel->width(), min_panelu));
-            potrzebne.append(pola.last()->minimumSizeHint().width());
+            razem += pola.last()->minimumSizeHint().width();
         }
-        return *std::max_element(potrzebne.cbegin(), potrzebne.cend());
+        return razem;
     };
-    // The symbols go above the values only where that makes the row more
-    // even: a long title is as wide either way.
-    const int przed = zbuduj(false);
-    if (przed > dostepne / n && zbuduj(true) >= przed)
-        zbuduj(false);
-
-    const QList<int> szerokosci = RozdzielSzerokosc(potrzebne, dostepne);
-    for (int i = 0; i < n; ++i) {
-        pola[i]->setFixedWidth(szerokosci[i]);
-        rzad->addWidget(pola[i]);
+    int szerokosc = zbuduj(false);
+    if (szerokosc > dostepne) {
+        const int nad = zbuduj(true);
+        szerokosc = nad < szerokosc ? nad : zbuduj(false);
     }
+    // Wider than the least screen allows: two lines, the symbols before the
+    // values again (the boxes have room for them).
+    const bool dwie_linie = szerokosc > NAJWEZSZY_EKRAN - 40 - (n - 1) * ODSTEP_POL;
+    if (dwie_linie)
+        zbuduj(false);
+    const int kolumny = dwie_linie ? (n + 1) / 2 : n;
+    for (int i = 0; i < n; ++i) {
+        rzad->addWidget(pola[i], i / kolumny, i % kolumny);
+        pola_zdania.append({pola[i], opisy[i]});
+    }
+    for (int k = 0; k < kolumny; ++k)
+        rzad->setColumnStretch(k, 1);
     return rzad;
 }
 
@@ -223,15 +254,19 @@ TInfo_form::TInfo_form(kerwano::Klasa klasa, QWidget *parent)
     uklad->setContentsMargins(MARGINES_OKNA, MARGINES_OKNA + 2, MARGINES_OKNA, MARGINES_OKNA + 2);
     uklad->setSpacing(4);
 
-    auto *linia_klasy = new QHBoxLayout;
+    // The class, a box of its own without a frame.
+    QList<QPair<TPole *, OpisPola>> pola;
+    auto *klasa_pole = new TPole(this);
+    auto *linia_klasy = new QHBoxLayout(klasa_pole);
+    linia_klasy->setContentsMargins(2, 2, 2, 2);
     linia_klasy->setSpacing(4);
-    linia_klasy->addWidget(
-        UtworzNaglowek(QStringLiteral("Obliczona klasa ochronności obiektu: "), this));
-    Panel_klasa = UtworzPanel("Panel_klasa", &ParametryKlasy::klasa, this);
+    const QString naglowek_klasy = QStringLiteral("Obliczona klasa ochronności obiektu: ");
+    linia_klasy->addWidget(UtworzNaglowek(naglowek_klasy, klasa_pole));
+    Panel_klasa = UtworzPanel("Panel_klasa", &ParametryKlasy::klasa, klasa_pole);
     Panel_klasa->setFixedWidth(Panel_klasa->width() * 3 / 2);
     linia_klasy->addWidget(Panel_klasa);
     linia_klasy->addStretch(1);
-    uklad->addLayout(linia_klasy);
+    uklad->addWidget(klasa_pole);
     uklad->addStretch(1);
 
     uklad->addWidget(
@@ -251,7 +286,7 @@ TInfo_form::TInfo_form(kerwano::Klasa klasa, QWidget *parent)
             {QStringLiteral("Energia właściwa"), QStringLiteral("W/R = "),
              QStringLiteral("kJ/") + QChar(0x03A9), &Panel_WR, "Panel_WR", &ParametryKlasy::WR},
         },
-        0, this));
+        0, this, pola));
     uklad->addStretch(1);
 
     uklad->addWidget(UtworzNaglowek(
@@ -268,7 +303,7 @@ TInfo_form::TInfo_form(kerwano::Klasa klasa, QWidget *parent)
             {QStringLiteral("Wysokość spodziewanych uderzeń bocznych"), QStringLiteral("H > "),
              QStringLiteral("m"), &Panel_H, "Panel_H", &ParametryKlasy::H},
         },
-        4 * QFontMetrics(Panel_klasa->font()).height(), this));
+        4 * QFontMetrics(Panel_klasa->font()).height(), this, pola));
     uklad->addStretch(1);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
@@ -291,5 +326,12 @@ TInfo_form::TInfo_form(kerwano::Klasa klasa, QWidget *parent)
     Panel_ods->setText(p.ods);
     Panel_H->setText(p.H);
 
-    setFixedSize(SZEROKOSC_OKNA, WYSOKOSC_OKNA);
+    // Each box reads as one sentence; its pieces are not read one by one.
+    dostepnosc::JedenTekst(klasa_pole, naglowek_klasy.trimmed() + QLatin1Char(' ') + p.klasa);
+    for (const auto &[pole, opis] : std::as_const(pola))
+        dostepnosc::JedenTekst(
+            pole, Zdanie(opis.tytul, opis.symbol, (*opis.panel)->text(), opis.jednostka));
+
+    // The design's size, or what the layout needs for the fonts in use.
+    resize(QSize(SZEROKOSC_OKNA, WYSOKOSC_OKNA).expandedTo(minimumSizeHint()));
 }
