@@ -413,7 +413,8 @@ QString ZapiszWMiejscu(const QByteArray &cel, const QByteArray &folder, int nowy
     QString blad;
     if (::fstat(d, &teraz) != 0)
         blad = Blad(errno);
-    else if (blad = RodzajPliku(teraz); blad.isEmpty() && teraz.st_ino != st.st_ino)
+    else if (blad = RodzajPliku(teraz);
+             blad.isEmpty() && (teraz.st_ino != st.st_ino || teraz.st_dev != st.st_dev))
         blad = Blad(EAGAIN); // another file took the name meanwhile
     // The old contents, whole and named, before the first byte of the file changes.
     Tymczasowy kopia;
@@ -422,14 +423,12 @@ QString ZapiszWMiejscu(const QByteArray &cel, const QByteArray &folder, int nowy
     if (blad.isEmpty()) {
         blad = Kopiuj(nowy, d, EtapZapisu::Nadpisanie);
         if (blad.isEmpty() || Kopiuj(kopia.d(), d, EtapZapisu::Przywracanie).isEmpty()) {
-            // Whole, new or as it was: the copy goes.
+            // Whole, new or as it was: the copy goes. One that cannot be
+            // removed still marks the file, until the user settles it.
             if (Krok(EtapZapisu::Usuniecie, [&] { return ::unlink(kopia.nazwa().constData()); }) ==
-                0) {
+                0)
                 ZapiszFolder(FolderPliku(kopia.nazwa()));
-                kopia.Zatrzymaj();
-            } else {
-                kopia.Zatrzymaj(); // it marks the file until it can be removed
-            }
+            kopia.Zatrzymaj();
         } else {
             const QByteArray gdzie = kopia.nazwa();
             kopia.Zatrzymaj();
