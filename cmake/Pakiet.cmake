@@ -28,7 +28,7 @@ add_custom_target(kerwano_dokumenty ALL DEPENDS ${KERWANO_DOKUMENTY}/kerwano.1.g
 
 install(FILES ${KERWANO_DOKUMENTY}/kerwano.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KERWANO_DOKUMENTY}/pl/kerwano.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/pl/man1)
-install(FILES doc/copyright ${KERWANO_DOKUMENTY}/changelog.gz
+install(FILES doc/copyright ${KERWANO_DOKUMENTY}/changelog.gz ${KERWANO_KONFIGURACJA}/pomoc.html
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kerwano)
 
 set(KERWANO_OPIEKUN "Kerwano developers <kerwano@example.org>" CACHE STRING

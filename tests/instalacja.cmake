@@ -25,6 +25,7 @@ set(oczekiwane
   usr/share/man/pl/man1/kerwano.1.gz
   usr/share/doc/kerwano/copyright
   usr/share/doc/kerwano/changelog.gz
+  usr/share/doc/kerwano/pomoc.html
   usr/share/icons/hicolor/scalable/apps/kerwano.svg
   usr/share/icons/hicolor/scalable/mimetypes/application-x-kerwano-project.svg)
 foreach(plik IN LISTS oczekiwane)

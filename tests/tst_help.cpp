@@ -419,39 +419,54 @@ void TstHelp::czekanieNieBlokujeOkien()
 
 void TstHelp::bledyOtwieracza_data()
 {
-    QTest::addColumn<QString>("skrypt"); // empty: no such program
-    QTest::addColumn<QString>("tekst");  // %1 the opener, %2 the help file
+    QTest::addColumn<QString>("skrypt");     // empty: no such program
+    QTest::addColumn<QString>("tekst");      // %1 the opener, %2 the help file
+    QTest::addColumn<bool>("zainstalowany"); // the manual installed with the program
     QTest::newRow("brak programu")
         << ""
         << "Nie można uruchomić programu %1, który otwiera dokumenty na pulpicie "
-           "(pakiet xdg-utils).";
+           "(pakiet xdg-utils)."
+        << true;
     QTest::newRow("brak przegladarki")
         << "exit 3"
         << "Nie znaleziono programu, który otworzyłby plik %2. Potrzebna jest "
-           "przeglądarka internetowa.";
+           "przeglądarka internetowa."
+        << true;
+    QTest::newRow("brak przegladarki, podręcznik niezainstalowany")
+        << "exit 3"
+        << "Nie znaleziono programu, który otworzyłby plik %2. Potrzebna jest "
+           "przeglądarka internetowa."
+        << false;
     QTest::newRow("nieudane otwarcie") << "exit 4"
-                                       << "Nie udało się otworzyć pliku %2.";
+                                       << "Nie udało się otworzyć pliku %2." << true;
     QTest::newRow("przerwany") << "kill -KILL $$"
-                               << "Program %1 zakończył się nieoczekiwanie.";
+                               << "Program %1 zakończył się nieoczekiwanie." << true;
     QTest::newRow("inny kod") << "exit 7"
-                              << "Program %1 zakończył się z kodem 7.";
+                              << "Program %1 zakończył się z kodem 7." << true;
 }
 
 void TstHelp::bledyOtwieracza()
 {
     QFETCH(QString, skrypt);
     QFETCH(QString, tekst);
+    QFETCH(bool, zainstalowany);
     HelpUnit h(m_folder->path());
     h.UstawOtwieracz(skrypt.isEmpty() ? Sciezka("nie-ma-otwieracza") : Skrypt(skrypt));
+    const QString podrecznik = Sciezka("pomoc.html");
+    Postaw(QStringLiteral("pomoc.html"), QStringLiteral("plik"));
+    h.UstawPodrecznik(zainstalowany ? podrecznik : QString());
     Okienko okienko;
     okienko.ZamknijNastepne();
     h.OpisProgramu1Click(nullptr);
     QVERIFY(okienko.pokazane);
     QCOMPARE(okienko.tytul, QStringLiteral("Kerwano"));
     QCOMPARE(okienko.ikona, QMessageBox::NoIcon);
-    QCOMPARE(okienko.tekst, tekst.replace("%1", h.otwieracz()).replace("%2", h.plik_pomocy()));
-    // Nothing could read it, so it is gone at once.
-    QCOMPARE(Rodzaj(h.plik_pomocy()), QString());
+    // The message says where the manual can be read all the same.
+    QCOMPARE(okienko.tekst, tekst.replace("%1", h.otwieracz()).replace("%2", h.plik_pomocy()) +
+                                "\n\nPodręcznik programu jest w pliku " +
+                                (zainstalowany ? podrecznik : h.plik_pomocy()) + ".");
+    // Nothing could read it, so it is gone at once, unless it is the file named.
+    QCOMPARE(Rodzaj(h.plik_pomocy()), zainstalowany ? QString() : QStringLiteral("plik"));
 }
 
 void TstHelp::oknoBledu_data()

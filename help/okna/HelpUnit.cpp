@@ -2,6 +2,7 @@
 
 #include "widgets/OknoBledu.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -203,7 +204,12 @@ bool HelpUnit::OtworzIPoczekaj(const QString &sciezka, QWidget *okno)
     if (proces.error() != QProcess::FailedToStart && proces.exitStatus() == QProcess::NormalExit &&
         proces.exitCode() == 0)
         return true;
-    QMessageBox okienko(QMessageBox::NoIcon, TYTUL, PowodNiepowodzenia(proces, sciezka),
+    // Where the manual can be read all the same.
+    const QString podrecznik = m_podrecznik.isEmpty() ? sciezka : m_podrecznik;
+    QMessageBox okienko(QMessageBox::NoIcon, TYTUL,
+                        PowodNiepowodzenia(proces, sciezka) +
+                            QStringLiteral("\n\nPodręcznik programu jest w pliku %1.")
+                                .arg(QDir::toNativeSeparators(podrecznik)),
                         QMessageBox::Ok, okno);
     okienko.exec();
     return false;
@@ -217,9 +223,23 @@ void HelpUnit::OpisProgramu1Click(QWidget *okno)
         OknoBledu(okno, blad);
         return;
     }
-    // Nothing will read the file when it could not be opened.
-    if (!OtworzIPoczekaj(m_plik_pomocy, okno))
+    // Nothing will read the file when it could not be opened, unless the
+    // message named it for want of an installed manual.
+    if (!OtworzIPoczekaj(m_plik_pomocy, okno) && !m_podrecznik.isEmpty())
         UsunNapisany();
+}
+
+QString HelpUnit::PodrecznikZainstalowany()
+{
+    QStringList miejsca;
+    if (QCoreApplication::instance())
+        miejsca << QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/../share/doc/kerwano/pomoc.html");
+    miejsca << QStringLiteral("/usr/share/doc/kerwano/pomoc.html");
+    for (const QString &plik : std::as_const(miejsca))
+        if (QFileInfo(plik).isFile())
+            return QFileInfo(plik).canonicalFilePath();
+    return {};
 }
 
 QString HelpUnit::FolderDlaPrzegladarki(const QString &aplikacja, const QString &katalog_domowy,

@@ -49,6 +49,14 @@ public:
     // are shown in the error box over `okno`.
     void OpisProgramu1Click(QWidget *okno);
 
+    // The manual installed with the program (share/doc/kerwano/pomoc.html
+    // beside the program's bin folder, else under /usr), empty when there is
+    // none. A failure to open the manual names this file, or the one written
+    // for the opener, which is then kept until the program ends.
+    static QString PodrecznikZainstalowany();
+    QString podrecznik() const { return m_podrecznik; }
+    void UstawPodrecznik(const QString &plik) { m_podrecznik = plik; }
+
     // The program that opens a document on the desktop, given the path as its
     // only argument; "xdg-open" unless changed.
     QString otwieracz() const { return m_otwieracz; }
@@ -76,6 +84,7 @@ private:
 
     QString m_plik_pomocy;
     QString m_otwieracz = QStringLiteral("xdg-open");
+    QString m_podrecznik = PodrecznikZainstalowany();
     // The file written last: its path, its descriptor (kept open and locked
     // while we own the file) and its identity.
     QString m_napisany;
