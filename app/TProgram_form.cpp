@@ -25,12 +25,14 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <utility>
 
@@ -59,6 +61,7 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
 
     UtworzWidzety();
     UtworzMenu();
+    UtworzPozycjePanelu();
 
     setAcceptDrops(true);
     UstawMinimum();
@@ -66,6 +69,53 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     Splitter1->setSizes({width() - 136 - Splitter1->handleWidth(), 136});
     if (const QScreen *ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
+}
+
+QRect TProgram_form::MiejsceWEkranie(QRect okno, const QMargins &ramka, const QRect &dostepne)
+{
+    const QSize miejsce = dostepne.size().shrunkBy(ramka);
+    const QSize rozmiar = okno.size().boundedTo(miejsce);
+    QRect zewnatrz = okno.marginsAdded(ramka);
+    if (rozmiar != okno.size()) {
+        okno.setSize(rozmiar);
+        zewnatrz = okno.marginsAdded(ramka);
+        zewnatrz.moveCenter(dostepne.center());
+    }
+    // Moved in, the top left corner first should it still be too large.
+    zewnatrz.moveLeft(
+        qMax(dostepne.left(),
+             qMin(zewnatrz.left(), dostepne.left() + dostepne.width() - zewnatrz.width())));
+    zewnatrz.moveTop(qMax(dostepne.top(), qMin(zewnatrz.top(), dostepne.top() + dostepne.height() -
+                                                                   zewnatrz.height())));
+    return zewnatrz.marginsRemoved(ramka);
+}
+
+void TProgram_form::MiescWEkranie()
+{
+    const QScreen *ekran = screen();
+    if (!ekran || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const QRect okno = geometry(), zewnatrz = frameGeometry();
+    const QMargins ramka(okno.left() - zewnatrz.left(), okno.top() - zewnatrz.top(),
+                         zewnatrz.right() - okno.right(), zewnatrz.bottom() - okno.bottom());
+    // The least size, too, leaves room for the frame now that it is known.
+    UstawMinimum();
+    const QRect miejsce = MiejsceWEkranie(okno, ramka, ekran->availableGeometry());
+    if (miejsce != okno)
+        setGeometry(miejsce);
+}
+
+void TProgram_form::UtworzPozycjePanelu()
+{
+    auto *obliczenia = menuBar()->findChild<QMenu *>(QStringLiteral("Obliczenia1"));
+    if (!obliczenia)
+        return;
+    obliczenia->addSeparator();
+    m_panel_boczny = obliczenia->addAction(QStringLiteral("Panel &boczny"));
+    m_panel_boczny->setObjectName(QStringLiteral("PanelBoczny1"));
+    m_panel_boczny->setCheckable(true);
+    m_panel_boczny->setChecked(true);
+    connect(m_panel_boczny, &QAction::toggled, Panel2, &QWidget::setVisible);
 }
 
 QSize TProgram_form::Ekran() const
@@ -110,6 +160,14 @@ bool TProgram_form::event(QEvent *zdarzenie)
         break;
     case QEvent::LayoutRequest:
         UstawMinimum();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        // The window manager's frame is known once it has placed the window.
+        if (!m_ramka_dopasowana && isVisible() && frameGeometry() != geometry()) {
+            m_ramka_dopasowana = true;
+            MiescWEkranie();
+        }
         break;
     default:
         break;
@@ -224,8 +282,14 @@ void TProgram_form::UtworzWidzety()
     connect(TabSheet2, &TKaty_strona::Dodaj, TabSheet3, &TOdstepy_strona::Button2Click);
     connect(TabSheet2, &TKaty_strona::Edycja, TabSheet3, &TOdstepy_strona::Edytuj);
     connect(TabSheet2, &TKaty_strona::Usun, TabSheet3, &TOdstepy_strona::Usun);
-    // The focus, if it stood on "|X| - Ukryj", goes on to the next control.
-    connect(Panel2, &TPanel_boczny::Label33Click, Panel2, &QWidget::hide);
+    // The focus, if it stood on "|X| - Ukryj", goes on to the next control;
+    // "Panel boczny" in the menu shows it again.
+    connect(Panel2, &TPanel_boczny::Label33Click, this, [this] {
+        if (m_panel_boczny)
+            m_panel_boczny->setChecked(false);
+        else
+            Panel2->hide();
+    });
     connect(Panel2, &TPanel_boczny::Image2Click, this,
             [] { QDesktopServices::openUrl(TPanel_boczny::AdresStrony()); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int strona) {
@@ -239,8 +303,10 @@ void TProgram_form::showEvent(QShowEvent *zdarzenie)
     QMainWindow::showEvent(zdarzenie);
     // The defaults are set once, when the window first appears; showing it
     // again (after minimising, say) must not reset the project.
-    if (m_pierwsze_pokazanie)
+    if (m_pierwsze_pokazanie) {
         FormShow();
+        QTimer::singleShot(0, this, &TProgram_form::MiescWEkranie);
+    }
 }
 
 void TProgram_form::FormShow()

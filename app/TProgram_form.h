@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QSplitter;
 class QTabWidget;
 class TKaty_strona;
@@ -26,6 +27,10 @@ public:
     explicit TProgram_form(const QStringList &argumenty = {}, QWidget *parent = nullptr);
 
     static QString TytulOkna(const QString &nazwa_pliku);
+    // The window's place `okno` moved and made smaller as far as needed for
+    // its frame (margins `ramka`) to lie inside the screen's available area
+    // `dostepne`; centred there when it had to be made smaller.
+    static QRect MiejsceWEkranie(QRect okno, const QMargins &ramka, const QRect &dostepne);
     // The command-line parameters (the program's own path excluded) that name
     // an existing file with the extension .kwp in any letter case, in order.
     static QStringList PlikiProjektow(const QStringList &parametry);
@@ -80,6 +85,12 @@ private:
     void UstawMinimum();
     // The room the screen gives the window, its frame taken off.
     QSize Ekran() const;
+    // The window's frame fitted into the available area of its screen, once
+    // the frame is known (MiejsceWEkranie).
+    void MiescWEkranie();
+    // "Panel boczny" in the "Obliczenia" menu: shows and hides the side panel,
+    // checked while it is shown.
+    void UtworzPozycjePanelu();
     // The next (1) or previous (-1) page, round.
     void ZmienStrone(int krok);
     void UtworzMenu();
@@ -102,6 +113,8 @@ private:
     bool m_zmodyfikowany = false;
     bool m_nienazwany = true;
     bool m_pierwsze_pokazanie = true;
+    bool m_ramka_dopasowana = false; // the frame, once known, fitted into the screen
+    QAction *m_panel_boczny = nullptr;
 
     // Pages, panels and menu items, named as the components they stand for.
     QTabWidget *PageControl1;

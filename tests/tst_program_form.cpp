@@ -54,6 +54,8 @@ private slots:
     void budynekBezPowierzchni();
     void strony();
     void panelBoczny();
+    void miejsceWEkranie_data();
+    void miejsceWEkranie();
     void arkuszKlasy_data();
     void arkuszKlasy();
     void plikiZWierszaPolecen();
@@ -169,13 +171,27 @@ void TstProgramForm::listyIMenu()
             menu << (a->isSeparator() ? QString("-") : a->text() + "|" + a->shortcut().toString());
     }
     // The texts with their mnemonics, each letter once in its menu.
-    QCOMPARE(menu,
-             QStringList({"&Program", "&Otwórz projekt|F3", "-", "&Zapisz projekt|F2",
-                          "Zapisz &jako...|", "-", "Drukuj &formularz klasyfikacyjny|Ctrl+K",
-                          "Drukuj o&bliczenia|Ctrl+O", "Drukuj zestawienie &elementów dachu|", "-",
-                          "&Wyjście|", "&Obliczenia", "&Dane projektu|Ctrl+D", "-",
-                          "Obliczanie &klasy ochronności|", "Obliczanie kątów &osłonowych|",
-                          "Obliczanie odstępów &izolacyjnych|", "&Info", "&Opis Programu|F1"}));
+    QCOMPARE(menu, QStringList({"&Program",
+                                "&Otwórz projekt|F3",
+                                "-",
+                                "&Zapisz projekt|F2",
+                                "Zapisz &jako...|",
+                                "-",
+                                "Drukuj &formularz klasyfikacyjny|Ctrl+K",
+                                "Drukuj o&bliczenia|Ctrl+O",
+                                "Drukuj zestawienie &elementów dachu|",
+                                "-",
+                                "&Wyjście|",
+                                "&Obliczenia",
+                                "&Dane projektu|Ctrl+D",
+                                "-",
+                                "Obliczanie &klasy ochronności|",
+                                "Obliczanie kątów &osłonowych|",
+                                "Obliczanie odstępów &izolacyjnych|",
+                                "-",
+                                "Panel &boczny|",
+                                "&Info",
+                                "&Opis Programu|F1"}));
 }
 
 void TstProgramForm::wpisywanieWymiaru()
@@ -436,10 +452,54 @@ void TstProgramForm::panelBoczny()
     QCOMPARE(W<QLabel>(panel, "Label33")->text(), QString("|X| - Ukryj"));
     QVERIFY(W<QWidget>(panel, "Image2")->toolTip().contains(".example"));
     const int przed = W<QTabWidget>(m_okno, "PageControl1")->width();
+    auto *pozycja = W<QAction>(m_okno, "PanelBoczny1");
+    QVERIFY(pozycja->isCheckable() && pozycja->isChecked());
     QTest::mouseClick(W<QLabel>(panel, "Label33"), Qt::LeftButton);
     QVERIFY(!panel->isVisible());
+    QVERIFY(!pozycja->isChecked());
     QTest::qWait(10);
     QVERIFY(W<QTabWidget>(m_okno, "PageControl1")->width() > przed + 100);
+    // "Panel boczny" in the menu brings it back.
+    pozycja->trigger();
+    QVERIFY(panel->isVisible());
+    QTest::qWait(10);
+    QCOMPARE(W<QTabWidget>(m_okno, "PageControl1")->width(), przed);
+}
+
+void TstProgramForm::miejsceWEkranie_data()
+{
+    QTest::addColumn<QRect>("okno");
+    QTest::addColumn<QMargins>("ramka");
+    QTest::addColumn<QRect>("dostepne");
+    QTest::addColumn<QRect>("wynik");
+    const QMargins ramka(4, 25, 4, 4);
+    QTest::newRow("800 x 600, centred 800 x 600 window")
+        << QRect(0, 0, 800, 600) << ramka << QRect(0, 0, 800, 600) << QRect(4, 25, 792, 571);
+    QTest::newRow("800 x 600 under a 30 px panel")
+        << QRect(0, 0, 800, 600) << ramka << QRect(0, 30, 800, 570) << QRect(4, 55, 792, 541);
+    QTest::newRow("scale 2 on 1280 x 1024, a larger font")
+        << QRect(-10, -20, 840, 620) << ramka << QRect(0, 0, 640, 512) << QRect(4, 25, 632, 483);
+    QTest::newRow("room enough: only moved in")
+        << QRect(700, 500, 800, 600) << ramka << QRect(0, 0, 1600, 1200)
+        << QRect(700, 500, 800, 600);
+    QTest::newRow("room enough, off the bottom right")
+        << QRect(1000, 800, 800, 600) << ramka << QRect(0, 0, 1600, 1200)
+        << QRect(796, 596, 800, 600);
+    QTest::newRow("no frame") << QRect(0, 0, 800, 600) << QMargins() << QRect(0, 0, 800, 600)
+                              << QRect(0, 0, 800, 600);
+}
+
+// The window's frame lies inside the screen's available area whatever the
+// frame, the fonts and the scale.
+void TstProgramForm::miejsceWEkranie()
+{
+    QFETCH(QRect, okno);
+    QFETCH(QMargins, ramka);
+    QFETCH(QRect, dostepne);
+    QFETCH(QRect, wynik);
+    const QRect miejsce = TProgram_form::MiejsceWEkranie(okno, ramka, dostepne);
+    QCOMPARE(miejsce, wynik);
+    QVERIFY(dostepne.contains(miejsce.marginsAdded(ramka)));
 }
 
 void TstProgramForm::arkuszKlasy_data()
