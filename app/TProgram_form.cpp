@@ -242,6 +242,7 @@ void TProgram_form::UtworzWidzety()
 {
     PageControl1 = new QTabWidget;
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setAccessibleName(QStringLiteral("Strony obliczeń"));
     TabSheet1 = new TKlasa_strona(m_projekt);
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new TKaty_strona(m_projekt);

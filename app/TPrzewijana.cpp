@@ -8,6 +8,7 @@ TPrzewijana::TPrzewijana(QWidget *zawartosc, QWidget *parent) : QScrollArea(pare
     setFrameShape(QFrame::NoFrame);
     // Tab goes through the controls it holds; it shows no focus of its own.
     setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("Zawartość okna"));
     setWidgetResizable(true);
     setWidget(zawartosc);
 }

@@ -27,6 +27,7 @@
 #include <QStyleFactory>
 
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
@@ -666,15 +667,40 @@ void TstProgramForm::klawiszeStron()
 
 void TstProgramForm::nazwyDostepne_data()
 {
-    QTest::addColumn<int>("okno"); // 0 page 1, 1 the element dialog
+    QTest::addColumn<int>("okno"); // 0 page 1, 1 the element dialog, 2, 3 pages 2, 3
     QTest::newRow("page 1") << 0;
     QTest::newRow("element dialog") << 1;
+    QTest::newRow("page 2: table, chart") << 2;
+    QTest::newRow("page 3: table, class") << 3;
 }
 
-// A screen reader names every input by its label.
+// A screen reader names every input by its label, and every control Tab
+// stops on and every table (page 2 and 3) by what it is.
 void TstProgramForm::nazwyDostepne()
 {
     QFETCH(int, okno);
+    if (okno >= 2) {
+        auto *karty = W<QTabWidget>(m_okno, "PageControl1");
+        karty->setCurrentIndex(okno - 1);
+        QWidget *strona = okno_testowe::Strona(m_okno, okno);
+        QApplication::sendPostedEvents();
+        int tabele = 0;
+        for (QWidget *w : m_okno->findChildren<QWidget *>()) {
+            if (!w->isVisible() ||
+                (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QTableView *>(w)))
+                continue;
+            tabele += qobject_cast<QTableView *>(w) ? 1 : 0;
+            const QString nazwa = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            QVERIFY2(!nazwa.trimmed().isEmpty(),
+                     qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
+        }
+        QCOMPARE(tabele, 1);
+        if (okno == 3)
+            QCOMPARE(QAccessible::queryAccessibleInterface(W<QLabel>(strona, "Panel_odi_klasa"))
+                         ->text(QAccessible::Name),
+                     QStringLiteral("Obliczona klasa ochronności budynku: ?"));
+        return;
+    }
     std::unique_ptr<TOdstepy_parametry_form> dialog;
     QWidget *w = okno_testowe::Strona(m_okno, 1);
     if (okno == 1) {

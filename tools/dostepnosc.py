@@ -48,6 +48,12 @@ def pokaz(aplikacja, tytul):
         if rola in WEJSCIA and not nazwa.strip():
             print("    ^ no name")
             bledy += 1
+        # Any control Tab stops on, and any table, says what it is.
+        elif (stan.contains(pyatspi.STATE_FOCUSABLE) or rola == "table") \
+                and not nazwa.strip() and rola not in ("table cell", "menu item"):
+            rodzic = w.parent
+            print(f"  {rola:12} ''  ^ no name (in {rodzic.getRoleName()} {rodzic.name!r})")
+            bledy += 1
         # A result read in pieces: a lone "d" or "≥" label.
         if rola == "label" and nazwa in ("d", "≥", "α"):
             print("    ^ a piece of a result")
@@ -73,6 +79,20 @@ def main():
     bledy += pokaz(aplikacja, "page 2")
     klawisze("ctrl+Tab")
     bledy += pokaz(aplikacja, "page 3")
+    # The class sheet, from page 1's button: each value a sentence.
+    klawisze("ctrl+Tab", "alt+z")
+    print("== class sheet")
+    zdania = 0
+    for w, _ in drzewo(aplikacja):
+        nazwa = w.name or ""
+        if w.getState().contains(pyatspi.STATE_SHOWING) and \
+                w.getRoleName() in ("static", "label") and ": " in nazwa:
+            print(f"  {w.getRoleName():12} {nazwa!r}")
+            zdania += 1
+    if zdania < 11:
+        print(f"  ^ {zdania} sentences, 11 expected")
+        bledy += 1
+    klawisze("Escape")
     sys.exit(1 if bledy else 0)
 
 

@@ -53,6 +53,10 @@ void TKaty_strona::ZbudujZawartosc()
                                      "m) dla klas ochronności I do IV; krzywe kończą się na 20, "
                                      "30, 45 i 60 m przy kącie 23°."));
 
+    // The chart is a picture, described as one: its inner panel takes no
+    // focus either, and is named.
+    Chart1->viewport()->setFocusPolicy(Qt::NoFocus);
+    Chart1->viewport()->setAccessibleName(QStringLiteral("Obszar wykresu"));
     // On the chart's viewport, where a screen reader finds it among the chart's children.
     Panel12 = new QFrame(Chart1->viewport());
     Panel12->setObjectName(QStringLiteral("Panel12"));
@@ -97,6 +101,9 @@ void TKaty_strona::ZbudujZawartosc()
                                    QStringLiteral("Wysokość H [m]"), QStringLiteral("Kąt [°]")},
                                   this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    StringGrid2->setAccessibleName(Label29->text().chopped(1));
+    StringGrid2->setAccessibleDescription(
+        QStringLiteral("Wysokości i kąty osłonowe; Enter lub F2: edycja, Delete: usunięcie"));
     // The number columns are at least as wide as their headers with some
     // air on both sides.
     const int szerokosci[] = {319, 100, 94};

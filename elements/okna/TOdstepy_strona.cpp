@@ -43,6 +43,7 @@ void TOdstepy_strona::ZbudujZawartosc()
     Label26 = new QLabel(QStringLiteral("Obliczona klasa ochronności budynku:"), this);
     Panel_odi_klasa = new TPanel_wartosci(QStringLiteral("?"), this);
     Panel_odi_klasa->setObjectName(QStringLiteral("Panel_odi_klasa"));
+    Panel_odi_klasa->setAccessibleDescription(QStringLiteral("Klasa ochronności"));
     Panel_odi_klasa->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Panel_odi_klasa->setFixedWidth(
         Panel_odi_klasa->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 8);
@@ -53,6 +54,9 @@ void TOdstepy_strona::ZbudujZawartosc()
     StringGrid1 =
         new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")}, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(Label27->text().chopped(1));
+    StringGrid1->setAccessibleDescription(
+        QStringLiteral("Enter lub F2: edycja, Delete: usunięcie, menu kontekstowe: dodanie"));
     // The name gets what it needs up to half the table, the parameter text
     // the rest; a text cut to fit shows whole as the tool tip.
     StringGrid1->UstawDzielenieSzerokosci(true);
@@ -250,6 +254,9 @@ void TOdstepy_strona::PokazKlase()
     if (!zbudowana())
         return;
     Panel_odi_klasa->setText(kerwano::TekstKlasy(m_projekt.klasa()));
+    // Read with its caption: "Obliczona klasa ochronności budynku: II".
+    dostepnosc::JedenTekst(Panel_odi_klasa,
+                           Label26->text() + QLatin1Char(' ') + Panel_odi_klasa->text());
 }
 
 void TOdstepy_strona::TabSheet3Show()

@@ -219,6 +219,17 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     Label_Ae = EtykietaWyniku(QStringLiteral("Label_Ae"), GroupBox5);
     Label_Nd = EtykietaWyniku(QStringLiteral("Label_Nd"), GroupBox5);
     Label_E = EtykietaWyniku(QStringLiteral("Label_E"), GroupBox5);
+    // What each result is, for a screen reader that reads only "A = 80,00000".
+    const std::pair<QLabel *, const char *> opisy[] = {
+        {Label_A, "Współczynnik A"},
+        {Label_B, "Współczynnik B"},
+        {Label_C, "Współczynnik C"},
+        {Label_Nc, "Dopuszczalna częstość wyładowań Nc"},
+        {Label_Ae, "Równoważna powierzchnia zbierania Ae"},
+        {Label_Nd, "Spodziewana częstość bezpośrednich wyładowań Nd"},
+        {Label_E, "Wymagana skuteczność ochrony E"}};
+    for (const auto &[wynik, opis] : opisy)
+        wynik->setAccessibleDescription(QString::fromUtf8(opis));
     QFont pogrubiona = Label_E->font();
     pogrubiona.setBold(true);
     Label_E->setFont(pogrubiona);
