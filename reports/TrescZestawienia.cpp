@@ -189,9 +189,11 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
     t.uwaga = QStringLiteral("Uwaga: odstępy d i kąty α obliczono wg IEC 1024-1 (ENV "
                              "61024-1:1995), tak jak w wydruku obliczeń; wg tej normy ki = %1 "
                              "(klasa I), %2 (II), %3 (III i IV). Odstęp d' podano dla porównania "
-                             "wg obowiązującej normy PN-EN 62305-3:2011, która zachowuje kc i km, "
+                             "wg obowiązującej normy PN-EN 62305-3:2011, która zachowuje kc, "
                              "a przyjmuje ki' = %4 (klasa I), %5 (II), %6 (III i IV); ma on "
-                             "charakter wyłącznie informacyjny.")
+                             "charakter wyłącznie informacyjny. Norma ta podaje km = 0,5 dla "
+                             "betonu i cegły, a km innego stałego materiału izolacyjnego "
+                             "pozostawia ocenie projektanta.")
                   .arg(ki_iec[0], ki_iec[1], ki_iec[2], ki_pn[0], ki_pn[1], ki_pn[2]);
     t.linia_podpisu = LiniaPodpisu();
     t.podpis_wykonawcy = PodpisWykonawcy();

@@ -625,7 +625,10 @@ void TstRaporty::zestawienie()
     for (const QString &linia : linie)
         oczekiwane << Tekst{1, linia};
     oczekiwane << Tekst{1, "Uwaga: odstępy d i kąty α obliczono wg IEC 1024-1 (ENV 61024-1:1995)"}
-               << Tekst{1, "PN-EN 62305-3:2011"} << Tekst{1, "(podpis wykonawcy)"};
+               << Tekst{1, "PN-EN 62305-3:2011"}
+               << Tekst{1, "Norma ta podaje km = 0,5 dla betonu i cegły, a km innego stałego "
+                           "materiału izolacyjnego pozostawia ocenie projektanta."}
+               << Tekst{1, "(podpis wykonawcy)"};
     QCOMPARE(Szukaj(strony, oczekiwane), QString());
     QVERIFY2(
         l.filter(QRegularExpression(QStringLiteral("^d = .* = ") + QRegularExpression::escape(d) +
