@@ -55,30 +55,31 @@ double WspolczynnikKm(Material material)
 
 namespace {
 
-// Wire between two masts: (f + H) / (f + 2H).
+// Wire between two masts: (f + H) / (f + 2H); NaN where f + 2H = 0.
 double KcDrutu(double f, double H)
 {
     const double mianownik = f + 2 * H;
     if (mianownik == 0)
-        return 0;
+        return qQNaN();
     const double kc = (f + H) / mianownik;
-    return std::isfinite(kc) ? kc : 0;
+    return std::isfinite(kc) ? kc : qQNaN();
 }
 
 // Meshed air termination with n down-conductors c apart:
-// 1 / (2n) + 0.1 + 0.2 * (c / H)^(1/3).
+// 1 / (2n) + 0.1 + 0.2 * (c / H)^(1/3); NaN without a down-conductor, with
+// H = 0 or with a negative c / H.
 double KcSiatki(double c, double H, int n)
 {
-    if (H == 0 || n == 0)
-        return 0;
+    if (H == 0 || n < 1)
+        return qQNaN();
     const double podstawa = c / H;
     if (!std::isfinite(podstawa) || podstawa < 0)
-        return 0;
+        return qQNaN();
     const double pierwiastek = podstawa == 0 ? 0 : 0.2 * std::pow(podstawa, 1.0 / 3.0);
     // 2n as a 64-bit integer: no overflow for any n a text can hold.
     const long long dwa_n = 2LL * n;
     const double kc = 1.0 / static_cast<double>(dwa_n) + 0.1 + pierwiastek;
-    return std::isfinite(kc) ? kc : 0;
+    return std::isfinite(kc) ? kc : qQNaN();
 }
 
 } // namespace
@@ -105,7 +106,8 @@ WynikOdstepu ObliczOdstep(const QString &tekst, Klasa klasa, const KrzyweKatow &
 {
     WynikOdstepu w;
     w.ki = WspolczynnikKi(klasa);
-    // -1 (or any negative kc) marks a coefficient the text does not give.
+    // -1 (or any negative kc) marks a coefficient the text does not give,
+    // NaN a kc whose expression cannot be evaluated: d is undefined for both.
     const double km = WspolczynnikKm(CzytajMaterial(tekst));
     const double kc = WspolczynnikKc(tekst);
     w.km = km < 0 ? qQNaN() : km;

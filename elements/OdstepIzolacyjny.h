@@ -11,12 +11,13 @@ class KrzyweKatow;
 
 // Separation distance of one roof element, the coefficients behind it and
 // its protective angle. A coefficient the text cannot give (no medium for
-// km, no arrangement or layout for kc) is NaN, and so is every distance
-// that needs it: such a distance is shown as "?", never as a number.
+// km, no arrangement or layout for kc, a kc whose expression cannot be
+// evaluated) is NaN, and so is every distance that needs it: such a
+// distance is shown as "?", never as a number.
 struct WynikOdstepu
 {
     double ki = 0;    // by the class: 0 with none
-    double kc = 0;    // by the arrangement and layout; 0 where its expression fails
+    double kc = 0;    // by the arrangement and layout
     double km = 0;    // by the medium
     double d = 0;     // metres, d = L * ((kc / km) * ki)
     double d_pn = 0;  // metres, the same with ki of PN-EN 62305-3:2011
@@ -30,13 +31,14 @@ double WspolczynnikKm(Material material); // 1 air, 0.5 dielectric, -1 none
 // 0.04 III and IV.
 double WspolczynnikKiPN(Klasa klasa);
 // kc from the element's parameter text: -1 without arrangement or layout;
-// 0 when the layout's expression cannot be evaluated (n = 0, H = 0 in
-// layout 3, f = H = 0 in layout 2, a negative c / H).
+// NaN when the layout's expression cannot be evaluated (n below 1, H = 0 in
+// layout 3, f + 2H = 0 in layout 2, a negative c / H).
 double WspolczynnikKc(const QString &tekst);
 
 // d = L * ((kc / km) * ki) and the angle at H for the class `klasa` (I+
 // as I), all read from the parameter text; d is NaN where the text lacks the
-// medium, the arrangement or the layout, or where it would be negative.
+// medium, the arrangement or the layout, where kc cannot be evaluated, or
+// where it would be negative.
 WynikOdstepu ObliczOdstep(const QString &tekst, Klasa klasa, const KrzyweKatow &krzywe);
 
 // The page-3 value texts: "0,75 m", or "?" for a distance that cannot be

@@ -33,6 +33,22 @@ QString NazwaOsrodka(Material material)
     return QStringLiteral("?");
 }
 
+// Why the layout's expression for kc gives no number.
+QString PowodBrakuKc(const QString &tekst, TypInstalacji instalacja)
+{
+    const double H = CzytajH(tekst);
+    if (instalacja == TypInstalacji::Uklad2)
+        return CzytajF(tekst) + 2 * H == 0 ? QStringLiteral("f + 2 · H = 0")
+                                           : QStringLiteral("wynik poniżej zera");
+    if (CzytajN(tekst) < 1)
+        return QStringLiteral("liczba zwodów n poniżej 1");
+    if (H == 0)
+        return QStringLiteral("H = 0");
+    if (CzytajC(tekst) / H < 0)
+        return QStringLiteral("c / H poniżej zera");
+    return QStringLiteral("wynik poniżej zera");
+}
+
 QString LiniaKc(const QString &tekst, TypUkladu uklad, TypInstalacji instalacja,
                 const WynikOdstepu &w)
 {
@@ -58,8 +74,9 @@ QString LiniaKc(const QString &tekst, TypUkladu uklad, TypInstalacji instalacja,
     default:
         return QStringLiteral("kc = %1 (układ A, instalacja typu 1)").arg(TrzyMiejsca(w.kc));
     }
-    if (w.kc == 0)
-        return wzor + QStringLiteral(" – wyrażenia nie da się obliczyć, przyjęto kc = 0,000");
+    if (std::isnan(w.kc))
+        return wzor + QStringLiteral(" = ? (wyrażenia nie da się obliczyć: %1)")
+                          .arg(PowodBrakuKc(tekst, instalacja));
     return wzor + QStringLiteral(" = ") + TrzyMiejsca(w.kc);
 }
 

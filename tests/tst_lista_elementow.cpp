@@ -319,6 +319,16 @@ void TstListaElementow::wysokoscPonadGranica()
     W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(2);
     QCOMPARE(W<QLabel>(m_strona, "Label_alpha_wart")->text(), QStringLiteral("?"));
     QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(), QStringLiteral("0,10 m"));
+
+    // A file's element whose kc cannot be evaluated: no distance, the angle stays.
+    okno_testowe::WczytajElementy(
+        m_okno,
+        {{QStringLiteral("Bez n"),
+          QStringLiteral("Układ A, układ 3, powietrze, H = 7,00, L = 2,00, c = 1,00, n = 0")}});
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(), QStringLiteral("?"));
+    QCOMPARE(W<QLabel>(m_strona, "Label_alpha_wart")->text(),
+             m_okno->projekt().krzywe_katow().TekstKata(kerwano::Klasa(1), 7.0) +
+                 QStringLiteral(" °"));
 }
 
 void TstListaElementow::panelPrzyPustejLiscie()

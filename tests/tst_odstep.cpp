@@ -90,21 +90,34 @@ void TstOdstep::przyklady()
 void TstOdstep::zerowe_data()
 {
     QTest::addColumn<QString>("tekst");
-    QTest::addColumn<double>("kc");
+    QTest::addColumn<double>("kc"); // NaN: the expression cannot be evaluated
 
+    const double nan = qQNaN();
     QTest::newRow("mesh, n = 0") << "Układ A, układ 3, powietrze, H = 10,00, L = 5,00, "
                                     "c = 10,00, n = 0"
-                                 << 0.0;
+                                 << nan;
+    QTest::newRow("mesh, n negative") << "Układ A, układ 3, powietrze, H = 10,00, L = 5,00, "
+                                         "c = 10,00, n = -3"
+                                      << nan;
     QTest::newRow("mesh, H = 0") << "Układ A, układ 3, powietrze, H = 0,00, L = 5,00, "
                                     "c = 10,00, n = 4"
-                                 << 0.0;
+                                 << nan;
+    QTest::newRow("mesh, c / H negative") << "Układ A, układ 3, powietrze, H = 10,00, L = 5,00, "
+                                             "c = -10,00, n = 4"
+                                          << nan;
+    QTest::newRow("mesh, n unreadable") << "Układ A, układ 3, powietrze, H = 10,00, L = 5,00, "
+                                           "c = 10,00, n = x"
+                                        << nan;
     QTest::newRow("mesh, c = 0: no root term")
         << "Układ A, układ 3, powietrze, H = 10,00, L = 5,00, c = 0,00, n = 4" << 0.225;
+    QTest::newRow("mesh, n = 1") << "Układ A, układ 3, powietrze, H = 10,00, L = 5,00, "
+                                    "c = 0,00, n = 1"
+                                 << 0.6;
     QTest::newRow("mesh, n huge: 2n does not overflow")
         << "Układ A, układ 3, powietrze, H = 10,00, L = 5,00, c = 0,00, n = 2000000000"
         << 1.0 / 4e9 + 0.1;
     QTest::newRow("wire, f = H = 0")
-        << "Układ A, układ 2, powietrze, H = 0,00, L = 5,00, f = 0,00" << 0.0;
+        << "Układ A, układ 2, powietrze, H = 0,00, L = 5,00, f = 0,00" << nan;
     QTest::newRow("wire, H = 0, f > 0")
         << "Układ A, układ 2, powietrze, H = 0,00, L = 5,00, f = 3,00" << 1.0;
     QTest::newRow("no arrangement") << "układ 1, powietrze, H = 1,00, L = 1,00" << -1.0;
@@ -112,13 +125,24 @@ void TstOdstep::zerowe_data()
     QTest::newRow("B without a layout") << "Układ B, powietrze, H = 1,00, L = 1,00" << -1.0;
 }
 
+// A kc that cannot be evaluated, like one the text does not give, leaves
+// every distance undefined ("?", never 0,00 m) while the angle stays.
 void TstOdstep::zerowe()
 {
     QFETCH(QString, tekst);
     QFETCH(double, kc);
-    QCOMPARE(WspolczynnikKc(tekst), kc);
-    if (kc == 0)
-        QCOMPARE(TekstOdstepu(ObliczOdstep(tekst, Klasa(1), m_krzywe).d), QStringLiteral("0,00 m"));
+    const double wynik = WspolczynnikKc(tekst);
+    QCOMPARE(std::isnan(wynik), std::isnan(kc));
+    if (!std::isnan(kc))
+        QCOMPARE(wynik, kc);
+    const WynikOdstepu w = ObliczOdstep(tekst, Klasa(1), m_krzywe);
+    const bool okreslony = kc > 0;
+    QCOMPARE(std::isnan(w.kc), !okreslony);
+    QCOMPARE(std::isnan(w.d), !okreslony);
+    QCOMPARE(std::isnan(w.d_pn), !okreslony);
+    if (!okreslony)
+        QCOMPARE(TekstOdstepu(w.d), QStringLiteral("?"));
+    QCOMPARE(w.alfa, m_krzywe.KatOslonowy(Klasa(1), CzytajH(tekst)).value_or(-1.0));
 }
 
 void TstOdstep::katOdWysokosci_data()

@@ -585,6 +585,21 @@ void TstRaporty::zestawienie_data()
         << QStringList{"d = ki · kc / km · L = 0,100 · 1,000 / 1,000 · 4,00 = 0,40 m",
                        "α = ? (H = 25,00 m ponad 20 m, granicę krzywej dla klasy I)"}
         << "0,40 m";
+    QTest::newRow("layout 3, no down-conductor")
+        << Element(QStringLiteral("Siatka"), TypUkladu::A, 3, Material::Powietrze, 10, 5, 10, 0)
+        << QStringList{"kc = 1 / (2 · n) + 0,1 + 0,2 · (c / H)^(1/3) = 1 / (2 · 0) + 0,1 + 0,2 · "
+                       "(10,00 / 10,00)^(1/3) = ? (wyrażenia nie da się obliczyć: liczba zwodów n "
+                       "poniżej 1)",
+                       "d = ki · kc / km · L = ? (brak kc lub km)",
+                       "α = 45,00° (klasa I, H = 10,00 m)",
+                       "d' = ki' · kc / km · L = ? (brak kc lub km)"}
+        << "?";
+    QTest::newRow("layout 2, f = H = 0")
+        << Element(QStringLiteral("Linka"), TypUkladu::A, 2, Material::Powietrze, 0, 5, 0)
+        << QStringList{"kc = (f + H) / (f + 2 · H) = (0,00 + 0,00) / (0,00 + 2 · 0,00) = ? "
+                       "(wyrażenia nie da się obliczyć: f + 2 · H = 0)",
+                       "d = ki · kc / km · L = ? (brak kc lub km)"}
+        << "?";
     QTest::newRow("no medium")
         << kerwano::ElementDachu{QStringLiteral("Uszkodzony"),
                                  QStringLiteral("Układ A, układ 1, H = 5,00, L = 10,00")}

@@ -47,6 +47,7 @@ QList<ElementDachu> KazdyUklad()
         Element(QStringLiteral("Siatka 2"), TypUkladu::A, 3, Material::Powietrze, 20, 8, 5, 2),
         Element(QStringLiteral("Osobny"), TypUkladu::B, 2, Material::Dielektryk, 12.5, 3, 20),
         Element(QStringLiteral("Bez n"), TypUkladu::A, 3, Material::Powietrze, 15, 7.5, 10, 0),
+        Element(QStringLiteral("Linka bez H i f"), TypUkladu::A, 2, Material::Powietrze, 0, 4, 0),
         Element(QStringLiteral("Na granicy"), TypUkladu::A, 1, Material::Powietrze, 20, 4),
         Element(QStringLiteral("Ponad"), TypUkladu::A, 1, Material::Powietrze, 20.01, 4),
         Element(QStringLiteral("Zaokrąglony"), TypUkladu::A, 1, Material::Powietrze, 20.004, 4)};
