@@ -368,7 +368,7 @@ TDialog_projektu *TProgram_form::DialogPliku(TDialog_projektu::Tryb tryb)
 
 void TProgram_form::ZastosujProjekt(const kerwano::Projekt &projekt)
 {
-    const kerwano::Przeliczenie przeliczenie = m_projekt.ZastosujProjekt(projekt);
+    const kerwano::Przeliczenie przeliczenie = m_projekt.WczytajProjekt(projekt);
     for (TStrona *strona : std::as_const(m_strony))
         strona->PokazProjekt();
     // Rows half rebuilt are nobody's business: no row is shown until the end.

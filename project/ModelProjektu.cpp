@@ -27,8 +27,15 @@ ModelProjektu::ModelProjektu()
 {
     // The dimension fields' text until the start-up writes "1" into them.
     m_wymiary.fill(QStringLiteral("1,00"));
-    m_dane_projektu[1] = QDate::currentDate().toString(QStringLiteral("d.M.yyyy"));
-    m_dane_projektu[2] = DomyslnyProjektant();
+    m_dane_projektu = DomyslneDaneProjektu();
+}
+
+std::array<QString, LICZBA_DANYCH> ModelProjektu::DomyslneDaneProjektu()
+{
+    std::array<QString, LICZBA_DANYCH> dane;
+    dane[1] = QDate::currentDate().toString(QStringLiteral("d.M.yyyy"));
+    dane[2] = DomyslnyProjektant();
+    return dane;
 }
 
 QString ModelProjektu::DomyslnyProjektant()
@@ -46,6 +53,16 @@ Przeliczenie ModelProjektu::UstawDomyslne()
     m_wyniki.klasa = Klasa();
     m_gotowy = true;
     return ObliczKlase(false);
+}
+
+Przeliczenie ModelProjektu::StanStartowy()
+{
+    m_dane_projektu = DomyslneDaneProjektu();
+    m_elementy.Wczytaj({});
+    Przeliczenie p = UstawDomyslne();
+    p.elementy = true;
+    p.dane = true;
+    return p;
 }
 
 Przeliczenie ModelProjektu::UstawWybor(int nr, int indeks)
@@ -144,6 +161,13 @@ Przeliczenie ModelProjektu::ZastosujProjekt(const Projekt &projekt)
     p.elementy = true;
     if (liczba_elementow() > 0)
         p |= ObliczKlase(true);
+    return p;
+}
+
+Przeliczenie ModelProjektu::WczytajProjekt(const Projekt &projekt)
+{
+    Przeliczenie p = StanStartowy();
+    p |= ZastosujProjekt(projekt);
     return p;
 }
 

@@ -52,12 +52,18 @@ public:
     ModelProjektu();
 
     static QString DomyslnyProjektant();
+    // Today's date and the designer line, the other texts empty.
+    static std::array<QString, LICZBA_DANYCH> DomyslneDaneProjektu();
 
     // The page-1 start-up: every list at its first entry, each dimension "1",
     // the coefficients of those entries, no class, then the first
     // calculation. From here on every change recalculates.
     Przeliczenie UstawDomyslne();
     bool gotowy() const { return m_gotowy; }
+    // The project of a freshly started program: the creation defaults of the
+    // project data, no elements, then UstawDomyslne(). Says that everything
+    // changed.
+    Przeliczenie StanStartowy();
 
     // A page-1 list (nr 1..13) set to entry `indeks`: the coefficient of
     // that entry, or, for an index outside the list, no entry selected and
@@ -98,6 +104,10 @@ public:
     // the calculation forced to rewrite every angle.
     Projekt ZbierzProjekt() const;
     Przeliczenie ZastosujProjekt(const Projekt &projekt);
+    // Opening a file: StanStartowy(), then ZastosujProjekt(), so that a
+    // dimension text or a list index the file cannot put in force leaves the
+    // start-up value, whatever was open before.
+    Przeliczenie WczytajProjekt(const Projekt &projekt);
 
     const KrzyweKatow &krzywe_katow() const { return m_krzywe_katow; }
 

@@ -33,8 +33,7 @@ QString WczytajJakPoStarcie(const QString &plik, Projekt &zapisany, ModelProjekt
     if (!blad.isEmpty())
         return blad;
     zapisany = odczytany;
-    model.UstawDomyslne();
-    model.ZastosujProjekt(zapisany);
+    model.WczytajProjekt(zapisany);
     return QString();
 }
 
