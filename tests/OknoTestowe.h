@@ -68,13 +68,13 @@ inline void Wybierz(TProgram_form *okno, int nr, int indeks)
         QTest::keyClick(c, Qt::Key_Down);
 }
 
-// Replaces the text of Edit<nr> by typing `tekst`.
+// Replaces the text of Edit<nr> by typing `tekst` over all of it (the
+// field refuses to be left empty).
 inline void Wpisz(TProgram_form *okno, int nr, const QString &tekst)
 {
     QLineEdit *e = Pole(okno, nr);
     e->setFocus();
     e->selectAll();
-    QTest::keyClick(e, Qt::Key_Delete);
     QTest::keyClicks(e, tekst);
 }
 

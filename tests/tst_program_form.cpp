@@ -207,12 +207,21 @@ void TstProgramForm::wpisywanieWymiaru()
     QTest::keyClick(e, Qt::Key_5);
     QCOMPARE(e->text(), QString("10,5"));
     QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 10.5);
-    // Clearing the field keeps the last number in use.
+    // An edit that would leave no number (cleared, a second comma, pasted
+    // over with one) is refused: the field shows the number in use.
     const QString ae = Tekst("Label_Ae");
-    e->clear();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClick(e, Qt::Key_End);
+    QTest::keyClick(e, Qt::Key_Comma);
+    e->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("1,,5"));
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(e->text(), QString("10,5"));
     QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 10.5);
     QCOMPARE(Tekst("Label_Ae"), ae);
     // A lone comma is 0.
+    e->selectAll();
     QTest::keyClick(e, Qt::Key_Comma);
     QCOMPARE(m_okno->projekt().dane().wysokosc_budynku, 0.0);
     // Text set by the program goes the same way; a negative one is refused.
@@ -232,9 +241,10 @@ void TstProgramForm::filtrKlawiszy_data()
     // clang-format off
     QTest::newRow("cyfry i przecinek") << "12,5" << "12,5" << "12,";
     QTest::newRow("kropka")            << "1.5"  << "15"   << "1";
-    QTest::newRow("minus")             << "-2"   << "2"    << "";
+    // The field is never left empty: the last digit stays.
+    QTest::newRow("minus")             << "-2"   << "2"    << "2";
     QTest::newRow("litery")            << "a1e3" << "13"   << "1";
-    QTest::newRow("spacja i plus")     << " +4"  << "4"    << "";
+    QTest::newRow("spacja i plus")     << " +4"  << "4"    << "4";
     // The file keeps 20 characters of a dimension as typed.
     QTest::newRow("ponad pole pliku")  << "123456789012345678901" << "12345678901234567890"
                                        << "1234567890123456789";
@@ -261,7 +271,7 @@ void TstProgramForm::skrotySchowka_data()
     QTest::addColumn<QString>("wklejany");
     QTest::addColumn<QString>("tekst");  // the field afterwards
     QTest::addColumn<double>("wartosc"); // the width in force afterwards
-    // A drop goes into an emptied field.
+    // A drop goes in where it lands, before the 25.
     // clang-format off
     QTest::newRow("Ctrl+V 12,5")             << 0 << "12,5" << "12,5" << 12.5;
     QTest::newRow("Ctrl+V 1.5 refused")      << 0 << "1.5"  << "25"   << 25.0;
@@ -269,8 +279,10 @@ void TstProgramForm::skrotySchowka_data()
     QTest::newRow("menu x7y refused")        << 2 << "x7y"  << "25"   << 25.0;
     QTest::newRow("menu 99")                 << 2 << "99"   << "99"   << 99.0;
     QTest::newRow("Ctrl+V 21 znaków refused") << 0 << "123456789012345678901" << "25" << 25.0;
-    QTest::newRow("drop 3,5")                << 3 << "3,5"  << "3,5"  << 3.5;
-    QTest::newRow("drop -4 refused")         << 3 << "-4"   << ""     << 25.0;
+    QTest::newRow("drop 3,5")                << 3 << "3,5"  << "3,525" << 3.525;
+    QTest::newRow("drop -4 refused")         << 3 << "-4"   << "25"   << 25.0;
+    QTest::newRow("drop 1,, refused")        << 3 << "1,,"  << "25"   << 25.0;
+    QTest::newRow("Ctrl+V 1,,5 refused")     << 0 << "1,,5" << "25"   << 25.0;
     QTest::newRow("input method 4a refused") << 4 << "4a"   << "25"   << 25.0;
     // clang-format on
 }
@@ -301,7 +313,6 @@ void TstProgramForm::skrotySchowka()
         e->paste(); // what the context menu's "Wklej" does
         break;
     case 3: {
-        e->clear();
         QMimeData dane;
         dane.setText(wklejany);
         QDragEnterEvent wejscie(QPoint(5, 5), Qt::CopyAction, &dane, Qt::LeftButton,
@@ -321,17 +332,18 @@ void TstProgramForm::skrotySchowka()
     }
     QCOMPARE(e->text(), tekst);
     QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, wartosc);
-    // Undo brings the old text and value back; cut empties the field and
-    // keeps the value (an empty text does not convert).
+    // Undo brings the old text and value back; cut copies the text but
+    // leaves it, as the field is never left without its number.
     if (tekst != "25" && droga != 3) {
         QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(e->text(), QString("25"));
         QCOMPARE(m_okno->projekt().dane().szerokosc_budynku, 25.0);
     }
+    const QString przed = e->text();
     QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(e, Qt::Key_X, Qt::ControlModifier);
-    QVERIFY(e->text().isEmpty());
-    QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
+    QCOMPARE(e->text(), przed);
+    QCOMPARE(QGuiApplication::clipboard()->text(), przed);
     // Menu shortcuts reach the window while a dimension field has the focus.
     QSignalSpy druk(W<QAction>(m_okno, "Drukujformularz1"), &QAction::triggered);
     okno_testowe::Odpowiedz<QPrintDialog>([](QPrintDialog *d) { d->reject(); });

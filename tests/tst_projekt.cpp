@@ -8,6 +8,7 @@
 #include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
 #include "project/okna/TDane_form.h"
+#include "risk/Wspolczynniki.h"
 #include "widgets/TStringGrid.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -57,6 +59,8 @@ private slots:
     void rozpoznanieWiersza_data();
     void rozpoznanieWiersza();
     void wynikiBezOkna();
+    void ponowneOtwarcie_data();
+    void ponowneOtwarcie();
 
 private:
     QString Sciezka(const QString &nazwa) const { return m_folder.filePath(nazwa); }
@@ -733,6 +737,97 @@ void TstProjekt::wynikiBezOkna()
     QString blad;
     QVERIFY(wyniki(Sciezka(QStringLiteral("brak.kwp")), &blad).isEmpty());
     QCOMPARE(blad, QStringLiteral("File not found"));
+}
+
+void TstProjekt::ponowneOtwarcie_data()
+{
+    QTest::addColumn<quint32>("ziarno");
+    for (quint32 ziarno : {1u, 2u, 3u, 4u})
+        QTest::addRow("seed %u", ziarno) << ziarno;
+}
+
+// What is saved reopens to what was shown: random projects (indices outside
+// their lists, dimension texts that do not convert, elements whose distance
+// cannot be computed) opened one after another and edited at random, keys
+// and pastes that would leave no number included. At every save the window's
+// results are the headless results of the file, and a project opened after
+// another shows what it shows opened alone.
+void TstProjekt::ponowneOtwarcie()
+{
+    QFETCH(quint32, ziarno);
+    QRandomGenerator los(ziarno);
+    const QStringList wymiary = {"100",  "40", "30", "100,,", "",   "abc", ",",
+                                 "12,5", "-3", "0",  "1E3",   "7,", ",25"};
+    const QList<ElementDachu> elementy = {
+        wzorcowy::Element("Maszt", kerwano::TypUkladu::A, 1, kerwano::Material::Powietrze, 10, 10),
+        wzorcowy::Element("Bez n", kerwano::TypUkladu::A, 3, kerwano::Material::Powietrze, 10, 5,
+                          10, 0),
+        wzorcowy::Element("Linka", kerwano::TypUkladu::A, 2, kerwano::Material::Dielektryk, 0, 5,
+                          0)};
+    const auto losowy = [&] {
+        kerwano::Projekt p = wzorcowy::Nowy();
+        for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr)
+            p.wybory[size_t(nr - 1)] = los.bounded(-1, int(kerwano::Lista(nr).pozycje.size()) + 2);
+        for (QString &w : p.wymiary)
+            w = wymiary[los.bounded(int(wymiary.size()))];
+        for (const ElementDachu &e : elementy)
+            if (los.bounded(2))
+                p.elementy << e;
+        return p;
+    };
+    // The JSON of --wyniki for the window's project (the file's selections
+    // as stored) and for a file.
+    const auto zOkna = [this](const kerwano::Projekt &zapisany) {
+        return kerwano::WynikiJson(zapisany, m_okno->projekt());
+    };
+    const auto zPliku = [](const QString &plik) {
+        kerwano::Projekt zapisany;
+        kerwano::ModelProjektu model;
+        return kerwano::WczytajJakPoStarcie(plik, zapisany, model).isEmpty()
+                   ? kerwano::WynikiJson(zapisany, model)
+                   : QByteArray();
+    };
+    const QString plik = Sciezka(QStringLiteral("ponownie.kwp"));
+    for (int krok = 0; krok < 6; ++krok) {
+        const kerwano::Projekt p = losowy();
+        QCOMPARE(kerwano::ZapiszPlikProjektu(plik, p), QString());
+        m_okno->ZastosujProjekt(p);
+        QCOMPARE(zOkna(p), zPliku(plik));
+
+        for (int edycja = 0; edycja < 12; ++edycja) {
+            const int nr = 1 + los.bounded(3);
+            QLineEdit *e = okno_testowe::Pole(m_okno, nr);
+            e->setFocus();
+            switch (los.bounded(6)) {
+            case 0:
+                okno_testowe::Wybierz(m_okno, 1 + los.bounded(13), los.bounded(3));
+                break;
+            case 1:
+                e->selectAll();
+                QApplication::clipboard()->setText(wymiary[los.bounded(int(wymiary.size()))]);
+                QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+                break;
+            case 2:
+                QTest::keyClick(e, los.bounded(2) ? Qt::Key_Backspace : Qt::Key_Delete);
+                break;
+            case 3:
+                QTest::keyClick(e, los.bounded(2) ? Qt::Key_Home : Qt::Key_End);
+                break;
+            case 4:
+                QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+                break;
+            default:
+                QTest::keyClicks(e, QStringLiteral(",0123456789").mid(los.bounded(11), 1));
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(e->text(), m_okno->projekt().Wymiar(nr));
+        }
+        const QByteArray pokazane = zOkna(m_okno->projekt().ZbierzProjekt());
+        QCOMPARE(QJsonDocument::fromJson(pokazane).object().value("Label_E").toString(),
+                 W<QLabel>(okno_testowe::Strona(m_okno, 1), "Label_E")->text());
+        QCOMPARE(kerwano::ZapiszPlikProjektu(plik, m_okno->projekt().ZbierzProjekt()), QString());
+        QCOMPARE(pokazane, zPliku(plik));
+    }
 }
 
 QTEST_MAIN(TstProjekt)

@@ -34,26 +34,112 @@ bool KlawiszEdycyjny(int klawisz)
     return false;
 }
 
+// Whether a field that keeps its number can take `tekst` as that number:
+// it converts, and not to a negative number, which no dimension is.
+bool Liczba(const QString &tekst)
+{
+    const std::optional<double> x = kerwano::TekstNaLiczbe(tekst);
+    return x && *x >= 0;
+}
+
+// Whether `a` is `b` with characters left out (none added, none moved).
+bool Podciag(const QString &a, const QString &b)
+{
+    qsizetype j = 0;
+    for (const QChar z : a) {
+        while (j < b.size() && b[j] != z)
+            ++j;
+        if (j == b.size())
+            return false;
+        ++j;
+    }
+    return true;
+}
+
 // Every edit of the field's text passes here, whatever brought it: an edit
 // that would put a character the filter refuses into the field is undone
 // whole. A text set by the program is shown as it is.
+//
+// A field that keeps its number (TFiltr_klawiszy::Zaloz with `liczba`) also
+// undoes an edit that would leave a text that gives no number (see Liczba)
+// where one that gives a number stood, so that it always shows the number
+// in force. A text
+// the program set (UstawTekst) may hold what the filter refuses and need
+// not give a number: its own characters may stay and be deleted, and it may
+// be edited freely until it gives one; from then on there is no way back to it,
+// not even by undo.
 class TWalidator : public QValidator
 {
 public:
-    TWalidator(const TFiltr_klawiszy *filtr, int pojemnosc, QObject *parent)
-        : QValidator(parent), m_filtr(filtr), m_pojemnosc(pojemnosc)
+    TWalidator(const TFiltr_klawiszy *filtr, int pojemnosc, QLineEdit *pole, bool liczba)
+        : QValidator(pole), m_filtr(filtr), m_pojemnosc(pojemnosc), m_pole(pole), m_liczba(liczba),
+          m_ostatni(pole->text())
     {
+        if (m_liczba)
+            connect(pole, &QLineEdit::textChanged, this, &TWalidator::Zmieniono);
     }
     State validate(QString &tekst, int &) const override
     {
         if (m_pojemnosc > 0 && tekst.size() > m_pojemnosc)
             return Invalid;
-        return m_filtr->Dozwolony(tekst) ? Acceptable : Invalid;
+        if (!m_liczba)
+            return m_filtr->Dozwolony(tekst) ? Acceptable : Invalid;
+        if (!Podciag(Odrzucone(tekst), Odrzucone(m_ostatni)))
+            return Invalid;
+        if (Liczba(tekst))
+            return Acceptable;
+        return Liczba(m_ostatni) ? Invalid : Intermediate;
+    }
+    // The text the program sets, taken as the field's own.
+    void Ustaw(const QString &tekst)
+    {
+        m_ostatni = tekst;
+        m_pole->setText(tekst);
     }
 
 private:
+    // The characters of `tekst` the filter refuses, in order.
+    QString Odrzucone(const QString &tekst) const
+    {
+        QString r;
+        for (const QChar z : tekst)
+            if (!m_filtr->Dozwolony(QString(z)))
+                r += z;
+        return r;
+    }
+    void Zmieniono(const QString &tekst)
+    {
+        const QString poprzedni = m_ostatni;
+        m_ostatni = tekst;
+        if (Liczba(poprzedni) && !Liczba(tekst)) {
+            // Undo and redo are not validated: one that lost the number is
+            // taken back once its change is over.
+            QMetaObject::invokeMethod(
+                this,
+                [this, poprzedni] {
+                    if (!Liczba(m_pole->text()))
+                        m_pole->setText(poprzedni);
+                },
+                Qt::QueuedConnection);
+        } else if (!Liczba(poprzedni) && Liczba(tekst)) {
+            // The undo history still holds texts that gave no number:
+            // setting the text anew, once this change is over, forgets them.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    const int kursor = m_pole->cursorPosition();
+                    m_pole->setText(m_pole->text());
+                    m_pole->setCursorPosition(kursor);
+                },
+                Qt::QueuedConnection);
+        }
+    }
+
     const TFiltr_klawiszy *m_filtr;
     int m_pojemnosc;
+    QLineEdit *m_pole;
+    bool m_liczba;
+    QString m_ostatni; // the field's text as the last change left it
 };
 
 } // namespace
@@ -63,10 +149,18 @@ TFiltr_klawiszy::TFiltr_klawiszy(bool z_przecinkiem, QObject *parent)
 {
 }
 
-void TFiltr_klawiszy::Zaloz(QLineEdit *pole, int pojemnosc)
+void TFiltr_klawiszy::Zaloz(QLineEdit *pole, int pojemnosc, bool liczba)
 {
     pole->installEventFilter(this);
-    pole->setValidator(new TWalidator(this, pojemnosc, pole));
+    pole->setValidator(new TWalidator(this, pojemnosc, pole, liczba));
+}
+
+void TFiltr_klawiszy::UstawTekst(QLineEdit *pole, const QString &tekst)
+{
+    if (auto *w = dynamic_cast<const TWalidator *>(pole->validator()))
+        const_cast<TWalidator *>(w)->Ustaw(tekst);
+    else
+        pole->setText(tekst);
 }
 
 bool TFiltr_klawiszy::Dozwolony(const QString &tekst) const

@@ -21,8 +21,15 @@ public:
     // Puts `pole` under the filter: its keys and everything pasted or dropped.
     // With `pojemnosc` above 0 the field holds no more characters than that:
     // a key past it does nothing and a longer paste is refused whole, so that
-    // the field never shows more than the project file keeps.
-    void Zaloz(QLineEdit *pole, int pojemnosc = 0);
+    // the field never shows more than the project file keeps. With `liczba`
+    // the field keeps a text that converts to a number not below zero once
+    // it holds one: an edit that would leave no such number (a second comma,
+    // an empty field) is refused, so the text is always the number in force.
+    void Zaloz(QLineEdit *pole, int pojemnosc = 0, bool liczba = false);
+
+    // Sets the text of a field as the program's own (a loaded project's): a
+    // field that keeps its number takes it as it is, a number or not.
+    static void UstawTekst(QLineEdit *pole, const QString &tekst);
 
     // Whether every character of `tekst` may enter a field of this filter.
     bool Dozwolony(const QString &tekst) const;

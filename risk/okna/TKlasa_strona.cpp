@@ -135,7 +135,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         auto *e = new QLineEdit(QStringLiteral("1,00"), this);
         e->setObjectName(QStringLiteral("Edit%1").arg(nr));
-        filtr->Zaloz(e, kerwano::POJEMNOSC_WYMIARU);
+        filtr->Zaloz(e, kerwano::POJEMNOSC_WYMIARU, true);
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 10);
         e->setAlignment(Qt::AlignRight);
         connect(e, &QLineEdit::textChanged, this,
@@ -358,7 +358,7 @@ void TKlasa_strona::PokazWybory(const kerwano::ModelProjektu &projekt)
         m_listy[nr - 1]->setCurrentIndex(projekt.Wybor(nr));
     for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         const QSignalBlocker cisza(m_wymiary[nr - 1]);
-        m_wymiary[nr - 1]->setText(projekt.Wymiar(nr));
+        TFiltr_klawiszy::UstawTekst(m_wymiary[nr - 1], projekt.Wymiar(nr));
     }
 }
 
