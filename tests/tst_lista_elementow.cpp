@@ -234,7 +234,7 @@ void TstListaElementow::edycja()
     W<TStringGrid>(m_strona, "StringGrid1")->UstawRow(2);
     m_okno->UstawZmodyfikowany(false);
     QStringList pola;
-    bool widoczne = true;
+    bool widoczne = true, odmowa = false;
     Odpowiedz([&](TOdstepy_parametry_form *d) {
         pola << W<QLineEdit>(d, "Edit1")->text() << W<QLineEdit>(d, "Edit_H")->text()
              << W<QLineEdit>(d, "Edit_L")->text() << W<QLineEdit>(d, "Edit_fc")->text()
@@ -244,17 +244,23 @@ void TstListaElementow::edycja()
         QTest::mouseClick(W<TObraz>(d, "Image6"), Qt::LeftButton);
         QCOMPARE(W<QLabel>(d, "Label_fc")->text(), QStringLiteral("&c [m]"));
         W<QLineEdit>(d, "Edit1")->setText(QStringLiteral("Świetlik"));
+        // Layout 3 with the n of layout 1, 0, is refused; typing n over it helps.
+        QTest::keyClick(W<QLineEdit>(d, "Edit1"), Qt::Key_Return);
+        odmowa = d->isVisible() && d->focusWidget() == W<QLineEdit>(d, "Edit_n");
+        QTest::keyClicks(d->focusWidget(), QStringLiteral("3"));
     });
     QTest::mouseClick(W<QPushButton>(m_strona, "Button4"), Qt::LeftButton);
     QCOMPARE(pola, QStringList({"b", "7,00", "2,00", "0,00", "0"}));
     QVERIFY(!widoczne);
+    QVERIFY(odmowa);
     QCOMPARE(Komorka1(1, 2),
-             QStringLiteral("Układ A, układ 3, powietrze, H = 7,00, L = 2,00, c = 0,00, n = 0"));
+             QStringLiteral("Układ A, układ 3, powietrze, H = 7,00, L = 2,00, c = 0,00, n = 3"));
     QCOMPARE(Nazwy(), QStringList({"a|a", "Świetlik|Świetlik"}));
     QVERIFY(m_okno->zmodyfikowany());
     QVERIFY(W<TObraz>(m_strona, "Image_uklad_3")->isVisibleTo(m_strona));
     QCOMPARE(W<QLabel>(m_strona, "Label_d_nr")->text(), QStringLiteral("2"));
-    QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(), QStringLiteral("0,00 m")); // n = 0
+    QCOMPARE(W<QLabel>(m_strona, "Label_d_wart")->text(),
+             kerwano::TekstOdstepu(m_okno->projekt().ObliczOdstep(2).d));
 
     // The edit puts the element's own buttons and numbers into the dialog.
     bool dobrze = false;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 
 // The element dialog on its own: defaults, the fields each layout needs,
@@ -26,6 +27,8 @@ private slots:
     void nazwa();
     void klawisze_data();
     void klawisze();
+    void odmowy_data();
+    void odmowy();
 
 private:
     QWidget *Kontrolka(const QString &nazwa) const { return m_d->findChild<QWidget *>(nazwa); }
@@ -258,6 +261,8 @@ void TstOdstepyParametryForm::klawisze()
     QFETCH(QString, kontrolka);
     QFETCH(int, klawisz);
     W<QRadioButton>(m_d, "RadioButton5")->setChecked(true);
+    W<QLineEdit>(m_d, "Edit_H")->setText(QStringLiteral("1"));
+    W<QLineEdit>(m_d, "Edit_n")->setText(QStringLiteral("1"));
     QWidget *w = Kontrolka(kontrolka);
     QVERIFY(w);
     w->setFocus();
@@ -265,6 +270,62 @@ void TstOdstepyParametryForm::klawisze()
     QTest::keyClick(w, Qt::Key(klawisz));
     QTEST(m_d->result(), "wynik");
     QVERIFY(!m_d->isVisible());
+}
+
+void TstOdstepyParametryForm::odmowy_data()
+{
+    QTest::addColumn<QString>("uklad"); // the arrangement's and the layout's buttons
+    QTest::addColumn<QString>("H");
+    QTest::addColumn<QString>("fc");
+    QTest::addColumn<QString>("n");
+    QTest::addColumn<QString>("pole"); // the field refused, or empty: accepted
+    QTest::addColumn<QString>("powod");
+
+    const QString n = QStringLiteral("Liczba zwodów n musi wynosić co najmniej 1.");
+    const QString H = QStringLiteral("Wysokość H musi być większa od zera.");
+    const QString fH = QStringLiteral("Wysokość H lub rozpiętość f musi być większa od zera.");
+    // clang-format off
+    QTest::newRow("layout 3, n = 0")          << "1 5" << "10"    << "10" << "0" << "Edit_n" << n;
+    QTest::newRow("layout 3, n = 0, H = 0")   << "1 5" << "0"     << "10" << "0" << "Edit_n" << n;
+    QTest::newRow("layout 3, H = 0")          << "1 5" << "0"     << "10" << "4" << "Edit_H" << H;
+    QTest::newRow("layout 3, H written 0,00") << "1 5" << "0,004" << "10" << "4" << "Edit_H" << H;
+    QTest::newRow("layout 3, n = 1")          << "1 5" << "10"    << "0"  << "1" << ""       << "";
+    QTest::newRow("layout 3 of B, n = 0")     << "2 5" << "10"    << "10" << "0" << "Edit_n" << n;
+    QTest::newRow("layout 2, f = H = 0")      << "1 4" << "0"     << "0"  << "0" << "Edit_H" << fH;
+    QTest::newRow("layout 2, H = 0, f > 0")   << "1 4" << "0"     << "3"  << "0" << ""       << "";
+    QTest::newRow("layout 1, all 0")          << "1 3" << "0"     << "0"  << "0" << ""       << "";
+    // clang-format on
+}
+
+// OK with numbers the layout cannot compute a distance from keeps the
+// dialog open, puts the focus on the field and says why under it.
+void TstOdstepyParametryForm::odmowy()
+{
+    QFETCH(QString, uklad);
+    QFETCH(QString, pole);
+    QFETCH(QString, powod);
+    for (const QString &nr : uklad.split(u' '))
+        W<QRadioButton>(m_d, ("RadioButton" + nr).toLatin1().constData())->setChecked(true);
+    QFETCH(QString, H);
+    QFETCH(QString, fc);
+    QFETCH(QString, n);
+    W<QLineEdit>(m_d, "Edit_H")->setText(H);
+    W<QLineEdit>(m_d, "Edit_fc")->setText(fc);
+    W<QLineEdit>(m_d, "Edit_n")->setText(n);
+    Kontrolka("Edit1")->setFocus();
+    QToolTip::hideText();
+    m_d->setResult(-1);
+    QTest::mouseClick(W<QPushButton>(m_d, "Button1"), Qt::LeftButton);
+    if (pole.isEmpty()) {
+        QCOMPARE(m_d->result(), int(QDialog::Accepted));
+        QVERIFY(!m_d->isVisible());
+        return;
+    }
+    QVERIFY(m_d->isVisible());
+    QCOMPARE(m_d->result(), -1);
+    QCOMPARE(m_d->focusWidget(), Kontrolka(pole));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), powod);
 }
 
 QTEST_MAIN(TstOdstepyParametryForm)

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -112,7 +113,35 @@ void TOdstepy_parametry_form::accept()
                             .arg(kerwano::POJEMNOSC_PARAMETROW));
         return;
     }
+    if (OdmowaWymiarow(parametry))
+        return;
     QDialog::accept();
+}
+
+bool TOdstepy_parametry_form::OdmowaWymiarow(const QString &parametry)
+{
+    // The numbers as the text keeps them: 0,004 is written, and read, as 0.
+    const kerwano::TypInstalacji typ = TypInstalacji();
+    const double H = kerwano::CzytajH(parametry);
+    QLineEdit *pole = nullptr;
+    QString powod;
+    if (typ == kerwano::TypInstalacji::Uklad3 && kerwano::CzytajN(parametry) < 1) {
+        pole = Edit_n;
+        powod = QStringLiteral("Liczba zwodów n musi wynosić co najmniej 1.");
+    } else if (typ == kerwano::TypInstalacji::Uklad3 && H == 0) {
+        pole = Edit_H;
+        powod = QStringLiteral("Wysokość H musi być większa od zera.");
+    } else if (typ == kerwano::TypInstalacji::Uklad2 && H == 0 &&
+               kerwano::CzytajF(parametry) == 0) {
+        pole = Edit_H;
+        powod = QStringLiteral("Wysokość H lub rozpiętość f musi być większa od zera.");
+    }
+    if (!pole)
+        return false;
+    pole->setFocus(Qt::OtherFocusReason);
+    pole->selectAll();
+    QToolTip::showText(pole->mapToGlobal(QPoint(0, pole->height())), powod, pole);
+    return true;
 }
 
 kerwano::DaneElementu TOdstepy_parametry_form::Element() const

@@ -36,9 +36,16 @@ public:
     // OK. The fields hold numbers short enough for the project file; an
     // element preset from a file with longer ones whose parameter text would
     // no longer fit is refused with a message, and the dialog stays open.
+    // So is a layout whose distance cannot be computed (layout 3 with n below
+    // 1 or H = 0, layout 2 with f = H = 0): the focus goes to the field and
+    // a tool tip under it says why.
     void accept() override;
 
 private:
+    // Refuses the dimensions of `parametry` that the checked layout cannot
+    // compute with, as described at accept(); true when it did.
+    bool OdmowaWymiarow(const QString &parametry);
+
     // The checked buttons of the three groups.
     kerwano::TypUkladu Uklad() const;
     kerwano::TypInstalacji TypInstalacji() const;
