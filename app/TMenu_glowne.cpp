@@ -55,6 +55,9 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
            1);
     strona(obliczenia, "Obliczanieodstpwizolacyjnych1",
            QStringLiteral("Obliczanie odstępów &izolacyjnych"), 2);
+    obliczenia->addSeparator();
+    pozycja(obliczenia, "OcenaRyzyka1", QStringLiteral("Ocena &ryzyka (PN-EN 62305-2)..."),
+            Qt::CTRL | Qt::Key_R, &TMenu_glowne::OcenaRyzyka1Click);
 
     QMenu *info = okno->menuBar()->addMenu(QStringLiteral("&Info"));
     info->setObjectName(QStringLiteral("Info1"));

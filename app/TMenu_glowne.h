@@ -30,6 +30,7 @@ signals:
     // page 0, 1 or 2.
     void PokazStrone(int strona);
     void OpisProgramu1Click();
+    void OcenaRyzyka1Click(); // "Ocena ryzyka (PN-EN 62305-2)..."
 
 private:
     QAction *Zapiszprojekt1;

@@ -1,6 +1,7 @@
 #include "app/TProgram_form.h"
 
 #include "angles/okna/TKaty_strona.h"
+#include "app/OknoOceny.h"
 #include "app/TMenu_glowne.h"
 #include "app/TPanel_boczny.h"
 #include "app/TPrzewijana.h"
@@ -217,6 +218,10 @@ void TProgram_form::UtworzMenu()
     connect(MainMenu1, &TMenu_glowne::PokazStrone, this,
             [this](int strona) { PageControl1->setCurrentIndex(strona); });
     connect(MainMenu1, &TMenu_glowne::OpisProgramu1Click, this, &TProgram_form::OpisProgramu1Click);
+    m_ocena = new OknoOceny(this, [this] {
+        return QStringList{m_projekt.Wymiar(1), m_projekt.Wymiar(2), m_projekt.Wymiar(3)};
+    });
+    connect(MainMenu1, &TMenu_glowne::OcenaRyzyka1Click, m_ocena, &OknoOceny::Pokaz);
 
     // The pages change from the keyboard whatever control has the focus (a
     // drop-down list would take Ctrl+Tab for a search otherwise).
@@ -320,6 +325,7 @@ void TProgram_form::FormShow()
     PageControl1->setCurrentIndex(0);
     for (const QString &plik : WierszPolecen::Rozpoznaj(m_argumenty.mid(1)).PlikiOkna())
         WczytajProjekt(plik);
+    m_ocena->OtworzPliki(WierszPolecen::Rozpoznaj(m_argumenty.mid(1)).pliki);
     m_pierwsze_pokazanie = false;
 }
 
@@ -452,6 +458,10 @@ void TProgram_form::Wyjcie1Click()
 
 void TProgram_form::closeEvent(QCloseEvent *zdarzenie)
 {
+    if (!m_ocena->Zamknij()) {
+        zdarzenie->ignore();
+        return;
+    }
     if (m_zmodyfikowany) {
         const pytania::Odpowiedz odpowiedz = pytania::ZapisacPrzedWyjsciem(this);
         if (odpowiedz == pytania::Odpowiedz::Zostan ||

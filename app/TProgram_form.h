@@ -109,6 +109,7 @@ private:
 
     kerwano::ModelProjektu m_projekt;
     QStringList m_argumenty;
+    class OknoOceny *m_ocena = nullptr; // the risk assessment
     QString m_nazwa_pliku;
     bool m_zmodyfikowany = false;
     bool m_nienazwany = true;

@@ -422,6 +422,39 @@ void Pisz(const Json &w, int wciecie, QString &out)
 
 } // namespace
 
+Json *Znajdz(Json &korzen, const QString &sciezka)
+{
+    Json *w = &korzen;
+    qsizetype i = 0;
+    while (w && i < sciezka.size()) {
+        if (sciezka[i] == u'.') {
+            ++i;
+            continue;
+        }
+        if (sciezka[i] == u'[') {
+            const qsizetype koniec = sciezka.indexOf(u']', i);
+            bool ok = false;
+            const qsizetype n = sciezka.mid(i + 1, koniec - i - 1).toLongLong(&ok);
+            if (koniec < 0 || !ok || !w->JestTablica() || n < 0 || size_t(n) >= w->tablica.size())
+                return nullptr;
+            w = &w->tablica[size_t(n)];
+            i = koniec + 1;
+            continue;
+        }
+        qsizetype koniec = i;
+        while (koniec < sciezka.size() && sciezka[koniec] != u'.' && sciezka[koniec] != u'[')
+            ++koniec;
+        w = w->JestObiektem() ? w->Pole(sciezka.mid(i, koniec - i)) : nullptr;
+        i = koniec;
+    }
+    return w;
+}
+
+const Json *Znajdz(const Json &korzen, const QString &sciezka)
+{
+    return Znajdz(const_cast<Json &>(korzen), sciezka);
+}
+
 bool CzytajJson(const QByteArray &utf8, Json &wynik, int &wiersz, int &kolumna)
 {
     QByteArray bajty = utf8;

@@ -54,6 +54,11 @@ struct Json
     bool operator!=(const Json &inny) const { return !(*this == inny); }
 };
 
+// The value at `sciezka` ("strefy[0].systemy[1].UW") under `korzen`, or
+// nullptr when there is none.
+Json *Znajdz(Json &korzen, const QString &sciezka);
+const Json *Znajdz(const Json &korzen, const QString &sciezka);
+
 // Deepest nesting of arrays and objects a file may have.
 inline constexpr int MAKS_ZAGNIEZDZENIE = 64;
 

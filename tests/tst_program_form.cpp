@@ -190,6 +190,8 @@ void TstProgramForm::listyIMenu()
                                 "Obliczanie kątów &osłonowych|",
                                 "Obliczanie odstępów &izolacyjnych|",
                                 "-",
+                                "Ocena &ryzyka (PN-EN 62305-2)...|Ctrl+R",
+                                "-",
                                 "Panel &boczny|",
                                 "&Info",
                                 "&Opis Programu|F1"}));
