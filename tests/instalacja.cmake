@@ -27,7 +27,8 @@ set(oczekiwane
   usr/share/doc/kerwano/changelog.gz
   usr/share/doc/kerwano/pomoc.html
   usr/share/icons/hicolor/scalable/apps/kerwano.svg
-  usr/share/icons/hicolor/scalable/mimetypes/application-x-kerwano-project.svg)
+  usr/share/icons/hicolor/scalable/mimetypes/application-x-kerwano-project.svg
+  usr/share/icons/hicolor/scalable/mimetypes/application-x-kerwano-risk.svg)
 foreach(plik IN LISTS oczekiwane)
   if(NOT EXISTS "${CEL}/${plik}")
     message(FATAL_ERROR "not installed: /${plik}")
@@ -60,16 +61,20 @@ if(UPDATE_MIME)
   if(globy MATCHES "x-kerwano-project:\\*\\.kwp:cs")
     message(FATAL_ERROR "the *.kwp pattern is case-sensitive")
   endif()
+  if(NOT globy MATCHES "\n[0-9]+:application/x-kerwano-risk:\\*\\.kwr\n")
+    message(FATAL_ERROR "update-mime-database does not map *.kwr: ${globy}")
+  endif()
 endif()
 file(READ "${CEL}/usr/share/applications/kerwano.desktop" wpis)
-if(NOT wpis MATCHES "\nMimeType=application/x-kerwano-project;\n" OR
+if(NOT wpis MATCHES "\nMimeType=application/x-kerwano-project;application/x-kerwano-risk;\n" OR
    NOT wpis MATCHES "\nExec=kerwano %F\n")
   message(FATAL_ERROR "the desktop entry does not open project files: ${wpis}")
 endif()
 # The software centre finds the program, its desktop entry and its file type.
 file(READ "${CEL}/usr/share/metainfo/example.kerwano.Kerwano.metainfo.xml" info)
 foreach(wzor IN ITEMS "<launchable type=\"desktop-id\">kerwano.desktop</launchable>"
-        "<binary>kerwano</binary>" "<mediatype>application/x-kerwano-project</mediatype>")
+        "<binary>kerwano</binary>" "<mediatype>application/x-kerwano-project</mediatype>"
+        "<mediatype>application/x-kerwano-risk</mediatype>")
   string(FIND "${info}" "${wzor}" gdzie)
   if(gdzie LESS 0)
     message(FATAL_ERROR "the metainfo file lacks ${wzor}")
