@@ -2,6 +2,7 @@
 #include "angles/okna/TWykres_katow.h"
 
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLineSeries>
@@ -99,6 +100,8 @@ private slots:
     void cleanup();
 
     void wyglad();
+    void czcionki_data();
+    void czcionki();
     void osieStale();
     void serie_data();
     void serie();
@@ -161,6 +164,36 @@ void TestWykresKatow::wyglad()
     QCOMPARE(m_wykres->size(), QSize(633, 329));
     QCOMPARE(wykres->series().size(), 4);
     QCOMPARE(wykres->axes().size(), 2);
+}
+
+void TestWykresKatow::czcionki_data()
+{
+    QTest::addColumn<double>("punkty"); // the interface font
+    QTest::newRow("9 pt, as designed") << 9.0;
+    QTest::newRow("12 pt") << 12.0;
+    QTest::newRow("14 pt") << 14.0;
+}
+
+// The chart's texts follow the interface font, in the design's proportions.
+void TestWykresKatow::czcionki()
+{
+    QFETCH(double, punkty);
+    const QFont przed = QApplication::font();
+    const auto przywroc = qScopeGuard([&] { QApplication::setFont(przed); });
+    QFont czcionka = przed;
+    czcionka.setPointSizeF(punkty);
+    QApplication::setFont(czcionka);
+    TWykres_katow wykres;
+    const double skala = punkty / 9;
+    QCOMPARE(qRound(wykres.chart()->titleFont().pointSizeF() * 10), qRound(80 * skala));
+    for (QAbstractAxis *os : wykres.chart()->axes())
+        QCOMPARE(qRound(os->labelsFont().pointSizeF() * 10), qRound(80 * skala));
+    QCOMPARE(wykres.chart()->axes(Qt::Horizontal).constFirst()->titleFont().pixelSize(),
+             qRound(15 * skala));
+    // A change of font later reaches the chart too.
+    czcionka.setPointSizeF(punkty + 3);
+    wykres.setFont(czcionka);
+    QCOMPARE(qRound(wykres.chart()->titleFont().pointSizeF() * 10), qRound(80 * (punkty + 3) / 9));
 }
 
 // The ranges are the program's, whatever was there before.

@@ -38,17 +38,31 @@ constexpr double OS_KAT_MAX = 80;
 const QString TYTUL_OSI_KATA = QStringLiteral("α (°)");
 constexpr int ODSTEP_TYTULU = 6; // free pixels on each side of that title
 
-QFont CzcionkaTytuluOsi(int piksele)
+// The interface font's size the chart's texts were designed for; a larger
+// one makes them larger in proportion.
+constexpr double PUNKTY_PROJEKTU = 9;
+
+QFont CzcionkaTytuluOsi(double piksele)
 {
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(piksele);
+    f.setPixelSize(qRound(piksele));
     f.setBold(true);
     return f;
 }
 
-QFont CzcionkaEtykietyKlasy()
+QFont CzcionkaEtykietyKlasy(double skala)
 {
-    return QFont(QStringLiteral("Arial"), 10, QFont::Bold);
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(10 * skala);
+    f.setBold(true);
+    return f;
+}
+
+QFont Arial(double punkty)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(punkty);
+    return f;
 }
 
 void UstawOs(QValueAxis *os, double max)
@@ -59,7 +73,6 @@ void UstawOs(QValueAxis *os, double max)
     os->setTickInterval(10);
     os->setMinorTickCount(0);
     os->setLabelFormat(QStringLiteral("%.0f"));
-    os->setLabelsFont(QFont(QStringLiteral("Arial"), 8));
     os->setLabelsBrush(Qt::black);
     os->setLinePen(QPen(Qt::black, 1));
     os->setGridLinePen(QPen(QColor(184, 180, 172), 1));
@@ -96,7 +109,6 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
     // The theme has decorated what was added; from here on our own settings.
     wykres->setTitle(QStringLiteral("Wykresy zależności kątów osłonowych od wysokości budynku z "
                                     "uwzględnieniem klas ochronności"));
-    wykres->setTitleFont(QFont(QStringLiteral("Arial"), 8));
     wykres->setTitleBrush(Qt::black);
     wykres->legend()->hide();
     wykres->setDropShadowEnabled(false);
@@ -105,14 +117,10 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
     wykres->setBackgroundBrush(KOLOR_TLA);
     wykres->setPlotAreaBackgroundVisible(false);
     wykres->layout()->setContentsMargins(0, 0, 0, 0);
-    const int lewy = qCeil(QFontMetricsF(CzcionkaTytuluOsi(16)).horizontalAdvance(TYTUL_OSI_KATA)) +
-                     2 * ODSTEP_TYTULU;
-    wykres->setMargins(QMargins(lewy, 2, 10, 2));
-
     UstawOs(m_os_h, OS_H_MAX);
     m_os_h->setTitleText(QStringLiteral("h (m)"));
-    m_os_h->setTitleFont(CzcionkaTytuluOsi(15));
     UstawOs(m_os_kat, OS_KAT_MAX);
+    UstawCzcionki();
 
     for (int k = 0; k < 4; ++k) {
         // Three pixels wide, as the lines have always looked; a thin yellow
@@ -130,6 +138,24 @@ TWykres_katow::TWykres_katow(QWidget *parent) : QChartView(parent)
     // static chart out of date; the view repaints the changed part anyway. A
     // hidden series' new pen changes the scene too.
     connect(scene(), &QGraphicsScene::changed, this, [this] { m_pamiec_aktualna = false; });
+}
+
+void TWykres_katow::UstawCzcionki()
+{
+    const double punkty = font().pointSizeF();
+    m_skala = punkty > 0 ? qMax(0.75, punkty / PUNKTY_PROJEKTU) : 1.0;
+    // Texts sized in pixels grow with the screen's font resolution as well.
+    m_skala_pikseli = m_skala * qMax(1, logicalDpiY()) / 96.0;
+    QChart *wykres = chart();
+    wykres->setTitleFont(Arial(8 * m_skala));
+    for (QValueAxis *os : {m_os_h, m_os_kat})
+        os->setLabelsFont(Arial(8 * m_skala));
+    m_os_h->setTitleFont(CzcionkaTytuluOsi(15 * m_skala_pikseli));
+    // The left margin keeps room for the angle axis's title.
+    const int lewy = qCeil(QFontMetricsF(CzcionkaTytuluOsi(16 * m_skala_pikseli))
+                               .horizontalAdvance(TYTUL_OSI_KATA)) +
+                     2 * ODSTEP_TYTULU;
+    wykres->setMargins(QMargins(lewy, 2, 10, 2));
 }
 
 void TWykres_katow::PrzygotujWykres(const kerwano::KrzyweKatow &krzywe)
@@ -279,6 +305,8 @@ void TWykres_katow::changeEvent(QEvent *zdarzenie)
     case QEvent::StyleChange:
     case QEvent::PaletteChange:
     case QEvent::FontChange:
+        if (zdarzenie->type() == QEvent::FontChange)
+            UstawCzcionki();
         m_pamiec_aktualna = false;
         viewport()->update();
         break;
@@ -292,7 +320,7 @@ void TWykres_katow::RysujZnaczniki(QPainter *painter,
 {
     painter->save();
     // Class labels just above the end of each curve.
-    painter->setFont(CzcionkaEtykietyKlasy());
+    painter->setFont(CzcionkaEtykietyKlasy(m_skala));
     const QFontMetricsF etykieta(painter->font());
     for (int k = 0; k < 4; ++k) {
         const QString nazwa = kerwano::TekstKlasy(kerwano::Klasa(k + 1));
@@ -330,7 +358,7 @@ void TWykres_katow::drawForeground(QPainter *painter, const QRectF &rect)
     const QRectF obszar = ObszarNaScenie();
 
     // Left axis title, horizontal, centred on the plot area's height.
-    painter->setFont(CzcionkaTytuluOsi(16));
+    painter->setFont(CzcionkaTytuluOsi(16 * m_skala_pikseli));
     painter->setPen(Qt::black);
     const QFontMetricsF tytul(painter->font());
     const double x_tytulu = chart()->mapToScene(chart()->rect().topLeft()).x() + ODSTEP_TYTULU;

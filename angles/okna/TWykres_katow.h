@@ -81,6 +81,9 @@ private:
     QLineSeries *m_serie[4] = {};
     QValueAxis *m_os_h = nullptr;
     QValueAxis *m_os_kat = nullptr;
+    // The chart's texts in proportion to the interface font (1 at 9 points).
+    void UstawCzcionki();
+    double m_skala = 1, m_skala_pikseli = 1;
     int m_linie_klasa = 0;
     double m_linie_h = 0;
     QPixmap m_pamiec;
