@@ -61,7 +61,6 @@ private:
 TPanel_boczny::TPanel_boczny(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel2"));
-    setMinimumWidth(90);
     setMaximumWidth(400);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
 
@@ -93,6 +92,15 @@ TPanel_boczny::TPanel_boczny(QWidget *parent) : QFrame(parent)
     u->setSpacing(6);
     u->addWidget(Label33);
     u->addWidget(Image2, 1);
+    // Never narrower than "|X| - Ukryj" in the font in use.
+    setMinimumWidth(qMax(90, Label33->sizeHint().width() + 12));
+}
+
+void TPanel_boczny::changeEvent(QEvent *zdarzenie)
+{
+    QFrame::changeEvent(zdarzenie);
+    if (zdarzenie->type() == QEvent::FontChange || zdarzenie->type() == QEvent::StyleChange)
+        setMinimumWidth(qMax(90, Label33->sizeHint().width() + 12));
 }
 
 QUrl TPanel_boczny::AdresStrony()

@@ -22,6 +22,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
+    void changeEvent(QEvent *zdarzenie) override;
 
 private:
     QLabel *Label33; // "|X| - Ukryj"
