@@ -4,6 +4,7 @@
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
+#include "project/okna/TDane_form.h"
 #include "risk/Wspolczynniki.h"
 #include "risk/okna/TInfo_form.h"
 #include "risk/okna/TKlasa_strona.h"
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -68,6 +70,8 @@ private slots:
     void nazwyDostepne();
     void kontrast_data();
     void kontrast();
+    void mnemoniki_data();
+    void mnemoniki();
 
 private:
     void Wybierz(int nr, int indeks)
@@ -590,6 +594,71 @@ void TstProgramForm::plikiZWierszaPolecen()
         QString("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - \uFFFD\uFFFDd\uFFFD.kwp"));
 }
 
+void TstProgramForm::mnemoniki_data()
+{
+    QTest::addColumn<int>("okno");   // 1, 3 a page of the main window; 10 the element
+                                     // dialog, 11 "Dane projektu"
+    QTest::addColumn<int>("liczba"); // the underlined letters expected, menus included
+    QTest::newRow("page 1") << 1 << 4;
+    QTest::newRow("page 3") << 3 << 6;
+    QTest::newRow("element dialog") << 10 << 10;
+    QTest::newRow("project data") << 11 << 7;
+}
+
+// The underlined letters are unique within each window, and Alt with a
+// label's letter moves to its field.
+void TstProgramForm::mnemoniki()
+{
+    QFETCH(int, okno);
+    QFETCH(int, liczba);
+    std::unique_ptr<QDialog> dialog;
+    QWidget *w = m_okno;
+    if (okno == 10)
+        dialog = std::make_unique<TOdstepy_parametry_form>(m_okno);
+    else if (okno == 11)
+        dialog = std::make_unique<TDane_form>(m_okno->projekt().DaneProjektu(), m_okno);
+    else
+        W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(okno - 1);
+    if (dialog) {
+        dialog->show();
+        w = dialog.get();
+    }
+    w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), w);
+    const auto litera = [](const QString &tekst) {
+        const qsizetype i = tekst.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        return i >= 0 ? tekst.at(i + 1).toLower() : QChar();
+    };
+    QString litery;
+    if (!dialog)
+        for (const QAction *a : m_okno->menuBar()->actions())
+            litery += litera(a->text());
+    QList<QLabel *> etykiety;
+    for (QWidget *c : w->findChildren<QWidget *>()) {
+        if (!c->isVisible())
+            continue;
+        QString tekst;
+        if (auto *l = qobject_cast<QLabel *>(c); l && l->buddy()) {
+            tekst = l->text();
+            etykiety << l;
+        } else if (auto *b = qobject_cast<QAbstractButton *>(c)) {
+            tekst = b->text();
+        }
+        if (!litera(tekst).isNull())
+            litery += litera(tekst);
+    }
+    QCOMPARE(litery.size(), liczba);
+    for (QChar z : std::as_const(litery))
+        QVERIFY2(litery.count(z) == 1, qPrintable(litery));
+    for (QLabel *l : std::as_const(etykiety)) {
+        const QChar z = litera(l->text());
+        if (z.isNull())
+            continue;
+        QTest::keyClick(w, z.toLatin1(), Qt::AltModifier);
+        QVERIFY2(l->buddy()->hasFocus(), qPrintable(l->text()));
+    }
+}
+
 QTEST_MAIN(TstProgramForm)
 #include "tst_program_form.moc"
 
@@ -639,6 +708,9 @@ void TstProgramForm::rozmiarPrzyCzcionce()
         QVERIFY2(c->width() >= c->sizeHint().width() && c->height() >= c->sizeHint().height(),
                  qPrintable(c->objectName()));
     }
+    // "|X| - Ukryj" whole beside the pages.
+    auto *ukryj = W<QLabel>(&okno, "Label33");
+    QVERIFY(ukryj->contentsRect().width() >= ukryj->sizeHint().width() - 2 * ukryj->margin());
     QLineEdit *e = okno_testowe::Pole(&okno, 3);
     e->setText(QStringLiteral("1234,56"));
     QVERIFY(e->width() > e->fontMetrics().horizontalAdvance(e->text()));
