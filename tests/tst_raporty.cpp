@@ -697,7 +697,7 @@ void TstRaporty::papierA4()
 
     int dialogi = 0;
     QMap<QString, QString> przyciski; // the preview's tool buttons Tab reached, by name
-    bool aktywny = false;
+    bool aktywny = false, oznaczony = false;
     QTimer straznik; // a second print dialog is counted and cancelled
     QObject::connect(&straznik, &QTimer::timeout, [&dialogi] {
         if (auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
@@ -729,6 +729,16 @@ void TstRaporty::papierA4()
                         if (auto *b = qobject_cast<QToolButton *>(QApplication::focusWidget()))
                             przyciski.insert(b->defaultAction()->objectName(), b->accessibleName());
                     }
+                    // The focused button is marked.
+                    for (QToolButton *b : p->findChildren<QToolButton *>()) {
+                        if (!b->defaultAction() ||
+                            b->defaultAction()->objectName() != QLatin1String("Drukuj1"))
+                            continue;
+                        b->setFocus(Qt::TabFocusReason);
+                        const QImage z_fokusem = b->grab().toImage();
+                        b->clearFocus();
+                        oznaczony = z_fokusem != b->grab().toImage();
+                    }
                     straznik.start(20);
                     QTest::keyClick(p, Qt::Key_P, Qt::ControlModifier);
                 });
@@ -742,6 +752,7 @@ void TstRaporty::papierA4()
         QCOMPARE(dialogi, 1);
         if (droga == 3) {
             QVERIFY(aktywny);
+            QVERIFY(oznaczony);
             QVERIFY(przyciski.contains("Drukuj1"));
             QVERIFY(przyciski.contains("ZapiszPdf1"));
             for (const QString &nazwa : przyciski)

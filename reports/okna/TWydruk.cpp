@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGraphicsView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEngine>
@@ -306,10 +305,11 @@ void TWydruk::KlawiszePodgladu(QPrintPreviewDialog &podglad, QAction *drukuj, QA
         przycisk->setAccessibleName(nazwa);
         przycisk->setToolTip(nazwa);
     }
-    // The pages' view takes the focus to scroll by key: a frame shows it has it.
-    for (QGraphicsView *widok : podglad.findChildren<QGraphicsView *>())
-        widok->setStyleSheet(
-            QStringLiteral("QGraphicsView:focus { border: 2px solid palette(highlight); }"));
+    // Not every style marks the focus on a flat tool button, nor on the
+    // pages' view (it takes the focus to scroll by key): a frame shows it.
+    podglad.setStyleSheet(QStringLiteral(
+        "QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"
+        "QGraphicsView:focus { border: 2px solid palette(highlight); }"));
 }
 
 void TWydruk::SprawdzCzcionki(QWidget *okno)
