@@ -15,9 +15,11 @@ WierszElementu NowyWiersz(const DaneElementu &e, Klasa klasa, const KrzyweKatow 
     WierszElementu w;
     w.nazwa = e.nazwa;
     w.parametry = ZlozParametry(e.uklad, e.typ_instalacji, e.material, e.H, e.L, e.fc, e.n);
-    w.wysokosc = e.H;
-    // The angle of the height as typed, not as the text rounds it.
-    w.kat = krzywe.KatOslonowy(klasa, e.H);
+    // The height as the text keeps it, to the centimetre: the row then reads
+    // the same after the project is saved and opened again, and after a
+    // change of class and back.
+    w.wysokosc = CzytajH(w.parametry);
+    w.kat = krzywe.KatOslonowy(klasa, *w.wysokosc);
     return w;
 }
 

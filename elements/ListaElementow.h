@@ -14,15 +14,14 @@ namespace kerwano {
 class KrzyweKatow;
 
 // One roof element as the two element tables show it. The height and the
-// angle are state of their own, not derived each time: the angle written by
-// an add or an edit comes from the height as typed, a class change
-// recomputes it from the height as its cell shows it (to the centimetre),
-// and a load starts it at "?".
+// angle are state of their own, not derived each time: an add or an edit
+// and a class change compute the angle from the height as its cell shows it
+// (to the centimetre), and a load starts it at "?".
 struct WierszElementu
 {
     QString nazwa;                  // column 0 of both tables
     QString parametry;              // page 3, column 1: the parameter text
-    std::optional<double> wysokosc; // H as typed or read; none only for the empty row
+    std::optional<double> wysokosc; // H as the text holds it; none only for the empty row
     std::optional<double> kat;      // the protective angle; none: "?"
 
     // Page 2, column 1: H with two decimals ("12,50"); "" for the empty row.
@@ -66,7 +65,7 @@ public:
     DaneElementu ElementWiersza(int wiersz) const;
 
     // Appends the dialog's element: the composed text, the height with two
-    // decimals and the angle of `klasa` at the height as typed.
+    // decimals and the angle of `klasa` at that height.
     void Dodaj(const DaneElementu &element, Klasa klasa, const KrzyweKatow &krzywe);
     // Rewrites a row the same way; false for a row outside the list.
     bool Zmien(int wiersz, const DaneElementu &element, Klasa klasa, const KrzyweKatow &krzywe);

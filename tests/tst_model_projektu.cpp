@@ -82,12 +82,12 @@ void TstModelProjektu::lista_data()
         << 1 << QStringList{"+E1 1", "=2 X 5", "-3"} << QStringList{"E1|1,00|67,00"} << 1;
     QTest::newRow("edit in place") << 3 << QStringList{"+E1 1", "+E2 2", "=1 Komin 3,5"}
                                    << QStringList{"Komin|3,50|73,75", "E2|2,00|75,00"} << 3;
-    QTest::newRow("height rounded in the cell, not in the angle")
+    QTest::newRow("height rounded in the cell")
         << 1 << QStringList{"+E1 2,346"} << QStringList{"E1|2,35|67,00"} << 1;
-    // The angle of the height as typed is "?" above 20 m; a class change
-    // recomputes it from the height cell, 20,00 m.
+    // The angle is that of the height the text keeps, 20,00 m, as after the
+    // project is opened again.
     QTest::newRow("20,004 m under class I")
-        << 1 << QStringList{"+E1 20,004"} << QStringList{"E1|20,00|?"} << 1;
+        << 1 << QStringList{"+E1 20,004"} << QStringList{"E1|20,00|23,00"} << 1;
     QTest::newRow("20,004 m, then class II, then I")
         << 1 << QStringList{"+E1 20,004", "k 2", "k 1"} << QStringList{"E1|20,00|23,00"} << 1;
     QTest::newRow("no class") << 0 << QStringList{"+E1 1", "k 2", "k 0"} << QStringList{"E1|1,00|?"}
