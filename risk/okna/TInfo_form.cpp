@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -23,7 +24,8 @@ constexpr int SZEROKOSC_OKNA = 728;
 constexpr int WYSOKOSC_OKNA = 410;
 constexpr int MARGINES_OKNA = 8;
 constexpr int ODSTEP_POL = 4;
-// The narrowest screen the sheet is laid out for, in pixels.
+// The narrowest screen the sheet is laid out for, in pixels (a smaller one
+// counts as it is).
 constexpr int NAJWEZSZY_EKRAN = 800;
 // Inside a box: air between the frame and the title or the values.
 constexpr int MARGINES_POLA = 8;
@@ -198,8 +200,8 @@ QLabel *UtworzNaglowek(const QString &tekst, QWidget *rodzic)
 // row's width. The symbols stand before the values; when the row would then
 // be wider than the design's, every box of the row has its symbol above its
 // value, if that makes the row narrower; if it is still wider than an
-// 800-pixel screen allows (a large font), the boxes take two lines. The layout gives all boxes of a
-// line the height of the tallest one; `pola_zdania` gets the boxes.
+// 800-pixel screen (or a narrower one) allows, the boxes take two lines. The layout gives all boxes
+// of a line the height of the tallest one; `pola_zdania` gets the boxes.
 QGridLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *rodzic,
                         QList<QPair<TPole *, OpisPola>> &pola_zdania)
 {
@@ -228,7 +230,10 @@ QGridLayout *UtworzRzad(const QList<OpisPola> &opisy, int min_panelu, QWidget *r
     }
     // Wider than the least screen allows: two lines, the symbols before the
     // values again (the boxes have room for them).
-    const bool dwie_linie = szerokosc > NAJWEZSZY_EKRAN - 40 - (n - 1) * ODSTEP_POL;
+    int ekran = NAJWEZSZY_EKRAN;
+    if (const QScreen *s = rodzic->screen())
+        ekran = qMin(ekran, s->availableGeometry().width());
+    const bool dwie_linie = szerokosc > ekran - 40 - (n - 1) * ODSTEP_POL;
     if (dwie_linie)
         zbuduj(false);
     const int kolumny = dwie_linie ? (n + 1) / 2 : n;
@@ -332,6 +337,10 @@ TInfo_form::TInfo_form(kerwano::Klasa klasa, QWidget *parent)
         dostepnosc::JedenTekst(
             pole, Zdanie(opis.tytul, opis.symbol, (*opis.panel)->text(), opis.jednostka));
 
-    // The design's size, or what the layout needs for the fonts in use.
-    resize(QSize(SZEROKOSC_OKNA, WYSOKOSC_OKNA).expandedTo(minimumSizeHint()));
+    // The design's size, or what the layout needs for the fonts in use; no
+    // more than the screen has room for while the layout allows.
+    QSize rozmiar(SZEROKOSC_OKNA, WYSOKOSC_OKNA);
+    if (const QScreen *ekran = screen())
+        rozmiar = rozmiar.boundedTo(ekran->availableGeometry().size());
+    resize(rozmiar.expandedTo(minimumSizeHint()));
 }
