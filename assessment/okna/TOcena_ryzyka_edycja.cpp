@@ -11,6 +11,7 @@
 #include "assessment/okna/TOcena_wydruk_form.h"
 #include "project/ZapisPliku.h"
 #include "project/okna/TDane_form.h"
+#include "widgets/Kontrast.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -75,7 +76,9 @@ void TOcena_ryzyka_form::PokazListy()
             // A red dot before an element with an invalid field.
             QListWidgetItem *e = lista->item(int(i));
             e->setText((blad ? QStringLiteral("● ") : QString()) + Nazwa(elementy.tablica[i]));
-            e->setForeground(blad ? QColor(0xC0, 0, 0) : lista->palette().color(QPalette::Text));
+            e->setForeground(blad ? kontrast::Czytelny(QColor(0xC0, 0, 0),
+                                                       lista->palette().color(QPalette::Base))
+                                  : lista->palette().color(QPalette::Text));
             e->setToolTip(blad ? QStringLiteral("Zawiera błędne pola") : QString());
         }
         lista->setCurrentRow(wybrany);

@@ -66,8 +66,9 @@ TOcena_ryzyka_form::TOcena_ryzyka_form(std::function<QStringList()> wymiary, QWi
     auto *podzial = new QSplitter(Qt::Vertical);
     podzial->addWidget(m_strony);
     podzial->addWidget(Przewijana(PanelWerdyktu()));
-    podzial->setStretchFactor(0, 4);
+    podzial->setStretchFactor(0, 3);
     podzial->setStretchFactor(1, 1);
+    podzial->setSizes({520, 200});
     uklad->addWidget(podzial);
     setCentralWidget(centrum);
     resize(980, 760);

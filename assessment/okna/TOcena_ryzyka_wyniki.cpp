@@ -6,6 +6,7 @@
 #include "assessment/Obliczenia.h"
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
+#include "widgets/Kontrast.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -47,7 +48,8 @@ void DodajWiersz(QTableWidget *t, const QStringList &komorki, const QVector<bool
         if (k > 0 && komorki[k].size() < 14)
             e->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (k < czerwone.size() && czerwone[k]) {
-            e->setForeground(QColor(0xC0, 0, 0));
+            e->setForeground(
+                kontrast::Czytelny(QColor(0xC0, 0, 0), t->palette().color(QPalette::Base)));
             e->setToolTip(QStringLiteral("Powyżej RT"));
         }
         t->setItem(r, k, e);
@@ -62,11 +64,17 @@ QLabel *Tekst(const QString &t = QString())
     return l;
 }
 
-// A verdict line as rich text: bold red when the risk is above RT.
-QString Linia(const QString &tekst, bool ponad)
+// Red that reads on what `w` stands on, on a dark palette too.
+QColor Czerwony(const QWidget *w)
 {
-    return ponad ? QStringLiteral("<b><span style=\"color:#c00000\">%1</span></b>")
-                       .arg(tekst.toHtmlEscaped())
+    return kontrast::Czytelny(QColor(0xC0, 0, 0), kontrast::Tlo(w));
+}
+
+// A verdict line as rich text: bold red when the risk is above RT.
+QString Linia(const QString &tekst, bool ponad, const QWidget *w)
+{
+    return ponad ? QStringLiteral("<b><span style=\"color:%1\">%2</span></b>")
+                       .arg(Czerwony(w).name(), tekst.toHtmlEscaped())
                  : tekst.toHtmlEscaped();
 }
 
@@ -355,7 +363,7 @@ void TOcena_ryzyka_form::PokazWerdykt()
     if (!m_walidacja.Poprawna()) {
         m_werdykty->setText(Linia(QStringLiteral("Wyniki niedostępne: popraw zaznaczone pola (%1).")
                                       .arg(m_walidacja.bledy.size()),
-                                  true));
+                                  true, m_werdykty));
         for (const Komunikat &k : std::as_const(m_walidacja.bledy)) {
             // The place as a path of captions: "Strefy › Wnętrze › tz".
             QStringList miejsce;
@@ -395,10 +403,10 @@ void TOcena_ryzyka_form::PokazWerdykt()
             if (!w.r[size_t(r)].oceniane)
                 continue;
             linie << Linia(Werdykt(r, w.r[size_t(r)].R),
-                           r < 3 && w.r[size_t(r)].R > RyzykoTolerowane(r));
+                           r < 3 && w.r[size_t(r)].R > RyzykoTolerowane(r), m_werdykty);
             Oplacalnosc k;
             if (r == 3 && PorownajKoszty(m_walidacja.dane, w, k))
-                linie << Linia(WerdyktKosztow(k), false);
+                linie << Linia(WerdyktKosztow(k), false, m_werdykty);
         }
         m_werdykty->setText(linie.join(QStringLiteral("<br>")));
     }
