@@ -16,7 +16,7 @@ using kerwano::ocena::Json;
 PoleOceny::PoleOceny(Rodzaj rodzaj, const QString &klucz, const QString &etykieta,
                      const kerwano::ocena::Tabela *tabela, bool pusty, QWidget *parent)
     : QWidget(parent), m_rodzaj(rodzaj), m_klucz(klucz), m_tabela(tabela), m_pusty(pusty),
-      m_etykieta(new QLabel(etykieta, parent))
+      m_etykieta(new QLabel(etykieta, this))
 {
     auto *uklad = new QHBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);

@@ -98,6 +98,7 @@ QWidget *TOcena_ryzyka_form::StronaWynikow()
     u->addWidget(m_tabela_linii);
     auto *strefa = new QLabel(QStringLiteral("Strefa"));
     m_wybor_strefy = new QComboBox;
+    m_wybor_strefy->setAccessibleName(QStringLiteral("Strefa"));
     strefa->setBuddy(m_wybor_strefy);
     u->addWidget(strefa);
     u->addWidget(m_wybor_strefy);
@@ -108,6 +109,7 @@ QWidget *TOcena_ryzyka_form::StronaWynikow()
     u->addWidget(m_tabela_strefy);
     auto *ryzyko = new QLabel(QStringLiteral("Ryzyko"));
     m_wybor_ryzyka = new QComboBox;
+    m_wybor_ryzyka->setAccessibleName(QStringLiteral("Ryzyko"));
     ryzyko->setBuddy(m_wybor_ryzyka);
     u->addWidget(ryzyko);
     u->addWidget(m_wybor_ryzyka);
