@@ -5,6 +5,7 @@
 #include "assessment/PlikOceny.h"
 #include "assessment/Walidacja.h"
 #include "assessment/WynikiOceny.h"
+#include "project/KopiaZapisu.h"
 #include "project/Wersja.h"
 #include "project/ZapisPliku.h"
 #include "project/ZdanieBledu.h"
@@ -23,13 +24,22 @@ int Blad(QTextStream &bledy, const QString &plik, const QString &blad)
     return 1;
 }
 
+// The assessment as the window would open it; one whose last save did not
+// finish is refused, naming the copy of its earlier contents.
+QString Wczytaj(const QString &plik, kerwano::ocena::Json &dokument)
+{
+    if (const QString kopia = kerwano::KopiaNiedokonczonegoZapisu(plik); !kopia.isEmpty())
+        return kerwano::KomunikatNiedokonczonegoZapisu(plik, kopia);
+    return kerwano::ocena::WczytajOcene(plik, dokument);
+}
+
 } // namespace
 
 int DrukujRyzyko(const QString &plik, QTextStream &wyjscie, QTextStream &bledy)
 {
     using namespace kerwano::ocena;
     Json dokument;
-    if (const QString blad = WczytajOcene(plik, dokument); !blad.isEmpty())
+    if (const QString blad = Wczytaj(plik, dokument); !blad.isEmpty())
         return Blad(bledy, plik, blad);
     const Json wynik = WynikiJson(dokument, plik, QString::fromLatin1(kerwano::NAZWA_I_WERSJA));
     wyjscie << QString::fromUtf8(PiszJson(wynik));
@@ -41,7 +51,7 @@ int PdfRyzyka(const QString &plik, const QString &pdf, QTextStream &bledy)
 {
     using namespace kerwano::ocena;
     Json dokument;
-    if (const QString blad = WczytajOcene(plik, dokument); !blad.isEmpty())
+    if (const QString blad = Wczytaj(plik, dokument); !blad.isEmpty())
         return Blad(bledy, plik, blad);
     if (const qsizetype n = Sprawdz(dokument).bledy.size(); n > 0) {
         bledy << "kerwano: " << plik << ": "

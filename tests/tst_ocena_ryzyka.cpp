@@ -618,6 +618,9 @@ void TstOcenaRyzyka::polecenie_data()
     QTest::newRow("invalid fields")
         << QByteArray("{\"format\":\"kerwano-ocena-ryzyka\",\"wersja\":1}") << 3 << QString()
         << QStringLiteral("bledy[0].komunikat") << QStringLiteral("\"Pole wymagane.\"");
+    QTest::newRow("unfinished save")
+        << QByteArray("{\"format\":\"kerwano-ocena-ryzyka\",\"wersja\":1}") << 1
+        << QStringLiteral("^kerwano: .*/x\\.kwr: .*x\\.kwr\\.kopia") << QString() << QString();
     QTest::newRow("newer") << QByteArray("{\"format\":\"kerwano-ocena-ryzyka\",\"wersja\":7}") << 1
                            << QStringLiteral("^kerwano: .*/x\\.kwr: Plik „x\\.kwr” zapisano w "
                                              "nowszej wersji formatu \\(wersja 7\\)\\.")
@@ -638,6 +641,12 @@ void TstOcenaRyzyka::polecenie()
         QFile f(plik);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bajty);
+        // An unfinished save's copy beside it.
+        if (QTest::currentDataTag() == QLatin1String("unfinished save")) {
+            QFile kopia(plik + QStringLiteral(".kopia"));
+            QVERIFY(kopia.open(QIODevice::WriteOnly));
+            kopia.write(bajty);
+        }
     }
     QProcess kerwano;
     kerwano.start(QStringLiteral(KERWANO_PROGRAM), {QStringLiteral("--ryzyko"), plik});

@@ -11,6 +11,7 @@
 #include "assessment/okna/TOcena_wydruk_form.h"
 #include "project/ZapisPliku.h"
 #include "project/okna/TDane_form.h"
+#include "project/okna/TPrzerwany_zapis.h"
 #include "widgets/Kontrast.h"
 
 #include <QCheckBox>
@@ -272,6 +273,8 @@ void TOcena_ryzyka_form::NowaOcena()
 
 bool TOcena_ryzyka_form::Otworz(const QString &plik)
 {
+    // A save of it that did not finish is settled first.
+    TPrzerwany_zapis::Rozstrzygnij(this, plik);
     Json d;
     const QString blad = WczytajOcene(plik, d);
     if (!blad.isEmpty()) {
