@@ -63,7 +63,8 @@ void BezEkranu(QtMsgType typ, const QMessageLogContext &kontekst, const QString 
                                 qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
         std::fprintf(stderr,
                      "kerwano: nie można otworzyć okna: %s; bez okna działają --wyniki, "
-                     "--pdf-obliczenia, --pdf-formularz i --pdf-zestawienie\n",
+                     "--pdf-obliczenia, --pdf-formularz, --pdf-zestawienie, --ryzyko i "
+                     "--pdf-ryzyko\n",
                      bez_ekranu ? "brak ekranu (nie ustawiono DISPLAY ani WAYLAND_DISPLAY)"
                                 : "nie udało się połączyć z ekranem");
         if (!bez_ekranu) {

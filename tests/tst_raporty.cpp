@@ -1017,8 +1017,8 @@ void TstRaporty::wierszPolecen_data()
     QTest::newRow("the window without a display")
         << QStringList{} << 1
         << "kerwano: nie można otworzyć okna: brak ekranu (nie ustawiono DISPLAY ani "
-           "WAYLAND_DISPLAY); bez okna działają --wyniki, --pdf-obliczenia, --pdf-formularz i "
-           "--pdf-zestawienie\n"
+           "WAYLAND_DISPLAY); bez okna działają --wyniki, --pdf-obliczenia, --pdf-formularz, "
+           "--pdf-zestawienie, --ryzyko i --pdf-ryzyko\n"
         << "";
 }
 
