@@ -255,15 +255,19 @@ Dobor DobierzOchrone(const Dane &d, const Wyniki &wyniki)
         return lista;
     };
 
+    // R4 is no target: the candidates are judged without it.
+    Dane bez_R4 = d;
+    bez_R4.obiekt.oceniane[3] = false;
+    Stan s;
     for (const Kandydat &kand : kandydaci) {
-        Stan s = S0;
+        s = S0;
         bool pusty = false;
         for (int f = 0; f < LICZBA_RODZIN && !pusty; ++f)
             if (kand.g[size_t(f)] > 0)
                 pusty = !Zastosuj(d, s, f, kand.g[size_t(f)]);
         if (pusty)
             continue;
-        if (Spelnia(Oblicz(d, s))) {
+        if (Spelnia(Oblicz(bez_R4, s))) {
             wynik.stan = WynikDoboru::Znaleziono;
             wynik.kroki = kroki(kand.g, false);
             return wynik;
@@ -277,7 +281,7 @@ Dobor DobierzOchrone(const Dane &d, const Wyniki &wyniki)
         if (!dostepne[size_t(f)].empty())
             wszystkie[size_t(f)] = dostepne[size_t(f)].back();
     wynik.kroki = kroki(wszystkie, true);
-    Stan s = S0;
+    s = S0;
     for (const Krok &krok : wynik.kroki)
         if (krok.rodzina >= 0)
             Zastosuj(d, s, krok.rodzina, krok.stopien);

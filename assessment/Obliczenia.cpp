@@ -99,6 +99,8 @@ Wyniki Oblicz(const Dane &d, const Stan &s)
     wo.PB = s.PB;
     wo.KS1 = s.KS1;
 
+    w.linie.reserve(d.linie.size());
+    w.strefy.reserve(d.strefy.size());
     for (size_t i = 0; i < d.linie.size(); ++i) {
         const DaneLinii &l = d.linie[i];
         WynikLinii wl;
@@ -145,6 +147,9 @@ Wyniki Oblicz(const Dane &d, const Stan &s)
             wz.rp = s.rp[j];
             wz.hz = HZ.Wartosc(z.hz);
             wz.KS2 = s.KS2[j];
+            wz.PU.reserve(w.linie.size());
+            wz.PV.reserve(w.linie.size());
+            wz.systemy.reserve(z.systemy.size());
             for (const WynikLinii &wl : w.linie) {
                 wz.PU.push_back(wz.PTU * wl.PEB * wl.PLD * wl.CLD);
                 wz.PV.push_back(wl.PV);
