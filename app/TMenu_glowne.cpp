@@ -8,7 +8,8 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
 {
     setObjectName(QStringLiteral("MainMenu1"));
     // Each item is named as the component it stands for. The mnemonics
-    // (Alt+P, Alt+O, Alt+I, then the underlined letter of an item) are
+    // (Alt+P, Alt+Y, Alt+O, Alt+I: page 3's buttons take Alt+D, Alt+E and
+    // Alt+U; then the underlined letter of an item) are
     // unique within their menu.
     auto pozycja = [this](QMenu *menu, const char *nazwa, const QString &tekst,
                           const QKeySequence &skrot, void (TMenu_glowne::*sygnal)()) {
@@ -28,6 +29,8 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
 
     QMenu *program = okno->menuBar()->addMenu(QStringLiteral("&Program"));
     program->setObjectName(QStringLiteral("Program1"));
+    pozycja(program, "Nowyprojekt1", QStringLiteral("&Nowy projekt"), Qt::CTRL | Qt::Key_N,
+            &TMenu_glowne::Nowyprojekt1Click);
     pozycja(program, "Wczytajprojekt1", QStringLiteral("&Otwórz projekt"), Qt::Key_F3,
             &TMenu_glowne::Wczytajprojekt1Click);
     program->addSeparator();
@@ -44,6 +47,14 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
             {}, &TMenu_glowne::Drukujzestawienie1Click);
     program->addSeparator();
     pozycja(program, "Wyjcie1", QStringLiteral("&Wyjście"), {}, &TMenu_glowne::Wyjcie1Click);
+
+    QMenu *edycja = okno->menuBar()->addMenu(QStringLiteral("Ed&ycja"));
+    edycja->setObjectName(QStringLiteral("Edycja1"));
+    Cofnij1 = pozycja(edycja, "Cofnij1", {}, Qt::CTRL | Qt::Key_Z, &TMenu_glowne::Cofnij1Click);
+    Ponow1 =
+        pozycja(edycja, "Ponow1", {}, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TMenu_glowne::Ponow1Click);
+    Ponow1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu *obliczenia = okno->menuBar()->addMenu(QStringLiteral("&Obliczenia"));
     obliczenia->setObjectName(QStringLiteral("Obliczenia1"));
@@ -65,9 +76,34 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
             &TMenu_glowne::OpisProgramu1Click);
 
     UstawZapisz(false);
+    UstawCofnij({});
+    UstawPonow({});
 }
 
 void TMenu_glowne::UstawZapisz(bool wlaczony)
 {
     Zapiszprojekt1->setEnabled(wlaczony);
+}
+
+namespace {
+
+void UstawKrok(QAction *a, const QString &tekst, const QString &krok)
+{
+    // An "&" of an element's name is shown, not taken for a mnemonic.
+    a->setText(krok.isEmpty() ? tekst
+                              : tekst + QStringLiteral(": ") +
+                                    QString(krok).replace(u'&', QStringLiteral("&&")));
+    a->setEnabled(!krok.isEmpty());
+}
+
+} // namespace
+
+void TMenu_glowne::UstawCofnij(const QString &krok)
+{
+    UstawKrok(Cofnij1, QStringLiteral("&Cofnij"), krok);
+}
+
+void TMenu_glowne::UstawPonow(const QString &krok)
+{
+    UstawKrok(Ponow1, QStringLiteral("&Ponów"), krok);
 }

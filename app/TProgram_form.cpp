@@ -9,8 +9,10 @@
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
 #include "project/Wersja.h"
+#include "project/okna/HistoriaProjektu.h"
 #include "project/okna/Pytania.h"
 #include "project/okna/TDane_form.h"
+#include "project/okna/TOdzyskiwanie.h"
 #include "project/okna/TPrzerwany_zapis.h"
 #include "reports/okna/TFormularz_wydruk_form.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
@@ -20,6 +22,7 @@
 #include "widgets/OknoBledu.h"
 #include "widgets/TDialog_projektu.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDragEnterEvent>
@@ -58,8 +61,27 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     : QMainWindow(parent), m_argumenty(argumenty), m_nazwa_pliku(QStringLiteral("Nowy projekt.kwp"))
 {
     setObjectName(QStringLiteral("Program_form"));
-    setWindowTitle(TytulOkna(m_nazwa_pliku));
+    UstawTytul();
 
+    m_odzyskiwanie = new TOdzyskiwanie(m_projekt, this);
+    connect(m_odzyskiwanie, &TOdzyskiwanie::Przywroc, this,
+            [this](const kerwano::Projekt &projekt, const QString &nazwa_pliku) {
+                ZastosujProjekt(projekt);
+                UstawNazwePliku(nazwa_pliku);
+                UstawZmodyfikowany(true);
+            });
+    m_historia = new HistoriaProjektu(m_projekt, this);
+    connect(m_historia, &HistoriaProjektu::Zmieniono, this,
+            [this](const kerwano::Przeliczenie &zmiana, bool caly) {
+                if (caly)
+                    PokazCaly(zmiana);
+                else
+                    Zmieniono(zmiana);
+            });
+    connect(m_historia, &QUndoStack::indexChanged, this, &TProgram_form::HistoriaZmieniona);
+    connect(m_historia, &QUndoStack::cleanChanged, this, &TProgram_form::HistoriaZmieniona);
+    // Typing in a dimension field is one step until the field is left.
+    connect(qApp, &QApplication::focusChanged, m_historia, &HistoriaProjektu::ZamknijPole);
     UtworzWidzety();
     UtworzMenu();
     UtworzPozycjePanelu();
@@ -117,6 +139,12 @@ void TProgram_form::UtworzPozycjePanelu()
     m_panel_boczny->setCheckable(true);
     m_panel_boczny->setChecked(true);
     connect(m_panel_boczny, &QAction::toggled, Panel2, &QWidget::setVisible);
+}
+
+TProgram_form::~TProgram_form()
+{
+    // The history clears itself when deleted: nothing of the window hears it.
+    disconnect(m_historia, nullptr, this, nullptr);
 }
 
 QSize TProgram_form::Ekran() const
@@ -202,6 +230,9 @@ QStringList TProgram_form::PlikiProjektow(const QStringList &parametry)
 void TProgram_form::UtworzMenu()
 {
     MainMenu1 = new TMenu_glowne(this);
+    connect(MainMenu1, &TMenu_glowne::Nowyprojekt1Click, this, &TProgram_form::Nowyprojekt1Click);
+    connect(MainMenu1, &TMenu_glowne::Cofnij1Click, m_historia, &QUndoStack::undo);
+    connect(MainMenu1, &TMenu_glowne::Ponow1Click, m_historia, &QUndoStack::redo);
     connect(MainMenu1, &TMenu_glowne::Wczytajprojekt1Click, this,
             &TProgram_form::Wczytajprojekt1Click);
     connect(MainMenu1, &TMenu_glowne::Zapiszprojekt1Click, this,
@@ -270,20 +301,14 @@ void TProgram_form::UtworzWidzety()
     setCentralWidget(m_przewijana);
 
     connect(TabSheet1, &TKlasa_strona::ListaZmieniona, this,
-            [this](int nr, int indeks) { Zmieniono(m_projekt.UstawWybor(nr, indeks)); });
-    connect(TabSheet1, &TKlasa_strona::WymiarZmieniony, this,
-            [this](int nr, const QString &tekst) { Zmieniono(m_projekt.UstawWymiar(nr, tekst)); });
+            [this](int nr, int indeks) { m_historia->Wybor(nr, indeks); });
+    connect(TabSheet1, &TKlasa_strona::WymiarZmieniony, m_historia, &HistoriaProjektu::Wymiar);
     connect(TabSheet1, &TKlasa_strona::Button1Click, this, &TProgram_form::Button1Click);
-    connect(TabSheet3, &TOdstepy_strona::DodajElement, this,
-            [this](const kerwano::DaneElementu &e) { Zmieniono(m_projekt.DodajElement(e)); });
-    connect(TabSheet3, &TOdstepy_strona::ZmienElement, this,
-            [this](int wiersz, const kerwano::DaneElementu &e) {
-                Zmieniono(m_projekt.ZmienElement(wiersz, e));
-            });
+    connect(TabSheet3, &TOdstepy_strona::DodajElement, m_historia, &HistoriaProjektu::DodajElement);
+    connect(TabSheet3, &TOdstepy_strona::ZmienElement, m_historia, &HistoriaProjektu::ZmienElement);
     // Removing the last row moves a selection that stood on it to the new
     // last row, which shows that element as any change of selection does.
-    connect(TabSheet3, &TOdstepy_strona::UsunElement, this,
-            [this](int wiersz) { Zmieniono(m_projekt.UsunElement(wiersz)); });
+    connect(TabSheet3, &TOdstepy_strona::UsunElement, m_historia, &HistoriaProjektu::UsunElement);
     // Page 2's table edits the elements as page 3 does.
     connect(TabSheet2, &TKaty_strona::Dodaj, TabSheet3, &TOdstepy_strona::Button2Click);
     connect(TabSheet2, &TKaty_strona::Edycja, TabSheet3, &TOdstepy_strona::Edytuj);
@@ -333,13 +358,35 @@ void TProgram_form::UstawZmodyfikowany(bool value)
 {
     m_zmodyfikowany = value;
     MainMenu1->UstawZapisz(value);
+    setWindowModified(value);
+    if (m_odzyskiwanie)
+        m_odzyskiwanie->Zmieniono(value, m_nienazwany ? QString() : m_nazwa_pliku);
+}
+
+void TProgram_form::ZaproponujOdzyskanie()
+{
+    m_odzyskiwanie->Zaproponuj();
+}
+
+void TProgram_form::HistoriaZmieniona()
+{
+    UstawZmodyfikowany(!m_historia->isClean());
+    MainMenu1->UstawCofnij(m_historia->canUndo() ? m_historia->undoText() : QString());
+    MainMenu1->UstawPonow(m_historia->canRedo() ? m_historia->redoText() : QString());
+}
+
+void TProgram_form::UstawTytul()
+{
+    // "[*]": the sign of unsaved changes, shown while the window is modified.
+    setWindowTitle(TytulOkna(m_nazwa_pliku) + QStringLiteral("[*]"));
 }
 
 void TProgram_form::UstawNazwePliku(const QString &sciezka)
 {
-    m_nazwa_pliku = sciezka;
-    setWindowTitle(TytulOkna(m_nazwa_pliku));
-    m_nienazwany = false;
+    // No file: a new project's name, which no save takes without asking.
+    m_nienazwany = sciezka.isEmpty();
+    m_nazwa_pliku = m_nienazwany ? QStringLiteral("Nowy projekt.kwp") : sciezka;
+    UstawTytul();
 }
 
 void TProgram_form::Zmieniono(const kerwano::Przeliczenie &zmiana, bool cicho)
@@ -374,11 +421,19 @@ TDialog_projektu *TProgram_form::DialogPliku(TDialog_projektu::Tryb tryb)
 
 void TProgram_form::ZastosujProjekt(const kerwano::Projekt &projekt)
 {
-    const kerwano::Przeliczenie przeliczenie = m_projekt.WczytajProjekt(projekt);
+    // A project applied starts a history of its own, unsaved until a load
+    // or a save says otherwise.
+    m_historia->clear();
+    m_historia->resetClean();
+    PokazCaly(m_projekt.WczytajProjekt(projekt));
+}
+
+void TProgram_form::PokazCaly(const kerwano::Przeliczenie &zmiana)
+{
     for (TStrona *strona : std::as_const(m_strony))
         strona->PokazProjekt();
     // Rows half rebuilt are nobody's business: no row is shown until the end.
-    Zmieniono(przeliczenie, true);
+    Zmieniono(zmiana, true);
     // The page in view shows the element now selected, not one of the list replaced.
     if (TStrona *s = m_strony.value(PageControl1->currentIndex()))
         s->PokazBiezacy();
@@ -397,14 +452,15 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
     }
     UstawNazwePliku(sciezka);
     ZastosujProjekt(projekt);
-    UstawZmodyfikowany(false);
+    m_historia->setClean();
 }
 
 bool TProgram_form::ZapiszProjekt(bool jako)
 {
     QString plik = m_nazwa_pliku;
     if (jako || m_nienazwany) {
-        plik = DialogPliku(TDialog_projektu::Tryb::Zapis)->Wybierz();
+        plik = DialogPliku(TDialog_projektu::Tryb::Zapis)
+                   ->Wybierz(m_nienazwany ? QString() : m_nazwa_pliku);
         if (plik.isEmpty())
             return false;
     } else if (!m_zmodyfikowany) {
@@ -419,8 +475,20 @@ bool TProgram_form::ZapiszProjekt(bool jako)
         return false;
     }
     UstawNazwePliku(plik);
-    UstawZmodyfikowany(false);
+    m_historia->ZamknijPole();
+    m_historia->setClean();
     return true;
+}
+
+void TProgram_form::Nowyprojekt1Click()
+{
+    if (m_zmodyfikowany && pytania::ZapisacPrzedOtwarciem(this) && !ZapiszProjekt(false))
+        return;
+    m_historia->clear();
+    PokazCaly(m_projekt.StanStartowy());
+    UstawNazwePliku(QString());
+    UstawZmodyfikowany(false);
+    PageControl1->setCurrentIndex(0);
 }
 
 void TProgram_form::OtworzProjekt(QString plik)
@@ -429,7 +497,8 @@ void TProgram_form::OtworzProjekt(QString plik)
     if (m_zmodyfikowany && pytania::ZapisacPrzedOtwarciem(this) && !ZapiszProjekt(false))
         return;
     if (plik.isEmpty())
-        plik = DialogPliku(TDialog_projektu::Tryb::Odczyt)->Wybierz();
+        plik = DialogPliku(TDialog_projektu::Tryb::Odczyt)
+                   ->Wybierz(m_nienazwany ? QString() : m_nazwa_pliku);
     if (!plik.isEmpty())
         WczytajProjekt(plik);
 }
@@ -478,7 +547,7 @@ void TProgram_form::Daneprojektu1Click()
     TDane_form Dane_form(m_projekt.DaneProjektu(), this);
     if (Dane_form.exec() != QDialog::Accepted)
         return;
-    Zmieniono(m_projekt.UstawDaneProjektu(Dane_form.Dane()));
+    m_historia->DaneProjektu(Dane_form.Dane());
 }
 
 void TProgram_form::Drukujformularz1Click()

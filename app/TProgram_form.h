@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+class HistoriaProjektu;
+class TOdzyskiwanie;
 class QAction;
 class QSplitter;
 class QTabWidget;
@@ -25,6 +27,7 @@ class TProgram_form : public QMainWindow
     Q_OBJECT
 public:
     explicit TProgram_form(const QStringList &argumenty = {}, QWidget *parent = nullptr);
+    ~TProgram_form() override;
 
     static QString TytulOkna(const QString &nazwa_pliku);
     // The window's place `okno` moved and made smaller as far as needed for
@@ -55,7 +58,14 @@ public:
     // unsaved changes comes first.
     void OtworzProjekt(QString plik = QString());
 
+    // The recovery copies that programs no longer running left behind,
+    // offered; one restored opens as modified under its own file's name.
+    void ZaproponujOdzyskanie();
+
     // Menu commands.
+    // "Nowy projekt": after the question about unsaved changes, the project
+    // of a freshly started program, unnamed, without history.
+    void Nowyprojekt1Click();
     void Wczytajprojekt1Click() { OtworzProjekt(); }
     void Zapiszprojekt1Click() { ZapiszProjekt(false); }
     void Zapiszjako1Click() { ZapiszProjekt(true); }
@@ -100,14 +110,24 @@ private:
     void FormShow();
     TDialog_projektu *DialogPliku(TDialog_projektu::Tryb tryb);
     void Button1Click();
+    // The project's file; "" for a project without one.
     void UstawNazwePliku(const QString &sciezka);
+    void UstawTytul();
 
     // What an operation of the project changed, shown on every page; the
     // project is then modified when anything changed. `cicho` as the pages'
     // PokazElementy.
     void Zmieniono(const kerwano::Przeliczenie &zmiana, bool cicho = false);
+    // The whole project shown anew on every page (a load, an undo, a new
+    // project), the page in view with the element now selected.
+    void PokazCaly(const kerwano::Przeliczenie &zmiana);
+    // The history moved: the modified flag follows its saved state, and
+    // "Cofnij" and "Ponów" name their steps.
+    void HistoriaZmieniona();
 
     kerwano::ModelProjektu m_projekt;
+    HistoriaProjektu *m_historia;
+    TOdzyskiwanie *m_odzyskiwanie = nullptr;
     QStringList m_argumenty;
     class OknoOceny *m_ocena = nullptr; // the risk assessment
     QString m_nazwa_pliku;

@@ -15,6 +15,7 @@
 #include <QDate>
 #include <QLibraryInfo>
 #include <QTextStream>
+#include <QTimer>
 #include <QTranslator>
 #include <csignal>
 #include <cstdio>
@@ -198,5 +199,6 @@ int main(int argc, char *argv[])
     QObject::connect(&Program_form, &TProgram_form::OpisProgramu1Click, &pomoc,
                      [&pomoc, &Program_form] { pomoc.OpisProgramu1Click(&Program_form); });
     Program_form.show();
+    QTimer::singleShot(0, &Program_form, &TProgram_form::ZaproponujOdzyskanie);
     return QApplication::exec();
 }

@@ -174,6 +174,18 @@ int main(int argc, char *argv[])
     CelCzasu(QStringLiteral("arkusz_klasy"), QStringLiteral("BM_ArkuszKlasy"), 16.7, QString());
     CelCzasu(QStringLiteral("podglad_wydruku_100"), QStringLiteral("BM_PodgladWydruku/100"), 100,
              QString());
+    CelCzasu(QStringLiteral("kopia_odzyskiwania_100"), QStringLiteral("BM_KopiaOdzyskiwania/100"),
+             5, QString());
+    // Undo and redo of a delete in 10,000 elements within one frame.
+    CelCzasu(QStringLiteral("cofnij_usuniecie_10000"),
+             QStringLiteral("BM_CofnijUsuniecie/elementow:10000/ponow:0"), 16.7, QString());
+    CelCzasu(QStringLiteral("ponow_usuniecie_10000"),
+             QStringLiteral("BM_CofnijUsuniecie/elementow:10000/ponow:1"), 16.7, QString());
+    if (const std::optional<double> mb = Licznik(QStringLiteral("BM_PamiecHistorii/1000/"
+                                                                "iterations:1"),
+                                                 QStringLiteral("historia_MB")))
+        Wyjscie() << "target historia_1000_krokow: " << Liczba(*mb) << " MB (goal <= 10 MB) "
+                  << (*mb <= 10 ? "met" : "missed") << '\n';
     const auto kb = [](const char *nazwa) {
         const std::optional<double> k =
             Licznik(QString::fromLatin1(nazwa), QStringLiteral("VmHWM_kB"));

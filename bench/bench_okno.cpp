@@ -10,6 +10,7 @@
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "project/ModelProjektu.h"
 #include "project/WynikiProjektu.h"
+#include "project/okna/HistoriaProjektu.h"
 #include "reports/TrescObliczen.h"
 #include "reports/okna/TObliczenia_wydruk_form.h"
 #include "risk/okna/TInfo_form.h"
@@ -35,6 +36,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <malloc.h>
 #include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -256,6 +258,119 @@ void BM_WczytanieProjektu(benchmark::State &state)
     Liczniki(state, licznik);
 }
 BENCHMARK(BM_WczytanieProjektu)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Undo, or redo, of "Usuń" of the first row of a 10,000-element project in
+// the window: the state given back (or the row removed again), both tables
+// refilled and the window repainted. The other half of each pair is not timed.
+void BM_CofnijUsuniecie(benchmark::State &state)
+{
+    const bool ponow = state.range(1) != 0;
+    auto okno = Okno(int(state.range(0)));
+    auto *historia = okno->findChild<HistoriaProjektu *>();
+    if (!historia || okno->projekt().liczba_elementow() != int(state.range(0))) {
+        state.SkipWithError("no project or no history");
+        return;
+    }
+    historia->UsunElement(1);
+    pomiar::Spokoj();
+    pomiar::LicznikZdarzen licznik;
+    for (auto _ : state) {
+        if (ponow) {
+            state.PauseTiming();
+            historia->undo();
+            pomiar::Spokoj();
+            state.ResumeTiming();
+            historia->redo();
+            pomiar::Spokoj();
+        } else {
+            historia->undo();
+            pomiar::Spokoj();
+            state.PauseTiming();
+            historia->redo();
+            pomiar::Spokoj();
+            state.ResumeTiming();
+        }
+    }
+    Liczniki(state, licznik);
+    if (okno->projekt().liczba_elementow() != int(state.range(0)) - 1)
+        state.SkipWithError("the delete was not redone");
+}
+BENCHMARK(BM_CofnijUsuniecie)
+    ->ArgNames({"elementow", "ponow"})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond);
+
+// The memory the history of 1,000 steps holds on a 100-element project: the
+// same operations (selections, dimension texts, project data, element
+// edits, adds and deletes, in turn) made on one model with the history and
+// on another without it; the counter `historia_MB` is the difference of the
+// heap in use.
+void BM_PamiecHistorii(benchmark::State &state)
+{
+    const int krokow = int(state.range(0));
+    double roznica = 0;
+    for (auto _ : state) {
+        auto wykonaj = [krokow](kerwano::ModelProjektu &m, HistoriaProjektu *h) {
+            for (int i = 0; i < krokow; ++i) {
+                kerwano::DaneElementu e = m.elementy().NowyElement();
+                e.H = 1 + i % 40;
+                const int nr = 1 + i % 3;
+                auto operacja = [&, i, nr](kerwano::ModelProjektu &model) {
+                    switch (i % 6) {
+                    case 0:
+                        return model.UstawWybor(1 + i % 13, i % 2);
+                    case 1:
+                        return model.UstawWymiar(nr, QString::number(10 + i % 50));
+                    case 2: {
+                        auto dane = model.DaneProjektu();
+                        dane[3] = QStringLiteral("Budowa %1").arg(i);
+                        return model.UstawDaneProjektu(dane);
+                    }
+                    case 3:
+                        return model.ZmienElement(1 + i % 100, e);
+                    case 4:
+                        return model.DodajElement(e);
+                    default:
+                        return model.UsunElement(1 + i % 100);
+                    }
+                };
+                if (h) {
+                    h->Wykonaj(QStringLiteral("krok"), operacja, 0);
+                    h->ZamknijPole();
+                } else {
+                    operacja(m);
+                }
+            }
+        };
+        const auto zajete = [] { return double(mallinfo2().uordblks); };
+        const double przed_bez = zajete();
+        double bez = 0;
+        {
+            kerwano::ModelProjektu m;
+            m.UstawDomyslne();
+            m.ZastosujProjekt(pomiar::ProjektWzorcowy(100));
+            wykonaj(m, nullptr);
+            bez = zajete() - przed_bez;
+        }
+        const double przed_z = zajete();
+        double z = 0;
+        {
+            kerwano::ModelProjektu m;
+            m.UstawDomyslne();
+            m.ZastosujProjekt(pomiar::ProjektWzorcowy(100));
+            HistoriaProjektu h(m);
+            h.setUndoLimit(0);
+            wykonaj(m, &h);
+            if (h.count() != krokow)
+                state.SkipWithError("a step was lost");
+            z = zajete() - przed_z;
+        }
+        roznica = (z - bez) / (1024.0 * 1024.0);
+    }
+    state.counters["historia_MB"] = roznica;
+}
+BENCHMARK(BM_PamiecHistorii)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The floor of that load: two bare tables of a shown window refilled with
 // as many rows of three texts.

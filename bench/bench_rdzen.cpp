@@ -5,6 +5,7 @@
 #include "bench/ProjektWzorcowy.h"
 #include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
+#include "project/KopiaOdzyskiwania.h"
 #include "project/PlikProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Klasa.h"
@@ -227,6 +228,24 @@ void BM_CzytajPlikProjektu(benchmark::State &state)
     QFile::remove(sciezka);
 }
 BENCHMARK(BM_CzytajPlikProjektu)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+// The recovery copy of a project with unsaved changes as the timer writes
+// it: the project's name and the project through ZapiszPlik, both synced to
+// the disk, in the user's data folder.
+void BM_KopiaOdzyskiwania(benchmark::State &state)
+{
+    const kerwano::Projekt p = pomiar::ProjektWzorcowy(int(state.range(0)));
+    kerwano::KopiaOdzyskiwania kopia;
+    for (auto _ : state) {
+        const QString blad = kopia.Zapisz(p, QStringLiteral("/home/projektant/Dom.kwp"));
+        if (!blad.isEmpty()) {
+            state.SkipWithError(qPrintable(blad));
+            break;
+        }
+    }
+    kopia.Usun();
+}
+BENCHMARK(BM_KopiaOdzyskiwania)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // The save as the program makes it: a new file beside the old one,
 // written unbuffered, synced to the disk, then put in its place (its wall

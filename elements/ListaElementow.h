@@ -32,6 +32,12 @@ struct WierszElementu
     // The height as its cell shows it, rounded to the centimetre; NaN for
     // the empty row.
     double WysokoscKomorki() const;
+
+    bool operator==(const WierszElementu &w) const
+    {
+        return nazwa == w.nazwa && parametry == w.parametry && wysokosc == w.wysokosc &&
+               kat == w.kat;
+    }
 };
 
 // A roof element as the element dialog shows it and gives it back.

@@ -171,4 +171,26 @@ Przeliczenie ModelProjektu::WczytajProjekt(const Projekt &projekt)
     return p;
 }
 
+StanProjektu ModelProjektu::Stan() const
+{
+    return {m_gotowy, m_wybory, m_wymiary, m_dane, m_wyniki, m_dane_projektu, m_elementy};
+}
+
+Przeliczenie ModelProjektu::PrzywrocStan(const StanProjektu &stan)
+{
+    Przeliczenie p;
+    p.obliczono = true;
+    p.elementy = !(m_elementy.Wiersze() == stan.elementy.Wiersze());
+    p.katy = p.elementy;
+    p.dane = m_dane_projektu != stan.dane_projektu;
+    m_gotowy = stan.gotowy;
+    m_wybory = stan.wybory;
+    m_wymiary = stan.wymiary;
+    m_dane = stan.dane;
+    m_wyniki = stan.wyniki;
+    m_dane_projektu = stan.dane_projektu;
+    m_elementy = stan.elementy;
+    return p;
+}
+
 } // namespace kerwano

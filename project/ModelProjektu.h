@@ -33,6 +33,21 @@ struct Przeliczenie
     }
 };
 
+// Everything an operation of the model may change, as plain data: a copy
+// taken before a change and given back restores the project exactly, its
+// height and angle cells included (the texts share their data, so a copy is
+// cheap until either side changes).
+struct StanProjektu
+{
+    bool gotowy = false;
+    std::array<int, LICZBA_LIST> wybory{};
+    std::array<QString, LICZBA_WYMIAROW> wymiary;
+    DaneKlasy dane;
+    WynikiKlasy wyniki;
+    std::array<QString, LICZBA_DANYCH> dane_projektu;
+    ListaElementow elementy;
+};
+
 // The project as the program holds it, without any window: the thirteen
 // selections and three dimension texts of page 1 with the coefficients and
 // dimensions in force, the results and the class, the six project data texts
@@ -110,6 +125,11 @@ public:
     Przeliczenie WczytajProjekt(const Projekt &projekt);
 
     const KrzyweKatow &krzywe_katow() const { return m_krzywe_katow; }
+
+    // The whole state, and a state taken earlier given back; the result
+    // names what differs from the state replaced (results always).
+    StanProjektu Stan() const;
+    Przeliczenie PrzywrocStan(const StanProjektu &stan);
 
 private:
     KrzyweKatow m_krzywe_katow;

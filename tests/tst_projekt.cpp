@@ -7,6 +7,7 @@
 #include "project/KopiaZapisu.h"
 #include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
+#include "project/okna/HistoriaProjektu.h"
 #include "project/okna/TDane_form.h"
 #include "risk/Wspolczynniki.h"
 #include "widgets/TStringGrid.h"
@@ -19,12 +20,16 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
 
 #include <sys/stat.h>
 
@@ -41,6 +46,8 @@ private slots:
     void init();
     void cleanup();
     void zapiszJakoBezZmian();
+    void zapiszJakoPyta_data();
+    void zapiszJakoPyta();
     void pierwszyIDrugiZapis();
     void nowyProjektBajty();
     void zapisIOdczyt();
@@ -61,6 +68,13 @@ private slots:
     void wynikiBezOkna();
     void ponowneOtwarcie_data();
     void ponowneOtwarcie();
+    void nowyProjekt_data();
+    void nowyProjekt();
+    void odzyskiwanie_data();
+    void odzyskiwanie();
+    void dziecko();
+    void historia_data();
+    void historia();
 
 private:
     QString Sciezka(const QString &nazwa) const { return m_folder.filePath(nazwa); }
@@ -84,7 +98,8 @@ private:
     }
     QString Tytul(const QString &nazwa) const
     {
-        return QStringLiteral("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - ") + nazwa;
+        return QStringLiteral("Kerwano v. 1.1C - obliczanie parametrów wg IEC 1024 - ") + nazwa +
+               QStringLiteral("[*]");
     }
 
     QTemporaryDir m_folder;
@@ -133,6 +148,62 @@ void TstProjekt::zapiszJakoBezZmian()
     W<QAction>(m_okno, "Zapiszjako1")->trigger();
     QCOMPARE(proponowany, QStringLiteral("a.kwp"));
     QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("a.kwp")));
+}
+
+void TstProjekt::zapiszJakoPyta_data()
+{
+    QTest::addColumn<QString>("cel");
+    QTest::addColumn<int>("odpowiedz"); // to the question; 0: no question expected
+    QTest::newRow("another project, kept") << "jako_b.kwp" << int(QMessageBox::No);
+    QTest::newRow("another project, replaced") << "jako_b.kwp" << int(QMessageBox::Yes);
+    QTest::newRow("a new file") << "jako_c.kwp" << 0;
+}
+
+// Both dialogs start in the folder of the project open, "Zapisz jako..."
+// with its name; an existing file is replaced only when the user says so.
+void TstProjekt::zapiszJakoPyta()
+{
+    QFETCH(QString, cel);
+    QFETCH(int, odpowiedz);
+    kerwano::Projekt b = wzorcowy::Budynek();
+    QVERIFY(kerwano::ZapiszPlikProjektu(Sciezka("jako_b.kwp"), b).isEmpty());
+    QVERIFY(kerwano::ZapiszPlikProjektu(Sciezka("jako_a.kwp"), wzorcowy::Nowy()).isEmpty());
+    const QByteArray przed = Bajty(Sciezka("jako_b.kwp"));
+    m_okno->WczytajProjekt(Sciezka("jako_a.kwp"));
+    Zmien();
+
+    QString folder, proponowany;
+    bool zapytano = false;
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        folder = d->directory().absolutePath();
+        proponowany = QFileInfo(d->selectedFiles().value(0)).fileName();
+        if (odpowiedz)
+            Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+                zapytano = true;
+                m->button(QMessageBox::StandardButton(odpowiedz))->click();
+            });
+        okno_testowe::WybierzPlik(d, Sciezka(cel));
+        static_cast<QDialog *>(d)->accept();
+        if (d->isVisible())
+            d->reject();
+    });
+    W<QAction>(m_okno, "Zapiszjako1")->trigger();
+    QCOMPARE(folder, QDir(m_folder.path()).absolutePath());
+    QCOMPARE(proponowany, QStringLiteral("jako_a.kwp"));
+    QCOMPARE(zapytano, odpowiedz != 0);
+    const bool zapisano = odpowiedz != int(QMessageBox::No);
+    QCOMPARE(m_okno->zmodyfikowany(), !zapisano);
+    QCOMPARE(m_okno->nazwa_pliku(), Sciezka(zapisano ? cel : "jako_a.kwp"));
+    if (cel == "jako_b.kwp")
+        QCOMPARE(Bajty(Sciezka("jako_b.kwp")) == przed, !zapisano);
+
+    m_okno->UstawZmodyfikowany(false); // no question before the open dialog
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        folder = d->directory().absolutePath();
+        d->reject();
+    });
+    W<QAction>(m_okno, "Wczytajprojekt1")->trigger();
+    QCOMPARE(folder, QDir(m_folder.path()).absolutePath());
 }
 
 void TstProjekt::pierwszyIDrugiZapis()
@@ -584,6 +655,7 @@ void TstProjekt::tekstyPoZapisie()
              qPrintable(wskazowka));
     QCOMPARE(wModelu, ekran);
 
+    QFile::remove(Sciezka(QStringLiteral("teksty.kwp"))); // no question about replacing it
     Wybierz(Sciezka(QStringLiteral("teksty.kwp")));
     W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
     QVERIFY(!m_okno->zmodyfikowany());
@@ -828,6 +900,304 @@ void TstProjekt::ponowneOtwarcie()
         QCOMPARE(kerwano::ZapiszPlikProjektu(plik, m_okno->projekt().ZbierzProjekt()), QString());
         QCOMPARE(pokazane, zPliku(plik));
     }
+}
+
+// What the window shows of the project and what it keeps of it: the file's
+// contents, every cell of both element tables, the page-1 fields and the class.
+static QStringList Stan(const TProgram_form *okno)
+{
+    const kerwano::ModelProjektu &m = okno->projekt();
+    const kerwano::Projekt p = m.ZbierzProjekt();
+    QStringList s;
+    for (int nr = 1; nr <= 13; ++nr)
+        s << QString::number(p.wybory[size_t(nr - 1)]) +
+                 QString::number(okno_testowe::Lista(okno, nr)->currentIndex());
+    for (int nr = 1; nr <= 3; ++nr)
+        s << p.wymiary[size_t(nr - 1)] + u'|' + okno_testowe::Pole(okno, nr)->text();
+    s << QStringList(p.dane.begin(), p.dane.end());
+    s << QString::number(m.klasa().klasa) + QString::number(m.klasa().klasa_plus) +
+             QString::number(m.wyniki().E, 'g', 17);
+    for (const char *siatka : {"StringGrid1", "StringGrid2"}) {
+        const auto *g = W<TStringGrid>(okno, siatka);
+        for (int w = 0; w < g->RowCount(); ++w)
+            for (int k = 0; k < g->columnCount(); ++k)
+                s << g->Cells(k, w);
+    }
+    for (const kerwano::WierszElementu &w : m.elementy().Wiersze())
+        s << w.nazwa + u'|' + w.parametry + u'|' + w.TekstWysokosci() + u'|' + w.TekstKata();
+    return s;
+}
+
+void TstProjekt::nowyProjekt_data()
+{
+    QTest::addColumn<bool>("zmieniony");
+    QTest::newRow("unsaved changes, the question answered Nie") << true;
+    QTest::newRow("saved") << false;
+}
+
+// "Cofnij" names the step it takes back; "Nowy projekt" (Ctrl+N) brings the
+// start-up state of a fresh program back, unnamed, without history.
+void TstProjekt::nowyProjekt()
+{
+    QFETCH(bool, zmieniony);
+    okno_testowe::Strony(m_okno);
+    const QStringList start = Stan(m_okno);
+    okno_testowe::Budynek(m_okno);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
+    okno_testowe::WczytajElementy(m_okno,
+                                  {wzorcowy::Element("Komin & maszt", kerwano::TypUkladu::A, 1,
+                                                     kerwano::Material::Powietrze, 12, 3)});
+    m_okno->findChild<HistoriaProjektu *>()->UsunElement(1);
+    auto *cofnij = W<QAction>(m_okno, "Cofnij1");
+    QCOMPARE(cofnij->text(), QStringLiteral("&Cofnij: usunięcie elementu Komin && maszt"));
+    cofnij->trigger();
+    QCOMPARE(m_okno->projekt().elementy().Wiersz(1).nazwa, QStringLiteral("Komin & maszt"));
+    QVERIFY(W<QAction>(m_okno, "Ponow1")->isEnabled());
+    QVERIFY(!cofnij->isEnabled());
+    if (!zmieniony) {
+        Wybierz(Sciezka(QStringLiteral("nowy_projekt.kwp")));
+        QVERIFY(m_okno->ZapiszProjekt(true));
+    }
+
+    bool zapytano = false;
+    auto szukanie = Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        zapytano = true;
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == QStringLiteral("&Nie"))
+                b->click();
+    });
+    W<QAction>(m_okno, "Nowyprojekt1")->trigger();
+    delete szukanie;
+    QCOMPARE(zapytano, zmieniony);
+    QCOMPARE(Stan(m_okno), start);
+    QCOMPARE(m_okno->windowTitle(), Tytul(QStringLiteral("Nowy projekt.kwp")));
+    QVERIFY(m_okno->nienazwany());
+    QVERIFY(!m_okno->zmodyfikowany());
+    QVERIFY(!W<QAction>(m_okno, "Ponow1")->isEnabled());
+    QCOMPARE(W<QTabWidget>(m_okno, "PageControl1")->currentIndex(), 0);
+}
+
+// The changes the recovery test makes to a project, the same in the child
+// that is killed and in the window that shows what the child had.
+static void ZmianyDoOdzyskania(TProgram_form *okno)
+{
+    okno_testowe::Wpisz(okno, 1, QStringLiteral("33,5"));
+    auto *historia = okno->findChild<HistoriaProjektu *>();
+    kerwano::DaneElementu e = okno->projekt().elementy().NowyElement();
+    e.nazwa = QStringLiteral("Komin łazienki");
+    e.H = 14;
+    historia->DodajElement(e);
+    std::array<QString, kerwano::LICZBA_DANYCH> dane = okno->projekt().DaneProjektu();
+    dane[3] = QStringLiteral("Szkoła Podstawowa");
+    historia->DaneProjektu(dane);
+}
+
+void TstProjekt::odzyskiwanie_data()
+{
+    QTest::addColumn<int>("sygnal");
+    QTest::newRow("SIGKILL after the copy") << int(SIGKILL);
+    QTest::newRow("SIGTERM at once") << int(SIGTERM);
+}
+
+// A child with a modified project is killed; the next start offers its
+// recovery copy (0600, in the user's data folder, not the project's), and
+// "Przywróć" shows what the child showed, modified, under the project's name.
+void TstProjekt::odzyskiwanie()
+{
+    QFETCH(int, sygnal);
+    QTemporaryDir dane;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dane.path()));
+    const QString projekt = Sciezka(QStringLiteral("odzysk.kwp"));
+    QVERIFY(kerwano::ZapiszPlikProjektu(projekt, wzorcowy::Budynek()).isEmpty());
+
+    QProcess dziecko;
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("KERWANO_DZIECKO"), projekt);
+    dziecko.setProcessEnvironment(srodowisko);
+    dziecko.start(QCoreApplication::applicationFilePath(), {QStringLiteral("dziecko")});
+    QVERIFY(dziecko.waitForStarted());
+    QByteArray wyjscie;
+    QTRY_VERIFY_WITH_TIMEOUT((wyjscie += dziecko.readAllStandardOutput()).contains("gotowe"),
+                             20000);
+    const QString kopia = QStringLiteral("%1/tst_projekt/kopie/%2-%3.kwp")
+                              .arg(dane.path(), QSysInfo::machineHostName())
+                              .arg(dziecko.processId());
+    if (sygnal == SIGKILL)
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(kopia), 10000);
+    else
+        QVERIFY(!QFileInfo::exists(kopia)); // not yet: the signal writes it
+    ::kill(pid_t(dziecko.processId()), sygnal);
+    QVERIFY(dziecko.waitForFinished(20000));
+    struct stat st;
+    QVERIFY(::stat(QFile::encodeName(kopia).constData(), &st) == 0);
+    QCOMPARE(st.st_mode & 0777, 0600u);
+
+    m_okno->WczytajProjekt(projekt);
+    okno_testowe::Strony(m_okno);
+    ZmianyDoOdzyskania(m_okno);
+    TProgram_form nowe({QStringLiteral("kerwano")});
+    nowe.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&nowe));
+    okno_testowe::Strony(&nowe);
+    QString tekst;
+    Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        tekst = m->text();
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == QStringLiteral("&Przywróć"))
+                b->click();
+    });
+    nowe.ZaproponujOdzyskanie();
+    QVERIFY2(tekst.contains(QStringLiteral("odzysk.kwp")) && tekst.contains(m_folder.path()),
+             qPrintable(tekst));
+    QCOMPARE(Stan(&nowe), Stan(m_okno));
+    QCOMPARE(nowe.nazwa_pliku(), projekt);
+    QVERIFY(nowe.zmodyfikowany());
+    QVERIFY(!QFileInfo::exists(kopia)); // the restored copy gave way to this program's own
+    nowe.UstawZmodyfikowany(false);
+    qunsetenv("XDG_DATA_HOME");
+}
+
+// Runs only as the recovery test's child: the project named, changed, then
+// waiting to be killed.
+void TstProjekt::dziecko()
+{
+    const QString projekt = qEnvironmentVariable("KERWANO_DZIECKO");
+    if (projekt.isEmpty())
+        QSKIP("the child of odzyskiwanie");
+    m_okno->WczytajProjekt(projekt);
+    okno_testowe::Strony(m_okno);
+    ZmianyDoOdzyskania(m_okno);
+    std::printf("gotowe\n");
+    std::fflush(stdout);
+    QEventLoop petla; // SIGTERM ends it
+    QTimer::singleShot(20000, &petla, &QEventLoop::quit);
+    petla.exec();
+}
+
+void TstProjekt::historia_data()
+{
+    QTest::addColumn<quint32>("ziarno");
+    QTest::addColumn<int>("kroki");
+    for (quint32 ziarno : {1u, 2u, 3u, 4u, 5u, 6u})
+        QTest::addRow("ziarno %u", ziarno) << ziarno << 60;
+}
+
+// Random operations of every kind on a random loaded project, with saves,
+// undos and redos among them: every position of the history shows the
+// project it showed before, cells included, undoing all gives back the
+// project as loaded and redoing all the last one; the window is modified
+// exactly when it is not at the position last saved.
+void TstProjekt::historia()
+{
+    QFETCH(quint32, ziarno);
+    QFETCH(int, kroki);
+    QRandomGenerator los(ziarno);
+    auto liczba = [&los](int od, int do_) { return int(los.bounded(od, do_ + 1)); };
+    const QStringList wymiary = {"12,5", "0", "", ",", "300", "7", "1,25", "45"};
+
+    kerwano::Projekt p =
+        wzorcowy::Budynek(liczba(0, 2), wymiary[liczba(0, 7)], wymiary[liczba(0, 7)], "10");
+    for (int i = liczba(0, 6); i > 0; --i)
+        p.elementy << wzorcowy::Element(QStringLiteral("E%1").arg(i), kerwano::TypUkladu::B,
+                                        liczba(1, 3), kerwano::Material::Powietrze, liczba(1, 50),
+                                        liczba(1, 9), 2, 2);
+    const QString plik = Sciezka(QStringLiteral("historia.kwp"));
+    QVERIFY(kerwano::ZapiszPlikProjektu(plik, p).isEmpty());
+    okno_testowe::Strony(m_okno);
+    m_okno->WczytajProjekt(plik);
+    auto *historia = m_okno->findChild<HistoriaProjektu *>();
+    QVERIFY(historia);
+    QCOMPARE(historia->count(), 0);
+
+    QList<QStringList> stany = {Stan(m_okno)};
+    int zapisany = 0;
+    auto sprawdz = [&] {
+        QCOMPARE(Stan(m_okno), stany.value(historia->index()));
+        QCOMPARE(m_okno->zmodyfikowany(), historia->index() != zapisany);
+    };
+    for (int krok = 0; krok < kroki; ++krok) {
+        const int n = m_okno->projekt().liczba_elementow();
+        const int przed = historia->index();
+        bool krok_historii = true;
+        kerwano::DaneElementu e = m_okno->projekt().elementy().NowyElement();
+        e.H = liczba(1, 60);
+        e.typ_instalacji = kerwano::TypInstalacji(liczba(1, 3));
+        switch (liczba(0, 10)) {
+        case 0:
+        case 1: {
+            const int nr = liczba(1, 13);
+            QComboBox *c = okno_testowe::Lista(m_okno, nr);
+            const int i = liczba(0, c->count() - 1);
+            c->setCurrentIndex(i);
+            emit c->activated(i);
+            break;
+        }
+        case 2:
+        case 3:
+            okno_testowe::Pole(m_okno, liczba(1, 3))->setText(wymiary[liczba(0, 7)]);
+            break;
+        case 4:
+            historia->ZamknijPole();
+            krok_historii = false;
+            break;
+        case 5: {
+            std::array<QString, kerwano::LICZBA_DANYCH> dane = m_okno->projekt().DaneProjektu();
+            dane[size_t(liczba(0, 5))] = QString::number(liczba(0, 3));
+            historia->DaneProjektu(dane);
+            break;
+        }
+        case 6:
+            historia->DodajElement(e);
+            break;
+        case 7:
+            historia->ZmienElement(liczba(0, n + 1), e);
+            break;
+        case 8:
+            historia->UsunElement(liczba(0, n + 1));
+            break;
+        case 9:
+            historia->undo();
+            sprawdz();
+            if (QTest::currentTestFailed())
+                return;
+            continue;
+        default:
+            if (liczba(0, 1)) {
+                historia->redo();
+                sprawdz();
+                if (QTest::currentTestFailed())
+                    return;
+                continue;
+            }
+            QVERIFY(m_okno->ZapiszProjekt(false));
+            zapisany = historia->index();
+            krok_historii = false;
+            break;
+        }
+        // A step made where redo was possible drops the steps ahead, the
+        // saved position with them.
+        if (krok_historii && zapisany > przed)
+            zapisany = -1;
+        stany.resize(historia->index() + 1);
+        stany[historia->index()] = Stan(m_okno);
+        QCOMPARE(m_okno->zmodyfikowany(), historia->index() != zapisany);
+    }
+    while (historia->canUndo()) {
+        historia->undo();
+        sprawdz();
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(m_okno->projekt().elementy().Elementy().size(), p.elementy.size());
+    for (int i = 0; i < p.elementy.size(); ++i)
+        QCOMPARE(m_okno->projekt().elementy().Wiersz(i + 1).parametry, p.elementy[i].parametry);
+    while (historia->canRedo()) {
+        historia->redo();
+        sprawdz();
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(historia->index(), historia->count());
 }
 
 QTEST_MAIN(TstProjekt)

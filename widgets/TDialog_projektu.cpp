@@ -14,7 +14,6 @@ TDialog_projektu::TDialog_projektu(Tryb tryb, QWidget *parent) : QFileDialog(par
     if (zapis) {
         setAcceptMode(QFileDialog::AcceptSave);
         setFileMode(QFileDialog::AnyFile);
-        setOption(QFileDialog::DontConfirmOverwrite);
         m_nazwa = QStringLiteral("Nowy projekt.kwp");
     } else {
         setAcceptMode(QFileDialog::AcceptOpen);
@@ -31,8 +30,14 @@ QString TDialog_projektu::FolderPoczatkowy()
     return QFileInfo(dokumenty).isDir() ? dokumenty : QDir::homePath();
 }
 
-QString TDialog_projektu::Wybierz()
+QString TDialog_projektu::Wybierz(const QString &projekt)
 {
+    if (!projekt.isEmpty()) {
+        const QFileInfo biezacy(projekt);
+        m_folder = biezacy.absolutePath();
+        if (acceptMode() == QFileDialog::AcceptSave)
+            m_nazwa = biezacy.fileName();
+    }
     // What the user typed or browsed to in a cancelled showing is forgotten.
     setDirectory(m_folder);
     selectFile(m_nazwa);

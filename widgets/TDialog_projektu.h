@@ -4,9 +4,10 @@
 
 // The file dialogs of the project files: "Kerwano Projekt (*.kwp)", the
 // extension kwp added to a name typed without one. The save dialog offers
-// "Nowy projekt.kwp" and replaces an existing file without asking; the open
+// "Nowy projekt.kwp" and asks before it replaces an existing file; the open
 // dialog accepts existing files only. Both start in FolderPoczatkowy() and,
-// kept for the window's life, show the folder and name chosen last.
+// kept for the window's life, show the folder and name chosen last, or
+// those of the project named.
 class TDialog_projektu : public QFileDialog
 {
     Q_OBJECT
@@ -22,10 +23,11 @@ public:
     // folder otherwise.
     static QString FolderPoczatkowy();
 
-    // Shows the dialog in the folder and with the name chosen last (a full
-    // path typed as the name counts as its folder and its name); the chosen
-    // path, or empty when it was cancelled.
-    QString Wybierz();
+    // Shows the dialog in the folder of `projekt` (the save dialog with its
+    // name) or, with none, in the folder and with the name chosen last (a
+    // full path typed as the name counts as its folder and its name); the
+    // chosen path, or empty when it was cancelled.
+    QString Wybierz(const QString &projekt = QString());
 
 private:
     QString m_folder;

@@ -1,0 +1,149 @@
+#include "project/KopiaOdzyskiwania.h"
+
+#include "project/ZapisPliku.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kerwano {
+
+namespace {
+
+// Next to each copy: the project's file name, as its bytes.
+QString PlikNazwy(const QString &kopia)
+{
+    return kopia + QStringLiteral(".nazwa");
+}
+
+QString PlikBlokady(const QString &kopia)
+{
+    return kopia + QStringLiteral(".blokada");
+}
+
+QString ZapiszBajtyDoPliku(const QString &sciezka, const QByteArray &dane)
+{
+    // A new file is 0600 from the start; the save keeps the mode it finds.
+    if (!QFileInfo::exists(sciezka)) {
+        QFile nowy(sciezka);
+        if (!nowy.open(QIODevice::WriteOnly) ||
+            !nowy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            return nowy.errorString();
+    }
+    return ZapiszPlik(sciezka, [&dane](QIODevice &cel) { return ZapiszBajty(cel, dane); });
+}
+
+} // namespace
+
+QString KopiaOdzyskiwania::Folder()
+{
+    const QString dane = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (dane.isEmpty() || !QDir().mkpath(dane))
+        return QString();
+    const QString folder = dane + QStringLiteral("/kopie");
+    const QByteArray bajty = QFile::encodeName(folder);
+    if (::mkdir(bajty.constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    struct stat st;
+    if (::lstat(bajty.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return QString();
+    if ((st.st_mode & 077) != 0 && ::chmod(bajty.constData(), 0700) != 0)
+        return QString();
+    return folder;
+}
+
+KopiaOdzyskiwania::KopiaOdzyskiwania()
+{
+    const QString folder = Folder();
+    if (folder.isEmpty())
+        return;
+    m_plik = QStringLiteral("%1/%2-%3.kwp")
+                 .arg(folder, QSysInfo::machineHostName())
+                 .arg(QCoreApplication::applicationPid());
+    m_blokada = std::make_unique<QLockFile>(PlikBlokady(m_plik));
+    m_blokada->setStaleLockTime(0);
+    if (!m_blokada->tryLock(0)) {
+        m_plik.clear(); // a name this program cannot hold: no copies
+        return;
+    }
+    // A copy of an earlier program that had this process number is its
+    // own: it moves aside under a name nobody holds, to be offered.
+    if (QFileInfo::exists(m_plik)) {
+        const QString obok = QStringLiteral("%1-%2.kwp")
+                                 .arg(m_plik.chopped(4))
+                                 .arg(QDateTime::currentMSecsSinceEpoch());
+        QFile::rename(PlikNazwy(m_plik), PlikNazwy(obok));
+        QFile::rename(m_plik, obok);
+    }
+}
+
+KopiaOdzyskiwania::~KopiaOdzyskiwania() = default;
+
+QString KopiaOdzyskiwania::Zapisz(const Projekt &projekt, const QString &nazwa_pliku)
+{
+    if (m_plik.isEmpty())
+        return QStringLiteral("Brak folderu kopii");
+    QString blad = ZapiszBajtyDoPliku(PlikNazwy(m_plik), QFile::encodeName(nazwa_pliku));
+    if (blad.isEmpty())
+        blad = ZapiszBajtyDoPliku(m_plik, ZakodujProjekt(projekt));
+    return blad;
+}
+
+void KopiaOdzyskiwania::Usun()
+{
+    if (m_plik.isEmpty())
+        return;
+    QFile::remove(m_plik);
+    QFile::remove(PlikNazwy(m_plik));
+}
+
+QList<KopiaOdzyskana> KopiaOdzyskiwania::Porzucone()
+{
+    QList<KopiaOdzyskana> kopie;
+    const QString folder = Folder();
+    if (folder.isEmpty())
+        return kopie;
+    const QDir d(folder);
+    for (const QFileInfo &f : d.entryInfoList({QStringLiteral("*.kwp")}, QDir::Files)) {
+        // The lock of a running program is not free; that of a program no
+        // longer running on this host is taken over.
+        QLockFile blokada(PlikBlokady(f.absoluteFilePath()));
+        blokada.setStaleLockTime(0);
+        if (!blokada.tryLock(0))
+            continue;
+        blokada.unlock();
+        QFile nazwa(PlikNazwy(f.absoluteFilePath()));
+        const QByteArray bajty = nazwa.open(QIODevice::ReadOnly) ? nazwa.readAll() : QByteArray();
+        kopie.append({f.absoluteFilePath(), QFile::decodeName(bajty), f.lastModified()});
+    }
+    std::sort(kopie.begin(), kopie.end(),
+              [](const KopiaOdzyskana &a, const KopiaOdzyskana &b) { return a.czas < b.czas; });
+    return kopie;
+}
+
+QString KopiaOdzyskiwania::Wczytaj(const KopiaOdzyskana &kopia, Projekt &projekt)
+{
+    const QString blad = CzytajPlikProjektu(kopia.plik, projekt);
+    if (!blad.isEmpty()) {
+        const QString obok = kopia.plik + QStringLiteral(".uszkodzona");
+        QFile::remove(obok);
+        QFile::rename(kopia.plik, obok);
+    }
+    return blad;
+}
+
+void KopiaOdzyskiwania::Odrzuc(const KopiaOdzyskana &kopia)
+{
+    QFile::remove(kopia.plik);
+    QFile::remove(PlikNazwy(kopia.plik));
+}
+
+} // namespace kerwano
