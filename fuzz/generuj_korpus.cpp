@@ -1,8 +1,11 @@
 // Writes the seed corpora of the fuzz targets with the program's own writer:
-//   generuj_korpus <folder>   (fills <folder>/plik, <folder>/teksty and <folder>/zapis)
+//   generuj_korpus <folder>   (fills <folder>/plik, <folder>/teksty, <folder>/zapis
+//                              and <folder>/ryzyko)
 // The files in fuzz/korpus/ are its output; run it again after a change of
 // the file format or of the parameter texts.
 
+#include "assessment/Dokument.h"
+#include "assessment/PlikOceny.h"
 #include "elements/ParametryElementu.h"
 #include "project/PlikProjektu.h"
 #include "tests/BudynekWzorcowy.h"
@@ -195,6 +198,48 @@ bool Sesje(const QDir &folder)
 
 } // namespace
 
+// Risk assessments: a new one, the country house of the standard's annex,
+// and one with every risk, an outside zone, a prominent part, a mesh shield,
+// an adjacent structure, a bonded shield and a key this version does not know.
+bool Oceny(const QDir &folder)
+{
+    using namespace kerwano::ocena;
+    const char *dom =
+        R"({"format":"kerwano-ocena-ryzyka","wersja":1,"dane_projektu":{"data_wykonania":"9.12.2025",)"
+        R"("budowa":"Dom wiejski"},"obiekt":{"L":15,"W":20,"H":6,"CD":"odosobniony","NG":4,"nt":5},)"
+        R"("linie":[{"nazwa":"Zasilanie","CI":"podziemna","ekran":"podziemna_bez_ekranu"},)"
+        R"({"nazwa":"Telekomunikacja","rodzaj":"telekomunikacyjna","UW":1.5}],)"
+        R"("strefy":[{"nazwa":"Wnętrze budynku","nz":5,"rt":"asfalt_drewno","rf":"pozar_male",)"
+        R"("LF":0.1,"systemy":[{"linia":"Zasilanie","KS3":"unikanie_duzych_petli"},)"
+        R"({"linia":"Telekomunikacja","UW":1.5}]}]})";
+    const char *pelny =
+        R"({"format":"kerwano-ocena-ryzyka","wersja":1,"obiekt":{"L":15,"W":20,"H":6,"HP":12,)"
+        R"("CD":"odosobniony","NG":2.7,"Td":27,"KS1":"siatka","wm1":5,"nt":5,)"
+        R"("oceniane":{"R2":true,"R3":true,"R4":true},"L2":{"usluga":"gaz_woda_energia","nt":100},)"
+        R"("L3":{"ct":10000},"L4":{"ct":2000000,"CPM":500}},"linie":[{"nazwa":"Zasilanie",)"
+        R"("sasiedni":{"LJ":10,"WJ":8,"HJ":4,"CDJ":"otoczony_rownymi"}},{"nazwa":"Telekomunikacja",)"
+        R"("rodzaj":"telekomunikacyjna","ekran":"napowietrzna_ekran_polaczony","RS":"rs_1_5"}],)"
+        R"("strefy":[{"nazwa":"Wnętrze","nz":5,"rt":"grunt_beton","rf":"wybuch_2_22","PTA":["tablice"],)"
+        R"("rp":["gasnice"],"rodzaj":"szpital_oiom","zagrozenie_zycia":true,"KS2":"siatka","wm2":2,)"
+        R"("systemy":[{"linia":"Zasilanie","SPD":"II"},{"linia":null,"UW":4}],"L2":{"nz":50},)"
+        R"("L3":{"cz":5000},"L4":{"cb":1000000,"cc":200000,"cs":100000,"rodzaj":"biuro"}},)"
+        R"({"nazwa":"Ogród","polozenie":"na_zewnatrz","nz":0,"rt":"zwir_wykladzina","L4":{"ca":1000}}],)"
+        R"("przyszly_klucz":{"a":[1,2]}})";
+    const std::pair<const char *, QByteArray> oceny[] = {
+        {"nowa.kwr", TekstOceny(NowaOcena(QDate(2026, 12, 9)))},
+        {"dom.kwr", dom},
+        {"pelny.kwr", pelny}};
+    for (const auto &[nazwa, tekst] : oceny) {
+        Json dokument;
+        if (!CzytajOcene(tekst, QString::fromLatin1(nazwa), dokument).isEmpty())
+            return false;
+        QFile plik(folder.filePath(QString::fromLatin1(nazwa)));
+        if (!plik.open(QIODevice::WriteOnly) || plik.write(TekstOceny(dokument)) < 0)
+            return false;
+    }
+    return true;
+}
+
 int main(int argc, char *argv[])
 {
     if (argc != 2) {
@@ -203,11 +248,12 @@ int main(int argc, char *argv[])
     }
     const QDir korzen(QString::fromLocal8Bit(argv[1]));
     if (!korzen.mkpath(QStringLiteral("plik")) || !korzen.mkpath(QStringLiteral("teksty")) ||
-        !korzen.mkpath(QStringLiteral("zapis")))
+        !korzen.mkpath(QStringLiteral("zapis")) || !korzen.mkpath(QStringLiteral("ryzyko")))
         return 1;
     return Projekty(QDir(korzen.filePath(QStringLiteral("plik")))) &&
                    Teksty(QDir(korzen.filePath(QStringLiteral("teksty")))) &&
-                   Sesje(QDir(korzen.filePath(QStringLiteral("zapis"))))
+                   Sesje(QDir(korzen.filePath(QStringLiteral("zapis")))) &&
+                   Oceny(QDir(korzen.filePath(QStringLiteral("ryzyko"))))
                ? 0
                : 1;
 }
