@@ -296,6 +296,14 @@ void TstOcenaRyzyka::wartosci_data()
                           "są opłacalne\"")
         << QString();
 
+    QTest::newRow("R3 total")
+        << QStringLiteral("obiekt.oceniane.R3=true; obiekt.L3.ct=1000000; strefy[0].L3.cz=100000")
+        << w + QStringLiteral("ryzyka.R3.R") << QStringLiteral("2.503115040790524e-06")
+        << QStringLiteral("2,50·10⁻⁶");
+    QTest::newRow("R3 without RA")
+        << QStringLiteral("obiekt.oceniane.R3=true; obiekt.L3.ct=1000000; strefy[0].L3.cz=100000")
+        << w + QStringLiteral("strefy[0].R3.RA") << QStringLiteral("null") << QString();
+
     // Checks: the field marked and its reason; no results then.
     QTest::newRow("H zero") << QStringLiteral("obiekt.H=0") << QStringLiteral("bledy")
                             << QStringLiteral(
@@ -352,6 +360,47 @@ void TstOcenaRyzyka::wartosci_data()
     QTest::newRow("unknown position")
         << QStringLiteral("strefy[0].polozenie=\"gdzies\"") << QStringLiteral("bledy[0].pole")
         << QStringLiteral("\"strefy[0].polozenie\"") << QString();
+    QTest::newRow("HP not above H") << QStringLiteral("obiekt.HP=6") << QStringLiteral("bledy[0]")
+                                    << QStringLiteral("{\"pole\":\"obiekt.HP\",\"komunikat\":"
+                                                      "\"Wysokość części wystającej HP musi być "
+                                                      "większa od wysokości H.\"}")
+                                    << QString();
+    QTest::newRow("mesh needs wm1")
+        << QStringLiteral("obiekt.KS1=\"siatka\"") << QStringLiteral("bledy[0]")
+        << QStringLiteral("{\"pole\":\"obiekt.wm1\",\"komunikat\":"
+                          "\"Pole wymagane.\"}")
+        << QString();
+    QTest::newRow("HV type on telecom")
+        << QStringLiteral("linie[1].CT=\"wn_transformator\"") << QStringLiteral("bledy[0].pole")
+        << QStringLiteral("\"linie[1].CT\"") << QString();
+    QTest::newRow("aerial shield on buried line")
+        << QStringLiteral(
+               "linie[0].ekran=\"napowietrzna_ekran_polaczony\"; linie[0].RS=\"rs_do_1\"")
+        << QStringLiteral("bledy")
+        << QStringLiteral("[{\"pole\":\"linie[0].ekran\",\"komunikat\":\"Ten rodzaj ekranu nie "
+                          "pasuje do sposobu prowadzenia lub rodzaju linii.\"}]")
+        << QString();
+    QTest::newRow("RS without bonded shield")
+        << QStringLiteral("linie[0].RS=\"rs_do_1\"") << QStringLiteral("bledy[0].komunikat")
+        << QStringLiteral("\"Rezystancję ekranu wybiera się "
+                          "tylko dla linii z ekranem "
+                          "połączonym na wprowadzeniu.\"")
+        << QString();
+    QTest::newRow("cz over ct")
+        << QStringLiteral("obiekt.oceniane.R3=true; obiekt.L3.ct=1000; strefy[0].L3.cz=1001")
+        << QStringLiteral("bledy[0].komunikat")
+        << QStringLiteral("\"Wartość cz nie może przekraczać ct.\"") << QString();
+    QTest::newRow("values over ct") << QStringLiteral("obiekt.oceniane.R4=true; obiekt.L4.ct=1000; "
+                                                      "strefy[0].L4.cb=600; strefy[0].L4.cs=401")
+                                    << QStringLiteral("bledy[0]")
+                                    << QStringLiteral("{\"pole\":\"obiekt.L4.ct\",\"komunikat\":"
+                                                      "\"Suma wartości ca, cb, cc, cs wszystkich "
+                                                      "stref przekracza ct.\"}")
+                                    << QString();
+    QTest::newRow("hidden values of an outside zone unchecked")
+        << QStringLiteral("strefy[0].polozenie=\"na_zewnatrz\"; strefy[0].rf=\"gora\"; "
+                          "strefy[0].systemy[0].UW=3")
+        << QStringLiteral("bledy") << QStringLiteral("[]") << QString();
     QTest::newRow("no zone") << QStringLiteral("strefy[0]-") << QStringLiteral("bledy[0]")
                              << QStringLiteral("{\"pole\":\"strefy\",\"komunikat\":\"Obiekt musi "
                                                "mieć co najmniej jedną strefę.\"}")

@@ -1,12 +1,12 @@
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QtTest>
 
 // The window "Ocena ryzyka" driven as a user drives it: what typing does to
@@ -65,6 +65,16 @@ void TstOcenaRyzykaForm::edycja_data()
     QTest::newRow("line added") << true << QStringList{QStringLiteral("!Dodaj linię")} << QString()
                                 << QStringLiteral("R1 = 4,11·10⁻⁵ > RT = 10⁻⁵: ochrona potrzebna")
                                 << true;
+    // Outside, the zone keeps RA alone; inside again, its hidden data count again.
+    QTest::newRow("zone outside") << true << QStringList{QStringLiteral("!Na zewnątrz obiektu")}
+                                  << QString()
+                                  << QStringLiteral("R1 = 1,03·10⁻⁹ ≤ RT = 10⁻⁵: dodatkowa "
+                                                    "ochrona niepotrzebna")
+                                  << true;
+    QTest::newRow("zone outside and back")
+        << true
+        << QStringList{QStringLiteral("!Na zewnątrz obiektu"), QStringLiteral("!Wewnątrz obiektu")}
+        << QString() << ponad << true;
 }
 
 void TstOcenaRyzykaForm::edycja()
@@ -81,7 +91,7 @@ void TstOcenaRyzykaForm::edycja()
         QVERIFY(okno->Otworz(QStringLiteral(KERWANO_RYZYKO "/dom.kwr")));
     for (const QString &krok : std::as_const(kroki)) {
         if (krok.startsWith(u'!')) {
-            for (QPushButton *b : okno->findChildren<QPushButton *>())
+            for (QAbstractButton *b : okno->findChildren<QAbstractButton *>())
                 if (b->text() == krok.mid(1))
                     b->click();
             continue;
