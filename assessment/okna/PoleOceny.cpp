@@ -84,6 +84,7 @@ PoleOceny::PoleOceny(Rodzaj rodzaj, const QString &klucz, const QString &etykiet
         }
         uklad->addLayout(kolumna, 1);
         m_edytor = m_zbior.value(0);
+        setAttribute(Qt::WA_StyledBackground); // so that a red frame shows round the set
         break;
     }
     }
