@@ -13,15 +13,6 @@ namespace {
 const int LPS_STOPNIA[] = {0, 1, 2, 3, 4};
 const double RP_STOPNIA[] = {1, 0.5, 0.2};
 
-double Iloczyn(unsigned maska, const Tabela &t)
-{
-    double p = 1;
-    for (int i = 0; i < t.liczba; ++i)
-        if (maska & (1u << i))
-            p = p * t.Wartosc(i);
-    return p;
-}
-
 std::array<double, 4> Ryzyka(const Wyniki &w)
 {
     std::array<double, 4> R;
@@ -169,13 +160,13 @@ bool Zastosuj(const Dane &d, Stan &s, int rodzina, int stopien)
     case F_PTA_PTU:
         for (size_t j = 0; j < d.strefy.size(); ++j) {
             const unsigned bit = 1u << (stopien - 1);
-            const double pta = Iloczyn(s.PTA[j], PTA);
+            const double pta = PTA.Iloczyn(s.PTA[j]);
             s.PTA[j] |= bit;
-            zmiana = zmiana || Iloczyn(s.PTA[j], PTA) != pta;
+            zmiana = zmiana || PTA.Iloczyn(s.PTA[j]) != pta;
             if (d.strefy[j].wewnatrz) {
-                const double ptu = Iloczyn(s.PTU[j], PTU);
+                const double ptu = PTU.Iloczyn(s.PTU[j]);
                 s.PTU[j] |= bit;
-                zmiana = zmiana || Iloczyn(s.PTU[j], PTU) != ptu;
+                zmiana = zmiana || PTU.Iloczyn(s.PTU[j]) != ptu;
             }
         }
         break;

@@ -9,15 +9,6 @@ namespace kerwano::ocena {
 
 namespace {
 
-double Iloczyn(unsigned maska, const Tabela &t)
-{
-    double p = 1;
-    for (int i = 0; i < t.liczba; ++i)
-        if (maska & (1u << i))
-            p = p * t.Wartosc(i);
-    return p;
-}
-
 double Ekran(int wiersz, double wm)
 {
     return EKRAN_PRZESTRZENNY.Ma(wiersz, SIATKA) ? std::min(1.0, 0.12 * wm)
@@ -139,10 +130,10 @@ Wyniki Oblicz(const Dane &d, const Stan &s)
         WynikStrefy wz;
         wz.wewnatrz = z.wewnatrz;
         wz.rt = RT.Wartosc(z.rt);
-        wz.PTA = Iloczyn(s.PTA[j], PTA);
+        wz.PTA = PTA.Iloczyn(s.PTA[j]);
         wz.PA = wz.PTA * s.PB;
         if (z.wewnatrz) {
-            wz.PTU = Iloczyn(s.PTU[j], PTU);
+            wz.PTU = PTU.Iloczyn(s.PTU[j]);
             wz.rf = RF.Wartosc(z.rf);
             wz.rp = s.rp[j];
             wz.hz = HZ.Wartosc(z.hz);

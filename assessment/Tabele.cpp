@@ -281,6 +281,15 @@ const Tabela RODZAJ_L1 = T(w_RODZAJ_L1);
 const Tabela USLUGA = T(w_USLUGA);
 const Tabela RODZAJ_L4 = T(w_RODZAJ_L4);
 
+double Tabela::Iloczyn(unsigned maska) const
+{
+    double p = 1;
+    for (int i = 0; i < liczba; ++i)
+        if (maska & (1u << i))
+            p = p * Wartosc(i);
+    return p;
+}
+
 int Tabela::Indeks(const QString &klucz) const
 {
     for (int i = 0; i < liczba; ++i)

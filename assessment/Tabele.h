@@ -29,6 +29,9 @@ struct Tabela
     QString Etykieta(int i) const { return QString::fromUtf8(wiersze[i].etykieta); }
     double Wartosc(int i, int k = 0) const { return wiersze[i].w[k]; }
     bool Ma(int i, unsigned cecha) const { return (wiersze[i].cechy & cecha) != 0; }
+    // The product of the values of the rows a set marks (bit i: row i); 1
+    // for the empty set.
+    double Iloczyn(unsigned maska) const;
 };
 
 // Marks of the rows.
