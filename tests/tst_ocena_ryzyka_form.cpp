@@ -1,8 +1,10 @@
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
+#include "project/okna/TDane_form.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +20,7 @@ class TstOcenaRyzykaForm : public QObject
 private slots:
     void edycja_data();
     void edycja();
+    void daneProjektu();
 };
 
 void TstOcenaRyzykaForm::edycja_data()
@@ -128,6 +131,31 @@ void TstOcenaRyzykaForm::edycja()
                  QStringLiteral("Wartość musi być większa od 0 i nie większa niż 1000."));
     okno->setAttribute(Qt::WA_DeleteOnClose, false);
     delete okno;
+}
+
+// The assessment's project data take any text, whole: no project file limits them.
+void TstOcenaRyzykaForm::daneProjektu()
+{
+    TOcena_ryzyka_form okno([] { return QStringList(); });
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    const QString projektant = QStringLiteral("Ωmega ✓ ") + QString(300, u'x');
+    bool odpowiedziano = false;
+    QTimer::singleShot(0, &okno, [&] {
+        auto *d = qobject_cast<TDane_form *>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        auto *pole = d->findChild<QLineEdit *>(QStringLiteral("Edit3"));
+        pole->selectAll();
+        pole->insert(projektant);
+        d->findChild<QAbstractButton *>(QStringLiteral("Button1"))->click();
+        odpowiedziano = true;
+    });
+    for (QAction *a : okno.menuBar()->actions().first()->menu()->actions())
+        if (a->text() == QLatin1String("&Dane projektu..."))
+            a->trigger();
+    QVERIFY(odpowiedziano);
+    QCOMPARE(okno.dokument()["dane_projektu"]["projektant"].tekst, projektant);
+    QVERIFY(okno.zmodyfikowany());
 }
 
 QTEST_MAIN(TstOcenaRyzykaForm)

@@ -334,7 +334,8 @@ void TOcena_ryzyka_form::DaneProjektu()
         const Json &v = m_dokument["dane_projektu"][QString::fromLatin1(KLUCZE_DANYCH[i])];
         dane[i] = v.JestTekstem() ? v.tekst : QString();
     }
-    TDane_form okno(dane, this);
+    // Any text: the file keeps it in UTF-8, whole.
+    TDane_form okno(dane, this, TDane_form::Teksty::Dowolne);
     if (okno.exec() != QDialog::Accepted)
         return;
     Json &d = *m_dokument.Pole(QStringLiteral("dane_projektu"));

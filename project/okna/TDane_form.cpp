@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, QWidget *parent)
+TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, QWidget *parent,
+                       Teksty teksty)
     : QDialog(parent), m_dane(dane)
 {
     setObjectName(QStringLiteral("Dane_form"));
@@ -32,7 +33,8 @@ TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, 
         (*l[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         *e[i] = new QLineEdit(m_dane[static_cast<size_t>(i)], this);
         (*e[i])->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
-        new TWalidator_tekstu(*e[i], kerwano::POJEMNOSC_DANYCH[i]);
+        if (teksty == Teksty::PlikuProjektu)
+            new TWalidator_tekstu(*e[i], kerwano::POJEMNOSC_DANYCH[i]);
         (*e[i])->setCursorPosition(0);
         (*l[i])->setBuddy(*e[i]);
         siatka->addWidget(*l[i], i, 0);

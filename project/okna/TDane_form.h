@@ -16,10 +16,17 @@ class TDane_form : public QDialog
 {
     Q_OBJECT
 public:
+    // What the fields may hold: what the project file keeps (its characters
+    // and lengths), or any text (a risk assessment's data).
+    enum class Teksty
+    {
+        PlikuProjektu,
+        Dowolne
+    };
     // `dane`: numer_projektu, data_wykonania, projektant, budowa, inwestor,
     // zleceniodawca, into the fields.
     explicit TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane,
-                        QWidget *parent = nullptr);
+                        QWidget *parent = nullptr, Teksty teksty = Teksty::PlikuProjektu);
 
     // The texts "OK" took, whole; the ones given when it was not pressed.
     const std::array<QString, kerwano::LICZBA_DANYCH> &Dane() const { return m_dane; }
