@@ -2,6 +2,7 @@
 
 #include "angles/KrzyweKatow.h"
 #include "elements/ParametryElementu.h"
+#include "elements/UkladyElementu.h"
 #include "risk/Formaty.h"
 
 #include <QtNumeric>
@@ -42,64 +43,17 @@ double WspolczynnikKiPN(Klasa klasa)
 
 double WspolczynnikKm(Material material)
 {
-    switch (material) {
-    case Material::Powietrze:
-        return 1.0;
-    case Material::Dielektryk:
-        return 0.5;
-    case Material::Brak:
-        break;
-    }
-    return -1.0;
+    const OpisOsrodka *osrodek = OpisMaterialu(material);
+    return osrodek ? osrodek->km : -1.0;
 }
-
-namespace {
-
-// Wire between two masts: (f + H) / (f + 2H); NaN where f + 2H = 0.
-double KcDrutu(double f, double H)
-{
-    const double mianownik = f + 2 * H;
-    if (mianownik == 0)
-        return qQNaN();
-    const double kc = (f + H) / mianownik;
-    return std::isfinite(kc) ? kc : qQNaN();
-}
-
-// Meshed air termination with n down-conductors c apart:
-// 1 / (2n) + 0.1 + 0.2 * (c / H)^(1/3); NaN without a down-conductor, with
-// H = 0 or with a negative c / H.
-double KcSiatki(double c, double H, int n)
-{
-    if (H == 0 || n < 1)
-        return qQNaN();
-    const double podstawa = c / H;
-    if (!std::isfinite(podstawa) || podstawa < 0)
-        return qQNaN();
-    const double pierwiastek = podstawa == 0 ? 0 : 0.2 * std::pow(podstawa, 1.0 / 3.0);
-    // 2n as a 64-bit integer: no overflow for any n a text can hold.
-    const long long dwa_n = 2LL * n;
-    const double kc = 1.0 / static_cast<double>(dwa_n) + 0.1 + pierwiastek;
-    return std::isfinite(kc) ? kc : qQNaN();
-}
-
-} // namespace
 
 double WspolczynnikKc(const QString &tekst)
 {
-    const TypUkladu uklad = CzytajTypUkladu(tekst);
-    const TypInstalacji instalacja = CzytajTypInstalacji(tekst);
-    if (uklad == TypUkladu::Brak || instalacja == TypInstalacji::Brak)
+    const OpisUkladu *uklad = OpisTypuUkladu(CzytajTypUkladu(tekst));
+    const OpisInstalacji *instalacja = OpisTypuInstalacji(CzytajTypInstalacji(tekst));
+    if (!uklad || !instalacja)
         return -1.0;
-    if (uklad == TypUkladu::B)
-        return 1.0;
-    switch (instalacja) {
-    case TypInstalacji::Uklad2:
-        return KcDrutu(CzytajF(tekst), CzytajH(tekst));
-    case TypInstalacji::Uklad3:
-        return KcSiatki(CzytajC(tekst), CzytajH(tekst), CzytajN(tekst));
-    default:
-        return 1.0;
-    }
+    return uklad->kc_instalacji ? instalacja->kc(tekst) : 1.0;
 }
 
 WynikOdstepu ObliczOdstep(const QString &tekst, Klasa klasa, const KrzyweKatow &krzywe)

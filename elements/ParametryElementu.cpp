@@ -1,25 +1,25 @@
 #include "elements/ParametryElementu.h"
 
+#include "elements/UkladyElementu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 
 #include <QStringView>
-#include <initializer_list>
-#include <utility>
+#include <vector>
 
 namespace kerwano {
 
 namespace {
 
-using Klucz = std::pair<QStringView, int>;
-
 // Each key is looked for in table order; the last one present decides.
-int CzytajKod(const QString &tekst, std::initializer_list<Klucz> klucze)
+template <typename Opis, typename Typ>
+Typ CzytajKod(const QString &tekst, const std::vector<Opis> &opisy, const QString &przed,
+              const QString &(*klucz)(const Opis &))
 {
-    int kod = 0;
-    for (const Klucz &klucz : klucze) {
-        if (tekst.contains(klucz.first, Qt::CaseSensitive))
-            kod = klucz.second;
+    Typ kod = Typ::Brak;
+    for (const Opis &opis : opisy) {
+        if (tekst.contains(przed + klucz(opis) + u',', Qt::CaseSensitive))
+            kod = opis.typ;
     }
     return kod;
 }
@@ -46,60 +46,71 @@ QString WartoscPola(const QString &tekst, QStringView klucz)
 QString ZlozParametry(TypUkladu uklad, TypInstalacji typ_instalacji, Material material, double H,
                       double L, double fc, int n)
 {
-    QString tekst = uklad == TypUkladu::B ? QStringLiteral(u"Układ B") : QStringLiteral(u"Układ A");
-    tekst += QStringLiteral(u", układ ") + QString::number(static_cast<int>(typ_instalacji));
-    tekst += material == Material::Dielektryk ? QStringLiteral(u", dielektryk")
-                                              : QStringLiteral(u", powietrze");
-    tekst += QStringLiteral(u", H = ") + DwaMiejsca(H);
-    tekst += QStringLiteral(u", L = ") + DwaMiejsca(L);
-    if (typ_instalacji == TypInstalacji::Uklad2) {
-        tekst += QStringLiteral(u", f = ") + DwaMiejsca(fc);
-    } else if (typ_instalacji == TypInstalacji::Uklad3) {
-        tekst += QStringLiteral(u", c = ") + DwaMiejsca(fc);
-        tekst += QStringLiteral(u", n = ") + QString::number(n);
+    const OpisUkladu *u = OpisTypuUkladu(uklad);
+    const OpisInstalacji *i = OpisTypuInstalacji(typ_instalacji);
+    const OpisOsrodka *m = OpisMaterialu(material);
+    QString tekst = QStringLiteral(u"Układ ") + (u ? u : &Uklady().front())->znak;
+    tekst += QStringLiteral(u", układ ") +
+             (i ? i->znak : QString::number(static_cast<int>(typ_instalacji)));
+    tekst += QStringLiteral(", ") + (m ? m : &Osrodki().front())->nazwa;
+    const auto dopisz = [&tekst](QStringView klucz, const QString &wartosc) {
+        tekst += QStringLiteral(", ");
+        tekst += klucz;
+        tekst += wartosc;
+    };
+    dopisz(klucz::H, DwaMiejsca(H));
+    dopisz(klucz::L, DwaMiejsca(L));
+    for (const PoleParametru pole : i ? i->pola : std::vector<PoleParametru>()) {
+        const OpisPola &opis = OpisPolaParametru(pole);
+        dopisz(opis.klucz, opis.calkowite ? QString::number(n) : DwaMiejsca(fc));
     }
     return tekst;
 }
 
 TypUkladu CzytajTypUkladu(const QString &tekst)
 {
-    return static_cast<TypUkladu>(CzytajKod(tekst, {{u"Układ A,", 1}, {u"Układ B,", 2}}));
+    return CzytajKod<OpisUkladu, TypUkladu>(
+        tekst, Uklady(), QStringLiteral(u"Układ "),
+        [](const OpisUkladu &o) -> const QString & { return o.znak; });
 }
 
 TypInstalacji CzytajTypInstalacji(const QString &tekst)
 {
-    return static_cast<TypInstalacji>(
-        CzytajKod(tekst, {{u"układ 1,", 1}, {u"układ 2,", 2}, {u"układ 3,", 3}}));
+    return CzytajKod<OpisInstalacji, TypInstalacji>(
+        tekst, Instalacje(), QStringLiteral(u"układ "),
+        [](const OpisInstalacji &o) -> const QString & { return o.znak; });
 }
 
 Material CzytajMaterial(const QString &tekst)
 {
-    return static_cast<Material>(CzytajKod(tekst, {{u"powietrze,", 1}, {u"dielektryk,", 2}}));
+    return CzytajKod<OpisOsrodka, Material>(
+        tekst, Osrodki(), QString(),
+        [](const OpisOsrodka &o) -> const QString & { return o.nazwa; });
 }
 
 double CzytajH(const QString &tekst)
 {
-    return CzytajLiczbe(tekst, u"H = ");
+    return CzytajLiczbe(tekst, klucz::H);
 }
 
 double CzytajL(const QString &tekst)
 {
-    return CzytajLiczbe(tekst, u"L = ");
+    return CzytajLiczbe(tekst, klucz::L);
 }
 
 double CzytajF(const QString &tekst)
 {
-    return CzytajLiczbe(tekst, u"f = ");
+    return CzytajLiczbe(tekst, klucz::F);
 }
 
 double CzytajC(const QString &tekst)
 {
-    return CzytajLiczbe(tekst, u"c = ");
+    return CzytajLiczbe(tekst, klucz::C);
 }
 
 int CzytajN(const QString &tekst)
 {
-    return TekstNaCalkowita(WartoscPola(tekst, u"n = ")).value_or(0);
+    return TekstNaCalkowita(WartoscPola(tekst, klucz::N)).value_or(0);
 }
 
 } // namespace kerwano

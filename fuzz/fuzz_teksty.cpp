@@ -9,6 +9,7 @@
 #include "angles/KrzyweKatow.h"
 #include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
+#include "elements/UkladyElementu.h"
 #include "project/ModelProjektu.h"
 #include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
@@ -21,6 +22,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -158,10 +160,14 @@ double Pokazana(const QString &pokazany, bool ostatnie)
 // numbers it shows.
 void SprawdzZlozenie(FuzzedDataProvider &dane)
 {
-    const auto uklad = dane.ConsumeBool() ? kerwano::TypUkladu::B : kerwano::TypUkladu::A;
-    const auto instalacja = kerwano::TypInstalacji(dane.ConsumeIntegralInRange(1, 3));
-    const auto material =
-        dane.ConsumeBool() ? kerwano::Material::Dielektryk : kerwano::Material::Powietrze;
+    const auto &uklady = kerwano::Uklady();
+    const auto &instalacje = kerwano::Instalacje();
+    const auto &osrodki = kerwano::Osrodki();
+    const auto uklad = uklady[dane.ConsumeIntegralInRange<size_t>(0, uklady.size() - 1)].typ;
+    const kerwano::OpisInstalacji &opis =
+        instalacje[dane.ConsumeIntegralInRange<size_t>(0, instalacje.size() - 1)];
+    const auto instalacja = opis.typ;
+    const auto material = osrodki[dane.ConsumeIntegralInRange<size_t>(0, osrodki.size() - 1)].typ;
     const double H = Liczba(dane), L = Liczba(dane), fc = Liczba(dane);
     const int n = dane.ConsumeIntegral<int>();
     const QString tekst = kerwano::ZlozParametry(uklad, instalacja, material, H, L, fc, n);
@@ -170,15 +176,25 @@ void SprawdzZlozenie(FuzzedDataProvider &dane)
         kerwano::CzytajTypInstalacji(tekst) != instalacja ||
         kerwano::CzytajMaterial(tekst) != material)
         Blad("ZlozParametry: a code does not read back", tekst);
-    const double f =
-        instalacja == kerwano::TypInstalacji::Uklad2 ? Pokazana(kerwano::DwaMiejsca(fc), true) : 0;
-    const double c =
-        instalacja == kerwano::TypInstalacji::Uklad3 ? Pokazana(kerwano::DwaMiejsca(fc), false) : 0;
-    if (kerwano::CzytajH(tekst) != Pokazana(kerwano::DwaMiejsca(H), false) ||
-        kerwano::CzytajL(tekst) !=
-            Pokazana(kerwano::DwaMiejsca(L), instalacja == kerwano::TypInstalacji::Uklad1) ||
-        kerwano::CzytajF(tekst) != f || kerwano::CzytajC(tekst) != c ||
-        kerwano::CzytajN(tekst) != (instalacja == kerwano::TypInstalacji::Uklad3 ? n : 0))
+    // The layout's fields after H and L, each read back as shown (the last
+    // one cut as the readers cut it); a field it lacks reads as 0.
+    using kerwano::PoleParametru;
+    std::vector<PoleParametru> pola = {PoleParametru::H, PoleParametru::L};
+    pola.insert(pola.end(), opis.pola.begin(), opis.pola.end());
+    const auto oczekiwana = [&](PoleParametru pole) -> double {
+        const auto miejsce = std::find(pola.begin(), pola.end(), pole);
+        if (miejsce == pola.end())
+            return 0;
+        if (kerwano::OpisPolaParametru(pole).calkowite)
+            return n;
+        const double x = pole == PoleParametru::H ? H : pole == PoleParametru::L ? L : fc;
+        return Pokazana(kerwano::DwaMiejsca(x), miejsce + 1 == pola.end());
+    };
+    if (kerwano::CzytajH(tekst) != oczekiwana(PoleParametru::H) ||
+        kerwano::CzytajL(tekst) != oczekiwana(PoleParametru::L) ||
+        kerwano::CzytajF(tekst) != oczekiwana(PoleParametru::F) ||
+        kerwano::CzytajC(tekst) != oczekiwana(PoleParametru::C) ||
+        kerwano::CzytajN(tekst) != oczekiwana(PoleParametru::N))
         Blad("ZlozParametry: a number does not read back as shown", tekst);
 
     // Every format writes something, and the two-decimal form of a finite
@@ -247,7 +263,9 @@ void SprawdzZapisTekstow(FuzzedDataProvider &dane)
         kerwano::DaneElementu element =
             co == 1 ? model.elementy().NowyElement() : model.elementy().ElementWiersza(wiersz);
         element.nazwa = Wpisz(dane, element.nazwa, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
-        element.typ_instalacji = kerwano::TypInstalacji(dane.ConsumeIntegralInRange(1, 3));
+        element.typ_instalacji = kerwano::Instalacje()[dane.ConsumeIntegralInRange<size_t>(
+                                                           0, kerwano::Instalacje().size() - 1)]
+                                     .typ;
         // Dimensions a roof has; the numbers' own limits are not the subject here.
         element.H = dane.ConsumeIntegralInRange(0, 99999) / 100.0;
         element.L = dane.ConsumeIntegralInRange(0, 99999) / 100.0;

@@ -8,6 +8,7 @@
 // it (or, when even putting it back failed, its copy does); the other name
 // always holds the same bytes and no file of the save is left behind.
 
+#include "elements/UkladyElementu.h"
 #include "project/KopiaZapisu.h"
 #include "project/ModelProjektu.h"
 #include "project/ZapisPliku.h"
@@ -56,9 +57,15 @@ kerwano::DaneElementu Element(Bajty &b)
 {
     kerwano::DaneElementu e;
     e.nazwa = b.Tekst();
-    e.uklad = kerwano::TypUkladu(b.Bajt() % 3);
-    e.typ_instalacji = kerwano::TypInstalacji(b.Bajt() % 4);
-    e.material = kerwano::Material(b.Bajt() % 3);
+    // Each code or none (Brak).
+    const auto &uklady = kerwano::Uklady();
+    const auto &instalacje = kerwano::Instalacje();
+    const auto &osrodki = kerwano::Osrodki();
+    const size_t u = b.Bajt() % (uklady.size() + 1), i = b.Bajt() % (instalacje.size() + 1),
+                 m = b.Bajt() % (osrodki.size() + 1);
+    e.uklad = u ? uklady[u - 1].typ : kerwano::TypUkladu::Brak;
+    e.typ_instalacji = i ? instalacje[i - 1].typ : kerwano::TypInstalacji::Brak;
+    e.material = m ? osrodki[m - 1].typ : kerwano::Material::Brak;
     e.H = b.Bajt() * 0.25;
     e.L = b.Bajt() * 0.5;
     e.fc = b.Bajt() * 0.5;

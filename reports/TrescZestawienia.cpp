@@ -3,6 +3,7 @@
 #include "angles/KrzyweKatow.h"
 #include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
+#include "elements/UkladyElementu.h"
 #include "project/ModelProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Klasa.h"
@@ -13,70 +14,31 @@ namespace kerwano {
 
 namespace {
 
-// A value as the text holds it, or "?" when the text has no such field.
-QString Pole(const QString &tekst, QStringView klucz)
-{
-    const QString w = WartoscPola(tekst, klucz).trimmed();
-    return w.isEmpty() ? QStringLiteral("?") : w;
-}
-
 QString NazwaOsrodka(Material material)
 {
-    switch (material) {
-    case Material::Powietrze:
-        return QStringLiteral("powietrze");
-    case Material::Dielektryk:
-        return QStringLiteral("dielektryk");
-    case Material::Brak:
-        break;
-    }
-    return QStringLiteral("?");
-}
-
-// Why the layout's expression for kc gives no number.
-QString PowodBrakuKc(const QString &tekst, TypInstalacji instalacja)
-{
-    const double H = CzytajH(tekst);
-    if (instalacja == TypInstalacji::Uklad2)
-        return CzytajF(tekst) + 2 * H == 0 ? QStringLiteral("f + 2 · H = 0")
-                                           : QStringLiteral("wynik poniżej zera");
-    if (CzytajN(tekst) < 1)
-        return QStringLiteral("liczba zwodów n poniżej 1");
-    if (H == 0)
-        return QStringLiteral("H = 0");
-    if (CzytajC(tekst) / H < 0)
-        return QStringLiteral("c / H poniżej zera");
-    return QStringLiteral("wynik poniżej zera");
+    const OpisOsrodka *osrodek = OpisMaterialu(material);
+    return osrodek ? osrodek->nazwa : QStringLiteral("?");
 }
 
 QString LiniaKc(const QString &tekst, TypUkladu uklad, TypInstalacji instalacja,
                 const WynikOdstepu &w)
 {
-    if (uklad == TypUkladu::Brak)
+    const OpisUkladu *opis_ukladu = OpisTypuUkladu(uklad);
+    const OpisInstalacji *opis = OpisTypuInstalacji(instalacja);
+    if (!opis_ukladu)
         return QStringLiteral("kc = ? (opis nie podaje układu A ani B)");
-    if (instalacja == TypInstalacji::Brak)
+    if (!opis)
         return QStringLiteral("kc = ? (opis nie podaje typu instalacji 1, 2 ani 3)");
-    if (uklad == TypUkladu::B)
-        return QStringLiteral("kc = %1 (układ B, dla każdego typu instalacji)")
-            .arg(TrzyMiejsca(w.kc));
-    const QString H = Pole(tekst, u"H = ");
-    QString wzor;
-    switch (instalacja) {
-    case TypInstalacji::Uklad2:
-        wzor = QStringLiteral("kc = (f + H) / (f + 2 · H) = (%1 + %2) / (%1 + 2 · %2)")
-                   .arg(Pole(tekst, u"f = "), H);
-        break;
-    case TypInstalacji::Uklad3:
-        wzor = QStringLiteral("kc = 1 / (2 · n) + 0,1 + 0,2 · (c / H)^(1/3) = 1 / (2 · %1) + 0,1 + "
-                              "0,2 · (%2 / %3)^(1/3)")
-                   .arg(Pole(tekst, u"n = "), Pole(tekst, u"c = "), H);
-        break;
-    default:
-        return QStringLiteral("kc = %1 (układ A, instalacja typu 1)").arg(TrzyMiejsca(w.kc));
-    }
+    if (!opis_ukladu->kc_instalacji)
+        return QStringLiteral("kc = %1 (układ %2, dla każdego typu instalacji)")
+            .arg(TrzyMiejsca(w.kc), opis_ukladu->znak);
+    const QString wzor = opis->wzor_kc(tekst);
+    if (wzor.isEmpty())
+        return QStringLiteral("kc = %1 (układ %2, instalacja typu %3)")
+            .arg(TrzyMiejsca(w.kc), opis_ukladu->znak, opis->znak);
     if (std::isnan(w.kc))
         return wzor + QStringLiteral(" = ? (wyrażenia nie da się obliczyć: %1)")
-                          .arg(PowodBrakuKc(tekst, instalacja));
+                          .arg(opis->powod_braku_kc(tekst));
     return wzor + QStringLiteral(" = ") + TrzyMiejsca(w.kc);
 }
 
@@ -104,7 +66,7 @@ QString LiniaOdstepu(const QString &nazwa, const QString &ki_nazwa, double ki, d
 
 QString LiniaAlfa(Klasa klasa, const QString &tekst, const WynikOdstepu &w)
 {
-    const QString H = Pole(tekst, u"H = ");
+    const QString H = TekstPola(tekst, PoleParametru::H);
     if (w.alfa >= 0)
         return QStringLiteral("α = %1° (klasa %2, H = %3 m)").arg(F2(w.alfa), TekstKlasy(klasa), H);
     if (klasa.klasa < 1 || klasa.klasa > 4)
@@ -161,24 +123,22 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
         const TypUkladu uklad = CzytajTypUkladu(tekst);
         const TypInstalacji instalacja = CzytajTypInstalacji(tekst);
         const Material material = CzytajMaterial(tekst);
-        const QString L = Pole(tekst, u"L = ");
+        const QString L = TekstPola(tekst, PoleParametru::L);
+        const OpisUkladu *opis_ukladu = OpisTypuUkladu(uklad);
+        const OpisInstalacji *opis_instalacji = OpisTypuInstalacji(instalacja);
         b.parametry = {
-            {QStringLiteral("Układ:"), uklad == TypUkladu::A   ? QStringLiteral("A")
-                                       : uklad == TypUkladu::B ? QStringLiteral("B")
-                                                               : QStringLiteral("?")},
-            {QStringLiteral("Typ instalacji:"), instalacja != TypInstalacji::Brak
-                                                    ? QString::number(static_cast<int>(instalacja))
-                                                    : QStringLiteral("?")},
-            {QStringLiteral("Ośrodek:"), NazwaOsrodka(material)},
-            {QStringLiteral("H ="), Pole(tekst, u"H = ") + QStringLiteral(" m")},
-            {QStringLiteral("L ="), L + QStringLiteral(" m")}};
-        if (instalacja == TypInstalacji::Uklad2)
+            {QStringLiteral("Układ:"), opis_ukladu ? opis_ukladu->znak : QStringLiteral("?")},
+            {QStringLiteral("Typ instalacji:"),
+             opis_instalacji ? opis_instalacji->znak : QStringLiteral("?")},
+            {QStringLiteral("Ośrodek:"), NazwaOsrodka(material)}};
+        std::vector<PoleParametru> pola = {PoleParametru::H, PoleParametru::L};
+        if (opis_instalacji)
+            pola.insert(pola.end(), opis_instalacji->pola.begin(), opis_instalacji->pola.end());
+        for (const PoleParametru pole : pola) {
+            const OpisPola &opis = OpisPolaParametru(pole);
             b.parametry.append(
-                {QStringLiteral("f ="), Pole(tekst, u"f = ") + QStringLiteral(" m")});
-        if (instalacja == TypInstalacji::Uklad3) {
-            b.parametry.append(
-                {QStringLiteral("c ="), Pole(tekst, u"c = ") + QStringLiteral(" m")});
-            b.parametry.append({QStringLiteral("n ="), Pole(tekst, u"n = ")});
+                {opis.nazwa + QStringLiteral(" ="),
+                 TekstPola(tekst, pole) + (opis.calkowite ? QString() : QStringLiteral(" m"))});
         }
         b.obliczenia = {
             QStringLiteral("ki = %1 (%2)").arg(TrzyMiejsca(w.ki), OpisKi(klasa)),

@@ -6,9 +6,9 @@
 #include "angles/okna/TWykres_katow.h"
 #include "app/TPanel_boczny.h"
 #include "app/TProgram_form.h"
+#include "elements/okna/TObraz.h"
 #include "project/okna/TDane_form.h"
 #include "tests/BudynekWzorcowy.h"
-#include "widgets/TObraz.h"
 #include "widgets/TStringGrid.h"
 #include "widgets/TStrona_odroczona.h"
 

@@ -1,10 +1,10 @@
 #include "OknoTestowe.h"
 #include "angles/okna/TKaty_strona.h"
 #include "elements/ParametryElementu.h"
+#include "elements/okna/TObraz.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "risk/Formaty.h"
-#include "widgets/TObraz.h"
 #include "widgets/TStringGrid.h"
 
 #include <QAccessible>

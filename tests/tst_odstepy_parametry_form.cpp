@@ -1,6 +1,7 @@
 #include "Widzet.h"
+#include "elements/UkladyElementu.h"
+#include "elements/okna/TObraz.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
-#include "widgets/TObraz.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,6 +30,8 @@ private slots:
     void klawisze();
     void odmowy_data();
     void odmowy();
+    void rysunki_data();
+    void rysunki();
 
 private:
     QWidget *Kontrolka(const QString &nazwa) const { return m_d->findChild<QWidget *>(nazwa); }
@@ -329,4 +332,35 @@ void TstOdstepyParametryForm::odmowy()
 }
 
 QTEST_MAIN(TstOdstepyParametryForm)
+void TstOdstepyParametryForm::rysunki_data()
+{
+    QTest::addColumn<QString>("przycisk");
+    QTest::addColumn<QString>("plik");
+    QTest::addColumn<QString>("nazwa");
+    for (const kerwano::OpisUkladu &u : kerwano::Uklady())
+        QTest::newRow(qPrintable(u.rysunek.nazwa))
+            << u.przycisk << u.rysunek.plik << u.rysunek.nazwa;
+    for (const kerwano::OpisInstalacji &i : kerwano::Instalacje())
+        QTest::newRow(qPrintable(i.rysunek.nazwa))
+            << i.przycisk << i.rysunek.plik << i.rysunek.nazwa;
+}
+
+// Every arrangement and layout has its button, and its picture is a
+// resource of the program, read by screen readers under its name.
+void TstOdstepyParametryForm::rysunki()
+{
+    QFETCH(QString, przycisk);
+    QFETCH(QString, plik);
+    QFETCH(QString, nazwa);
+    QVERIFY(QFile::exists(plik));
+    const auto przyciski = m_d->findChildren<QRadioButton *>();
+    QCOMPARE(std::count_if(przyciski.begin(), przyciski.end(),
+                           [&](const QRadioButton *r) { return r->text() == przycisk; }),
+             1);
+    const auto obrazy = m_d->findChildren<TObraz *>();
+    QCOMPARE(std::count_if(obrazy.begin(), obrazy.end(),
+                           [&](const TObraz *o) { return o->accessibleName() == nazwa; }),
+             1);
+}
+
 #include "tst_odstepy_parametry_form.moc"

@@ -1,7 +1,10 @@
+#include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
+#include "elements/UkladyElementu.h"
 #include "risk/Formaty.h"
 
 #include <QtTest>
+#include <algorithm>
 
 using namespace kerwano;
 
@@ -23,6 +26,8 @@ private slots:
     void liczby();
     void liczbaN_data();
     void liczbaN();
+    void opisInstalacji_data();
+    void opisInstalacji();
 };
 
 void TestParametryElementu::zloz_data()
@@ -266,6 +271,32 @@ void TestParametryElementu::liczbaN()
     QFETCH(QString, tekst);
     QFETCH(int, n);
     QCOMPARE(CzytajN(tekst), n);
+}
+
+void TestParametryElementu::opisInstalacji_data()
+{
+    QTest::addColumn<int>("indeks");
+    for (size_t i = 0; i < Instalacje().size(); ++i)
+        QTest::newRow(qPrintable(QStringLiteral("układ ") + Instalacje()[i].znak)) << int(i);
+}
+
+// Each layout is found by its code, its text holds H, L and its own fields
+// and no other, and the distance takes the layout's kc in arrangement A.
+void TestParametryElementu::opisInstalacji()
+{
+    QFETCH(int, indeks);
+    const OpisInstalacji &opis = Instalacje()[size_t(indeks)];
+    QCOMPARE(OpisTypuInstalacji(opis.typ), &opis);
+    const QString tekst = ZlozParametry(TypUkladu::A, opis.typ, Material::Powietrze, 12, 5, 8, 3);
+    QCOMPARE(CzytajTypInstalacji(tekst), opis.typ);
+    for (const PoleParametru pole : {PoleParametru::H, PoleParametru::L, PoleParametru::F,
+                                     PoleParametru::C, PoleParametru::N}) {
+        const bool potrzebne = pole == PoleParametru::H || pole == PoleParametru::L ||
+                               std::count(opis.pola.begin(), opis.pola.end(), pole) == 1;
+        QCOMPARE(tekst.contains(OpisPolaParametru(pole).klucz), potrzebne);
+    }
+    QCOMPARE(WspolczynnikKc(tekst), opis.kc(tekst));
+    QVERIFY(opis.kc(tekst) > 0);
 }
 
 QTEST_APPLESS_MAIN(TestParametryElementu)

@@ -1,12 +1,12 @@
 #include "elements/okna/TOdstepy_parametry_form.h"
 
+#include "elements/okna/TObraz.h"
 #include "project/PlikProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 #include "widgets/Kontrast.h"
 #include "widgets/OknoBledu.h"
 #include "widgets/TFiltr_klawiszy.h"
-#include "widgets/TObraz.h"
 #include "widgets/TWalidator_tekstu.h"
 
 #include <QButtonGroup>
@@ -68,6 +68,34 @@ QVBoxLayout *ZObrazem(QRadioButton *przycisk, TObraz *obraz)
     return k;
 }
 
+// The object name of the i-th of a group: the names tests and screen
+// readers know it by, then one made of `rdzen` and the entry's mark.
+template <size_t N>
+QString Nazwa(const char *const (&nazwy)[N], size_t i, const char *rdzen, const QString &znak)
+{
+    return i < N ? QString::fromLatin1(nazwy[i]) : QString::fromLatin1(rdzen) + znak;
+}
+
+// The index of the first checked button, 0 with none.
+size_t Zaznaczony(const std::vector<QRadioButton *> &przyciski)
+{
+    for (size_t i = 0; i < przyciski.size(); ++i) {
+        if (przyciski[i]->isChecked())
+            return i;
+    }
+    return 0;
+}
+
+// The index of the description of `typ`, 0 with none.
+template <typename Opis, typename Typ> size_t Indeks(const std::vector<Opis> &opisy, Typ typ)
+{
+    for (size_t i = 0; i < opisy.size(); ++i) {
+        if (opisy[i].typ == typ)
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 TOdstepy_parametry_form::TOdstepy_parametry_form(QWidget *parent) : QDialog(parent)
@@ -121,27 +149,31 @@ void TOdstepy_parametry_form::accept()
 bool TOdstepy_parametry_form::OdmowaWymiarow(const QString &parametry)
 {
     // The numbers as the text keeps them: 0,004 is written, and read, as 0.
-    const kerwano::TypInstalacji typ = TypInstalacji();
-    const double H = kerwano::CzytajH(parametry);
-    QLineEdit *pole = nullptr;
-    QString powod;
-    if (typ == kerwano::TypInstalacji::Uklad3 && kerwano::CzytajN(parametry) < 1) {
-        pole = Edit_n;
-        powod = QStringLiteral("Liczba zwodów n musi wynosić co najmniej 1.");
-    } else if (typ == kerwano::TypInstalacji::Uklad3 && H == 0) {
-        pole = Edit_H;
-        powod = QStringLiteral("Wysokość H musi być większa od zera.");
-    } else if (typ == kerwano::TypInstalacji::Uklad2 && H == 0 &&
-               kerwano::CzytajF(parametry) == 0) {
-        pole = Edit_H;
-        powod = QStringLiteral("Wysokość H lub rozpiętość f musi być większa od zera.");
-    }
-    if (!pole)
+    const std::optional<kerwano::OdmowaPola> odmowa =
+        kerwano::OpisTypuInstalacji(TypInstalacji())->odmowa(parametry);
+    if (!odmowa)
         return false;
+    QLineEdit *pole = PoleEdycji(odmowa->pole);
     pole->setFocus(Qt::OtherFocusReason);
     pole->selectAll();
-    QToolTip::showText(pole->mapToGlobal(QPoint(0, pole->height())), powod, pole);
+    QToolTip::showText(pole->mapToGlobal(QPoint(0, pole->height())), odmowa->powod, pole);
     return true;
+}
+
+QLineEdit *TOdstepy_parametry_form::PoleEdycji(kerwano::PoleParametru pole) const
+{
+    switch (pole) {
+    case kerwano::PoleParametru::H:
+        return Edit_H;
+    case kerwano::PoleParametru::L:
+        return Edit_L;
+    case kerwano::PoleParametru::N:
+        return Edit_n;
+    case kerwano::PoleParametru::F:
+    case kerwano::PoleParametru::C:
+        break;
+    }
+    return Edit_fc;
 }
 
 kerwano::DaneElementu TOdstepy_parametry_form::Element() const
@@ -167,14 +199,18 @@ void TOdstepy_parametry_form::UtworzWidzety()
     new TWalidator_tekstu(Edit1, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
 
     GroupBox1 = new QGroupBox(QStringLiteral(" Materiał izolacyjny "), this);
-    RadioButton6 = Przycisk(QStringLiteral("&powietrze"), GroupBox1);
-    RadioButton7 = Przycisk(QStringLiteral("&dielektryk"), GroupBox1);
-    RadioButton6->setChecked(true);
+    for (const kerwano::OpisOsrodka &o : kerwano::Osrodki())
+        m_osrodek.push_back(Przycisk(o.przycisk, GroupBox1));
+    m_osrodek.front()->setChecked(true);
 
-    Label_H = Etykieta(QStringLiteral("&H [m]"), this);
-    Label_L = Etykieta(QStringLiteral("&L [m]"), this);
-    Label_fc = Etykieta(QStringLiteral("&f [m]"), this);
-    Label_n = Etykieta(QStringLiteral("n [&szt.]"), this);
+    using kerwano::PoleParametru;
+    const auto etykieta = [this](PoleParametru pole) {
+        return Etykieta(kerwano::OpisPolaParametru(pole).etykieta, this);
+    };
+    Label_H = etykieta(PoleParametru::H);
+    Label_L = etykieta(PoleParametru::L);
+    Label_fc = etykieta(PoleParametru::F);
+    Label_n = etykieta(PoleParametru::N);
     Edit_H = Pole(QStringLiteral("0"), this);
     Edit_L = Pole(QStringLiteral("0"), this);
     Edit_fc = Pole(QStringLiteral("0"), this);
@@ -185,69 +221,64 @@ void TOdstepy_parametry_form::UtworzWidzety()
     (new TFiltr_klawiszy(false, this))->Zaloz(Edit_n, kerwano::MAKS_CYFR_N);
 
     Label1 = Naglowek(QStringLiteral("Typ układu:"), this);
-    RadioButton1 = Przycisk(QStringLiteral("Układ &A"), this);
-    RadioButton2 = Przycisk(QStringLiteral("Układ &B"), this);
-    Image1 = new TObraz(TObraz::Rysunek::UkladA, this);
-    Image3 = new TObraz(TObraz::Rysunek::UkladB, this);
-    RadioButton1->setChecked(true);
     m_uklady = new QButtonGroup(this);
-    m_uklady->addButton(RadioButton1);
-    m_uklady->addButton(RadioButton2);
+    for (const kerwano::OpisUkladu &u : kerwano::Uklady()) {
+        m_uklad.push_back(Przycisk(u.przycisk, this));
+        m_uklady->addButton(m_uklad.back());
+    }
+    for (const kerwano::OpisUkladu &u : kerwano::Uklady())
+        m_obraz_ukladu.push_back(new TObraz(u.rysunek, this));
+    m_uklad.front()->setChecked(true);
 
     Label2 = Naglowek(QStringLiteral("Sposób wykonania instalacji odgomowej:"), this);
-    RadioButton3 = Przycisk(QStringLiteral("Układ &1"), this);
-    RadioButton4 = Przycisk(QStringLiteral("Układ &2"), this);
-    RadioButton5 = Przycisk(QStringLiteral("Układ &3"), this);
-    Image4 = new TObraz(TObraz::Rysunek::Uklad1, this);
-    Image5 = new TObraz(TObraz::Rysunek::Uklad2, this);
-    Image6 = new TObraz(TObraz::Rysunek::Uklad3, this);
-    RadioButton3->setChecked(true);
     m_instalacje = new QButtonGroup(this);
-    m_instalacje->addButton(RadioButton3);
-    m_instalacje->addButton(RadioButton4);
-    m_instalacje->addButton(RadioButton5);
+    for (const kerwano::OpisInstalacji &i : kerwano::Instalacje()) {
+        m_instalacja.push_back(Przycisk(i.przycisk, this));
+        m_instalacje->addButton(m_instalacja.back());
+    }
+    for (const kerwano::OpisInstalacji &i : kerwano::Instalacje())
+        m_obraz_instalacji.push_back(new TObraz(i.rysunek, this));
+    m_instalacja.front()->setChecked(true);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setDefault(true);
     Button2 = new QPushButton(QStringLiteral("Anuluj"), this);
 
-    const QList<QPair<QWidget *, const char *>> nazwy = {{Label1, "Label1"},
-                                                         {Label2, "Label2"},
-                                                         {Label3, "Label3"},
-                                                         {Label4, "Label4"},
-                                                         {GroupBox1, "GroupBox1"},
-                                                         {RadioButton1, "RadioButton1"},
-                                                         {RadioButton2, "RadioButton2"},
-                                                         {RadioButton3, "RadioButton3"},
-                                                         {RadioButton4, "RadioButton4"},
-                                                         {RadioButton5, "RadioButton5"},
-                                                         {RadioButton6, "RadioButton6"},
-                                                         {RadioButton7, "RadioButton7"},
-                                                         {Label_H, "Label_H"},
-                                                         {Label_L, "Label_L"},
-                                                         {Label_fc, "Label_fc"},
-                                                         {Label_n, "Label_n"},
-                                                         {Edit_H, "Edit_H"},
-                                                         {Edit_L, "Edit_L"},
-                                                         {Edit_fc, "Edit_fc"},
-                                                         {Edit_n, "Edit_n"},
-                                                         {Image1, "Image1"},
-                                                         {Image3, "Image3"},
-                                                         {Image4, "Image4"},
-                                                         {Image5, "Image5"},
-                                                         {Image6, "Image6"},
-                                                         {Button1, "Button1"},
-                                                         {Button2, "Button2"}};
+    const QList<QPair<QWidget *, const char *>> nazwy = {
+        {Label1, "Label1"},   {Label2, "Label2"},       {Label3, "Label3"},
+        {Label4, "Label4"},   {GroupBox1, "GroupBox1"}, {Label_H, "Label_H"},
+        {Label_L, "Label_L"}, {Label_fc, "Label_fc"},   {Label_n, "Label_n"},
+        {Edit_H, "Edit_H"},   {Edit_L, "Edit_L"},       {Edit_fc, "Edit_fc"},
+        {Edit_n, "Edit_n"},   {Button1, "Button1"},     {Button2, "Button2"}};
     for (const auto &[w, nazwa] : nazwy)
         w->setObjectName(QString::fromLatin1(nazwa));
+    static const char *const osrodki[] = {"RadioButton6", "RadioButton7"};
+    static const char *const uklady[] = {"RadioButton1", "RadioButton2"};
+    static const char *const obrazy_ukladow[] = {"Image1", "Image3"};
+    static const char *const instalacje[] = {"RadioButton3", "RadioButton4", "RadioButton5"};
+    static const char *const obrazy_instalacji[] = {"Image4", "Image5", "Image6"};
+    for (size_t i = 0; i < m_osrodek.size(); ++i)
+        m_osrodek[i]->setObjectName(
+            Nazwa(osrodki, i, "RadioButton_osrodek_", kerwano::Osrodki()[i].nazwa));
+    for (size_t i = 0; i < m_uklad.size(); ++i) {
+        const QString &znak = kerwano::Uklady()[i].znak;
+        m_uklad[i]->setObjectName(Nazwa(uklady, i, "RadioButton_uklad_", znak));
+        m_obraz_ukladu[i]->setObjectName(Nazwa(obrazy_ukladow, i, "Image_uklad_", znak));
+    }
+    for (size_t i = 0; i < m_instalacja.size(); ++i) {
+        const QString &znak = kerwano::Instalacje()[i].znak;
+        m_instalacja[i]->setObjectName(Nazwa(instalacje, i, "RadioButton_instalacja_", znak));
+        m_obraz_instalacji[i]->setObjectName(
+            Nazwa(obrazy_instalacji, i, "Image_instalacja_", znak));
+    }
 }
 
 void TOdstepy_parametry_form::UlozWidzety()
 {
     auto *material = new QVBoxLayout(GroupBox1);
     material->setContentsMargins(8, 4, 8, 6);
-    material->addWidget(RadioButton6);
-    material->addWidget(RadioButton7);
+    for (QRadioButton *r : m_osrodek)
+        material->addWidget(r);
 
     auto *wymiary = new QGridLayout;
     wymiary->setHorizontalSpacing(8);
@@ -275,8 +306,8 @@ void TOdstepy_parametry_form::UlozWidzety()
 
     auto *uklady_obrazy = new QHBoxLayout;
     uklady_obrazy->setSpacing(10);
-    uklady_obrazy->addLayout(ZObrazem(RadioButton1, Image1));
-    uklady_obrazy->addLayout(ZObrazem(RadioButton2, Image3));
+    for (size_t i = 0; i < m_uklad.size(); ++i)
+        uklady_obrazy->addLayout(ZObrazem(m_uklad[i], m_obraz_ukladu[i]));
     auto *uklady = new QVBoxLayout;
     uklady->addWidget(Label1);
     uklady->addLayout(uklady_obrazy);
@@ -289,9 +320,8 @@ void TOdstepy_parametry_form::UlozWidzety()
 
     auto *instalacje_obrazy = new QHBoxLayout;
     instalacje_obrazy->setSpacing(10);
-    instalacje_obrazy->addLayout(ZObrazem(RadioButton3, Image4));
-    instalacje_obrazy->addLayout(ZObrazem(RadioButton4, Image5));
-    instalacje_obrazy->addLayout(ZObrazem(RadioButton5, Image6));
+    for (size_t i = 0; i < m_instalacja.size(); ++i)
+        instalacje_obrazy->addLayout(ZObrazem(m_instalacja[i], m_obraz_instalacji[i]));
     instalacje_obrazy->addStretch(1);
 
     auto *przyciski = new QHBoxLayout;
@@ -311,9 +341,12 @@ void TOdstepy_parametry_form::UlozWidzety()
     u->addLayout(przyciski);
 
     // Name, medium, dimensions, the arrangement, the layout, then the buttons.
-    const QList<QWidget *> kolejnosc = {
-        Edit1,        RadioButton6, RadioButton7, Edit_H,       Edit_L,       Edit_fc, Edit_n,
-        RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5, Button1, Button2};
+    QList<QWidget *> kolejnosc = {Edit1};
+    kolejnosc.append(QList<QWidget *>(m_osrodek.begin(), m_osrodek.end()));
+    kolejnosc.append({Edit_H, Edit_L, Edit_fc, Edit_n});
+    kolejnosc.append(QList<QWidget *>(m_uklad.begin(), m_uklad.end()));
+    kolejnosc.append(QList<QWidget *>(m_instalacja.begin(), m_instalacja.end()));
+    kolejnosc.append({Button1, Button2});
     for (int i = 1; i < kolejnosc.size(); ++i)
         setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
     Edit1->setFocus();
@@ -337,14 +370,16 @@ void TOdstepy_parametry_form::Polacz()
             wartosc_n = *v;
     });
 
-    connect(Image1, &TObraz::Klikniety, this, [this] { RadioButton1->setChecked(true); });
-    connect(Image3, &TObraz::Klikniety, this, [this] { RadioButton2->setChecked(true); });
-    connect(Image4, &TObraz::Klikniety, this,
-            [this] { UstawTypInstalacji(kerwano::TypInstalacji::Uklad1); });
-    connect(Image5, &TObraz::Klikniety, this,
-            [this] { UstawTypInstalacji(kerwano::TypInstalacji::Uklad2); });
-    connect(Image6, &TObraz::Klikniety, this,
-            [this] { UstawTypInstalacji(kerwano::TypInstalacji::Uklad3); });
+    for (size_t i = 0; i < m_uklad.size(); ++i) {
+        QRadioButton *przycisk = m_uklad[i];
+        connect(m_obraz_ukladu[i], &TObraz::Klikniety, this,
+                [przycisk] { przycisk->setChecked(true); });
+    }
+    for (size_t i = 0; i < m_instalacja.size(); ++i) {
+        const kerwano::TypInstalacji typ = kerwano::Instalacje()[i].typ;
+        connect(m_obraz_instalacji[i], &TObraz::Klikniety, this,
+                [this, typ] { UstawTypInstalacji(typ); });
+    }
     connect(m_instalacje, &QButtonGroup::buttonToggled, this,
             [this](QAbstractButton *, bool wlaczony) {
                 if (wlaczony)
@@ -356,48 +391,48 @@ void TOdstepy_parametry_form::Polacz()
 
 void TOdstepy_parametry_form::PokazPolaInstalacji()
 {
-    // Layout 1 needs H and L; layout 2 also f; layout 3 c and n.
-    using kerwano::TypInstalacji;
-    const TypInstalacji typ = this->TypInstalacji();
-    const bool fc = typ == TypInstalacji::Uklad2 || typ == TypInstalacji::Uklad3;
-    if (fc)
-        Label_fc->setText(typ == TypInstalacji::Uklad2 ? QStringLiteral("&f [m]")
-                                                       : QStringLiteral("&c [m]"));
+    // Every layout needs H and L, and the fields of its description: f or c
+    // in the shared field, n in its own.
+    bool fc = false;
+    bool n = false;
+    for (const kerwano::PoleParametru pole : kerwano::OpisTypuInstalacji(TypInstalacji())->pola) {
+        const kerwano::OpisPola &opis = kerwano::OpisPolaParametru(pole);
+        if (opis.calkowite) {
+            n = true;
+        } else {
+            fc = true;
+            Label_fc->setText(opis.etykieta);
+        }
+    }
     Label_fc->setVisible(fc);
     Edit_fc->setVisible(fc);
-    Label_n->setVisible(typ == TypInstalacji::Uklad3);
-    Edit_n->setVisible(typ == TypInstalacji::Uklad3);
+    Label_n->setVisible(n);
+    Edit_n->setVisible(n);
 }
 
 kerwano::TypUkladu TOdstepy_parametry_form::Uklad() const
 {
-    return RadioButton2->isChecked() ? kerwano::TypUkladu::B : kerwano::TypUkladu::A;
+    return kerwano::Uklady()[Zaznaczony(m_uklad)].typ;
 }
 
 kerwano::TypInstalacji TOdstepy_parametry_form::TypInstalacji() const
 {
-    using T = kerwano::TypInstalacji;
-    return RadioButton5->isChecked()   ? T::Uklad3
-           : RadioButton4->isChecked() ? T::Uklad2
-                                       : T::Uklad1;
+    return kerwano::Instalacje()[Zaznaczony(m_instalacja)].typ;
 }
 
 kerwano::Material TOdstepy_parametry_form::Material() const
 {
-    return RadioButton7->isChecked() ? kerwano::Material::Dielektryk : kerwano::Material::Powietrze;
+    return kerwano::Osrodki()[Zaznaczony(m_osrodek)].typ;
 }
 
 void TOdstepy_parametry_form::UstawUklad(kerwano::TypUkladu uklad)
 {
-    (uklad == kerwano::TypUkladu::B ? RadioButton2 : RadioButton1)->setChecked(true);
+    m_uklad[Indeks(kerwano::Uklady(), uklad)]->setChecked(true);
 }
 
 void TOdstepy_parametry_form::UstawTypInstalacji(kerwano::TypInstalacji typ)
 {
-    using T = kerwano::TypInstalacji;
-    QRadioButton *przycisk = typ == T::Uklad3   ? RadioButton5
-                             : typ == T::Uklad2 ? RadioButton4
-                                                : RadioButton3;
+    QRadioButton *przycisk = m_instalacja[Indeks(kerwano::Instalacje(), typ)];
     // Checking a button runs the handler through the group; the button
     // already checked runs it all the same.
     if (przycisk->isChecked())
@@ -408,5 +443,5 @@ void TOdstepy_parametry_form::UstawTypInstalacji(kerwano::TypInstalacji typ)
 
 void TOdstepy_parametry_form::UstawMaterial(kerwano::Material material)
 {
-    (material == kerwano::Material::Dielektryk ? RadioButton7 : RadioButton6)->setChecked(true);
+    m_osrodek[Indeks(kerwano::Osrodki(), material)]->setChecked(true);
 }

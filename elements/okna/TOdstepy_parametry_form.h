@@ -2,8 +2,10 @@
 
 #include "elements/ListaElementow.h"
 #include "elements/ParametryElementu.h"
+#include "elements/UkladyElementu.h"
 
 #include <QDialog>
+#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -66,11 +68,12 @@ private:
     QLabel *Label1, *Label2, *Label3, *Label4;
     QLineEdit *Edit1;
     QGroupBox *GroupBox1;
-    QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4, *RadioButton5,
-        *RadioButton6, *RadioButton7;
+    // One button per medium, arrangement and layout, in the order of their
+    // descriptions, and the pictures of the arrangements and layouts.
+    std::vector<QRadioButton *> m_osrodek, m_uklad, m_instalacja;
+    std::vector<TObraz *> m_obraz_ukladu, m_obraz_instalacji;
     QLabel *Label_H, *Label_L, *Label_fc, *Label_n;
     QLineEdit *Edit_H, *Edit_L, *Edit_fc, *Edit_n;
-    TObraz *Image1, *Image3, *Image4, *Image5, *Image6;
     QPushButton *Button1, *Button2;
 
     void UtworzWidzety();
@@ -79,6 +82,8 @@ private:
 
     // The click handler of the layout buttons: the fields the checked layout needs.
     void PokazPolaInstalacji();
+    // The field that holds `pole` (f and c share one).
+    QLineEdit *PoleEdycji(kerwano::PoleParametru pole) const;
 
     QButtonGroup *m_uklady;
     QButtonGroup *m_instalacje;

@@ -2,12 +2,13 @@
 
 #include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
+#include "elements/UkladyElementu.h"
+#include "elements/okna/TObraz.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "project/ModelProjektu.h"
 #include "widgets/Dostepnosc.h"
 #include "widgets/OknoBledu.h"
 #include "widgets/TKomunikat.h"
-#include "widgets/TObraz.h"
 #include "widgets/TPanel_wartosci.h"
 #include "widgets/TStringGrid.h"
 
@@ -107,20 +108,17 @@ void TOdstepy_strona::ZbudujZawartosc()
     lista->addWidget(StringGrid1, 1);
     lista->addLayout(przyciski);
 
-    Image_uklad_A = new TObraz(TObraz::Rysunek::UkladA, this);
-    Image_uklad_B = new TObraz(TObraz::Rysunek::UkladB, this);
-    Image_uklad_1 = new TObraz(TObraz::Rysunek::Uklad1, this);
-    Image_uklad_2 = new TObraz(TObraz::Rysunek::Uklad2, this);
-    Image_uklad_3 = new TObraz(TObraz::Rysunek::Uklad3, this);
-    const QList<QPair<QWidget *, const char *>> obrazy_nazwy = {{Image_uklad_A, "Image_uklad_A"},
-                                                                {Image_uklad_B, "Image_uklad_B"},
-                                                                {Image_uklad_1, "Image_uklad_1"},
-                                                                {Image_uklad_2, "Image_uklad_2"},
-                                                                {Image_uklad_3, "Image_uklad_3"}};
-    for (const auto &[obraz, nazwa] : obrazy_nazwy) {
-        obraz->setObjectName(QString::fromLatin1(nazwa));
-        obraz->hide();
-    }
+    // Each arrangement and layout has its picture, named by its mark.
+    const auto obraz = [this](const kerwano::Rysunek &rysunek, const QString &znak) {
+        auto *o = new TObraz(rysunek, this);
+        o->setObjectName(QStringLiteral("Image_uklad_") + znak);
+        o->hide();
+        return o;
+    };
+    for (const kerwano::OpisUkladu &u : kerwano::Uklady())
+        m_obrazy_ukladow.push_back(obraz(u.rysunek, u.znak));
+    for (const kerwano::OpisInstalacji &i : kerwano::Instalacje())
+        m_obrazy_instalacji.push_back(obraz(i.rysunek, i.znak));
     for (QLabel *komunikat : {Label_uklad_AB, Label_typ_instalacji})
         komunikat->setFixedSize(TObraz::ROZMIAR);
 
@@ -135,13 +133,12 @@ void TOdstepy_strona::ZbudujZawartosc()
     // Each place holds its pictures and its notice; one of them shows.
     auto *miejsce_ukladu = new QGridLayout;
     miejsce_ukladu->addWidget(Label_uklad_AB, 0, 0);
-    miejsce_ukladu->addWidget(Image_uklad_A, 0, 0);
-    miejsce_ukladu->addWidget(Image_uklad_B, 0, 0);
+    for (TObraz *o : m_obrazy_ukladow)
+        miejsce_ukladu->addWidget(o, 0, 0);
     auto *miejsce_instalacji = new QGridLayout;
     miejsce_instalacji->addWidget(Label_typ_instalacji, 0, 0);
-    miejsce_instalacji->addWidget(Image_uklad_1, 0, 0);
-    miejsce_instalacji->addWidget(Image_uklad_2, 0, 0);
-    miejsce_instalacji->addWidget(Image_uklad_3, 0, 0);
+    for (TObraz *o : m_obrazy_instalacji)
+        miejsce_instalacji->addWidget(o, 0, 0);
 
     auto *wyniki = new QVBoxLayout;
     wyniki->setSpacing(8);
@@ -270,15 +267,14 @@ void TOdstepy_strona::PokazElement(int wiersz)
     Zbuduj();
     const QString &tekst = m_projekt.elementy().Wiersz(wiersz).parametry;
     const kerwano::TypUkladu uklad = kerwano::CzytajTypUkladu(tekst);
-    Image_uklad_A->setVisible(uklad == kerwano::TypUkladu::A);
-    Image_uklad_B->setVisible(uklad == kerwano::TypUkladu::B);
+    for (size_t i = 0; i < m_obrazy_ukladow.size(); ++i)
+        m_obrazy_ukladow[i]->setVisible(uklad == kerwano::Uklady()[i].typ);
     Label_uklad_AB->setVisible(uklad == kerwano::TypUkladu::Brak);
 
     using kerwano::TypInstalacji;
     const TypInstalacji instalacja = kerwano::CzytajTypInstalacji(tekst);
-    Image_uklad_1->setVisible(instalacja == TypInstalacji::Uklad1);
-    Image_uklad_2->setVisible(instalacja == TypInstalacji::Uklad2);
-    Image_uklad_3->setVisible(instalacja == TypInstalacji::Uklad3);
+    for (size_t i = 0; i < m_obrazy_instalacji.size(); ++i)
+        m_obrazy_instalacji[i]->setVisible(instalacja == kerwano::Instalacje()[i].typ);
     Label_typ_instalacji->setVisible(instalacja == TypInstalacji::Brak);
 
     if (uklad == kerwano::TypUkladu::Brak || instalacja == TypInstalacji::Brak) {

@@ -2,6 +2,8 @@
 
 #include "widgets/TStrona.h"
 
+#include <vector>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -75,10 +77,11 @@ private:
     QPushButton *Button3 = nullptr;     // "Usuń"
     QPushButton *Button4 = nullptr;     // "Edycja"
     QLabel *Label28 = nullptr;
-    TObraz *Image_uklad_A = nullptr, *Image_uklad_B = nullptr; // one place, with Label_uklad_AB
-    QLabel *Label_uklad_AB = nullptr;                          // no arrangement to show
-    TObraz *Image_uklad_1 = nullptr, *Image_uklad_2 = nullptr,
-           *Image_uklad_3 = nullptr;        // one place
+    // "Image_uklad_A", "Image_uklad_B": in one place, with Label_uklad_AB.
+    std::vector<TObraz *> m_obrazy_ukladow;
+    QLabel *Label_uklad_AB = nullptr; // no arrangement to show
+    // "Image_uklad_1" ..: in one place, with Label_typ_instalacji.
+    std::vector<TObraz *> m_obrazy_instalacji;
     QLabel *Label_typ_instalacji = nullptr; // no installation layout to show
     // "d<sub>nr</sub> ≥ value" and "α<sub>nr</sub> = value".
     QFrame *Panel_d = nullptr;
