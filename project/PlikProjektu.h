@@ -15,9 +15,8 @@ struct stat;
 
 namespace kerwano {
 
-// The three building dimensions (length, width, height) and the six project
-// data texts; the thirteen page-1 lists are LICZBA_LIST.
-constexpr int LICZBA_WYMIAROW = 3;
+// The six project data texts; the thirteen page-1 lists are LICZBA_LIST, the
+// three building dimensions LICZBA_WYMIAROW.
 constexpr int LICZBA_DANYCH = 6;
 
 // Everything a project file holds; nothing computed.
@@ -45,10 +44,9 @@ QString KomunikatLimituElementow();
 QString KomunikatPelnejListy();
 
 // How many characters the file keeps of each project data text (numer_projektu,
-// data_wykonania, projektant, budowa, inwestor, zleceniodawca) and of an
-// element's name.
+// data_wykonania, projektant, budowa, inwestor, zleceniodawca); of an
+// element's name, POJEMNOSC_NAZWY_ELEMENTU.
 constexpr int POJEMNOSC_DANYCH[6] = {25, 20, 128, 128, 128, 128};
-constexpr int POJEMNOSC_NAZWY_ELEMENTU = 40;
 // The same for the texts of the building's three dimensions, as typed.
 constexpr int POJEMNOSC_WYMIARU = 20;
 

@@ -22,6 +22,9 @@ struct ListaWspolczynnika
 // The thirteen drop-downs, nr 1 for ComboBox1 (A1) up to 13 for
 // ComboBox13 (Ce): A1..A4, B1..B4, C1..C3, Ng, Ce.
 constexpr int LICZBA_LIST = 13;
+// The building's dimensions: length, width, height (Edit1 .. Edit3).
+constexpr int LICZBA_WYMIAROW = 3;
+
 const ListaWspolczynnika &Lista(int nr); // nr 1..13
 
 // Captions of the page-1 groups.

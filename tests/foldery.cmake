@@ -2,9 +2,12 @@
 # app/; the engine folders (a subsystem folder without its okna/) include no
 # window, widget or app file; and no folder reaches itself again through the
 # includes of its files (no circle, however long).
-# Run: cmake -DZRODLA=<source dir> -P foldery.cmake
+# Run: cmake -DZRODLA=<source dir> "-DFOLDERY=<the top-level KERWANO_FOLDERY>" -P foldery.cmake
 cmake_policy(VERSION 3.19)
-set(foldery risk elements angles project reports help widgets assessment app)
+if(NOT FOLDERY)
+  message(FATAL_ERROR "FOLDERY: the folder list of the top-level CMakeLists.txt")
+endif()
+set(foldery ${FOLDERY})
 set(wszystkie "")
 foreach(f IN LISTS foldery)
   list(APPEND wszystkie ${f})

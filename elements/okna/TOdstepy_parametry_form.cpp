@@ -1,7 +1,7 @@
 #include "elements/okna/TOdstepy_parametry_form.h"
 
+#include "elements/ElementDachu.h"
 #include "elements/okna/TObraz.h"
-#include "project/PlikProjektu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 #include "widgets/Kontrast.h"

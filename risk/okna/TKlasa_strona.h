@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/PlikProjektu.h"
+#include "risk/Wspolczynniki.h"
 #include "widgets/TStrona.h"
 
 #include <QSize>
