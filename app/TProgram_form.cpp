@@ -14,9 +14,9 @@
 #include "project/okna/TDane_form.h"
 #include "project/okna/TOdzyskiwanie.h"
 #include "project/okna/TPrzerwany_zapis.h"
-#include "reports/okna/TFormularz_wydruk_form.h"
-#include "reports/okna/TObliczenia_wydruk_form.h"
-#include "reports/okna/TZestawienie_wydruk_form.h"
+#include "reports/okna/WydrukFormularza.h"
+#include "reports/okna/WydrukObliczen.h"
+#include "reports/okna/WydrukZestawienia.h"
 #include "risk/okna/TInfo_form.h"
 #include "risk/okna/TKlasa_strona.h"
 #include "widgets/OknoBledu.h"
@@ -552,15 +552,15 @@ void TProgram_form::Daneprojektu1Click()
 
 void TProgram_form::Drukujformularz1Click()
 {
-    TFormularz_wydruk_form::Drukujformularz1Click(this);
+    WydrukFormularza::Drukuj(this);
 }
 
 void TProgram_form::Drukujobliczenia1Click()
 {
-    TObliczenia_wydruk_form::Drukujobliczenia1Click(this, m_projekt, m_nazwa_pliku, m_nienazwany);
+    WydrukObliczen::Drukuj(this, m_projekt, m_nazwa_pliku, m_nienazwany);
 }
 
 void TProgram_form::Drukujzestawienie1Click()
 {
-    TZestawienie_wydruk_form::Drukujzestawienie1Click(this, m_projekt, m_nazwa_pliku, m_nienazwany);
+    WydrukZestawienia::Drukuj(this, m_projekt, m_nazwa_pliku, m_nienazwany);
 }

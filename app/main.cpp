@@ -7,9 +7,9 @@
 #include "project/WynikiProjektu.h"
 #include "project/ZapisPliku.h"
 #include "project/ZdanieBledu.h"
-#include "reports/okna/TFormularz_wydruk_form.h"
-#include "reports/okna/TObliczenia_wydruk_form.h"
-#include "reports/okna/TZestawienie_wydruk_form.h"
+#include "reports/okna/WydrukFormularza.h"
+#include "reports/okna/WydrukObliczen.h"
+#include "reports/okna/WydrukZestawienia.h"
 
 #include <QApplication>
 #include <QDate>
@@ -164,14 +164,13 @@ int main(int argc, char *argv[])
         if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
             bledy << "kerwano: uwaga: " << braki << '\n';
         const QDate dzis = QDate::currentDate();
-        const QString blad =
-            wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
-                ? TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, dzis))
-                      .ZapiszPdf(wiersz.wyjscie)
-            : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
-                ? TZestawienie_wydruk_form(kerwano::ZlozTrescZestawienia(projekt, dzis))
-                      .ZapiszPdf(wiersz.wyjscie)
-                : TFormularz_wydruk_form().ZapiszPdf(wiersz.wyjscie);
+        const QString blad = wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
+                                 ? WydrukObliczen(kerwano::ZlozTrescObliczen(projekt, dzis))
+                                       .ZapiszPdf(wiersz.wyjscie)
+                             : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
+                                 ? WydrukZestawienia(kerwano::ZlozTrescZestawienia(projekt, dzis))
+                                       .ZapiszPdf(wiersz.wyjscie)
+                                 : WydrukFormularza().ZapiszPdf(wiersz.wyjscie);
         return blad.isEmpty() ? 0 : Blad(bledy, wiersz.wyjscie, blad);
     }
     case WierszPolecen::Tryb::Okno:

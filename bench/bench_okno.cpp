@@ -12,7 +12,7 @@
 #include "project/WynikiProjektu.h"
 #include "project/okna/HistoriaProjektu.h"
 #include "reports/TrescObliczen.h"
-#include "reports/okna/TObliczenia_wydruk_form.h"
+#include "reports/okna/WydrukObliczen.h"
 #include "risk/okna/TInfo_form.h"
 
 #include <QApplication>
@@ -470,7 +470,7 @@ void BM_PodgladWydruku(benchmark::State &state)
 {
     TProgram_form *okno = OknoDialogow();
     for (auto _ : state) {
-        const TObliczenia_wydruk_form wydruk(
+        const WydrukObliczen wydruk(
             kerwano::ZlozTrescObliczen(okno->projekt(), QDate(2026, 12, 8)));
         QPrinter drukarka(QPrinter::HighResolution);
         wydruk.UstawDrukarke(drukarka);
@@ -566,7 +566,7 @@ void BM_RaportPdf(benchmark::State &state)
         kerwano::Projekt zapisany;
         kerwano::ModelProjektu model;
         if (!kerwano::WczytajJakPoStarcie(projekt, zapisany, model).isEmpty() ||
-            !TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(model, QDate::currentDate()))
+            !WydrukObliczen(kerwano::ZlozTrescObliczen(model, QDate::currentDate()))
                  .ZapiszPdf(pdf)
                  .isEmpty()) {
             state.SkipWithError("the report was not written");

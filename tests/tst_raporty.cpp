@@ -3,9 +3,9 @@
 #include "project/ModelProjektu.h"
 #include "project/PlikProjektu.h"
 #include "reports/TrescFormularza.h"
-#include "reports/okna/TFormularz_wydruk_form.h"
-#include "reports/okna/TObliczenia_wydruk_form.h"
 #include "reports/okna/UkladStron.h"
+#include "reports/okna/WydrukFormularza.h"
+#include "reports/okna/WydrukObliczen.h"
 #include "risk/Formaty.h"
 #include "tests/BudynekWzorcowy.h"
 #include "widgets/TDialog_projektu.h"
@@ -687,10 +687,10 @@ void TstRaporty::papierA4()
     projekt.UstawDomyslne();
     std::unique_ptr<TWydruk> wydruk;
     if (obliczenia)
-        wydruk = std::make_unique<TObliczenia_wydruk_form>(
+        wydruk = std::make_unique<WydrukObliczen>(
             kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()));
     else
-        wydruk = std::make_unique<TFormularz_wydruk_form>();
+        wydruk = std::make_unique<WydrukFormularza>();
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setPageSize(QPageSize(QPageSize::Letter));
     drukarka.setOutputFileName(pdf);
@@ -919,7 +919,7 @@ void TstRaporty::zakresIKopie()
     QFETCH(QStringList, strony);
 
     const QString pdf = m_folder.filePath(QStringLiteral("druk.pdf"));
-    const TFormularz_wydruk_form formularz;
+    const WydrukFormularza formularz;
     QPrinter drukarka(QPrinter::HighResolution);
     formularz.UstawDrukarke(drukarka);
     drukarka.setOutputFileName(pdf);

@@ -4,10 +4,11 @@
 
 // The blank classification questionnaire, "Wydruk formularza": sections (A)
 // and (B) on the first page, (C) and the data for Nd on the second.
-class TFormularz_wydruk_form : public TWydruk
+class WydrukFormularza : public TWydruk
 {
 public:
     QString tytul() const override;
+    using TWydruk::Drukuj;
     using TWydruk::Strony;
     QList<QList<ElementWydruku>> Strony(const QPaintDevice &urzadzenie,
                                         qreal wysokosc) const override;
@@ -15,5 +16,5 @@ public:
     // "Drukuj formularz klasyfikacyjny": the print dialog, then the
     // questionnaire printed directly on the printer chosen; cancelling the
     // dialog prints nothing.
-    static void Drukujformularz1Click(QWidget *okno);
+    static void Drukuj(QWidget *okno);
 };

@@ -1,4 +1,4 @@
-#include "reports/okna/TFormularz_wydruk_form.h"
+#include "reports/okna/WydrukFormularza.h"
 
 #include "reports/TrescFormularza.h"
 #include "reports/okna/UkladStron.h"
@@ -44,13 +44,12 @@ QList<Pasmo> Pasma(const QPaintDevice &u, const QList<kerwano::PozycjaFormularza
 
 } // namespace
 
-QString TFormularz_wydruk_form::tytul() const
+QString WydrukFormularza::tytul() const
 {
     return kerwano::Formularz().podtytul;
 }
 
-QList<QList<ElementWydruku>> TFormularz_wydruk_form::Strony(const QPaintDevice &u,
-                                                            qreal wysokosc) const
+QList<QList<ElementWydruku>> WydrukFormularza::Strony(const QPaintDevice &u, qreal wysokosc) const
 {
     const kerwano::TrescFormularza f = kerwano::Formularz();
     UkladStron uklad(
@@ -66,8 +65,8 @@ QList<QList<ElementWydruku>> TFormularz_wydruk_form::Strony(const QPaintDevice &
     return uklad.Strony();
 }
 
-void TFormularz_wydruk_form::Drukujformularz1Click(QWidget *okno)
+void WydrukFormularza::Drukuj(QWidget *okno)
 {
     QPrinter drukarka(QPrinter::HighResolution);
-    TFormularz_wydruk_form().Wydrukuj(drukarka, okno);
+    WydrukFormularza().Wydrukuj(drukarka, okno);
 }

@@ -1,4 +1,4 @@
-#include "reports/okna/TZestawienie_wydruk_form.h"
+#include "reports/okna/WydrukZestawienia.h"
 
 #include "project/ModelProjektu.h"
 #include "reports/okna/UkladStron.h"
@@ -43,18 +43,14 @@ Pasmo Blok(const QPaintDevice &u, const kerwano::BlokElementu &b)
 
 } // namespace
 
-TZestawienie_wydruk_form::TZestawienie_wydruk_form(kerwano::TrescZestawienia tresc)
-    : m_tresc(std::move(tresc))
-{
-}
+WydrukZestawienia::WydrukZestawienia(kerwano::TrescZestawienia tresc) : m_tresc(std::move(tresc)) {}
 
-QString TZestawienie_wydruk_form::tytul() const
+QString WydrukZestawienia::tytul() const
 {
     return kerwano::TytulDokumentuZestawienia();
 }
 
-QList<QList<ElementWydruku>> TZestawienie_wydruk_form::Strony(const QPaintDevice &u,
-                                                              qreal wysokosc) const
+QList<QList<ElementWydruku>> WydrukZestawienia::Strony(const QPaintDevice &u, qreal wysokosc) const
 {
     const kerwano::TrescZestawienia &t = m_tresc;
     UkladStron uklad(
@@ -85,12 +81,11 @@ QList<QList<ElementWydruku>> TZestawienie_wydruk_form::Strony(const QPaintDevice
     return uklad.Strony();
 }
 
-void TZestawienie_wydruk_form::Drukujzestawienie1Click(QWidget *okno,
-                                                       const kerwano::ModelProjektu &projekt,
-                                                       const QString &nazwa_pliku, bool nienazwany)
+void WydrukZestawienia::Drukuj(QWidget *okno, const kerwano::ModelProjektu &projekt,
+                               const QString &nazwa_pliku, bool nienazwany)
 {
     QPrinter drukarka(QPrinter::HighResolution);
-    TZestawienie_wydruk_form(kerwano::ZlozTrescZestawienia(projekt, QDate::currentDate()))
+    WydrukZestawienia(kerwano::ZlozTrescZestawienia(projekt, QDate::currentDate()))
         .Podglad(drukarka, okno, QStringLiteral("Wydruk zestawienia elementów dachu"),
                  NazwaPdf(nazwa_pliku, nienazwany, QStringLiteral(" - zestawienie")),
                  nienazwany ? QString() : nazwa_pliku);

@@ -11,12 +11,13 @@ class ModelProjektu;
 // and 2 on the first page, section 3 from a new page, the table of roof
 // elements (section 4, only with elements) flowing over as many pages as it
 // needs, and the signature block at the bottom of the last page.
-class TObliczenia_wydruk_form : public TWydruk
+class WydrukObliczen : public TWydruk
 {
 public:
-    explicit TObliczenia_wydruk_form(kerwano::TrescObliczen tresc);
+    explicit WydrukObliczen(kerwano::TrescObliczen tresc);
 
     QString tytul() const override;
+    using TWydruk::Drukuj;
     using TWydruk::Strony;
     QList<QList<ElementWydruku>> Strony(const QPaintDevice &urzadzenie,
                                         qreal wysokosc) const override;
@@ -26,8 +27,8 @@ public:
     // command), then the report of `projekt` as it stands in a print
     // preview, which prints with the dialog's choices and saves a PDF file
     // named after `nazwa_pliku`. Returns when the preview is closed.
-    static void Drukujobliczenia1Click(QWidget *okno, const kerwano::ModelProjektu &projekt,
-                                       const QString &nazwa_pliku, bool nienazwany);
+    static void Drukuj(QWidget *okno, const kerwano::ModelProjektu &projekt,
+                       const QString &nazwa_pliku, bool nienazwany);
 
 private:
     kerwano::TrescObliczen m_tresc;

@@ -1,4 +1,4 @@
-#include "reports/okna/TObliczenia_wydruk_form.h"
+#include "reports/okna/WydrukObliczen.h"
 
 #include "project/ModelProjektu.h"
 #include "project/ZapisPliku.h"
@@ -177,18 +177,14 @@ Pasmo LiniaElementu(const QPaintDevice &u, const kerwano::TrescObliczen &t,
 
 } // namespace
 
-TObliczenia_wydruk_form::TObliczenia_wydruk_form(kerwano::TrescObliczen tresc)
-    : m_tresc(std::move(tresc))
-{
-}
+WydrukObliczen::WydrukObliczen(kerwano::TrescObliczen tresc) : m_tresc(std::move(tresc)) {}
 
-QString TObliczenia_wydruk_form::tytul() const
+QString WydrukObliczen::tytul() const
 {
     return kerwano::TytulDokumentuObliczen();
 }
 
-QList<QList<ElementWydruku>> TObliczenia_wydruk_form::Strony(const QPaintDevice &u,
-                                                             qreal wysokosc) const
+QList<QList<ElementWydruku>> WydrukObliczen::Strony(const QPaintDevice &u, qreal wysokosc) const
 {
     const kerwano::TrescObliczen &t = m_tresc;
     UkladStron uklad(
@@ -213,12 +209,11 @@ QList<QList<ElementWydruku>> TObliczenia_wydruk_form::Strony(const QPaintDevice 
     return uklad.Strony();
 }
 
-void TObliczenia_wydruk_form::Drukujobliczenia1Click(QWidget *okno,
-                                                     const kerwano::ModelProjektu &projekt,
-                                                     const QString &nazwa_pliku, bool nienazwany)
+void WydrukObliczen::Drukuj(QWidget *okno, const kerwano::ModelProjektu &projekt,
+                            const QString &nazwa_pliku, bool nienazwany)
 {
     QPrinter drukarka(QPrinter::HighResolution);
-    TObliczenia_wydruk_form(kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()))
+    WydrukObliczen(kerwano::ZlozTrescObliczen(projekt, QDate::currentDate()))
         .Podglad(drukarka, okno, QStringLiteral("Wydruk obliczeń"),
                  NazwaPdf(nazwa_pliku, nienazwany), nienazwany ? QString() : nazwa_pliku);
 }
