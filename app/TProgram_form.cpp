@@ -67,6 +67,13 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     connect(m_odzyskiwanie, &TOdzyskiwanie::Przywroc, this,
             [this](const kerwano::Projekt &projekt, const QString &nazwa_pliku) {
                 ZastosujProjekt(projekt);
+                // Whatever the file holds now, it is not what this project came from.
+                m_stempel = {};
+                m_tylko_odczyt = false;
+                if (nazwa_pliku.isEmpty())
+                    m_blokada.reset();
+                else
+                    Zablokuj(nazwa_pliku);
                 UstawNazwePliku(nazwa_pliku);
                 UstawZmodyfikowany(true);
             });
@@ -357,7 +364,7 @@ void TProgram_form::FormShow()
 void TProgram_form::UstawZmodyfikowany(bool value)
 {
     m_zmodyfikowany = value;
-    MainMenu1->UstawZapisz(value);
+    MainMenu1->UstawZapisz(value && !m_tylko_odczyt);
     setWindowModified(value);
     if (m_odzyskiwanie)
         m_odzyskiwanie->Zmieniono(value, m_nienazwany ? QString() : m_nazwa_pliku);
@@ -378,7 +385,19 @@ void TProgram_form::HistoriaZmieniona()
 void TProgram_form::UstawTytul()
 {
     // "[*]": the sign of unsaved changes, shown while the window is modified.
-    setWindowTitle(TytulOkna(m_nazwa_pliku) + QStringLiteral("[*]"));
+    setWindowTitle(TytulOkna(m_nazwa_pliku) +
+                   (m_tylko_odczyt ? QStringLiteral(" (tylko do odczytu)") : QString()) +
+                   QStringLiteral("[*]"));
+    if (MainMenu1)
+        MainMenu1->UstawZapisz(m_zmodyfikowany && !m_tylko_odczyt);
+}
+
+void TProgram_form::Zablokuj(const QString &plik)
+{
+    m_blokada.reset();
+    auto blokada = std::make_unique<kerwano::BlokadaProjektu>(plik);
+    if (blokada->Wez() == kerwano::BlokadaProjektu::Wynik::Wzieta)
+        m_blokada = std::move(blokada);
 }
 
 void TProgram_form::UstawNazwePliku(const QString &sciezka)
@@ -444,12 +463,39 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
     // A save of it that did not finish is settled first.
     TPrzerwany_zapis::Rozstrzygnij(this, sciezka);
     // The whole file is read and checked first: a damaged one changes nothing.
+    // Its stamp is taken before it is read: a change while it is read is one.
+    const kerwano::StempelPliku stempel = kerwano::Stempel(sciezka);
     kerwano::Projekt projekt;
     const QString blad = kerwano::CzytajPlikProjektu(sciezka, projekt);
     if (!blad.isEmpty()) {
         OknoBledu(this, blad);
         return;
     }
+    // A project another program holds is opened only as the user chooses.
+    std::unique_ptr<kerwano::BlokadaProjektu> blokada;
+    bool tylko_odczyt = false;
+    if (m_nienazwany || sciezka != m_nazwa_pliku || !m_blokada) {
+        blokada = std::make_unique<kerwano::BlokadaProjektu>(sciezka);
+        if (blokada->Wez() != kerwano::BlokadaProjektu::Wynik::Wzieta) {
+            const QString kto = blokada->Kto();
+            const bool zajeta = QFileInfo::exists(kerwano::BlokadaProjektu::PlikBlokady(sciezka));
+            blokada.reset();
+            if (zajeta)
+                switch (pytania::ProjektOtwartyGdzieIndziej(
+                    this, kerwano::CzytelnaNazwaPliku(QFileInfo(sciezka).fileName()), kto)) {
+                case pytania::OtwartyGdzieIndziej::TylkoDoOdczytu:
+                    tylko_odczyt = true;
+                    break;
+                case pytania::OtwartyGdzieIndziej::MimoTo:
+                    break;
+                case pytania::OtwartyGdzieIndziej::Anuluj:
+                    return;
+                }
+        }
+        m_blokada = std::move(blokada);
+    }
+    m_tylko_odczyt = tylko_odczyt;
+    m_stempel = stempel;
     UstawNazwePliku(sciezka);
     ZastosujProjekt(projekt);
     m_historia->setClean();
@@ -458,13 +504,29 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
 bool TProgram_form::ZapiszProjekt(bool jako)
 {
     QString plik = m_nazwa_pliku;
-    if (jako || m_nienazwany) {
+    if (jako || m_nienazwany || m_tylko_odczyt) {
         plik = DialogPliku(TDialog_projektu::Tryb::Zapis)
                    ->Wybierz(m_nienazwany ? QString() : m_nazwa_pliku);
         if (plik.isEmpty())
             return false;
     } else if (!m_zmodyfikowany) {
         return true;
+    }
+    // The project's own file, changed by someone else since it was read or
+    // written here, is replaced only when the user says so.
+    if (!m_nienazwany && plik == m_nazwa_pliku) {
+        const kerwano::StempelPliku teraz = kerwano::Stempel(plik);
+        if (teraz.istnieje && teraz != m_stempel) {
+            switch (pytania::PlikZmienionyNaDysku(
+                this, kerwano::CzytelnaNazwaPliku(QFileInfo(plik).fileName()))) {
+            case pytania::ZmienionyNaDysku::Zastap:
+                break;
+            case pytania::ZmienionyNaDysku::ZapiszJako:
+                return ZapiszProjekt(true);
+            case pytania::ZmienionyNaDysku::Anuluj:
+                return false;
+            }
+        }
     }
     // A file chosen is written even when nothing changed, and names the
     // window only once written: the title never names a file that does not
@@ -474,6 +536,10 @@ bool TProgram_form::ZapiszProjekt(bool jako)
         OknoBledu(this, blad);
         return false;
     }
+    m_stempel = kerwano::Stempel(plik);
+    if (plik != m_nazwa_pliku || m_nienazwany || !m_blokada)
+        Zablokuj(plik);
+    m_tylko_odczyt = false;
     UstawNazwePliku(plik);
     m_historia->ZamknijPole();
     m_historia->setClean();
@@ -486,6 +552,8 @@ void TProgram_form::Nowyprojekt1Click()
         return;
     m_historia->clear();
     PokazCaly(m_projekt.StanStartowy());
+    m_blokada.reset();
+    m_tylko_odczyt = false;
     UstawNazwePliku(QString());
     UstawZmodyfikowany(false);
     PageControl1->setCurrentIndex(0);

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "project/BlokadaProjektu.h"
 #include "project/ModelProjektu.h"
+#include "project/StempelPliku.h"
 #include "widgets/TDialog_projektu.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class HistoriaProjektu;
 class TOdzyskiwanie;
@@ -42,6 +46,8 @@ public:
     const QString &nazwa_pliku() const { return m_nazwa_pliku; }
     bool zmodyfikowany() const { return m_zmodyfikowany; }
     bool nienazwany() const { return m_nienazwany; }
+    // Opened read-only beside another program holding it: F2 stays off.
+    bool tylko_do_odczytu() const { return m_tylko_odczyt; }
 
     void UstawZmodyfikowany(bool value);
 
@@ -113,6 +119,8 @@ private:
     // The project's file; "" for a project without one.
     void UstawNazwePliku(const QString &sciezka);
     void UstawTytul();
+    // The lock of `plik` taken for this window (none where it cannot be).
+    void Zablokuj(const QString &plik);
 
     // What an operation of the project changed, shown on every page; the
     // project is then modified when anything changed. `cicho` as the pages'
@@ -131,6 +139,11 @@ private:
     QStringList m_argumenty;
     class OknoOceny *m_ocena = nullptr; // the risk assessment
     QString m_nazwa_pliku;
+    // The project's file as it was last read or written here.
+    kerwano::StempelPliku m_stempel;
+    // The lock this window holds on its project's file, if any.
+    std::unique_ptr<kerwano::BlokadaProjektu> m_blokada;
+    bool m_tylko_odczyt = false;
     bool m_zmodyfikowany = false;
     bool m_nienazwany = true;
     bool m_pierwsze_pokazanie = true;
@@ -148,5 +161,5 @@ private:
     TPrzewijana *m_przewijana;
     TDialog_projektu *SaveDialog1 = nullptr;
     TDialog_projektu *OpenDialog1 = nullptr;
-    TMenu_glowne *MainMenu1;
+    TMenu_glowne *MainMenu1 = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "project/KopiaOdzyskiwania.h"
 
+#include "project/NazwaPliku.h"
 #include "project/ZapisPliku.h"
 
 #include <QCoreApplication>
@@ -91,7 +92,7 @@ QString KopiaOdzyskiwania::Zapisz(const Projekt &projekt, const QString &nazwa_p
 {
     if (m_plik.isEmpty())
         return QStringLiteral("Brak folderu kopii");
-    QString blad = ZapiszBajtyDoPliku(PlikNazwy(m_plik), QFile::encodeName(nazwa_pliku));
+    QString blad = ZapiszBajtyDoPliku(PlikNazwy(m_plik), KodujNazwePliku(nazwa_pliku));
     if (blad.isEmpty())
         blad = ZapiszBajtyDoPliku(m_plik, ZakodujProjekt(projekt));
     return blad;
@@ -122,7 +123,7 @@ QList<KopiaOdzyskana> KopiaOdzyskiwania::Porzucone()
         blokada.unlock();
         QFile nazwa(PlikNazwy(f.absoluteFilePath()));
         const QByteArray bajty = nazwa.open(QIODevice::ReadOnly) ? nazwa.readAll() : QByteArray();
-        kopie.append({f.absoluteFilePath(), QFile::decodeName(bajty), f.lastModified()});
+        kopie.append({f.absoluteFilePath(), DekodujNazwePliku(bajty), f.lastModified()});
     }
     std::sort(kopie.begin(), kopie.end(),
               [](const KopiaOdzyskana &a, const KopiaOdzyskana &b) { return a.czas < b.czas; });

@@ -4,6 +4,7 @@
 #include "elements/ParametryElementu.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
+#include "project/BlokadaProjektu.h"
 #include "project/KopiaZapisu.h"
 #include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
@@ -48,6 +49,8 @@ private slots:
     void zapiszJakoBezZmian();
     void zapiszJakoPyta_data();
     void zapiszJakoPyta();
+    void zmianaNaDysku_data();
+    void zmianaNaDysku();
     void pierwszyIDrugiZapis();
     void nowyProjektBajty();
     void zapisIOdczyt();
@@ -73,6 +76,8 @@ private slots:
     void odzyskiwanie_data();
     void odzyskiwanie();
     void dziecko();
+    void blokada_data();
+    void blokada();
     void historia_data();
     void historia();
 
@@ -204,6 +209,44 @@ void TstProjekt::zapiszJakoPyta()
     });
     W<QAction>(m_okno, "Wczytajprojekt1")->trigger();
     QCOMPARE(folder, QDir(m_folder.path()).absolutePath());
+}
+
+void TstProjekt::zmianaNaDysku_data()
+{
+    QTest::addColumn<QString>("odpowiedz"); // "" for no question expected
+    QTest::addColumn<bool>("z_zewnatrz");   // the file replaced from outside first
+    QTest::newRow("unchanged: no question") << "" << false;
+    QTest::newRow("changed, Anuluj") << "&Anuluj" << true;
+    QTest::newRow("changed, Zastąp") << "&Zastąp" << true;
+}
+
+// F2 over the project's file that someone else replaced since it was opened
+// asks first; "Anuluj" writes nothing and keeps the project modified.
+void TstProjekt::zmianaNaDysku()
+{
+    QFETCH(QString, odpowiedz);
+    QFETCH(bool, z_zewnatrz);
+    const QString plik = Sciezka(QStringLiteral("zewn.kwp"));
+    QVERIFY(kerwano::ZapiszPlikProjektu(plik, wzorcowy::Nowy()).isEmpty());
+    m_okno->WczytajProjekt(plik);
+    Zmien();
+    if (z_zewnatrz)
+        QVERIFY(kerwano::ZapiszPlikProjektu(plik, wzorcowy::Budynek()).isEmpty());
+    const QByteArray przed = Bajty(plik);
+
+    bool zapytano = false;
+    auto szukanie = Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        zapytano = true;
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == odpowiedz)
+                b->click();
+    });
+    W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
+    delete szukanie;
+    QCOMPARE(zapytano, !odpowiedz.isEmpty());
+    const bool zapisano = odpowiedz != QStringLiteral("&Anuluj");
+    QCOMPARE(Bajty(plik) == przed, !zapisano);
+    QCOMPARE(m_okno->zmodyfikowany(), !zapisano);
 }
 
 void TstProjekt::pierwszyIDrugiZapis()
@@ -1072,6 +1115,67 @@ void TstProjekt::dziecko()
     QEventLoop petla; // SIGTERM ends it
     QTimer::singleShot(20000, &petla, &QEventLoop::quit);
     petla.exec();
+}
+
+void TstProjekt::blokada_data()
+{
+    QTest::addColumn<QString>("odpowiedz"); // "" when no question is expected
+    QTest::addColumn<bool>("zabity");       // the other program killed first: its lock is stale
+    QTest::newRow("Tylko do odczytu") << "&Tylko do odczytu" << false;
+    QTest::newRow("Otwórz mimo to") << "&Otwórz mimo to" << false;
+    QTest::newRow("Anuluj") << "&Anuluj" << false;
+    QTest::newRow("stale lock taken over") << "" << true;
+}
+
+// A project another running program holds is said so, with who holds it;
+// the lock of a program that was killed is taken over without a word.
+void TstProjekt::blokada()
+{
+    QFETCH(QString, odpowiedz);
+    QFETCH(bool, zabity);
+    QTemporaryDir dane;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dane.path()));
+    const QString projekt = Sciezka(QStringLiteral("wspolny.kwp"));
+    QVERIFY(kerwano::ZapiszPlikProjektu(projekt, wzorcowy::Budynek()).isEmpty());
+    QProcess dziecko;
+    QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
+    srodowisko.insert(QStringLiteral("KERWANO_DZIECKO"), projekt);
+    dziecko.setProcessEnvironment(srodowisko);
+    dziecko.start(QCoreApplication::applicationFilePath(), {QStringLiteral("dziecko")});
+    QVERIFY(dziecko.waitForStarted());
+    QByteArray wyjscie;
+    QTRY_VERIFY_WITH_TIMEOUT((wyjscie += dziecko.readAllStandardOutput()).contains("gotowe"),
+                             20000);
+    QVERIFY(QFileInfo::exists(kerwano::BlokadaProjektu::PlikBlokady(projekt)));
+    if (zabity) {
+        ::kill(pid_t(dziecko.processId()), SIGKILL);
+        QVERIFY(dziecko.waitForFinished(20000));
+    }
+
+    QString tekst;
+    auto szukanie = Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        tekst = m->text();
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == odpowiedz)
+                b->click();
+    });
+    m_okno->WczytajProjekt(projekt);
+    delete szukanie;
+    QCOMPARE(tekst.isEmpty(), odpowiedz.isEmpty());
+    if (!tekst.isEmpty())
+        QVERIFY2(tekst.contains(QSysInfo::machineHostName()), qPrintable(tekst));
+    const bool otwarty = odpowiedz != QStringLiteral("&Anuluj");
+    QCOMPARE(m_okno->nazwa_pliku(), otwarty ? projekt : QStringLiteral("Nowy projekt.kwp"));
+    const bool odczyt = odpowiedz == QStringLiteral("&Tylko do odczytu");
+    QCOMPARE(m_okno->tylko_do_odczytu(), odczyt);
+    QCOMPARE(m_okno->windowTitle().contains(QStringLiteral("(tylko do odczytu)")), odczyt);
+    Zmien();
+    QCOMPARE(W<QAction>(m_okno, "Zapiszprojekt1")->isEnabled(), !odczyt);
+    if (!zabity) {
+        dziecko.terminate();
+        QVERIFY(dziecko.waitForFinished(20000));
+    }
+    qunsetenv("XDG_DATA_HOME");
 }
 
 void TstProjekt::historia_data()

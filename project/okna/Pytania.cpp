@@ -39,4 +39,49 @@ Odpowiedz ZapisacPrzedWyjsciem(QWidget *okno)
     }
 }
 
+ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa)
+{
+    QMessageBox pytanie(QMessageBox::Warning, QStringLiteral("Plik zmieniony"),
+                        QStringLiteral("Plik %1 został zmieniony na dysku przez kogoś innego.\n"
+                                       "Zastąpić go projektem z tego okna?")
+                            .arg(nazwa),
+                        QMessageBox::NoButton, okno);
+    pytanie.setObjectName(QStringLiteral("ZmienionyNaDysku"));
+    QPushButton *zastap =
+        pytanie.addButton(QStringLiteral("&Zastąp"), QMessageBox::DestructiveRole);
+    QPushButton *jako =
+        pytanie.addButton(QStringLiteral("Zapisz &jako..."), QMessageBox::AcceptRole);
+    QPushButton *anuluj = pytanie.addButton(QStringLiteral("&Anuluj"), QMessageBox::RejectRole);
+    pytanie.setDefaultButton(anuluj);
+    pytanie.setEscapeButton(anuluj);
+    pytanie.exec();
+    if (pytanie.clickedButton() == zastap)
+        return ZmienionyNaDysku::Zastap;
+    if (pytanie.clickedButton() == jako)
+        return ZmienionyNaDysku::ZapiszJako;
+    return ZmienionyNaDysku::Anuluj;
+}
+
+OtwartyGdzieIndziej ProjektOtwartyGdzieIndziej(QWidget *okno, const QString &nazwa,
+                                               const QString &kto)
+{
+    QMessageBox pytanie(QMessageBox::Warning, QStringLiteral("Projekt otwarty"),
+                        QStringLiteral("Projekt %1 jest już otwarty: %2.").arg(nazwa, kto),
+                        QMessageBox::NoButton, okno);
+    pytanie.setObjectName(QStringLiteral("OtwartyGdzieIndziej"));
+    QPushButton *odczyt =
+        pytanie.addButton(QStringLiteral("&Tylko do odczytu"), QMessageBox::AcceptRole);
+    QPushButton *mimo =
+        pytanie.addButton(QStringLiteral("&Otwórz mimo to"), QMessageBox::DestructiveRole);
+    QPushButton *anuluj = pytanie.addButton(QStringLiteral("&Anuluj"), QMessageBox::RejectRole);
+    pytanie.setDefaultButton(odczyt);
+    pytanie.setEscapeButton(anuluj);
+    pytanie.exec();
+    if (pytanie.clickedButton() == odczyt)
+        return OtwartyGdzieIndziej::TylkoDoOdczytu;
+    if (pytanie.clickedButton() == mimo)
+        return OtwartyGdzieIndziej::MimoTo;
+    return OtwartyGdzieIndziej::Anuluj;
+}
+
 } // namespace pytania

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 // The questions that guard unsaved changes, over `okno`.
@@ -17,5 +18,26 @@ enum class Odpowiedz
 };
 // Before the program ends: "Uwaga", Yes / No.
 Odpowiedz ZapisacPrzedWyjsciem(QWidget *okno);
+
+// Before a save over a file that someone else changed since it was read or
+// written: "Zastąp", "Zapisz jako..." or "Anuluj" (also Esc).
+enum class ZmienionyNaDysku
+{
+    Zastap,
+    ZapiszJako,
+    Anuluj
+};
+ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa);
+
+// Opening a project another program holds (`kto`: who, where, since when):
+// "Tylko do odczytu", "Otwórz mimo to" or "Anuluj" (also Esc).
+enum class OtwartyGdzieIndziej
+{
+    TylkoDoOdczytu,
+    MimoTo,
+    Anuluj
+};
+OtwartyGdzieIndziej ProjektOtwartyGdzieIndziej(QWidget *okno, const QString &nazwa,
+                                               const QString &kto);
 
 } // namespace pytania

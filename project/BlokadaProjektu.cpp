@@ -1,0 +1,56 @@
+#include "project/BlokadaProjektu.h"
+
+#include "project/NazwaPliku.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include <pwd.h>
+#include <sys/stat.h>
+
+namespace kerwano {
+
+BlokadaProjektu::BlokadaProjektu(const QString &projekt) : m_plik(PlikBlokady(projekt)) {}
+
+BlokadaProjektu::~BlokadaProjektu() = default;
+
+QString BlokadaProjektu::PlikBlokady(const QString &projekt)
+{
+    const QFileInfo f(projekt);
+    return f.absolutePath() + QStringLiteral("/.") + f.fileName() + QStringLiteral(".blokada");
+}
+
+BlokadaProjektu::Wynik BlokadaProjektu::Wez()
+{
+    m_blokada = std::make_unique<QLockFile>(m_plik);
+    m_blokada->setStaleLockTime(0);
+    if (m_blokada->tryLock(0))
+        return Wynik::Wzieta;
+    const QLockFile::LockError blad = m_blokada->error();
+    m_blokada.reset();
+    return blad == QLockFile::LockFailedError ? Wynik::Zajeta : Wynik::Niemozliwa;
+}
+
+QString BlokadaProjektu::Kto() const
+{
+    QLockFile blokada(m_plik);
+    qint64 pid = 0;
+    QString komputer, program;
+    blokada.getLockInfo(&pid, &komputer, &program);
+    QString uzytkownik;
+    struct stat st;
+    const QByteArray nazwa = NazwaSystemowa(m_plik);
+    QDateTime od;
+    if (!nazwa.isEmpty() && ::stat(nazwa.constData(), &st) == 0) {
+        if (const struct passwd *pw = ::getpwuid(st.st_uid))
+            uzytkownik = QString::fromLocal8Bit(pw->pw_name);
+        else
+            uzytkownik = QString::number(st.st_uid);
+        od = QFileInfo(m_plik).lastModified();
+    }
+    return QStringLiteral("użytkownik %1 na komputerze %2 od %3")
+        .arg(uzytkownik, komputer,
+             QLocale(QLocale::Polish).toString(od, QStringLiteral("d.MM.yyyy HH:mm")));
+}
+
+} // namespace kerwano
