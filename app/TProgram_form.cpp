@@ -476,9 +476,10 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
     bool tylko_odczyt = false;
     if (m_nienazwany || sciezka != m_nazwa_pliku || !m_blokada) {
         blokada = std::make_unique<kerwano::BlokadaProjektu>(sciezka);
-        if (blokada->Wez() != kerwano::BlokadaProjektu::Wynik::Wzieta) {
+        const kerwano::BlokadaProjektu::Wynik wynik = blokada->Wez();
+        if (wynik != kerwano::BlokadaProjektu::Wynik::Wzieta) {
             const QString kto = blokada->Kto();
-            const bool zajeta = QFileInfo::exists(kerwano::BlokadaProjektu::PlikBlokady(sciezka));
+            const bool zajeta = wynik == kerwano::BlokadaProjektu::Wynik::Zajeta;
             blokada.reset();
             if (zajeta)
                 switch (pytania::ProjektOtwartyGdzieIndziej(

@@ -2,8 +2,10 @@
 
 #include "project/NazwaPliku.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSysInfo>
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -28,7 +30,16 @@ BlokadaProjektu::Wynik BlokadaProjektu::Wez()
         return Wynik::Wzieta;
     const QLockFile::LockError blad = m_blokada->error();
     m_blokada.reset();
-    return blad == QLockFile::LockFailedError ? Wynik::Zajeta : Wynik::Niemozliwa;
+    if (blad != QLockFile::LockFailedError)
+        return Wynik::Niemozliwa;
+    // Another window of this very program holds it: that is no other designer.
+    QLockFile inna(m_plik);
+    qint64 pid = 0;
+    QString komputer, program;
+    if (inna.getLockInfo(&pid, &komputer, &program) && pid == QCoreApplication::applicationPid() &&
+        komputer == QSysInfo::machineHostName())
+        return Wynik::Niemozliwa;
+    return Wynik::Zajeta;
 }
 
 QString BlokadaProjektu::Kto() const

@@ -19,7 +19,7 @@ public:
     {
         Wzieta,    // this program holds it now
         Zajeta,    // another program holds it: Kto() says who
-        Niemozliwa // no lock can be made there (a read-only folder or medium)
+        Niemozliwa // none taken: a read-only folder or medium, or this program holds it
     };
 
     explicit BlokadaProjektu(const QString &projekt);
