@@ -66,6 +66,9 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     m_odzyskiwanie = new TOdzyskiwanie(m_projekt, this);
     connect(m_odzyskiwanie, &TOdzyskiwanie::Przywroc, this,
             [this](const kerwano::Projekt &projekt, const QString &nazwa_pliku) {
+                // A save of the project's file that did not finish is settled first.
+                if (!nazwa_pliku.isEmpty())
+                    TPrzerwany_zapis::Rozstrzygnij(this, nazwa_pliku);
                 ZastosujProjekt(projekt);
                 // Whatever the file holds now, it is not what this project came from.
                 m_stempel = {};

@@ -10,6 +10,7 @@
 #include "project/WynikiProjektu.h"
 #include "project/okna/HistoriaProjektu.h"
 #include "project/okna/TDane_form.h"
+#include "project/okna/TPrzerwany_zapis.h"
 #include "risk/Wspolczynniki.h"
 #include "widgets/TStringGrid.h"
 
@@ -1038,8 +1039,10 @@ static void ZmianyDoOdzyskania(TProgram_form *okno)
 void TstProjekt::odzyskiwanie_data()
 {
     QTest::addColumn<int>("sygnal");
-    QTest::newRow("SIGKILL after the copy") << int(SIGKILL);
-    QTest::newRow("SIGTERM at once") << int(SIGTERM);
+    QTest::addColumn<bool>("przerwany"); // the project's own last save did not finish
+    QTest::newRow("SIGKILL after the copy") << int(SIGKILL) << false;
+    QTest::newRow("SIGTERM at once") << int(SIGTERM) << false;
+    QTest::newRow("SIGKILL, the file's save unfinished") << int(SIGKILL) << true;
 }
 
 // A child with a modified project is killed; the next start offers its
@@ -1048,6 +1051,7 @@ void TstProjekt::odzyskiwanie_data()
 void TstProjekt::odzyskiwanie()
 {
     QFETCH(int, sygnal);
+    QFETCH(bool, przerwany);
     QTemporaryDir dane;
     qputenv("XDG_DATA_HOME", QFile::encodeName(dane.path()));
     const QString projekt = Sciezka(QStringLiteral("odzysk.kwp"));
@@ -1082,14 +1086,25 @@ void TstProjekt::odzyskiwanie()
     nowe.show();
     QVERIFY(QTest::qWaitForWindowExposed(&nowe));
     okno_testowe::Strony(&nowe);
-    QString tekst;
+    // The file's own unfinished save is settled before the copy is restored.
+    const QString slad = projekt + QStringLiteral(".kopia");
+    if (przerwany)
+        QVERIFY(QFile::copy(projekt, slad));
+    QString tekst, pytanie;
     Odpowiedz<QMessageBox>([&](QMessageBox *m) {
         tekst = m->text();
+        if (przerwany)
+            Odpowiedz<TPrzerwany_zapis>([&](TPrzerwany_zapis *p) {
+                pytanie = p->text();
+                p->Zachowaj()->click();
+            });
         for (QAbstractButton *b : m->buttons())
             if (b->text() == QStringLiteral("&Przywróć"))
                 b->click();
     });
     nowe.ZaproponujOdzyskanie();
+    QCOMPARE(pytanie.contains(QStringLiteral("odzysk.kwp.kopia")), przerwany);
+    QVERIFY(!QFileInfo::exists(slad));
     QVERIFY2(tekst.contains(QStringLiteral("odzysk.kwp")) && tekst.contains(m_folder.path()),
              qPrintable(tekst));
     QCOMPARE(Stan(&nowe), Stan(m_okno));
