@@ -298,7 +298,8 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
                             QStringLiteral("NDJ [1/rok]"), QStringLiteral("CLD"),
                             QStringLiteral("CLI"),         QStringLiteral("PLD"),
                             QStringLiteral("PLI"),         QStringLiteral("PEB")};
-            b.tabela.szerokosci = {2.4, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.3, 1.3, 1.3, 1.3, 1.3};
+            // CLD and CLI are 0 or 1; the probabilities and PEB may need a power of ten.
+            b.tabela.szerokosci = {2.4, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.0, 1.0, 1.55, 1.55, 1.55};
             for (size_t i = 0; i < w.linie.size(); ++i) {
                 const WynikLinii &l = w.linie[i];
                 b.tabela.wiersze << QStringList{d.linie[i].nazwa, W(l.AL),  W(l.AI),  W(l.ADJ),
