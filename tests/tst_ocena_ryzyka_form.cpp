@@ -1,5 +1,7 @@
+#include "assessment/PlikOceny.h"
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
+#include "project/BlokadaProjektu.h"
 #include "project/okna/TDane_form.h"
 
 #include <QAbstractButton>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QtTest>
 
 // The window "Ocena ryzyka" driven as a user drives it: what typing does to
@@ -21,7 +24,45 @@ private slots:
     void edycja_data();
     void edycja();
     void daneProjektu();
+    void blokada_data();
+    void blokada();
+    void zmienionyNaDysku_data();
+    void zmienionyNaDysku();
 };
+
+namespace {
+
+// Clicks `odpowiedz` in the next message box shown; `tekst` gets its text.
+void Odpowiedz(QObject *kontekst, const QString &odpowiedz, QString *tekst)
+{
+    QTimer::singleShot(0, kontekst, [=] {
+        auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!m)
+            return;
+        *tekst = m->text();
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == odpowiedz)
+                b->click();
+    });
+}
+
+QAction *Polecenie(QMainWindow *okno, const QString &tekst)
+{
+    for (QAction *a : okno->menuBar()->actions().first()->menu()->actions())
+        if (a->text() == tekst)
+            return a;
+    return nullptr;
+}
+
+void Wpisz(QWidget *okno, const char *pole, const QString &tekst)
+{
+    auto *e = okno->findChild<PoleOceny *>(QLatin1String(pole))->findChild<QLineEdit *>();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, tekst);
+}
+
+} // namespace
 
 void TstOcenaRyzykaForm::edycja_data()
 {
@@ -156,6 +197,86 @@ void TstOcenaRyzykaForm::daneProjektu()
     QVERIFY(odpowiedziano);
     QCOMPARE(okno.dokument()["dane_projektu"]["projektant"].tekst, projektant);
     QVERIFY(okno.zmodyfikowany());
+}
+
+void TstOcenaRyzykaForm::blokada_data()
+{
+    QTest::addColumn<QString>("odpowiedz");
+    QTest::newRow("Tylko do odczytu") << "&Tylko do odczytu";
+    QTest::newRow("Otwórz mimo to") << "&Otwórz mimo to";
+    QTest::newRow("Anuluj") << "&Anuluj";
+}
+
+// An assessment held by a program on another computer is said so, with who
+// holds it; read-only, it is saved only under another name.
+void TstOcenaRyzykaForm::blokada()
+{
+    QFETCH(QString, odpowiedz);
+    QTemporaryDir folder;
+    const QString plik = folder.filePath(QStringLiteral("dom.kwr"));
+    QVERIFY(QFile::copy(QStringLiteral(KERWANO_RYZYKO "/dom.kwr"), plik));
+    QFile obca(kerwano::BlokadaProjektu::PlikBlokady(plik));
+    QVERIFY(obca.open(QIODevice::WriteOnly));
+    obca.write("4242\nkerwano\nbiuro-7\n");
+    obca.close();
+
+    TOcena_ryzyka_form okno([] { return QStringList(); });
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    QString tekst;
+    Odpowiedz(&okno, odpowiedz, &tekst);
+    const bool otwarty = odpowiedz != QLatin1String("&Anuluj");
+    QCOMPARE(okno.Otworz(plik), otwarty);
+    QVERIFY2(tekst.contains(QLatin1String("biuro-7")), qPrintable(tekst));
+    QCOMPARE(okno.plik(), otwarty ? plik : QString());
+    const bool odczyt = odpowiedz == QLatin1String("&Tylko do odczytu");
+    QCOMPARE(okno.tylko_do_odczytu(), odczyt);
+    QCOMPARE(okno.windowTitle().contains(QLatin1String("(tylko do odczytu)")), odczyt);
+    Wpisz(&okno, "obiekt.nt", QStringLiteral("7"));
+    QCOMPARE(Polecenie(&okno, QStringLiteral("&Zapisz"))->isEnabled(), !odczyt);
+    // The other program's lock stays as it was.
+    QVERIFY(obca.open(QIODevice::ReadOnly));
+    QCOMPARE(obca.readAll(), QByteArray("4242\nkerwano\nbiuro-7\n"));
+}
+
+void TstOcenaRyzykaForm::zmienionyNaDysku_data()
+{
+    QTest::addColumn<bool>("zmieniony"); // the file changed by someone else
+    QTest::addColumn<QString>("odpowiedz");
+    QTest::addColumn<bool>("zapisany"); // the window's document in the file
+    QTest::newRow("unchanged") << false << QString() << true;
+    QTest::newRow("Zastąp") << true << "&Zastąp" << true;
+    QTest::newRow("Anuluj") << true << "&Anuluj" << false;
+}
+
+// A file changed on disk since it was read is replaced only when the user
+// says so; one nobody changed is saved without a word.
+void TstOcenaRyzykaForm::zmienionyNaDysku()
+{
+    QFETCH(bool, zmieniony);
+    QFETCH(QString, odpowiedz);
+    QFETCH(bool, zapisany);
+    QTemporaryDir folder;
+    const QString plik = folder.filePath(QStringLiteral("dom.kwr"));
+    QVERIFY(QFile::copy(QStringLiteral(KERWANO_RYZYKO "/dom.kwr"), plik));
+    TOcena_ryzyka_form okno([] { return QStringList(); });
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    QVERIFY(okno.Otworz(plik));
+    kerwano::ocena::Json inny = okno.dokument();
+    inny.Pole(QStringLiteral("obiekt"))
+        ->Ustaw(QStringLiteral("nt"), kerwano::ocena::Json::Liczba(9));
+    if (zmieniony)
+        QVERIFY(kerwano::ocena::ZapiszOcene(plik, inny).isEmpty());
+    Wpisz(&okno, "obiekt.nt", QStringLiteral("7"));
+    QString tekst;
+    Odpowiedz(&okno, odpowiedz, &tekst);
+    Polecenie(&okno, QStringLiteral("&Zapisz"))->trigger();
+    QCOMPARE(tekst.isEmpty(), !zmieniony);
+    QCOMPARE(okno.zmodyfikowany(), !zapisany);
+    kerwano::ocena::Json w_pliku;
+    QVERIFY(kerwano::ocena::WczytajOcene(plik, w_pliku).isEmpty());
+    QVERIFY(w_pliku == (zapisany ? okno.dokument() : inny));
 }
 
 QTEST_MAIN(TstOcenaRyzykaForm)

@@ -9,7 +9,9 @@
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
 #include "assessment/okna/TOcena_wydruk_form.h"
+#include "project/NazwaPliku.h"
 #include "project/ZapisPliku.h"
+#include "project/okna/Pytania.h"
 #include "project/okna/TDane_form.h"
 #include "project/okna/TPrzerwany_zapis.h"
 #include "widgets/Kontrast.h"
@@ -229,9 +231,10 @@ void TOcena_ryzyka_form::PokazTytul()
     const QString nazwa =
         m_plik.isEmpty() ? QStringLiteral("Nowa ocena ryzyka.kwr") : QFileInfo(m_plik).fileName();
     setWindowTitle(QStringLiteral("Kerwano - ocena ryzyka wg PN-EN 62305-2 - ") + nazwa +
+                   (m_tylko_odczyt ? QStringLiteral(" (tylko do odczytu)") : QString()) +
                    QStringLiteral("[*]"));
     setWindowModified(m_zmodyfikowany);
-    m_zapisz->setEnabled(m_zmodyfikowany);
+    m_zapisz->setEnabled(m_zmodyfikowany && !m_tylko_odczyt);
     for (QAction *a : std::as_const(m_druk))
         a->setEnabled(m_walidacja.Poprawna());
 }
@@ -263,6 +266,9 @@ void TOcena_ryzyka_form::NowaOcena()
         return;
     m_dokument = kerwano::ocena::NowaOcena(QDate::currentDate());
     m_plik.clear();
+    m_blokada.reset();
+    m_tylko_odczyt = false;
+    m_stempel = {};
     m_linia = -1;
     m_strefa = 0;
     PokazPola();
@@ -275,14 +281,42 @@ bool TOcena_ryzyka_form::Otworz(const QString &plik)
 {
     // A save of it that did not finish is settled first.
     TPrzerwany_zapis::Rozstrzygnij(this, plik);
+    // Its stamp is taken before it is read: a change while it is read is one.
+    const kerwano::StempelPliku stempel = kerwano::Stempel(plik);
     Json d;
     const QString blad = WczytajOcene(plik, d);
     if (!blad.isEmpty()) {
         QMessageBox::critical(this, QStringLiteral("Kerwano"), blad);
         return false;
     }
+    // A file another program holds is opened only as the user chooses.
+    const QString sciezka = QFileInfo(plik).absoluteFilePath();
+    bool tylko_odczyt = false;
+    if (sciezka != m_plik || !m_blokada) {
+        auto blokada = std::make_unique<kerwano::BlokadaProjektu>(sciezka);
+        const kerwano::BlokadaProjektu::Wynik wynik = blokada->Wez();
+        if (wynik == kerwano::BlokadaProjektu::Wynik::Zajeta) {
+            const QString kto = blokada->Kto();
+            blokada.reset();
+            switch (pytania::ProjektOtwartyGdzieIndziej(
+                this, kerwano::CzytelnaNazwaPliku(QFileInfo(plik).fileName()), kto)) {
+            case pytania::OtwartyGdzieIndziej::TylkoDoOdczytu:
+                tylko_odczyt = true;
+                break;
+            case pytania::OtwartyGdzieIndziej::MimoTo:
+                break;
+            case pytania::OtwartyGdzieIndziej::Anuluj:
+                return false;
+            }
+        } else if (wynik != kerwano::BlokadaProjektu::Wynik::Wzieta) {
+            blokada.reset();
+        }
+        m_blokada = std::move(blokada);
+    }
+    m_tylko_odczyt = tylko_odczyt;
+    m_stempel = stempel;
     m_dokument = std::move(d);
-    m_plik = QFileInfo(plik).absoluteFilePath();
+    m_plik = sciezka;
     m_linia = -1;
     m_strefa = 0;
     PokazPola();
@@ -306,7 +340,7 @@ void TOcena_ryzyka_form::OtworzZPliku()
 bool TOcena_ryzyka_form::Zapisz(bool jako)
 {
     QString plik = m_plik;
-    if (jako || plik.isEmpty()) {
+    if (jako || plik.isEmpty() || m_tylko_odczyt) {
         plik = QFileDialog::getSaveFileName(
             this, QStringLiteral("Zapisz ocenę ryzyka"),
             m_plik.isEmpty() ? QStringLiteral("Nowa ocena ryzyka.kwr") : m_plik,
@@ -315,16 +349,45 @@ bool TOcena_ryzyka_form::Zapisz(bool jako)
             return false;
         if (QFileInfo(plik).suffix().isEmpty())
             plik += QStringLiteral(".kwr");
+        plik = QFileInfo(plik).absoluteFilePath();
+    }
+    // Its own file, changed by someone else since it was read or written
+    // here, is replaced only when the user says so.
+    if (!m_plik.isEmpty() && plik == m_plik) {
+        const kerwano::StempelPliku teraz = kerwano::Stempel(plik);
+        if (teraz.istnieje && teraz != m_stempel) {
+            switch (pytania::PlikZmienionyNaDysku(
+                this, kerwano::CzytelnaNazwaPliku(QFileInfo(plik).fileName()))) {
+            case pytania::ZmienionyNaDysku::Zastap:
+                break;
+            case pytania::ZmienionyNaDysku::ZapiszJako:
+                return Zapisz(true);
+            case pytania::ZmienionyNaDysku::Anuluj:
+                return false;
+            }
+        }
     }
     const QString blad = ZapiszOcene(plik, m_dokument);
     if (!blad.isEmpty()) {
         QMessageBox::critical(this, QStringLiteral("Kerwano"), blad);
         return false;
     }
-    m_plik = QFileInfo(plik).absoluteFilePath();
+    m_stempel = kerwano::Stempel(plik);
+    if (plik != m_plik || !m_blokada)
+        Zablokuj(plik);
+    m_tylko_odczyt = false;
+    m_plik = plik;
     m_zmodyfikowany = false;
     PokazTytul();
     return true;
+}
+
+void TOcena_ryzyka_form::Zablokuj(const QString &plik)
+{
+    m_blokada.reset();
+    auto blokada = std::make_unique<kerwano::BlokadaProjektu>(plik);
+    if (blokada->Wez() == kerwano::BlokadaProjektu::Wynik::Wzieta)
+        m_blokada = std::move(blokada);
 }
 
 void TOcena_ryzyka_form::DaneProjektu()

@@ -3,12 +3,15 @@
 #include "assessment/Json.h"
 #include "assessment/Tabele.h"
 #include "assessment/Walidacja.h"
+#include "project/BlokadaProjektu.h"
+#include "project/StempelPliku.h"
 
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class PoleOceny;
 class QAction;
@@ -43,6 +46,8 @@ public:
     const kerwano::ocena::Json &dokument() const { return m_dokument; }
     bool zmodyfikowany() const { return m_zmodyfikowany; }
     const QString &plik() const { return m_plik; }
+    // Opened as read-only because another program holds the file.
+    bool tylko_do_odczytu() const { return m_tylko_odczyt; }
 
 protected:
     void closeEvent(QCloseEvent *zdarzenie) override;
@@ -88,6 +93,7 @@ private:
     void NowaOcena();
     void OtworzZPliku();
     bool Zapisz(bool jako);
+    void Zablokuj(const QString &plik);
     void DaneProjektu();
     void Drukuj(int jak); // 0 preview, 1 print, 2 PDF
     void DobierzOchrone();
@@ -106,6 +112,9 @@ private:
     kerwano::ocena::Walidacja m_walidacja;
     QString m_plik; // empty for a document never saved
     bool m_zmodyfikowany = false;
+    bool m_tylko_odczyt = false;
+    kerwano::StempelPliku m_stempel; // the file as read or written here
+    std::unique_ptr<kerwano::BlokadaProjektu> m_blokada;
     bool m_dobor_aktualny = false;
     int m_linia = -1, m_strefa = 0;
 
