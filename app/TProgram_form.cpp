@@ -320,7 +320,7 @@ void TProgram_form::UtworzWidzety()
     // last row, which shows that element as any change of selection does.
     connect(TabSheet3, &TOdstepy_strona::UsunElement, m_historia, &HistoriaProjektu::UsunElement);
     // Page 2's table edits the elements as page 3 does.
-    connect(TabSheet2, &TKaty_strona::Dodaj, TabSheet3, &TOdstepy_strona::Button2Click);
+    connect(TabSheet2, &TKaty_strona::Dodaj, TabSheet3, &TOdstepy_strona::Dodaj);
     connect(TabSheet2, &TKaty_strona::Edycja, TabSheet3, &TOdstepy_strona::Edytuj);
     connect(TabSheet2, &TKaty_strona::Usun, TabSheet3, &TOdstepy_strona::Usun);
     // The focus, if it stood on "|X| - Ukryj", goes on to the next control;

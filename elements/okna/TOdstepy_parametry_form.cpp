@@ -107,7 +107,7 @@ TOdstepy_parametry_form::TOdstepy_parametry_form(QWidget *parent) : QDialog(pare
     UtworzWidzety();
     UlozWidzety();
     Polacz();
-    Label4->setBuddy(Edit1);
+    m_etykieta_nazwy->setBuddy(m_nazwa);
     // Room for every field, whichever layout shows which.
     for (QWidget *w : std::initializer_list<QWidget *>{Label_fc, Edit_fc, Label_n, Edit_n})
         w->setVisible(true);
@@ -119,7 +119,7 @@ TOdstepy_parametry_form::TOdstepy_parametry_form(const kerwano::DaneElementu &el
                                                  QWidget *parent)
     : TOdstepy_parametry_form(parent)
 {
-    Edit1->setText(element.nazwa);
+    m_nazwa->setText(element.nazwa);
     UstawUklad(element.uklad);
     UstawTypInstalacji(element.typ_instalacji);
     UstawMaterial(element.material);
@@ -192,15 +192,15 @@ kerwano::DaneElementu TOdstepy_parametry_form::Element() const
 
 void TOdstepy_parametry_form::UtworzWidzety()
 {
-    Label3 = Naglowek(QStringLiteral("Parametry układu:"), this);
-    Label4 = Etykieta(QStringLiteral("&Nazwa elementu:"), this);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    new TWalidator_tekstu(Edit1, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
+    m_naglowek_parametrow = Naglowek(QStringLiteral("Parametry układu:"), this);
+    m_etykieta_nazwy = Etykieta(QStringLiteral("&Nazwa elementu:"), this);
+    m_nazwa = new QLineEdit(this);
+    m_nazwa->setObjectName(QStringLiteral("Edit1"));
+    new TWalidator_tekstu(m_nazwa, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
 
-    GroupBox1 = new QGroupBox(QStringLiteral(" Materiał izolacyjny "), this);
+    m_ramka_osrodka = new QGroupBox(QStringLiteral(" Materiał izolacyjny "), this);
     for (const kerwano::OpisOsrodka &o : kerwano::Osrodki())
-        m_osrodek.push_back(Przycisk(o.przycisk, GroupBox1));
+        m_osrodek.push_back(Przycisk(o.przycisk, m_ramka_osrodka));
     m_osrodek.front()->setChecked(true);
 
     using kerwano::PoleParametru;
@@ -220,7 +220,7 @@ void TOdstepy_parametry_form::UtworzWidzety()
         rzeczywiste->Zaloz(e, kerwano::MAKS_ZNAKOW_LICZBY);
     (new TFiltr_klawiszy(false, this))->Zaloz(Edit_n, kerwano::MAKS_CYFR_N);
 
-    Label1 = Naglowek(QStringLiteral("Typ układu:"), this);
+    m_naglowek_ukladu = Naglowek(QStringLiteral("Typ układu:"), this);
     m_uklady = new QButtonGroup(this);
     for (const kerwano::OpisUkladu &u : kerwano::Uklady()) {
         m_uklad.push_back(Przycisk(u.przycisk, this));
@@ -230,7 +230,8 @@ void TOdstepy_parametry_form::UtworzWidzety()
         m_obraz_ukladu.push_back(new TObraz(u.rysunek, this));
     m_uklad.front()->setChecked(true);
 
-    Label2 = Naglowek(QStringLiteral("Sposób wykonania instalacji odgomowej:"), this);
+    m_naglowek_instalacji =
+        Naglowek(QStringLiteral("Sposób wykonania instalacji odgomowej:"), this);
     m_instalacje = new QButtonGroup(this);
     for (const kerwano::OpisInstalacji &i : kerwano::Instalacje()) {
         m_instalacja.push_back(Przycisk(i.przycisk, this));
@@ -240,16 +241,25 @@ void TOdstepy_parametry_form::UtworzWidzety()
         m_obraz_instalacji.push_back(new TObraz(i.rysunek, this));
     m_instalacja.front()->setChecked(true);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Anuluj"), this);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setDefault(true);
+    m_anuluj = new QPushButton(QStringLiteral("Anuluj"), this);
 
-    const QList<QPair<QWidget *, const char *>> nazwy = {
-        {Label1, "Label1"},   {Label2, "Label2"},       {Label3, "Label3"},
-        {Label4, "Label4"},   {GroupBox1, "GroupBox1"}, {Label_H, "Label_H"},
-        {Label_L, "Label_L"}, {Label_fc, "Label_fc"},   {Label_n, "Label_n"},
-        {Edit_H, "Edit_H"},   {Edit_L, "Edit_L"},       {Edit_fc, "Edit_fc"},
-        {Edit_n, "Edit_n"},   {Button1, "Button1"},     {Button2, "Button2"}};
+    const QList<QPair<QWidget *, const char *>> nazwy = {{m_naglowek_ukladu, "Label1"},
+                                                         {m_naglowek_instalacji, "Label2"},
+                                                         {m_naglowek_parametrow, "Label3"},
+                                                         {m_etykieta_nazwy, "Label4"},
+                                                         {m_ramka_osrodka, "GroupBox1"},
+                                                         {Label_H, "Label_H"},
+                                                         {Label_L, "Label_L"},
+                                                         {Label_fc, "Label_fc"},
+                                                         {Label_n, "Label_n"},
+                                                         {Edit_H, "Edit_H"},
+                                                         {Edit_L, "Edit_L"},
+                                                         {Edit_fc, "Edit_fc"},
+                                                         {Edit_n, "Edit_n"},
+                                                         {m_ok, "Button1"},
+                                                         {m_anuluj, "Button2"}};
     for (const auto &[w, nazwa] : nazwy)
         w->setObjectName(QString::fromLatin1(nazwa));
     static const char *const osrodki[] = {"RadioButton6", "RadioButton7"};
@@ -275,7 +285,7 @@ void TOdstepy_parametry_form::UtworzWidzety()
 
 void TOdstepy_parametry_form::UlozWidzety()
 {
-    auto *material = new QVBoxLayout(GroupBox1);
+    auto *material = new QVBoxLayout(m_ramka_osrodka);
     material->setContentsMargins(8, 4, 8, 6);
     for (QRadioButton *r : m_osrodek)
         material->addWidget(r);
@@ -296,11 +306,11 @@ void TOdstepy_parametry_form::UlozWidzety()
 
     auto *parametry = new QVBoxLayout;
     parametry->setSpacing(4);
-    parametry->addWidget(Label3);
+    parametry->addWidget(m_naglowek_parametrow);
     parametry->addSpacing(4);
-    parametry->addWidget(Label4);
-    parametry->addWidget(Edit1);
-    parametry->addWidget(GroupBox1);
+    parametry->addWidget(m_etykieta_nazwy);
+    parametry->addWidget(m_nazwa);
+    parametry->addWidget(m_ramka_osrodka);
     parametry->addLayout(wymiary);
     parametry->addStretch(1);
 
@@ -309,7 +319,7 @@ void TOdstepy_parametry_form::UlozWidzety()
     for (size_t i = 0; i < m_uklad.size(); ++i)
         uklady_obrazy->addLayout(ZObrazem(m_uklad[i], m_obraz_ukladu[i]));
     auto *uklady = new QVBoxLayout;
-    uklady->addWidget(Label1);
+    uklady->addWidget(m_naglowek_ukladu);
     uklady->addLayout(uklady_obrazy);
     uklady->addStretch(1);
 
@@ -326,35 +336,35 @@ void TOdstepy_parametry_form::UlozWidzety()
 
     auto *przyciski = new QHBoxLayout;
     przyciski->addStretch(1);
-    przyciski->addWidget(Button1);
+    przyciski->addWidget(m_ok);
     przyciski->addSpacing(12);
-    przyciski->addWidget(Button2);
+    przyciski->addWidget(m_anuluj);
     przyciski->addStretch(1);
 
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(10, 10, 10, 10);
     u->addLayout(gora);
     u->addSpacing(6);
-    u->addWidget(Label2);
+    u->addWidget(m_naglowek_instalacji);
     u->addLayout(instalacje_obrazy);
     u->addSpacing(8);
     u->addLayout(przyciski);
 
     // Name, medium, dimensions, the arrangement, the layout, then the buttons.
-    QList<QWidget *> kolejnosc = {Edit1};
+    QList<QWidget *> kolejnosc = {m_nazwa};
     kolejnosc.append(QList<QWidget *>(m_osrodek.begin(), m_osrodek.end()));
     kolejnosc.append({Edit_H, Edit_L, Edit_fc, Edit_n});
     kolejnosc.append(QList<QWidget *>(m_uklad.begin(), m_uklad.end()));
     kolejnosc.append(QList<QWidget *>(m_instalacja.begin(), m_instalacja.end()));
-    kolejnosc.append({Button1, Button2});
+    kolejnosc.append({m_ok, m_anuluj});
     for (int i = 1; i < kolejnosc.size(); ++i)
         setTabOrder(kolejnosc[i - 1], kolejnosc[i]);
-    Edit1->setFocus();
+    m_nazwa->setFocus();
 }
 
 void TOdstepy_parametry_form::Polacz()
 {
-    connect(Edit1, &QLineEdit::textChanged, this,
+    connect(m_nazwa, &QLineEdit::textChanged, this,
             [this](const QString &tekst) { nazwa_elementu = tekst; });
     const QList<QPair<QLineEdit *, double *>> liczby = {
         {Edit_H, &wartosc_H}, {Edit_L, &wartosc_L}, {Edit_fc, &wartosc_fc}};
@@ -385,8 +395,8 @@ void TOdstepy_parametry_form::Polacz()
                 if (wlaczony)
                     PokazPolaInstalacji();
             });
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_anuluj, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TOdstepy_parametry_form::PokazPolaInstalacji()

@@ -65,16 +65,16 @@ private:
     double wartosc_fc = 0; // f for layout 2, c for layout 3
     int wartosc_n = 0;
 
-    QLabel *Label1, *Label2, *Label3, *Label4;
-    QLineEdit *Edit1;
-    QGroupBox *GroupBox1;
+    QLabel *m_naglowek_ukladu, *m_naglowek_instalacji, *m_naglowek_parametrow, *m_etykieta_nazwy;
+    QLineEdit *m_nazwa;
+    QGroupBox *m_ramka_osrodka;
     // One button per medium, arrangement and layout, in the order of their
     // descriptions, and the pictures of the arrangements and layouts.
     std::vector<QRadioButton *> m_osrodek, m_uklad, m_instalacja;
     std::vector<TObraz *> m_obraz_ukladu, m_obraz_instalacji;
     QLabel *Label_H, *Label_L, *Label_fc, *Label_n;
     QLineEdit *Edit_H, *Edit_L, *Edit_fc, *Edit_n;
-    QPushButton *Button1, *Button2;
+    QPushButton *m_ok, *m_anuluj;
 
     void UtworzWidzety();
     void UlozWidzety();

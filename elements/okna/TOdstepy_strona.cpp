@@ -63,22 +63,22 @@ void TOdstepy_strona::ZbudujZawartosc()
     StringGrid1->UstawDzielenieSzerokosci(true);
     StringGrid1->verticalHeader()->setDefaultSectionSize(19);
 
-    Button2 = new QPushButton(QStringLiteral("<< &Dodaj"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button3 = new QPushButton(QStringLiteral("&Usuń"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button4 = new QPushButton(QStringLiteral("&Edycja"), this);
-    Button4->setObjectName(QStringLiteral("Button4"));
+    m_dodaj = new QPushButton(QStringLiteral("<< &Dodaj"), this);
+    m_dodaj->setObjectName(QStringLiteral("Button2"));
+    m_usun = new QPushButton(QStringLiteral("&Usuń"), this);
+    m_usun->setObjectName(QStringLiteral("Button3"));
+    m_edycja = new QPushButton(QStringLiteral("&Edycja"), this);
+    m_edycja->setObjectName(QStringLiteral("Button4"));
 
-    connect(Button2, &QPushButton::clicked, this, &TOdstepy_strona::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TOdstepy_strona::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TOdstepy_strona::Button4Click);
+    connect(m_dodaj, &QPushButton::clicked, this, &TOdstepy_strona::Dodaj);
+    connect(m_usun, &QPushButton::clicked, this, &TOdstepy_strona::UsunBiezacy);
+    connect(m_edycja, &QPushButton::clicked, this, &TOdstepy_strona::EdytujBiezacy);
     connect(StringGrid1, &TStringGrid::WybranoWiersz, this, &TOdstepy_strona::PokazElement);
     // A double-click on an element opens it for editing, as "Edycja" does.
-    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TOdstepy_strona::Button4Click);
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TOdstepy_strona::EdytujBiezacy);
     // Its keys and context menu do what the buttons do.
     StringGrid1->UstawPolecenia(true);
-    connect(StringGrid1, &TStringGrid::Dodaj, this, &TOdstepy_strona::Button2Click);
+    connect(StringGrid1, &TStringGrid::Dodaj, this, &TOdstepy_strona::Dodaj);
     connect(StringGrid1, &TStringGrid::Edycja, this, &TOdstepy_strona::Edytuj);
     connect(StringGrid1, &TStringGrid::Usun, this, &TOdstepy_strona::Usun);
 
@@ -99,9 +99,9 @@ void TOdstepy_strona::ZbudujZawartosc()
     gora->addStretch(1);
 
     auto *przyciski = new QVBoxLayout;
-    przyciski->addWidget(Button2);
-    przyciski->addWidget(Button3);
-    przyciski->addWidget(Button4);
+    przyciski->addWidget(m_dodaj);
+    przyciski->addWidget(m_usun);
+    przyciski->addWidget(m_edycja);
     przyciski->addStretch(1);
 
     auto *lista = new QHBoxLayout;
@@ -289,7 +289,7 @@ void TOdstepy_strona::PokazElement(int wiersz)
                kerwano::TekstAlfa(w.alfa));
 }
 
-void TOdstepy_strona::Button2Click()
+void TOdstepy_strona::Dodaj()
 {
     // The limit holds where elements are added, before the dialog opens.
     if (m_projekt.liczba_elementow() >= kerwano::MAKS_LICZBA_ELEMENTOW) {
@@ -305,7 +305,7 @@ void TOdstepy_strona::Button2Click()
         PokazElement(1);
 }
 
-void TOdstepy_strona::Button3Click()
+void TOdstepy_strona::UsunBiezacy()
 {
     Usun(StringGrid1->Row());
 }
@@ -323,7 +323,7 @@ void TOdstepy_strona::Usun(int wiersz)
     PokazElement(StringGrid1->Row());
 }
 
-void TOdstepy_strona::Button4Click()
+void TOdstepy_strona::EdytujBiezacy()
 {
     Edytuj(StringGrid1->Row());
 }

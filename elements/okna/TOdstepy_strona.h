@@ -42,7 +42,7 @@ public:
 
     // "<< Dodaj", "Edycja" and "Usuń" of row `wiersz` (1 for the first),
     // whichever table or key asked for them.
-    void Button2Click();
+    void Dodaj();
     void Edytuj(int wiersz);
     void Usun(int wiersz);
 
@@ -56,8 +56,8 @@ protected:
 
 private:
     // "Usuń", "Edycja" of the current row.
-    void Button3Click();
-    void Button4Click();
+    void UsunBiezacy();
+    void EdytujBiezacy();
 
     QFrame *PanelWyniku(const QString &nazwa, const QString &symbol, const QString &relacja,
                         QLabel *&symbol_l, QLabel *&nr_l, QLabel *&relacja_l, QLabel *&wartosc_l);
@@ -73,9 +73,9 @@ private:
     QLabel *Panel_odi_klasa = nullptr; // the class as text: "?", "IV" .. "I+"
     QLabel *Label27 = nullptr;
     TStringGrid *StringGrid1 = nullptr; // "Nazwa elementu", "Parametry"
-    QPushButton *Button2 = nullptr;     // "<< Dodaj"
-    QPushButton *Button3 = nullptr;     // "Usuń"
-    QPushButton *Button4 = nullptr;     // "Edycja"
+    QPushButton *m_dodaj = nullptr;     // "<< Dodaj"
+    QPushButton *m_usun = nullptr;      // "Usuń"
+    QPushButton *m_edycja = nullptr;    // "Edycja"
     QLabel *Label28 = nullptr;
     // "Image_uklad_A", "Image_uklad_B": in one place, with Label_uklad_AB.
     std::vector<TObraz *> m_obrazy_ukladow;

@@ -71,7 +71,7 @@ QString NajszerszyTekst(const QLabel *l, const QString &przedrostek, int calkowi
                : staly;
 }
 
-// Label21's place in the verdict panel's layout, sized exactly as the layout
+// m_werdykt's place in the verdict panel's layout, sized exactly as the layout
 // would size the label itself. The label lives in a holder without a layout,
 // so that a new verdict tells no layout by itself: PokazWyniki invalidates the
 // panel's layout when the verdict needs other room.
@@ -265,14 +265,14 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *uchwyt = new QWidget(Panel3);
-    Label21 = new TKomunikat(QString(), uchwyt);
-    Label21->setObjectName(QStringLiteral("Label21"));
-    QFont duza = Label21->font();
+    m_werdykt = new TKomunikat(QString(), uchwyt);
+    m_werdykt->setObjectName(QStringLiteral("Label21"));
+    QFont duza = m_werdykt->font();
     duza.setPointSizeF(duza.pointSizeF() + 2);
-    Label21->setFont(duza);
+    m_werdykt->setFont(duza);
     auto *u3 = new QVBoxLayout(Panel3);
     u3->setContentsMargins(6, 3, 6, 3);
-    u3->addItem(new MiejsceWerdyktu(Label21, uchwyt));
+    u3->addItem(new MiejsceWerdyktu(m_werdykt, uchwyt));
     // Grows with the window up to three lines of the verdict, no further.
     Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Panel3->setMaximumHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
@@ -309,7 +309,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     // Each list and field is named by its label for screen readers; the
     // verdict reads with what it is.
     dostepnosc::NazwijPola(this);
-    Label21->setAccessibleDescription(QStringLiteral("Werdykt"));
+    m_werdykt->setAccessibleDescription(QStringLiteral("Werdykt"));
 }
 
 void TKlasa_strona::Rozloz(bool szeroko)
@@ -374,11 +374,11 @@ void TKlasa_strona::PokazWyniki(const kerwano::ModelProjektu &projekt)
     Pokaz(Label_E, t.E, &m_zapas[3]);
 
     const QString &werdykt = t.werdykt;
-    if (werdykt == Label21->text())
+    if (werdykt == m_werdykt->text())
         return;
-    const PotrzebyWerdyktu przed = Potrzeby(Label21);
-    Label21->setText(werdykt);
-    if (!Panel3->isVisible() || Potrzeby(Label21) != przed)
+    const PotrzebyWerdyktu przed = Potrzeby(m_werdykt);
+    m_werdykt->setText(werdykt);
+    if (!Panel3->isVisible() || Potrzeby(m_werdykt) != przed)
         Panel3->layout()->invalidate();
     else
         m_werdykt_bez_ukladu = true;

@@ -63,7 +63,7 @@ private:
     QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
     QLabel *Label_A, *Label_B, *Label_C, *Label_Nc, *Label_Ae, *Label_Nd, *Label_E;
     QFrame *Panel3;
-    QLabel *Label21; // the verdict
+    QLabel *m_werdykt; // the verdict
     QPushButton *Button1;
 
     // The room reserved for the widest text of Nc, Ae, Nd or E: its size,
