@@ -37,6 +37,14 @@ void OknoOceny::OtworzPliki(const QStringList &pliki)
     }
 }
 
+bool OknoOceny::Przywroc(const kerwano::KopiaOdzyskana &kopia, QString &blad)
+{
+    if (!Okno()->Przywroc(kopia, blad))
+        return false;
+    Pokaz();
+    return true;
+}
+
 bool OknoOceny::Zamknij()
 {
     return !m_okno || m_okno->close();

@@ -8,6 +8,9 @@
 
 class QWidget;
 class TOcena_ryzyka_form;
+namespace kerwano {
+struct KopiaOdzyskana;
+}
 
 // The main window's risk assessment window: at most one, not modal, made
 // when first asked for and brought to the front when asked again.
@@ -26,6 +29,9 @@ public:
     // Before the program ends: the window closes first, after its question
     // about unsaved changes; false when the user stays.
     bool Zamknij();
+    // A recovery copy of an assessment shown in the window (see
+    // TOcena_ryzyka_form::Przywroc).
+    bool Przywroc(const kerwano::KopiaOdzyskana &kopia, QString &blad);
 
 private:
     TOcena_ryzyka_form *Okno();

@@ -263,6 +263,9 @@ void TProgram_form::UtworzMenu()
         return QStringList{m_projekt.Wymiar(1), m_projekt.Wymiar(2), m_projekt.Wymiar(3)};
     });
     connect(MainMenu1, &TMenu_glowne::OcenaRyzyka1Click, m_ocena, &OknoOceny::Pokaz);
+    m_odzyskiwanie->UstawOcene([this](const kerwano::KopiaOdzyskana &kopia, QString &blad) {
+        return m_ocena->Przywroc(kopia, blad);
+    });
 
     // The pages change from the keyboard whatever control has the focus (a
     // drop-down list would take Ctrl+Tab for a search otherwise).

@@ -61,14 +61,15 @@ QString KopiaOdzyskiwania::Folder()
     return folder;
 }
 
-KopiaOdzyskiwania::KopiaOdzyskiwania()
+KopiaOdzyskiwania::KopiaOdzyskiwania(const QString &rodzaj)
 {
     const QString folder = Folder();
     if (folder.isEmpty())
         return;
-    m_plik = QStringLiteral("%1/%2-%3.kwp")
+    m_plik = QStringLiteral("%1/%2-%3.%4")
                  .arg(folder, QSysInfo::machineHostName())
-                 .arg(QCoreApplication::applicationPid());
+                 .arg(QCoreApplication::applicationPid())
+                 .arg(rodzaj);
     m_blokada = std::make_unique<QLockFile>(PlikBlokady(m_plik));
     m_blokada->setStaleLockTime(0);
     if (!m_blokada->tryLock(0)) {
@@ -78,9 +79,10 @@ KopiaOdzyskiwania::KopiaOdzyskiwania()
     // A copy of an earlier program that had this process number is its
     // own: it moves aside under a name nobody holds, to be offered.
     if (QFileInfo::exists(m_plik)) {
-        const QString obok = QStringLiteral("%1-%2.kwp")
+        const QString obok = QStringLiteral("%1-%2.%3")
                                  .arg(m_plik.chopped(4))
-                                 .arg(QDateTime::currentMSecsSinceEpoch());
+                                 .arg(QDateTime::currentMSecsSinceEpoch())
+                                 .arg(rodzaj);
         QFile::rename(PlikNazwy(m_plik), PlikNazwy(obok));
         QFile::rename(m_plik, obok);
     }
@@ -90,11 +92,16 @@ KopiaOdzyskiwania::~KopiaOdzyskiwania() = default;
 
 QString KopiaOdzyskiwania::Zapisz(const Projekt &projekt, const QString &nazwa_pliku)
 {
+    return Zapisz(ZakodujProjekt(projekt), nazwa_pliku);
+}
+
+QString KopiaOdzyskiwania::Zapisz(const QByteArray &bajty, const QString &nazwa_pliku)
+{
     if (m_plik.isEmpty())
         return QStringLiteral("Brak folderu kopii");
     QString blad = ZapiszBajtyDoPliku(PlikNazwy(m_plik), KodujNazwePliku(nazwa_pliku));
     if (blad.isEmpty())
-        blad = ZapiszBajtyDoPliku(m_plik, ZakodujProjekt(projekt));
+        blad = ZapiszBajtyDoPliku(m_plik, bajty);
     return blad;
 }
 
@@ -113,7 +120,8 @@ QList<KopiaOdzyskana> KopiaOdzyskiwania::Porzucone()
     if (folder.isEmpty())
         return kopie;
     const QDir d(folder);
-    for (const QFileInfo &f : d.entryInfoList({QStringLiteral("*.kwp")}, QDir::Files)) {
+    for (const QFileInfo &f :
+         d.entryInfoList({QStringLiteral("*.kwp"), QStringLiteral("*.kwr")}, QDir::Files)) {
         // The lock of a running program is not free; that of a program no
         // longer running on this host is taken over.
         QLockFile blokada(PlikBlokady(f.absoluteFilePath()));
@@ -133,12 +141,16 @@ QList<KopiaOdzyskana> KopiaOdzyskiwania::Porzucone()
 QString KopiaOdzyskiwania::Wczytaj(const KopiaOdzyskana &kopia, Projekt &projekt)
 {
     const QString blad = CzytajPlikProjektu(kopia.plik, projekt);
-    if (!blad.isEmpty()) {
-        const QString obok = kopia.plik + QStringLiteral(".uszkodzona");
-        QFile::remove(obok);
-        QFile::rename(kopia.plik, obok);
-    }
+    if (!blad.isEmpty())
+        Odloz(kopia);
     return blad;
+}
+
+void KopiaOdzyskiwania::Odloz(const KopiaOdzyskana &kopia)
+{
+    const QString obok = kopia.plik + QStringLiteral(".uszkodzona");
+    QFile::remove(obok);
+    QFile::rename(kopia.plik, obok);
 }
 
 void KopiaOdzyskiwania::Odrzuc(const KopiaOdzyskana &kopia)

@@ -2,7 +2,10 @@
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
 #include "project/BlokadaProjektu.h"
+#include "project/KopiaOdzyskiwania.h"
+#include "project/NazwaPliku.h"
 #include "project/okna/TDane_form.h"
+#include "project/okna/TOdzyskiwanie.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,22 +31,31 @@ private slots:
     void blokada();
     void zmienionyNaDysku_data();
     void zmienionyNaDysku();
+    void odzyskiwanie_data();
+    void odzyskiwanie();
 };
 
 namespace {
 
-// Clicks `odpowiedz` in the next message box shown; `tekst` gets its text.
-void Odpowiedz(QObject *kontekst, const QString &odpowiedz, QString *tekst)
+// Answers each message box shown, in turn, with the button of that text (the
+// first button when none has it); `teksty` gets their texts.
+void Odpowiedz(QObject *kontekst, const QStringList &odpowiedzi, QStringList *teksty)
 {
-    QTimer::singleShot(0, kontekst, [=] {
+    auto *zegar = new QTimer(kontekst);
+    zegar->setInterval(10);
+    QObject::connect(zegar, &QTimer::timeout, zegar, [=] {
         auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!m)
+        if (!m || !m->isVisible())
             return;
-        *tekst = m->text();
+        const QString odpowiedz = odpowiedzi.value(int(teksty->size()));
+        teksty->append(m->text());
+        QAbstractButton *przycisk = m->buttons().value(0);
         for (QAbstractButton *b : m->buttons())
             if (b->text() == odpowiedz)
-                b->click();
+                przycisk = b;
+        przycisk->click();
     });
+    zegar->start();
 }
 
 QAction *Polecenie(QMainWindow *okno, const QString &tekst)
@@ -223,11 +235,12 @@ void TstOcenaRyzykaForm::blokada()
     TOcena_ryzyka_form okno([] { return QStringList(); });
     okno.show();
     QVERIFY(QTest::qWaitForWindowExposed(&okno));
-    QString tekst;
-    Odpowiedz(&okno, odpowiedz, &tekst);
+    QStringList teksty;
+    Odpowiedz(&okno, {odpowiedz}, &teksty);
     const bool otwarty = odpowiedz != QLatin1String("&Anuluj");
     QCOMPARE(okno.Otworz(plik), otwarty);
-    QVERIFY2(tekst.contains(QLatin1String("biuro-7")), qPrintable(tekst));
+    QCOMPARE(teksty.size(), 1);
+    QVERIFY2(teksty[0].contains(QLatin1String("biuro-7")), qPrintable(teksty[0]));
     QCOMPARE(okno.plik(), otwarty ? plik : QString());
     const bool odczyt = odpowiedz == QLatin1String("&Tylko do odczytu");
     QCOMPARE(okno.tylko_do_odczytu(), odczyt);
@@ -269,14 +282,85 @@ void TstOcenaRyzykaForm::zmienionyNaDysku()
     if (zmieniony)
         QVERIFY(kerwano::ocena::ZapiszOcene(plik, inny).isEmpty());
     Wpisz(&okno, "obiekt.nt", QStringLiteral("7"));
-    QString tekst;
-    Odpowiedz(&okno, odpowiedz, &tekst);
+    QStringList teksty;
+    Odpowiedz(&okno, {odpowiedz}, &teksty);
     Polecenie(&okno, QStringLiteral("&Zapisz"))->trigger();
-    QCOMPARE(tekst.isEmpty(), !zmieniony);
+    QCOMPARE(teksty.size(), zmieniony ? 1 : 0);
     QCOMPARE(okno.zmodyfikowany(), !zapisany);
     kerwano::ocena::Json w_pliku;
     QVERIFY(kerwano::ocena::WczytajOcene(plik, w_pliku).isEmpty());
     QVERIFY(w_pliku == (zapisany ? okno.dokument() : inny));
+}
+
+void TstOcenaRyzykaForm::odzyskiwanie_data()
+{
+    QTest::addColumn<QString>("odpowiedz");
+    QTest::addColumn<bool>("uszkodzona"); // the copy cannot be read
+    QTest::addColumn<bool>("nazwana");    // the assessment has a file
+    QTest::newRow("Przywróć") << "&Przywróć" << false << true;
+    QTest::newRow("Przywróć, never saved") << "&Przywróć" << false << false;
+    QTest::newRow("Odrzuć") << "&Odrzuć" << false << true;
+    QTest::newRow("damaged") << "&Przywróć" << true << true;
+}
+
+// The copy of an assessment a program left behind is offered, restored into
+// the window as modified under its own file's name, and replaced by the
+// window's own copy; a copy that cannot be read is set aside.
+void TstOcenaRyzykaForm::odzyskiwanie()
+{
+    QFETCH(QString, odpowiedz);
+    QFETCH(bool, uszkodzona);
+    QFETCH(bool, nazwana);
+    QTemporaryDir dane, pliki;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dane.path()));
+    const QString folder = kerwano::KopiaOdzyskiwania::Folder();
+    const QString plik = pliki.filePath(QStringLiteral("dom.kwr"));
+    QVERIFY(QFile::copy(QStringLiteral(KERWANO_RYZYKO "/dom.kwr"), plik));
+    kerwano::ocena::Json zmieniona;
+    QVERIFY(kerwano::ocena::WczytajOcene(plik, zmieniona).isEmpty());
+    zmieniona.Pole(QStringLiteral("obiekt"))
+        ->Ustaw(QStringLiteral("nt"), kerwano::ocena::Json::Liczba(9));
+    const QString kopia = folder + QStringLiteral("/inny-1.kwr");
+    QFile k(kopia), n(kopia + QStringLiteral(".nazwa"));
+    QVERIFY(k.open(QIODevice::WriteOnly) && n.open(QIODevice::WriteOnly));
+    k.write(uszkodzona ? QByteArray("{") : kerwano::ocena::TekstOceny(zmieniona));
+    n.write(kerwano::KodujNazwePliku(nazwana ? plik : QString()));
+    k.close();
+    n.close();
+
+    TOcena_ryzyka_form okno([] { return QStringList(); });
+    auto *oferta = new TOdzyskiwanie([] { return QByteArray(); }, QStringLiteral("kwp"), &okno);
+    oferta->UstawOcene([&okno](const kerwano::KopiaOdzyskana &k, QString &blad) {
+        return okno.Przywroc(k, blad);
+    });
+    QStringList teksty;
+    Odpowiedz(&okno, {odpowiedz, QStringLiteral("&Zastąp")}, &teksty);
+    oferta->Zaproponuj();
+    QCOMPARE(teksty.size(), uszkodzona ? 2 : 1);
+    QVERIFY2(teksty[0].contains(nazwana ? QStringLiteral("dom.kwr")
+                                        : QStringLiteral("Nowa ocena ryzyka.kwr")),
+             qPrintable(teksty[0]));
+    const bool przywrocona = odpowiedz == QStringLiteral("&Przywróć") && !uszkodzona;
+    QCOMPARE(okno.zmodyfikowany(), przywrocona);
+    QCOMPARE(okno.plik(), przywrocona && nazwana ? plik : QString());
+    QCOMPARE(okno.dokument() == zmieniona, przywrocona);
+    QVERIFY(!QFileInfo::exists(kopia));
+    QCOMPARE(QFileInfo::exists(kopia + QStringLiteral(".uszkodzona")), uszkodzona);
+    const QString wlasna = QStringLiteral("%1/%2-%3.kwr")
+                               .arg(folder, QSysInfo::machineHostName())
+                               .arg(QCoreApplication::applicationPid());
+    QCOMPARE(QFileInfo::exists(wlasna), przywrocona);
+    if (przywrocona && nazwana) {
+        kerwano::ocena::Json w_kopii;
+        QVERIFY(kerwano::ocena::WczytajOcene(wlasna, w_kopii).isEmpty());
+        QVERIFY(w_kopii == zmieniona);
+        // Its file is no longer what the document came from: asked, then saved.
+        Polecenie(&okno, QStringLiteral("&Zapisz"))->trigger();
+        QCOMPARE(teksty.size(), 2);
+        QVERIFY(!okno.zmodyfikowany());
+        QVERIFY(!QFileInfo::exists(wlasna));
+    }
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QTEST_MAIN(TstOcenaRyzykaForm)

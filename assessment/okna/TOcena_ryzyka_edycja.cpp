@@ -9,10 +9,12 @@
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
 #include "assessment/okna/TOcena_wydruk_form.h"
+#include "project/KopiaOdzyskiwania.h"
 #include "project/NazwaPliku.h"
 #include "project/ZapisPliku.h"
 #include "project/okna/Pytania.h"
 #include "project/okna/TDane_form.h"
+#include "project/okna/TOdzyskiwanie.h"
 #include "project/okna/TPrzerwany_zapis.h"
 #include "widgets/Kontrast.h"
 
@@ -237,6 +239,7 @@ void TOcena_ryzyka_form::PokazTytul()
     m_zapisz->setEnabled(m_zmodyfikowany && !m_tylko_odczyt);
     for (QAction *a : std::as_const(m_druk))
         a->setEnabled(m_walidacja.Poprawna());
+    m_odzyskiwanie->Zmieniono(m_zmodyfikowany, m_plik);
 }
 
 bool TOcena_ryzyka_form::MoznaZamknac()
@@ -323,6 +326,32 @@ bool TOcena_ryzyka_form::Otworz(const QString &plik)
     Zmieniono();
     m_zmodyfikowany = false; // even with invalid fields
     PokazTytul();
+    return true;
+}
+
+bool TOcena_ryzyka_form::Przywroc(const kerwano::KopiaOdzyskana &kopia, QString &blad)
+{
+    if (!MoznaZamknac())
+        return false;
+    Json d;
+    blad = WczytajOcene(kopia.plik, d);
+    if (!blad.isEmpty())
+        return false;
+    m_dokument = std::move(d);
+    // Whatever the file holds now, it is not what this document came from.
+    m_plik =
+        kopia.nazwa_pliku.isEmpty() ? QString() : QFileInfo(kopia.nazwa_pliku).absoluteFilePath();
+    m_stempel = {};
+    m_tylko_odczyt = false;
+    if (m_plik.isEmpty())
+        m_blokada.reset();
+    else
+        Zablokuj(m_plik);
+    m_linia = -1;
+    m_strefa = 0;
+    PokazPola();
+    Zmieniono();
+    m_odzyskiwanie->ZapiszTeraz();
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "assessment/PlikOceny.h"
 #include "assessment/Tabele.h"
 #include "assessment/okna/PoleOceny.h"
+#include "project/okna/TOdzyskiwanie.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -54,6 +55,8 @@ TOcena_ryzyka_form::TOcena_ryzyka_form(std::function<QStringList()> wymiary, QWi
 {
     setObjectName(QStringLiteral("Ocena_ryzyka_form"));
     setAttribute(Qt::WA_DeleteOnClose);
+    m_odzyskiwanie =
+        new TOdzyskiwanie([this] { return TekstOceny(m_dokument); }, QStringLiteral("kwr"), this);
     UtworzMenu();
     auto *centrum = new QWidget;
     auto *uklad = new QVBoxLayout(centrum);

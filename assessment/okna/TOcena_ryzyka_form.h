@@ -14,6 +14,10 @@
 #include <memory>
 
 class PoleOceny;
+class TOdzyskiwanie;
+namespace kerwano {
+struct KopiaOdzyskana;
+}
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -40,6 +44,10 @@ public:
     // Reads `plik` into the window; the error box and false on failure (the
     // document shown stays as it was).
     bool Otworz(const QString &plik);
+    // Shows the document of a recovery copy, modified, under its own file's
+    // name: true when shown; false with `blad` empty when the user keeps the
+    // document in the window, with the error when the copy cannot be read.
+    bool Przywroc(const kerwano::KopiaOdzyskana &kopia, QString &blad);
     // Before the document is left: the question about unsaved changes;
     // false when the user stays.
     bool MoznaZamknac();
@@ -115,6 +123,7 @@ private:
     bool m_tylko_odczyt = false;
     kerwano::StempelPliku m_stempel; // the file as read or written here
     std::unique_ptr<kerwano::BlokadaProjektu> m_blokada;
+    TOdzyskiwanie *m_odzyskiwanie = nullptr; // the recovery copy of unsaved changes
     bool m_dobor_aktualny = false;
     int m_linia = -1, m_strefa = 0;
 

@@ -2,6 +2,7 @@
 
 #include "project/ModelProjektu.h"
 #include "project/NazwaPliku.h"
+#include "project/PlikProjektu.h"
 #include "widgets/OknoBledu.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@ namespace {
 // The write end of the pipe the signal handler writes the signal's number
 // to; the event loop reads it. Nothing else happens in the handler.
 int g_potok[2] = {-1, -1};
+
+// Every keeper of a copy: a signal has each write its copy.
+QList<TOdzyskiwanie *> g_wszystkie;
 
 extern "C" void ZlapanySygnal(int sygnal)
 {
@@ -48,8 +52,16 @@ bool PrzechwycSygnaly()
 } // namespace
 
 TOdzyskiwanie::TOdzyskiwanie(const kerwano::ModelProjektu &projekt, QWidget *okno)
-    : QObject(okno), m_projekt(projekt), m_okno(okno)
+    : TOdzyskiwanie([&projekt] { return kerwano::ZakodujProjekt(projekt.ZbierzProjekt()); },
+                    QStringLiteral("kwp"), okno)
 {
+}
+
+TOdzyskiwanie::TOdzyskiwanie(std::function<QByteArray()> tresc, const QString &rodzaj,
+                             QWidget *okno)
+    : QObject(okno), m_tresc(std::move(tresc)), m_okno(okno), m_kopia(rodzaj)
+{
+    g_wszystkie << this;
     m_zegar.setSingleShot(true);
     m_zegar.setInterval(ZWLOKA_MS);
     connect(&m_zegar, &QTimer::timeout, this, &TOdzyskiwanie::ZapiszTeraz);
@@ -66,6 +78,7 @@ TOdzyskiwanie::TOdzyskiwanie(const kerwano::ModelProjektu &projekt, QWidget *okn
 
 TOdzyskiwanie::~TOdzyskiwanie()
 {
+    g_wszystkie.removeOne(this);
     if (!m_zachowaj)
         m_kopia.Usun();
 }
@@ -88,37 +101,51 @@ void TOdzyskiwanie::ZapiszTeraz()
 {
     m_zegar.stop();
     if (m_zmodyfikowany)
-        m_kopia.Zapisz(m_projekt.ZbierzProjekt(), m_nazwa_pliku);
+        m_kopia.Zapisz(m_tresc(), m_nazwa_pliku);
 }
 
 void TOdzyskiwanie::Sygnal()
 {
     char bajt = 0;
-    int sygnal = SIGTERM;
+    int sygnal = 0;
     while (::read(g_potok[0], &bajt, 1) == 1)
         sygnal = bajt;
-    ZapiszTeraz();
-    m_zachowaj = true;
+    if (sygnal == 0)
+        return; // another keeper read it first
+    for (TOdzyskiwanie *o : std::as_const(g_wszystkie)) {
+        o->ZapiszTeraz();
+        o->m_zachowaj = true;
+    }
     QCoreApplication::exit(128 + sygnal);
 }
 
 void TOdzyskiwanie::Zaproponuj()
 {
+    bool przywrocony = false;
     for (const kerwano::KopiaOdzyskana &kopia : kerwano::KopiaOdzyskiwania::Porzucone()) {
+        const bool ocena = kopia.ocena();
+        if ((ocena && !m_ocena) || (!ocena && przywrocony))
+            continue;
         const QFileInfo projekt(kopia.nazwa_pliku);
-        const QString nazwa = kopia.nazwa_pliku.isEmpty()
-                                  ? QStringLiteral("Nowy projekt.kwp")
-                                  : kerwano::CzytelnaNazwaPliku(projekt.fileName());
-        QString tekst = QStringLiteral("Znaleziono niezapisane zmiany projektu %1").arg(nazwa);
+        const QString nazwa = !kopia.nazwa_pliku.isEmpty()
+                                  ? kerwano::CzytelnaNazwaPliku(projekt.fileName())
+                              : ocena ? QStringLiteral("Nowa ocena ryzyka.kwr")
+                                      : QStringLiteral("Nowy projekt.kwp");
+        QString tekst = (ocena ? QStringLiteral("Znaleziono niezapisane zmiany oceny ryzyka %1")
+                               : QStringLiteral("Znaleziono niezapisane zmiany projektu %1"))
+                            .arg(nazwa);
         if (!kopia.nazwa_pliku.isEmpty())
             tekst += QStringLiteral(" z folderu %1")
                          .arg(QDir::toNativeSeparators(
                              kerwano::CzytelnaNazwaPliku(projekt.absolutePath())));
-        tekst += QStringLiteral(", zachowane %1.\nCzy przywrócić projekt?")
+        tekst += QStringLiteral(", zachowane %1.\nCzy przywrócić %2?")
                      .arg(QLocale(QLocale::Polish)
-                              .toString(kopia.czas, QStringLiteral("d.MM.yyyy HH:mm:ss")));
-        QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Odzyskiwanie projektu"), tekst,
-                            QMessageBox::NoButton, m_okno);
+                              .toString(kopia.czas, QStringLiteral("d.MM.yyyy HH:mm:ss")),
+                          ocena ? QStringLiteral("ocenę ryzyka") : QStringLiteral("projekt"));
+        QMessageBox pytanie(QMessageBox::Question,
+                            ocena ? QStringLiteral("Odzyskiwanie oceny ryzyka")
+                                  : QStringLiteral("Odzyskiwanie projektu"),
+                            tekst, QMessageBox::NoButton, m_okno);
         pytanie.setObjectName(QStringLiteral("Odzyskiwanie"));
         QPushButton *przywroc =
             pytanie.addButton(QStringLiteral("&Przywróć"), QMessageBox::AcceptRole);
@@ -134,6 +161,18 @@ void TOdzyskiwanie::Zaproponuj()
         }
         if (pytanie.clickedButton() != przywroc)
             continue;
+        if (ocena) {
+            QString blad;
+            if (m_ocena(kopia, blad)) {
+                // The assessment window's own copy takes its place.
+                kerwano::KopiaOdzyskiwania::Odrzuc(kopia);
+            } else if (!blad.isEmpty()) {
+                kerwano::KopiaOdzyskiwania::Odloz(kopia);
+                OknoBledu(m_okno, QStringLiteral("%1\nKopia została odłożona: %2.uszkodzona")
+                                      .arg(blad, QDir::toNativeSeparators(kopia.plik)));
+            }
+            continue;
+        }
         kerwano::Projekt odzyskany;
         const QString blad = kerwano::KopiaOdzyskiwania::Wczytaj(kopia, odzyskany);
         if (!blad.isEmpty()) {
@@ -145,6 +184,6 @@ void TOdzyskiwanie::Zaproponuj()
         // This program's copy takes the place of the one restored.
         ZapiszTeraz();
         kerwano::KopiaOdzyskiwania::Odrzuc(kopia);
-        return;
+        przywrocony = true;
     }
 }

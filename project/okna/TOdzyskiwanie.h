@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QSocketNotifier;
 class QWidget;
 
@@ -17,7 +19,8 @@ class ModelProjektu;
 // a keystroke), at once when the program is ended by SIGTERM or SIGHUP or
 // the desktop session ends, removed when the project is saved or abandoned
 // or the program ends normally. At the start it offers the copies that
-// programs no longer running left behind.
+// programs no longer running left behind. A risk assessment window keeps its
+// copy with one of its own.
 class TOdzyskiwanie : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,9 @@ public:
     static constexpr int ZWLOKA_MS = 2000;
 
     TOdzyskiwanie(const kerwano::ModelProjektu &projekt, QWidget *okno);
+    // The copy of another document: `tresc` gives its file's contents,
+    // `rodzaj` its file type ("kwr").
+    TOdzyskiwanie(std::function<QByteArray()> tresc, const QString &rodzaj, QWidget *okno);
     ~TOdzyskiwanie() override;
 
     // The project changed, was saved or replaced: `zmodyfikowany` as the
@@ -37,8 +43,12 @@ public:
     // folder and the time. "Przywróć" gives the project to the window
     // (Przywroc) and ends the offers; "Odrzuć" deletes the copy; closing the
     // box keeps it for the next start. A copy that cannot be read is said so
-    // and kept aside.
+    // and kept aside. An assessment's copy goes to `ocena`, restored
+    // ("" or the error) unless the assessment window keeps the document it
+    // shows; without `ocena` such copies wait.
     void Zaproponuj();
+    using Ocena = std::function<bool(const kerwano::KopiaOdzyskana &, QString &blad)>;
+    void UstawOcene(Ocena ocena) { m_ocena = std::move(ocena); }
 
     const QString &plik() const { return m_kopia.plik(); }
 
@@ -49,7 +59,8 @@ private:
     // A signal caught: the copy written, the program ended without a question.
     void Sygnal();
 
-    const kerwano::ModelProjektu &m_projekt;
+    std::function<QByteArray()> m_tresc;
+    Ocena m_ocena;
     QWidget *m_okno;
     kerwano::KopiaOdzyskiwania m_kopia;
     QTimer m_zegar;
