@@ -418,7 +418,7 @@ void TProgram_form::Zmieniono(const kerwano::Przeliczenie &zmiana, bool cicho)
 {
     if (zmiana.elementy)
         for (TStrona *strona : std::as_const(m_strony))
-            strona->PokazElementy(cicho);
+            strona->PokazZmianeElementow(zmiana, cicho);
     if (zmiana.obliczono)
         for (TStrona *strona : std::as_const(m_strony))
             strona->Przeliczono(zmiana, strona == PageControl1->currentWidget());
@@ -455,8 +455,10 @@ void TProgram_form::ZastosujProjekt(const kerwano::Projekt &projekt)
 
 void TProgram_form::PokazCaly(const kerwano::Przeliczenie &zmiana)
 {
-    for (TStrona *strona : std::as_const(m_strony))
-        strona->PokazProjekt();
+    // One element row put in or taken out changes nothing else they show.
+    if (!zmiana.wstawiony && !zmiana.usuniety)
+        for (TStrona *strona : std::as_const(m_strony))
+            strona->PokazProjekt();
     // Rows half rebuilt are nobody's business: no row is shown until the end.
     Zmieniono(zmiana, true);
     // The page in view shows the element now selected, not one of the list replaced.

@@ -97,6 +97,14 @@ bool ListaElementow::Usun(int wiersz)
     return true;
 }
 
+bool ListaElementow::Wstaw(int wiersz, const WierszElementu &w)
+{
+    if (wiersz < 1 || wiersz > liczba_elementow() + 1)
+        return false;
+    m_wiersze.insert(wiersz - 1, w);
+    return true;
+}
+
 void ListaElementow::Wczytaj(const QList<ElementDachu> &elementy)
 {
     m_wiersze.clear();

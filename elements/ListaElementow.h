@@ -78,6 +78,9 @@ public:
     // Removes a row, keeping the order of the others; false for a row
     // outside the list (so also with no elements).
     bool Usun(int wiersz);
+    // Puts a row back as it was, cells included, at `wiersz` (1 to one past
+    // the last), the rows from there moving down; false elsewhere.
+    bool Wstaw(int wiersz, const WierszElementu &w);
     // Replaces the list as a loaded project brings it: the height cells from
     // the texts' H, every angle cell "?".
     void Wczytaj(const QList<ElementDachu> &elementy);

@@ -114,6 +114,7 @@ Przeliczenie ModelProjektu::DodajElement(const DaneElementu &element)
     m_elementy.Dodaj(element, m_wyniki.klasa, m_krzywe_katow);
     Przeliczenie p;
     p.elementy = true;
+    p.wstawiony = liczba_elementow();
     return p;
 }
 
@@ -128,6 +129,15 @@ Przeliczenie ModelProjektu::UsunElement(int wiersz)
 {
     Przeliczenie p;
     p.elementy = m_elementy.Usun(wiersz);
+    p.usuniety = p.elementy ? wiersz : 0;
+    return p;
+}
+
+Przeliczenie ModelProjektu::WstawWiersz(int wiersz, const WierszElementu &w)
+{
+    Przeliczenie p;
+    p.elementy = m_elementy.Wstaw(wiersz, w);
+    p.wstawiony = p.elementy ? wiersz : 0;
     return p;
 }
 

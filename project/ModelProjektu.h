@@ -20,11 +20,20 @@ struct Przeliczenie
     bool katy = false;      // the angle column was rewritten
     bool elementy = false;  // rows were added, changed, removed or replaced
     bool dane = false;      // the project data texts were set
+    // When the list change is one row put in or taken out, that row (1 for
+    // the first), so that a table changes that row alone; 0 otherwise.
+    int wstawiony = 0;
+    int usuniety = 0;
 
     bool zmieniono() const { return obliczono || elementy || dane; }
 
     Przeliczenie &operator|=(const Przeliczenie &p)
     {
+        // Two list changes are no longer one row's.
+        if (p.elementy) {
+            wstawiony = elementy ? 0 : p.wstawiony;
+            usuniety = elementy ? 0 : p.usuniety;
+        }
         obliczono |= p.obliczono;
         katy |= p.katy;
         elementy |= p.elementy;
@@ -110,6 +119,8 @@ public:
     Przeliczenie DodajElement(const DaneElementu &element);
     Przeliczenie ZmienElement(int wiersz, const DaneElementu &element);
     Przeliczenie UsunElement(int wiersz);
+    // A row taken out given back as it was (ListaElementow::Wstaw).
+    Przeliczenie WstawWiersz(int wiersz, const WierszElementu &w);
     // Separation distance and protective angle of a row for the class in force.
     WynikOdstepu ObliczOdstep(int wiersz) const;
 

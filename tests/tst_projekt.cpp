@@ -948,7 +948,7 @@ void TstProjekt::ponowneOtwarcie()
 
 // What the window shows of the project and what it keeps of it: the file's
 // contents, every cell of both element tables, the page-1 fields and the class.
-static QStringList Stan(const TProgram_form *okno)
+static QStringList Stan(const TProgram_form *okno, bool szerokosci = false)
 {
     const kerwano::ModelProjektu &m = okno->projekt();
     const kerwano::Projekt p = m.ZbierzProjekt();
@@ -966,6 +966,9 @@ static QStringList Stan(const TProgram_form *okno)
         for (int w = 0; w < g->RowCount(); ++w)
             for (int k = 0; k < g->columnCount(); ++k)
                 s << g->Cells(k, w);
+        // The widths the texts give the columns, however the rows came.
+        for (int k = 0; szerokosci && k < g->columnCount(); ++k)
+            s << QString::number(g->columnWidth(k));
     }
     for (const kerwano::WierszElementu &w : m.elementy().Wiersze())
         s << w.nazwa + u'|' + w.parametry + u'|' + w.TekstWysokosci() + u'|' + w.TekstKata();
@@ -1223,15 +1226,16 @@ void TstProjekt::historia()
     const QString plik = Sciezka(QStringLiteral("historia.kwp"));
     QVERIFY(kerwano::ZapiszPlikProjektu(plik, p).isEmpty());
     okno_testowe::Strony(m_okno);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
     m_okno->WczytajProjekt(plik);
     auto *historia = m_okno->findChild<HistoriaProjektu *>();
     QVERIFY(historia);
     QCOMPARE(historia->count(), 0);
 
-    QList<QStringList> stany = {Stan(m_okno)};
+    QList<QStringList> stany = {Stan(m_okno, true)};
     int zapisany = 0;
     auto sprawdz = [&] {
-        QCOMPARE(Stan(m_okno), stany.value(historia->index()));
+        QCOMPARE(Stan(m_okno, true), stany.value(historia->index()));
         QCOMPARE(m_okno->zmodyfikowany(), historia->index() != zapisany);
     };
     for (int krok = 0; krok < kroki; ++krok) {
@@ -1241,6 +1245,8 @@ void TstProjekt::historia()
         kerwano::DaneElementu e = m_okno->projekt().elementy().NowyElement();
         e.H = liczba(1, 60);
         e.typ_instalacji = kerwano::TypInstalacji(liczba(1, 3));
+        // Names of many lengths: the first column's width follows the widest.
+        e.nazwa = QString(liczba(1, 60), u'W');
         switch (liczba(0, 10)) {
         case 0:
         case 1: {
@@ -1298,7 +1304,7 @@ void TstProjekt::historia()
         if (krok_historii && zapisany > przed)
             zapisany = -1;
         stany.resize(historia->index() + 1);
-        stany[historia->index()] = Stan(m_okno);
+        stany[historia->index()] = Stan(m_okno, true);
         QCOMPARE(m_okno->zmodyfikowany(), historia->index() != zapisany);
     }
     while (historia->canUndo()) {

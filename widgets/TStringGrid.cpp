@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QToolTip>
 
 TStringGrid::TStringGrid(const QStringList &naglowki, QWidget *parent)
@@ -35,7 +36,10 @@ TStringGrid::TStringGrid(const QStringList &naglowki, QWidget *parent)
 
 void TStringGrid::UstawRowCount(int liczba)
 {
-    setRowCount(qMax(liczba, 2) - 1);
+    if (qMax(liczba, 2) - 1 != rowCount()) {
+        m_potrzebne.clear();
+        setRowCount(qMax(liczba, 2) - 1);
+    }
     DzielSzerokosc();
 }
 
@@ -60,10 +64,29 @@ void TStringGrid::Wpisz(int kolumna, int wiersz, const QString &tekst)
     if (wiersz < 1 || wiersz > rowCount() || kolumna < 0 || kolumna >= columnCount())
         return;
     QTableWidgetItem *k = item(wiersz - 1, kolumna);
+    if (k && k->text() == tekst)
+        return;
+    Policz(kolumna, wiersz - 1, -1);
     if (k)
         k->setText(tekst);
     else
         setItem(wiersz - 1, kolumna, new QTableWidgetItem(tekst));
+    Policz(kolumna, wiersz - 1, 1);
+}
+
+int TStringGrid::Szerokosc(int kolumna, int wiersz) const
+{
+    return sizeHintForIndex(model()->index(wiersz, kolumna)).width() + (showGrid() ? 1 : 0);
+}
+
+void TStringGrid::Policz(int kolumna, int wiersz, int ile)
+{
+    if (m_potrzebne.size() != columnCount())
+        return;
+    QMap<int, int> &szerokosci = m_potrzebne[kolumna];
+    const int s = Szerokosc(kolumna, wiersz);
+    if ((szerokosci[s] += ile) <= 0)
+        szerokosci.remove(s);
 }
 
 int TStringGrid::Row() const
@@ -79,6 +102,8 @@ void TStringGrid::UstawRow(int wiersz)
 
 void TStringGrid::Wypelnij(int liczba, const std::function<QStringList(int)> &komorki)
 {
+    // Every text may change: the widths are counted again once it is done.
+    m_potrzebne.clear();
     const int wiersze = qMax(liczba, 1);
     if (wiersze > rowCount())
         setRowCount(wiersze);
@@ -90,9 +115,64 @@ void TStringGrid::Wypelnij(int liczba, const std::function<QStringList(int)> &ko
     UstawRowCount(wiersze + 1);
 }
 
+void TStringGrid::WstawWiersz(int wiersz, int liczba, const QStringList &komorki)
+{
+    const int byl = currentRow();
+    {
+        const QSignalBlocker cisza(this);
+        if (liczba > 1) {
+            wiersz = qBound(1, wiersz, rowCount() + 1);
+            insertRow(wiersz - 1);
+            for (int k = 0; k < columnCount(); ++k)
+                Policz(k, wiersz - 1, 1);
+        } else {
+            wiersz = 1; // the empty row of an empty list
+        }
+        for (int k = 0; k < columnCount(); ++k)
+            Wpisz(k, wiersz, komorki.value(k));
+    }
+    DzielSzerokosc();
+    PowiedzBiezacy(byl, false);
+}
+
+void TStringGrid::UsunWiersz(int wiersz, int liczba)
+{
+    if (wiersz < 1 || wiersz > rowCount())
+        return;
+    const int byl = currentRow();
+    {
+        const QSignalBlocker cisza(this);
+        if (liczba > 0) {
+            for (int k = 0; k < columnCount(); ++k)
+                Policz(k, wiersz - 1, -1);
+            removeRow(wiersz - 1);
+        } else {
+            // An empty list still shows one row, empty.
+            for (int k = 0; k < columnCount(); ++k)
+                Wpisz(k, 1, QString());
+        }
+    }
+    DzielSzerokosc();
+    PowiedzBiezacy(byl, byl == wiersz - 1);
+}
+
+void TStringGrid::PowiedzBiezacy(int byl, bool zmieniony)
+{
+    const int w = currentRow();
+    if (w < 0)
+        return;
+    if (!selectionModel()->isRowSelected(w, QModelIndex()))
+        selectionModel()->select(currentIndex(),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (w != byl || zmieniony)
+        emit WybranoWiersz(w + 1);
+}
+
 void TStringGrid::UstawDzielenieSzerokosci(bool dziel)
 {
     m_dziel = dziel;
+    if (!dziel)
+        m_potrzebne.clear();
     horizontalHeader()->setStretchLastSection(dziel);
     // What does not fit is cut, not scrolled to.
     setHorizontalScrollBarPolicy(dziel ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
@@ -102,9 +182,12 @@ void TStringGrid::UstawDzielenieSzerokosci(bool dziel)
 int TStringGrid::PotrzebnaSzerokosc(int kolumna) const
 {
     int szerokosc = horizontalHeader()->sectionSizeHint(kolumna);
+    if (m_potrzebne.size() == columnCount()) {
+        const QMap<int, int> &szerokosci = m_potrzebne.at(kolumna);
+        return szerokosci.isEmpty() ? szerokosc : qMax(szerokosc, szerokosci.lastKey());
+    }
     for (int w = 0; w < rowCount(); ++w)
-        szerokosc = qMax(szerokosc, sizeHintForIndex(model()->index(w, kolumna)).width() +
-                                        (showGrid() ? 1 : 0));
+        szerokosc = qMax(szerokosc, Szerokosc(kolumna, w));
     return szerokosc;
 }
 
@@ -118,6 +201,14 @@ void TStringGrid::DzielSzerokosc()
     const int n = columnCount();
     if (!m_dziel || n < 2)
         return;
+    // The widths are counted once; row changes and cell texts keep the count.
+    if (m_potrzebne.size() != n) {
+        QList<QMap<int, int>> potrzebne(n);
+        for (int w = 0; w < rowCount(); ++w)
+            for (int k = 0; k < n; ++k)
+                ++potrzebne[k][Szerokosc(k, w)];
+        m_potrzebne = potrzebne;
+    }
     // Every column but the last gets what its texts need, as long as the
     // last one's texts still fit; otherwise it gives way, but never below
     // what it needs up to half the table (names alike but for their ends
@@ -217,6 +308,14 @@ void TStringGrid::contextMenuEvent(QContextMenuEvent *zdarzenie)
         emit Edycja(w);
     else if (wybrana == usun)
         emit Usun(w);
+}
+
+void TStringGrid::changeEvent(QEvent *zdarzenie)
+{
+    // Another font or style needs other widths.
+    if (zdarzenie->type() == QEvent::FontChange || zdarzenie->type() == QEvent::StyleChange)
+        m_potrzebne.clear();
+    QTableWidget::changeEvent(zdarzenie);
 }
 
 bool TStringGrid::viewportEvent(QEvent *zdarzenie)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QTableWidget>
 #include <functional>
 
@@ -28,6 +29,13 @@ public:
     // written, so that a selection moved off a removed row finds its new row
     // filled.
     void Wypelnij(int liczba, const std::function<QStringList(int)> &komorki);
+    // One row of a list of `liczba` rows (counted after the change) put in
+    // at `wiersz` with `komorki`, the rows below moving down, or taken out,
+    // the rows below moving up; the list's only row fills or empties the one
+    // row shown. The current row follows its own row; the other rows are
+    // not touched.
+    void WstawWiersz(int wiersz, int liczba, const QStringList &komorki);
+    void UsunWiersz(int wiersz, int liczba);
 
     // With `dziel` the columns share the table's width by their texts, the
     // last one taking what the others leave (see DzielSzerokosc); without
@@ -55,6 +63,7 @@ protected:
     void keyPressEvent(QKeyEvent *zdarzenie) override;
     void contextMenuEvent(QContextMenuEvent *zdarzenie) override;
     bool viewportEvent(QEvent *zdarzenie) override;
+    void changeEvent(QEvent *zdarzenie) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &indeks,
                                                          const QEvent *zdarzenie) const override;
 
@@ -63,6 +72,13 @@ private:
     // Whether the cell's text is cut to fit its column.
     bool Uciety(const QModelIndex &indeks) const;
     void DzielSzerokosc();
+    // The width a cell's text needs, grid line included.
+    int Szerokosc(int kolumna, int wiersz) const;
+    // A cell's needed width counted in or out of m_potrzebne (when known).
+    void Policz(int kolumna, int wiersz, int ile);
+    // The current row after a row change that kept signals back: selected,
+    // and told when it is another than `byl` or `zmieniony` (its row went).
+    void PowiedzBiezacy(int byl, bool zmieniony);
 
     // The command of a key, if it is one of the row commands'.
     enum class Polecenie
@@ -74,5 +90,9 @@ private:
     Polecenie PolecenieKlawisza(const QKeyEvent *zdarzenie) const;
 
     bool m_dziel = false;
+    // Per column, the widths the cells' texts need and how many cells need
+    // each, kept while the columns share the width; empty when not counted
+    // (a whole fill, a font or style change).
+    QList<QMap<int, int>> m_potrzebne;
     bool m_polecenia = false;
 };

@@ -28,6 +28,13 @@ public:
     // The element list changed. `cicho`: no row is shown on the way (a load
     // shows the current one once it has finished).
     virtual void PokazElementy(bool cicho) { Q_UNUSED(cicho) }
+    // The element list changed as `zmiana` says; a page whose table can
+    // take one row put in or taken out changes that row alone.
+    virtual void PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, bool cicho)
+    {
+        Q_UNUSED(zmiana)
+        PokazElementy(cicho);
+    }
     // The page became the one in view.
     virtual void Pokazana() {}
     // The page in view after a load: the element now selected.

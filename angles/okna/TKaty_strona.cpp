@@ -164,10 +164,28 @@ void TKaty_strona::PokazElementy(bool cicho)
     if (!zbudowana())
         return;
     const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
-    StringGrid2->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
-        const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
-        return QStringList{e.nazwa, e.TekstWysokosci(), e.TekstKata()};
-    });
+    StringGrid2->Wypelnij(m_projekt.liczba_elementow(),
+                          [this](int w) { return KomorkiElementu(w); });
+}
+
+void TKaty_strona::PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, bool cicho)
+{
+    if (!zbudowana() || !m_elementy_pokazane || (!zmiana.wstawiony && !zmiana.usuniety)) {
+        PokazElementy(cicho);
+        return;
+    }
+    const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
+    const int liczba = m_projekt.liczba_elementow();
+    if (zmiana.usuniety)
+        StringGrid2->UsunWiersz(zmiana.usuniety, liczba);
+    else
+        StringGrid2->WstawWiersz(zmiana.wstawiony, liczba, KomorkiElementu(zmiana.wstawiony));
+}
+
+QStringList TKaty_strona::KomorkiElementu(int wiersz) const
+{
+    const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(wiersz);
+    return QStringList{e.nazwa, e.TekstWysokosci(), e.TekstKata()};
 }
 
 void TKaty_strona::Przeliczono(const kerwano::Przeliczenie &przeliczenie, bool biezaca)

@@ -24,6 +24,8 @@ public:
 
     // The whole table from the element list.
     void PokazElementy(bool cicho = false) override;
+    // One row put in or taken out: that row of the table alone.
+    void PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, bool cicho) override;
     // The angle column when the calculation rewrote it; the chart, which
     // loses its guide lines, when the page is in view.
     void Przeliczono(const kerwano::Przeliczenie &przeliczenie, bool biezaca) override;
@@ -55,6 +57,8 @@ protected:
     void ZbudujZawartosc() override;
 
 private:
+    // A row's cells in the table.
+    QStringList KomorkiElementu(int wiersz) const;
     void UmiescPanel12();
     // The information panel's accessible text: its three values with their captions.
     void OpiszPanel12();

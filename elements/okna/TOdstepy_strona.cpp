@@ -239,10 +239,28 @@ void TOdstepy_strona::PokazElementy(bool cicho)
     if (!zbudowana())
         return;
     const QSignalBlocker cisza(cicho ? StringGrid1 : nullptr);
-    StringGrid1->Wypelnij(m_projekt.liczba_elementow(), [this](int w) {
-        const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(w);
-        return QStringList{e.nazwa, e.parametry};
-    });
+    StringGrid1->Wypelnij(m_projekt.liczba_elementow(),
+                          [this](int w) { return KomorkiElementu(w); });
+}
+
+void TOdstepy_strona::PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, bool cicho)
+{
+    if (!zbudowana() || !m_elementy_pokazane || (!zmiana.wstawiony && !zmiana.usuniety)) {
+        PokazElementy(cicho);
+        return;
+    }
+    const QSignalBlocker cisza(cicho ? StringGrid1 : nullptr);
+    const int liczba = m_projekt.liczba_elementow();
+    if (zmiana.usuniety)
+        StringGrid1->UsunWiersz(zmiana.usuniety, liczba);
+    else
+        StringGrid1->WstawWiersz(zmiana.wstawiony, liczba, KomorkiElementu(zmiana.wstawiony));
+}
+
+QStringList TOdstepy_strona::KomorkiElementu(int wiersz) const
+{
+    const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(wiersz);
+    return QStringList{e.nazwa, e.parametry};
 }
 
 void TOdstepy_strona::PokazKlase()

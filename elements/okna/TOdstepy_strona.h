@@ -28,6 +28,8 @@ public:
 
     // The whole table from the element list; `cicho` as on page 2.
     void PokazElementy(bool cicho = false) override;
+    // One row put in or taken out: that row of the table alone.
+    void PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, bool cicho) override;
     // The class in force after a calculation.
     void Przeliczono(const kerwano::Przeliczenie &, bool) override { PokazKlase(); }
     void Pokazana() override { TabSheet3Show(); }
@@ -55,6 +57,8 @@ protected:
     void ZbudujZawartosc() override;
 
 private:
+    // A row's cells in the table.
+    QStringList KomorkiElementu(int wiersz) const;
     // "Usuń", "Edycja" of the current row.
     void UsunBiezacy();
     void EdytujBiezacy();

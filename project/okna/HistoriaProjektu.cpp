@@ -4,6 +4,7 @@
 
 #include <QUndoCommand>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -59,6 +60,57 @@ private:
     bool m_pierwszy = true;
 };
 
+// A step that adds an element or deletes one: it keeps the one row it puts
+// in or takes out, exactly as it was, and changes that row alone; the rest
+// of the project is not touched by it, so it needs no copy of it.
+class KrokWiersza : public QUndoCommand
+{
+public:
+    // `nowy`: the element added as the last row; none: row `wiersz` deleted.
+    KrokWiersza(HistoriaProjektu &historia, kerwano::ModelProjektu &projekt, const QString &tekst,
+                int wiersz, std::optional<kerwano::DaneElementu> nowy)
+        : QUndoCommand(tekst), m_historia(historia), m_projekt(projekt), m_nowy(std::move(nowy)),
+          m_wiersz(wiersz)
+    {
+    }
+
+    void redo() override
+    {
+        kerwano::Przeliczenie zmiana;
+        if (m_nowy && m_pierwszy) {
+            zmiana = m_projekt.DodajElement(*m_nowy);
+            m_wiersz = m_projekt.liczba_elementow();
+            m_stan = m_projekt.elementy().Wiersz(m_wiersz);
+        } else if (m_nowy) {
+            zmiana = m_projekt.WstawWiersz(m_wiersz, m_stan);
+        } else {
+            m_stan = m_projekt.elementy().Wiersz(m_wiersz);
+            zmiana = m_projekt.UsunElement(m_wiersz);
+        }
+        // A row outside the list deleted is no step.
+        if (!zmiana.zmieniono())
+            setObsolete(true);
+        emit m_historia.Zmieniono(zmiana, !m_pierwszy);
+        m_pierwszy = false;
+    }
+
+    void undo() override
+    {
+        m_historia.ZamknijPole();
+        emit m_historia.Zmieniono(m_nowy ? m_projekt.UsunElement(m_wiersz)
+                                         : m_projekt.WstawWiersz(m_wiersz, m_stan),
+                                  true);
+    }
+
+private:
+    HistoriaProjektu &m_historia;
+    kerwano::ModelProjektu &m_projekt;
+    std::optional<kerwano::DaneElementu> m_nowy;
+    kerwano::WierszElementu m_stan; // the row as it is in the list
+    int m_wiersz;
+    bool m_pierwszy = true;
+};
+
 QString Etykieta(int nr)
 {
     QString etykieta = kerwano::Lista(nr).etykieta;
@@ -103,8 +155,8 @@ void HistoriaProjektu::DaneProjektu(const std::array<QString, kerwano::LICZBA_DA
 
 void HistoriaProjektu::DodajElement(const kerwano::DaneElementu &element)
 {
-    Wykonaj(QStringLiteral("dodanie elementu %1").arg(element.nazwa),
-            [element](kerwano::ModelProjektu &m) { return m.DodajElement(element); });
+    push(new KrokWiersza(*this, m_projekt, QStringLiteral("dodanie elementu %1").arg(element.nazwa),
+                         0, element));
 }
 
 void HistoriaProjektu::ZmienElement(int wiersz, const kerwano::DaneElementu &element)
@@ -116,6 +168,8 @@ void HistoriaProjektu::ZmienElement(int wiersz, const kerwano::DaneElementu &ele
 
 void HistoriaProjektu::UsunElement(int wiersz)
 {
-    Wykonaj(QStringLiteral("usunięcie elementu %1").arg(m_projekt.elementy().Wiersz(wiersz).nazwa),
-            [wiersz](kerwano::ModelProjektu &m) { return m.UsunElement(wiersz); });
+    push(new KrokWiersza(
+        *this, m_projekt,
+        QStringLiteral("usunięcie elementu %1").arg(m_projekt.elementy().Wiersz(wiersz).nazwa),
+        wiersz, std::nullopt));
 }

@@ -9,8 +9,9 @@
 // The undo history of a project: every change the user makes goes through
 // it as one step, named for the "Edycja" menu. A step remembers the
 // project's whole state before it; undo gives that state back exactly and
-// redo runs the operation again on it. Typing in one dimension field is one
-// step until the typing is closed (the field left, a save, an undo).
+// redo runs the operation again on it. Adding and deleting an element keep
+// just the row they put in or take out, and give back just that row. Typing in one dimension field
+// is one step until the typing is closed (the field left, a save, an undo).
 class HistoriaProjektu : public QUndoStack
 {
     Q_OBJECT
@@ -36,7 +37,8 @@ public:
 
 signals:
     // What a step changed. `caly`: the state was given back or an operation
-    // redone, so whatever the pages show of the project is shown anew.
+    // redone, so whatever the pages show of the project is shown anew (of
+    // one row put in or taken out, that row).
     void Zmieniono(const kerwano::Przeliczenie &zmiana, bool caly);
 
 private:
