@@ -43,7 +43,7 @@ ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa)
 {
     QMessageBox pytanie(QMessageBox::Warning, QStringLiteral("Plik zmieniony"),
                         QStringLiteral("Plik %1 został zmieniony na dysku przez kogoś innego.\n"
-                                       "Zastąpić go projektem z tego okna?")
+                                       "Zastąpić go tym, co jest w tym oknie?")
                             .arg(nazwa),
                         QMessageBox::NoButton, okno);
     pytanie.setObjectName(QStringLiteral("ZmienionyNaDysku"));
@@ -65,8 +65,8 @@ ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa)
 OtwartyGdzieIndziej ProjektOtwartyGdzieIndziej(QWidget *okno, const QString &nazwa,
                                                const QString &kto)
 {
-    QMessageBox pytanie(QMessageBox::Warning, QStringLiteral("Projekt otwarty"),
-                        QStringLiteral("Projekt %1 jest już otwarty: %2.").arg(nazwa, kto),
+    QMessageBox pytanie(QMessageBox::Warning, QStringLiteral("Plik otwarty"),
+                        QStringLiteral("Plik %1 jest już otwarty: %2.").arg(nazwa, kto),
                         QMessageBox::NoButton, okno);
     pytanie.setObjectName(QStringLiteral("OtwartyGdzieIndziej"));
     QPushButton *odczyt =

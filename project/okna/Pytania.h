@@ -29,7 +29,8 @@ enum class ZmienionyNaDysku
 };
 ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa);
 
-// Opening a project another program holds (`kto`: who, where, since when):
+// Opening a file (a project or a risk assessment) another program holds
+// (`kto`: who, where, since when):
 // "Tylko do odczytu", "Otwórz mimo to" or "Anuluj" (also Esc).
 enum class OtwartyGdzieIndziej
 {
