@@ -90,7 +90,7 @@ std::vector<OpisInstalacji> ZlozInstalacje()
          KcDrutu,
          [](const QString &tekst) {
              return QStringLiteral("kc = (f + H) / (f + 2 · H) = (%1 + %2) / (%1 + 2 · %2)")
-                 .arg(TekstPola(tekst, P::F), TekstPola(tekst, P::H));
+                 .arg(TekstWartosci(tekst, P::F), TekstWartosci(tekst, P::H));
          },
          [](const QString &tekst) {
              return CzytajF(tekst) + 2 * CzytajH(tekst) == 0 ? QStringLiteral("f + 2 · H = 0")
@@ -114,7 +114,8 @@ std::vector<OpisInstalacji> ZlozInstalacje()
          [](const QString &tekst) {
              return QStringLiteral("kc = 1 / (2 · n) + 0,1 + 0,2 · (c / H)^(1/3) = 1 / (2 · %1) "
                                    "+ 0,1 + 0,2 · (%2 / %3)^(1/3)")
-                 .arg(TekstPola(tekst, P::N), TekstPola(tekst, P::C), TekstPola(tekst, P::H));
+                 .arg(TekstWartosci(tekst, P::N), TekstWartosci(tekst, P::C),
+                      TekstWartosci(tekst, P::H));
          },
          [](const QString &tekst) {
              const double H = CzytajH(tekst);
@@ -201,7 +202,7 @@ const OpisOsrodka *OpisMaterialu(Material typ)
     return Znajdz(Osrodki(), typ);
 }
 
-QString TekstPola(const QString &tekst, PoleParametru pole)
+QString TekstWartosci(const QString &tekst, PoleParametru pole)
 {
     const QString w = WartoscPola(tekst, OpisPolaParametru(pole).klucz).trimmed();
     return w.isEmpty() ? QStringLiteral("?") : w;

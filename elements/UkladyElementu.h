@@ -103,6 +103,6 @@ const OpisInstalacji *OpisTypuInstalacji(TypInstalacji typ);
 const OpisOsrodka *OpisMaterialu(Material typ);
 
 // A value as the text holds it, trimmed, or "?" when the text has no such field.
-QString TekstPola(const QString &tekst, PoleParametru pole);
+QString TekstWartosci(const QString &tekst, PoleParametru pole);
 
 } // namespace kerwano

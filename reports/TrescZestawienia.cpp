@@ -66,7 +66,7 @@ QString LiniaOdstepu(const QString &nazwa, const QString &ki_nazwa, double ki, d
 
 QString LiniaAlfa(Klasa klasa, const QString &tekst, const WynikOdstepu &w)
 {
-    const QString H = TekstPola(tekst, PoleParametru::H);
+    const QString H = TekstWartosci(tekst, PoleParametru::H);
     if (w.alfa >= 0)
         return QStringLiteral("α = %1° (klasa %2, H = %3 m)").arg(F2(w.alfa), TekstKlasy(klasa), H);
     if (klasa.klasa < 1 || klasa.klasa > 4)
@@ -123,7 +123,7 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
         const TypUkladu uklad = CzytajTypUkladu(tekst);
         const TypInstalacji instalacja = CzytajTypInstalacji(tekst);
         const Material material = CzytajMaterial(tekst);
-        const QString L = TekstPola(tekst, PoleParametru::L);
+        const QString L = TekstWartosci(tekst, PoleParametru::L);
         const OpisUkladu *opis_ukladu = OpisTypuUkladu(uklad);
         const OpisInstalacji *opis_instalacji = OpisTypuInstalacji(instalacja);
         b.parametry = {
@@ -138,7 +138,7 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
             const OpisPola &opis = OpisPolaParametru(pole);
             b.parametry.append(
                 {opis.nazwa + QStringLiteral(" ="),
-                 TekstPola(tekst, pole) + (opis.calkowite ? QString() : QStringLiteral(" m"))});
+                 TekstWartosci(tekst, pole) + (opis.calkowite ? QString() : QStringLiteral(" m"))});
         }
         b.obliczenia = {
             QStringLiteral("ki = %1 (%2)").arg(TrzyMiejsca(w.ki), OpisKi(klasa)),
