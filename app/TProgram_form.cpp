@@ -2,6 +2,7 @@
 
 #include "angles/okna/TKaty_strona.h"
 #include "app/OknoOceny.h"
+#include "app/PamiecProgramu.h"
 #include "app/TMenu_glowne.h"
 #include "app/TPanel_boczny.h"
 #include "app/TPrzewijana.h"
@@ -102,6 +103,24 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
     Splitter1->setSizes({width() - 136 - Splitter1->handleWidth(), 136});
     if (const QScreen *ekran = screen())
         move(ekran->availableGeometry().center() - rect().center());
+    UtworzPamiec();
+}
+
+void TProgram_form::UtworzPamiec()
+{
+    // The recent projects stand above "Wyjście" and its separator.
+    auto *program = menuBar()->findChild<QMenu *>(QStringLiteral("Program1"));
+    auto *wyjscie = findChild<QAction *>(QStringLiteral("Wyjcie1"));
+    if (!program || !wyjscie)
+        return;
+    const QList<QAction *> pozycje = program->actions();
+    const qsizetype i = pozycje.indexOf(wyjscie);
+    m_pamiec = new PamiecProgramu(this, program, i > 0 ? pozycje[i - 1] : wyjscie);
+    connect(m_pamiec, &PamiecProgramu::Otworz, this,
+            [this](const QString &plik) { OtworzProjekt(plik); });
+    m_pamiec->PrzywrocOkno();
+    if (m_panel_boczny)
+        m_panel_boczny->setChecked(m_pamiec->PanelBoczny());
 }
 
 QRect TProgram_form::MiejsceWEkranie(QRect okno, const QMargins &ramka, const QRect &dostepne)
@@ -363,6 +382,8 @@ void TProgram_form::FormShow()
     PageControl1->setCurrentIndex(0);
     for (const QString &plik : WierszPolecen::Rozpoznaj(m_argumenty.mid(1)).PlikiOkna())
         WczytajProjekt(plik);
+    if (m_pamiec)
+        PageControl1->setCurrentIndex(m_pamiec->Strona(PageControl1->count()));
     m_ocena->OtworzPliki(WierszPolecen::Rozpoznaj(m_argumenty.mid(1)).pliki);
     m_pierwsze_pokazanie = false;
 }
@@ -508,6 +529,8 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
     UstawNazwePliku(sciezka);
     ZastosujProjekt(projekt);
     m_historia->setClean();
+    if (m_pamiec)
+        m_pamiec->Zapamietaj(sciezka);
 }
 
 bool TProgram_form::ZapiszProjekt(bool jako)
@@ -552,6 +575,8 @@ bool TProgram_form::ZapiszProjekt(bool jako)
     UstawNazwePliku(plik);
     m_historia->ZamknijPole();
     m_historia->setClean();
+    if (m_pamiec)
+        m_pamiec->Zapamietaj(plik);
     return true;
 }
 
@@ -616,6 +641,9 @@ void TProgram_form::closeEvent(QCloseEvent *zdarzenie)
             return;
         }
     }
+    if (m_pamiec)
+        m_pamiec->ZapamietajOkno(PageControl1->currentIndex(),
+                                 !m_panel_boczny || m_panel_boczny->isChecked());
     zdarzenie->accept();
 }
 

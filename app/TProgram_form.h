@@ -10,6 +10,7 @@
 #include <memory>
 
 class HistoriaProjektu;
+class PamiecProgramu;
 class TOdzyskiwanie;
 class QAction;
 class QSplitter;
@@ -107,6 +108,9 @@ private:
     // "Panel boczny" in the "Obliczenia" menu: shows and hides the side panel,
     // checked while it is shown.
     void UtworzPozycjePanelu();
+    // What is remembered between runs: the recent projects in the menu, the
+    // window's place and state and the side panel given back.
+    void UtworzPamiec();
     // The next (1) or previous (-1) page, round.
     void ZmienStrone(int krok);
     void UtworzMenu();
@@ -149,6 +153,7 @@ private:
     bool m_pierwsze_pokazanie = true;
     bool m_ramka_dopasowana = false; // the frame, once known, fitted into the screen
     QAction *m_panel_boczny = nullptr;
+    PamiecProgramu *m_pamiec = nullptr;
 
     // Pages, panels and menu items, named as the components they stand for.
     QTabWidget *PageControl1;

@@ -23,12 +23,26 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 namespace okno_testowe {
+
+// The settings the windows remember between runs go into a folder of the
+// test program's own, removed at its end: never the user's.
+inline QTemporaryDir g_konfiguracja;
+inline const bool g_konfiguracja_ustawiona =
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(g_konfiguracja.path()));
+
+// Nothing remembered: each test starts as the program's first run.
+inline void CzysteUstawienia()
+{
+    QDir(g_konfiguracja.path()).removeRecursively();
+    QDir().mkpath(g_konfiguracja.path());
+}
 
 // Page `nr` (1..3): "TabSheet1" .. "TabSheet3", its widgets made if the
 // page was not needed yet, so that a test finds them by name.

@@ -4,6 +4,7 @@
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
+#include "project/UstawieniaProgramu.h"
 #include "project/okna/TDane_form.h"
 #include "risk/Wspolczynniki.h"
 #include "risk/okna/TInfo_form.h"
@@ -72,6 +73,8 @@ private slots:
     void kontrast();
     void mnemoniki_data();
     void mnemoniki();
+    void pamiecOkna_data();
+    void pamiecOkna();
 
 private:
     void Wybierz(int nr, int indeks)
@@ -87,6 +90,7 @@ private:
 
 void TstProgramForm::init()
 {
+    okno_testowe::CzysteUstawienia();
     m_okno = new TProgram_form({QStringLiteral("kerwano")});
     m_okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_okno));
@@ -888,4 +892,51 @@ void TstProgramForm::kontrast()
     dialog.show();
     for (const char *nazwa : {"Label4", "Label_H", "RadioButton6"})
         sprawdz(W<QWidget>(&dialog, nazwa), false);
+}
+
+void TstProgramForm::pamiecOkna_data()
+{
+    QTest::addColumn<QString>("plik"); // what stands in place of the settings file
+    QTest::newRow("remembered") << "";
+    QTest::newRow("damaged bytes") << "bajty";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a pipe") << "fifo";
+}
+
+// The window's size, the page and the side panel come back in the next run;
+// a settings file that cannot be used gives the first run's window and
+// stops nothing.
+void TstProgramForm::pamiecOkna()
+{
+    QFETCH(QString, plik);
+    m_okno->resize(900, 640);
+    W<QTabWidget>(m_okno, "PageControl1")->setCurrentIndex(2);
+    W<QAction>(m_okno, "PanelBoczny1")->trigger();
+    QVERIFY(m_okno->close());
+    const QString ustawienia = kerwano::ustawienia::PlikUstawien();
+    QVERIFY(QFileInfo(ustawienia).isFile());
+    if (!plik.isEmpty()) {
+        QVERIFY(QFile::remove(ustawienia));
+        if (plik == "bajty") {
+            QFile f(ustawienia);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("[okno]\ngeometria=@ByteArray(\x01\xff\0\n[[\x80strona=x\n", 33));
+        } else if (plik == "folder") {
+            QVERIFY(QDir().mkdir(ustawienia));
+        } else {
+            QCOMPARE(::mkfifo(QFile::encodeName(ustawienia).constData(), 0600), 0);
+        }
+    }
+    TProgram_form nowe({QStringLiteral("kerwano")});
+    nowe.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&nowe));
+    const bool pamieta = plik.isEmpty();
+    QCOMPARE(W<QTabWidget>(&nowe, "PageControl1")->currentIndex(), pamieta ? 2 : 0);
+    QCOMPARE(W<TPanel_boczny>(&nowe, "Panel2")->isVisible(), !pamieta);
+    QCOMPARE(W<QAction>(&nowe, "PanelBoczny1")->isChecked(), !pamieta);
+    if (pamieta)
+        QCOMPARE(nowe.size(), QSize(900, 640));
+    const QRect ekran = nowe.screen()->availableGeometry();
+    QVERIFY(ekran.contains(nowe.frameGeometry()));
+    QVERIFY(nowe.close());
 }

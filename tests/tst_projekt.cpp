@@ -21,6 +21,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -81,6 +82,8 @@ private slots:
     void blokada();
     void historia_data();
     void historia();
+    void ostatnieProjekty_data();
+    void ostatnieProjekty();
 
 private:
     QString Sciezka(const QString &nazwa) const { return m_folder.filePath(nazwa); }
@@ -115,6 +118,7 @@ private:
 void TstProjekt::init()
 {
     QVERIFY(m_folder.isValid());
+    okno_testowe::CzysteUstawienia();
     m_okno = new TProgram_form({QStringLiteral("kerwano")});
     m_okno->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_okno));
@@ -1327,3 +1331,82 @@ void TstProjekt::historia()
 
 QTEST_MAIN(TstProjekt)
 #include "tst_projekt.moc"
+
+// The recent projects of the "Program" menu, as their texts, in order.
+static QStringList Ostatnie(const TProgram_form *okno)
+{
+    QStringList teksty;
+    for (const QAction *a : W<QMenu>(okno, "Program1")->actions())
+        if (a->objectName().startsWith(QStringLiteral("Ostatni")))
+            teksty << a->text();
+    return teksty;
+}
+
+void TstProjekt::ostatnieProjekty_data()
+{
+    QTest::addColumn<QStringList>("otwierane"); // opened in this order
+    QTest::addColumn<QString>("usuniety");      // removed from the disk before the choice
+    QTest::addColumn<int>("wybor");             // the item chosen, 1..9
+    QTest::addColumn<QString>("otwarty");       // the project open after it
+    QTest::addColumn<QStringList>("menu");      // the items after it
+    QStringList jedenascie, po;
+    for (int i = 1; i <= 11; ++i)
+        jedenascie << QStringLiteral("p%1.kwp").arg(i);
+    po << "&1 p3.kwp";
+    for (int i = 11; i >= 4; --i)
+        po << QStringLiteral("&%1 p%2.kwp").arg(13 - i).arg(i);
+    QTest::newRow("eleven: the nine newest") << jedenascie << "" << 9 << "p3.kwp" << po;
+    QTest::newRow("opened again: first, once") << QStringList{"a.kwp", "b.kwp", "a.kwp"} << "" << 2
+                                               << "b.kwp" << QStringList{"&1 b.kwp", "&2 a.kwp"};
+    QTest::newRow("missing: removed with a message")
+        << QStringList{"a.kwp", "b.kwp"} << "a.kwp" << 2 << "b.kwp" << QStringList{"&1 b.kwp"};
+    const QString nie_utf8 = QStringLiteral("z") + QChar(0xdcb3) + QStringLiteral(".kwp");
+    QTest::newRow("an & and a name not UTF-8")
+        << QStringList{"R&D.kwp", nie_utf8} << "" << 1 << nie_utf8
+        << QStringList{QStringLiteral("&1 z\ufffd.kwp"), "&2 R&&D.kwp"};
+}
+
+// Projects opened or saved are listed newest first under "&1" .. "&9", for
+// this run and the next; one gone from the disk is said so and dropped. A
+// new project's file dialog starts in the folder chosen last.
+void TstProjekt::ostatnieProjekty()
+{
+    QFETCH(QStringList, otwierane);
+    QFETCH(QString, usuniety);
+    QFETCH(int, wybor);
+    QFETCH(QString, otwarty);
+    QFETCH(QStringList, menu);
+    for (const QString &nazwa : otwierane) {
+        if (!QFileInfo::exists(Sciezka(nazwa)))
+            QVERIFY(kerwano::ZapiszPlikProjektu(Sciezka(nazwa), wzorcowy::Nowy()).isEmpty());
+        m_okno->WczytajProjekt(Sciezka(nazwa));
+    }
+    if (!usuniety.isEmpty())
+        QVERIFY(QFile::remove(Sciezka(usuniety)));
+    QString komunikat;
+    auto szukanie = Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        komunikat = m->text();
+        m->accept();
+    });
+    W<QAction>(m_okno, QStringLiteral("Ostatni%1").arg(wybor).toLatin1().constData())->trigger();
+    delete szukanie;
+    QCOMPARE(komunikat.isEmpty(), usuniety.isEmpty());
+    QCOMPARE(m_okno->nazwa_pliku(), Sciezka(otwarty));
+    QCOMPARE(Ostatnie(m_okno), menu);
+
+    // The next run lists them alike; its dialogs start where the last one chose.
+    QString folder;
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        okno_testowe::WybierzPlik(d, Sciezka(otwarty));
+        static_cast<QDialog *>(d)->accept();
+    });
+    W<QAction>(m_okno, "Wczytajprojekt1")->trigger();
+    TProgram_form nowe({QStringLiteral("kerwano")});
+    QCOMPARE(Ostatnie(&nowe), menu);
+    Odpowiedz<QFileDialog>([&](QFileDialog *d) {
+        folder = d->directory().absolutePath();
+        d->reject();
+    });
+    W<QAction>(&nowe, "Zapiszjako1")->trigger();
+    QCOMPARE(folder, QDir(m_folder.path()).absolutePath());
+}

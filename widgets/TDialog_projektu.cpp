@@ -1,6 +1,7 @@
 #include "widgets/TDialog_projektu.h"
 
-#include <QCoreApplication>
+#include "project/UstawieniaProgramu.h"
+
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -23,9 +24,9 @@ TDialog_projektu::TDialog_projektu(Tryb tryb, QWidget *parent) : QFileDialog(par
 
 QString TDialog_projektu::FolderPoczatkowy()
 {
-    const QFileInfo program(QCoreApplication::applicationDirPath());
-    if (program.isDir() && program.isWritable())
-        return program.absoluteFilePath();
+    const QString ostatni = kerwano::ustawienia::OstatniFolder();
+    if (!ostatni.isEmpty())
+        return ostatni;
     const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(dokumenty).isDir() ? dokumenty : QDir::homePath();
 }
@@ -37,6 +38,8 @@ QString TDialog_projektu::Wybierz(const QString &projekt)
         m_folder = biezacy.absolutePath();
         if (acceptMode() == QFileDialog::AcceptSave)
             m_nazwa = biezacy.fileName();
+    } else if (const QString ostatni = kerwano::ustawienia::OstatniFolder(); !ostatni.isEmpty()) {
+        m_folder = ostatni; // chosen last here or in another run
     }
     // What the user typed or browsed to in a cancelled showing is forgotten.
     setDirectory(m_folder);
@@ -47,5 +50,6 @@ QString TDialog_projektu::Wybierz(const QString &projekt)
     const QFileInfo wybrany(plik);
     m_folder = wybrany.absolutePath();
     m_nazwa = wybrany.fileName();
+    kerwano::ustawienia::UstawOstatniFolder(m_folder);
     return plik;
 }

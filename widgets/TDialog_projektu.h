@@ -19,12 +19,13 @@ public:
     };
     TDialog_projektu(Tryb tryb, QWidget *parent);
 
-    // The program's folder, where it can be written to; the user's documents
-    // folder otherwise.
+    // The folder chosen last in either dialog (in this run or an earlier
+    // one) while it exists; the user's documents folder otherwise.
     static QString FolderPoczatkowy();
 
     // Shows the dialog in the folder of `projekt` (the save dialog with its
-    // name) or, with none, in the folder and with the name chosen last (a
+    // name) or, with none, in the folder chosen last in either dialog and
+    // with the name chosen last in this one (a
     // full path typed as the name counts as its folder and its name); the
     // chosen path, or empty when it was cancelled.
     QString Wybierz(const QString &projekt = QString());
