@@ -1396,13 +1396,16 @@ void TstProjekt::ostatnieProjekty()
 
     // The next run lists them alike; its dialogs start where the last one chose.
     QString folder;
+    const QString wybrany = Sciezka(QStringLiteral("z okna.kwp"));
+    QVERIFY(kerwano::ZapiszPlikProjektu(wybrany, wzorcowy::Nowy()).isEmpty());
     Odpowiedz<QFileDialog>([&](QFileDialog *d) {
-        okno_testowe::WybierzPlik(d, Sciezka(otwarty));
+        okno_testowe::WybierzPlik(d, wybrany);
         static_cast<QDialog *>(d)->accept();
     });
     W<QAction>(m_okno, "Wczytajprojekt1")->trigger();
+    QCOMPARE(m_okno->nazwa_pliku(), wybrany);
     TProgram_form nowe({QStringLiteral("kerwano")});
-    QCOMPARE(Ostatnie(&nowe), menu);
+    QCOMPARE(Ostatnie(&nowe), Ostatnie(m_okno));
     Odpowiedz<QFileDialog>([&](QFileDialog *d) {
         folder = d->directory().absolutePath();
         d->reject();
