@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+
 namespace kerwano {
 
 // One line of the questionnaire.
@@ -26,8 +28,7 @@ struct TrescFormularza
     QString tytul;
     QString podtytul; // "Katalog pytań"
     QString linia_naglowka;
-    QList<PozycjaFormularza> strona1;
-    QList<PozycjaFormularza> strona2;
+    std::array<QList<PozycjaFormularza>, 2> strony; // the lines of each page
 };
 
 TrescFormularza Formularz();

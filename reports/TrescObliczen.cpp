@@ -68,10 +68,10 @@ std::array<Pozycja, 6> DaneProjektuWydruku(const ModelProjektu &projekt)
 {
     const char *podpisy[] = {
         "Numer projektu:", "Data:", "Projektant:", "Budowa:", "Inwestor:", "Zleceniodawca:"};
-    std::array<Pozycja, 6> L;
-    for (size_t i = 0; i < L.size(); ++i)
-        L[i] = {QString::fromUtf8(podpisy[i]), projekt.DaneProjektu()[i]};
-    return L;
+    std::array<Pozycja, 6> dane;
+    for (size_t i = 0; i < dane.size(); ++i)
+        dane[i] = {QString::fromUtf8(podpisy[i]), projekt.DaneProjektu()[i]};
+    return dane;
 }
 
 QString LiniaPodpisu()
@@ -97,9 +97,9 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
     t.tytul = TytulWydruku();
     t.linia_naglowka = LiniaNaglowka();
 
-    t.L = DaneProjektuWydruku(projekt);
+    t.dane_projektu = DaneProjektuWydruku(projekt);
 
-    t.sekcja1 = QStringLiteral("1. Obliczenie Nc.");
+    t.naglowek_Nc = QStringLiteral("1. Obliczenie Nc.");
     t.grupy[0] = Grupa(projekt, "(A) Oszacowanie konstrukcji budynku.",
                        {{"A1. Ściany", k.A1},
                         {"A2. Konstrukcja dachu", k.A2},
@@ -119,30 +119,31 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
                        9, "C = C1 x C2 x C3 = ", w.C);
     t.Nc = QStringLiteral("Nc = A x B x C = ") + F5(w.Nc);
 
-    t.sekcja2 = QStringLiteral("2. Obliczenie Nd.");
+    t.naglowek_Nd = QStringLiteral("2. Obliczenie Nd.");
     t.Ng = {QStringLiteral("Ng - gęstość wyładowań / km² / rok"),
             QStringLiteral("Ng = ") + K2(k.Ng)};
-    t.Gabaryty = {{{QStringLiteral("A - długość budynku"),
-                    QStringLiteral("A = ") + G(k.dlugosc_budynku) + QStringLiteral(" m,")},
-                   {QStringLiteral("B - szerokość budynku"),
-                    QStringLiteral("B = ") + G(k.szerokosc_budynku) + QStringLiteral(" m,")},
-                   {QStringLiteral("H - wysokość budynku"),
-                    QStringLiteral("H = ") + G(k.wysokosc_budynku) + QStringLiteral(" m.")}}};
-    t.Label_Ae = QStringLiteral("Ae - powierzchnia ekwiwalentna w [m²]");
-    t.Ae = QStringLiteral("Ae = A x B + 6H x (A + B) + 9 x π x H² = ") + F2(w.Ae);
-    t.Label_Ce = QStringLiteral("Ce - położenie budynku.");
-    t.Ce = QStringLiteral("Ce = ") + K2(k.Ce) + QStringLiteral(" - ") + TekstWyboru(projekt, 13) +
-           QStringLiteral(".");
+    t.wymiary = {{{QStringLiteral("A - długość budynku"),
+                   QStringLiteral("A = ") + G(k.dlugosc_budynku) + QStringLiteral(" m,")},
+                  {QStringLiteral("B - szerokość budynku"),
+                   QStringLiteral("B = ") + G(k.szerokosc_budynku) + QStringLiteral(" m,")},
+                  {QStringLiteral("H - wysokość budynku"),
+                   QStringLiteral("H = ") + G(k.wysokosc_budynku) + QStringLiteral(" m.")}}};
+    t.Ae = {QStringLiteral("Ae - powierzchnia ekwiwalentna w [m²]"),
+            QStringLiteral("Ae = A x B + 6H x (A + B) + 9 x π x H² = ") + F2(w.Ae)};
+    t.Ce = {QStringLiteral("Ce - położenie budynku."),
+            QStringLiteral("Ce = ") + K2(k.Ce) + QStringLiteral(" - ") + TekstWyboru(projekt, 13) +
+                QStringLiteral(".")};
     t.Nd = QStringLiteral("Nd = Ng x Ae x Ce x 10⁻⁶ = ") + F6(w.Nd);
 
-    t.sekcja3 = QStringLiteral("3. Obliczenie wymaganego współczynnika skuteczności.");
+    t.naglowek_skutecznosci =
+        QStringLiteral("3. Obliczenie wymaganego współczynnika skuteczności.");
     t.E = w.E > 0 ? QStringLiteral("E > 1 - Nc/Nd = ") + F2(static_cast<long double>(w.E) * 100) +
                         QStringLiteral(" %")
                   : QStringLiteral("E = 1 - Nc/Nd < 0");
     t.podpis_klasy = QStringLiteral("Konieczna klasa ochronności :");
-    t.Klasa = Teksty(w).werdykt;
+    t.werdykt = Teksty(w).werdykt;
     if (w.klasa.klasa == 1 && w.klasa.klasa_plus == 1)
-        t.QRMemo_dodatkowe_srodki = {
+        t.dodatkowe_srodki = {
             QStringLiteral("Dodatkowe środki bezpieczeństwa:"),
             QStringLiteral("  - środki zmniejszające napięcia dotykowe i krokowe,"),
             QStringLiteral("  - środki ograniczające rozprzestrzenianie ognia,"),
@@ -150,15 +151,30 @@ TrescObliczen ZlozTrescObliczen(const ModelProjektu &projekt, const QDate &dzis)
                 "  - środki zmniejszające przepięcia indukowane w czułych urządzeniach.")};
 
     if (projekt.liczba_elementow() > 0) {
-        t.sekcja4 = QStringLiteral("4. Kąty osłonowe i odstępy izolacyjne.");
-        t.kolumny = {QStringLiteral("Lp."), QStringLiteral("Nazwa elemetu"),
-                     QStringLiteral("Wysokość elementu"), QStringLiteral("Kąt osłonowy"),
-                     QStringLiteral("Odstęp izolacyjny")};
+        t.naglowek_tabeli = QStringLiteral("4. Kąty osłonowe i odstępy izolacyjne.");
+        // Across the 180 mm of the page: the height "12,50 m", the angle
+        // "49,82" or "?", the distance "0,75 m", or "?" where it cannot be
+        // computed.
+        enum
+        {
+            Lp,
+            Nazwa,
+            Wysokosc,
+            Kat,
+            Odstep
+        };
+        t.tabela = {{QStringLiteral("Lp."), 9, Qt::AlignRight, {}},
+                    {QStringLiteral("Nazwa elemetu"), 68, Qt::AlignLeft, {}},
+                    {QStringLiteral("Wysokość elementu"), 29, Qt::AlignRight, {}},
+                    {QStringLiteral("Kąt osłonowy"), 29, Qt::AlignRight, {}},
+                    {QStringLiteral("Odstęp izolacyjny"), 29, Qt::AlignRight, {}}};
         for (int lp = 1; lp <= projekt.liczba_elementow(); ++lp) {
             const WierszElementu &wiersz = projekt.elementy().Wiersz(lp);
-            t.elementy.append(
-                {lp, Pole(wiersz.nazwa), Pole(wiersz.TekstWysokosci() + QStringLiteral(" m")),
-                 Pole(wiersz.TekstKata()), Pole(TekstOdstepuRaportu(projekt.ObliczOdstep(lp).d))});
+            t.tabela[Lp].wartosci << QString::number(lp);
+            t.tabela[Nazwa].wartosci << Pole(wiersz.nazwa);
+            t.tabela[Wysokosc].wartosci << Pole(wiersz.TekstWysokosci() + QStringLiteral(" m"));
+            t.tabela[Kat].wartosci << Pole(wiersz.TekstKata());
+            t.tabela[Odstep].wartosci << Pole(TekstOdstepuRaportu(projekt.ObliczOdstep(lp).d));
         }
     }
 

@@ -19,12 +19,12 @@ struct Pozycja
 };
 
 // One row of sections (A) to (C): the caption, the text of the entry chosen
-// in the drop-down (A1_I .. C3_I) and its coefficient in K2 (A1_L .. C3_L).
+// in its drop-down and that entry's coefficient in K2.
 struct WierszWspolczynnika
 {
     QString podpis;
-    QString I;
-    QString L;
+    QString wybor;
+    QString wspolczynnik;
 };
 
 // A group of rows with its heading and the product under it ("A = A1 x A2 x
@@ -36,16 +36,20 @@ struct GrupaWspolczynnikow
     QString wynik;
 };
 
-// One line of the element table, every field without leading and trailing
-// blanks and cut to 40 characters.
-struct RekordElementu
+// A column of the element table: its heading, its width in millimetres,
+// where its heading and texts stand in that width, and its text for every
+// element in the order of lp.
+struct KolumnaTabeli
 {
-    int lp = 0;
-    QString nazwa;    // the element's name
-    QString wysokosc; // the page-2 height cell and " m": "12,50 m"
-    QString kat;      // the page-2 angle cell: "49,82" or "?"
-    QString odstep;   // d in F2 and " m": "0,75 m"; "?" where d cannot be computed
+    QString naglowek;
+    qreal szerokosc = 0;
+    Qt::Alignment wyrownanie = Qt::AlignLeft;
+    QStringList wartosci;
 };
+
+// The columns of the element table stand side by side from the left
+// margin, this many millimetres apart.
+constexpr qreal ODSTEP_KOLUMN_TABELI = 4;
 
 // Every text of the calculation report, in the order it prints, filled from
 // the project as it stands (nothing is recalculated). A superscript is
@@ -56,32 +60,39 @@ struct TrescObliczen
     QString tytul;          // the page header
     QString linia_naglowka; // under it: the program and the standard
 
-    std::array<Pozycja, 6> L; // L1 .. L6 after "Numer projektu:" .. "Zleceniodawca:"
+    // The six project texts after "Numer projektu:" .. "Zleceniodawca:".
+    std::array<Pozycja, 6> dane_projektu;
 
-    QString sekcja1;
+    QString naglowek_Nc;                      // "1. Obliczenie Nc."
     std::array<GrupaWspolczynnikow, 3> grupy; // (A), (B), (C)
-    QString Nc;
+    QString Nc;                               // "Nc = A x B x C = ..."
 
-    QString sekcja2;
-    Pozycja Ng;                      // Label_Ng and Ng
-    std::array<Pozycja, 3> Gabaryty; // Gabaryty_A, _B, _H after their captions
-    QString Label_Ae;
-    QString Ae;
-    QString Label_Ce;
-    QString Ce;
+    QString naglowek_Nd;
+    Pozycja Ng;                     // the density's caption and "Ng = ..."
+    std::array<Pozycja, 3> wymiary; // the building's A, B and H after their captions
+    Pozycja Ae;                     // the caption, then the formula with its value
+    Pozycja Ce;
     QString Nd;
 
-    QString sekcja3;
+    QString naglowek_skutecznosci;
     QString E;
     QString podpis_klasy;
-    QString Klasa; // the verdict
-    // The four lines of the additional measures; empty when the memo is off.
-    QStringList QRMemo_dodatkowe_srodki;
+    QString werdykt;
+    // The four lines of the additional measures; none where they are not needed.
+    QStringList dodatkowe_srodki;
 
-    // Section 4 exists only with elements.
-    QString sekcja4;
-    std::array<QString, 5> kolumny;
-    QList<RekordElementu> elementy; // RxMemoryData1, in the order of lp
+    // Section 4 exists only with elements: its heading and the element
+    // table, both empty otherwise.
+    QString naglowek_tabeli;
+    // Lp., the name, the height and angle cells of page 2, the distance.
+    // Every text is without leading and trailing blanks and cut to 40
+    // characters.
+    QList<KolumnaTabeli> tabela;
+    // How many lines the element table has, one per element.
+    qsizetype wiersze_tabeli() const
+    {
+        return tabela.isEmpty() ? 0 : tabela.first().wartosci.size();
+    }
 
     QString linia_podpisu;
     QString podpis_wykonawcy;

@@ -106,7 +106,7 @@ TrescZestawienia ZlozTrescZestawienia(const ModelProjektu &projekt, const QDate 
     t.tytul = TytulWydruku();
     t.podtytul = QStringLiteral("Zestawienie elementów dachu");
     t.linia_naglowka = LiniaNaglowka();
-    t.L = DaneProjektuWydruku(projekt);
+    t.dane_projektu = DaneProjektuWydruku(projekt);
     const Klasa klasa = projekt.klasa();
     // A building that needs no installation has no class: the verdict says so.
     t.klasa = klasa.klasa >= 1 && klasa.klasa <= 4

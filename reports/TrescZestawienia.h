@@ -33,7 +33,7 @@ struct TrescZestawienia
     QString tytul;
     QString podtytul; // "Zestawienie elementów dachu"
     QString linia_naglowka;
-    std::array<Pozycja, 6> L;
+    std::array<Pozycja, 6> dane_projektu;
     QString klasa; // "Klasa ochronności: I"
     QList<BlokElementu> elementy;
     QString brak_elementow; // instead of the blocks when there are none

@@ -502,16 +502,15 @@ void TstRaporty::formularz()
     const QList<StronaPdf> strony = CzytajPdf(pdf);
     QCOMPARE(strony.size(), 2);
     const kerwano::TrescFormularza tresc = kerwano::Formularz();
-    const QList<kerwano::PozycjaFormularza> *pozycje[2] = {&tresc.strona1, &tresc.strona2};
     for (int nr = 0; nr < 2; ++nr) {
         QStringList linie = {Tytul(), QStringLiteral("Katalog pytań"), LiniaNaglowka()};
-        for (const kerwano::PozycjaFormularza &p : *pozycje[nr])
+        for (const kerwano::PozycjaFormularza &p : tresc.strony[size_t(nr)])
             linie << p.tekst.simplified();
         linie << QString::number(nr + 1);
         QCOMPARE(strony[nr].linie, linie);
     }
-    QCOMPARE(tresc.strona1.first().tekst, QStringLiteral("(A) Konstrukcja budynku."));
-    QCOMPARE(tresc.strona2.first().tekst, QStringLiteral("(C) Skutki pożaru."));
+    QCOMPARE(tresc.strony[0].first().tekst, QStringLiteral("(A) Konstrukcja budynku."));
+    QCOMPARE(tresc.strony[1].first().tekst, QStringLiteral("(C) Skutki pożaru."));
     QCOMPARE(strony[0].linie.filter(QStringLiteral("( _ ) ")).size(), 36);
     QCOMPARE(strony[1].linie.filter(QStringLiteral("( _ ) ")).size(), 17);
     QCOMPARE(

@@ -55,12 +55,13 @@ QList<QList<ElementWydruku>> WydrukFormularza::Strony(const QPaintDevice &u, qre
     UkladStron uklad(
         wysokosc, [&](int) { return NaglowekStrony(u, f.tytul, f.podtytul, f.linia_naglowka); },
         [&](int nr) { return StopkaStrony(u, nr); });
-    for (const Pasmo &p : Pasma(u, f.strona1))
-        uklad.Dodaj(p);
-    bool pierwsze = true;
-    for (const Pasmo &p : Pasma(u, f.strona2)) {
-        uklad.Dodaj(p, pierwsze); // ChildBand1 begins a new page
-        pierwsze = false;
+    // Each page's lines begin a new page.
+    for (const QList<kerwano::PozycjaFormularza> &strona : f.strony) {
+        bool pierwsze = true;
+        for (const Pasmo &p : Pasma(u, strona)) {
+            uklad.Dodaj(p, pierwsze);
+            pierwsze = false;
+        }
     }
     return uklad.Strony();
 }

@@ -57,7 +57,7 @@ QList<QList<ElementWydruku>> WydrukZestawienia::Strony(const QPaintDevice &u, qr
         wysokosc, [&](int) { return NaglowekStrony(u, t.tytul, t.podtytul, t.linia_naglowka); },
         [&](int nr) { return StopkaStrony(u, nr); });
     uklad.Dodaj(Pasmo(u, 4));
-    uklad.Dodaj(DaneProjektu(u, t.L));
+    uklad.Dodaj(DaneProjektu(u, t.dane_projektu));
     {
         Pasmo p(u);
         p.UstawWysokosc(p.Tekst(0, 0, t.klasa, Times(12, true)) + 2);
