@@ -104,79 +104,86 @@ int Dokoncz(int kod, QTextStream &wyjscie, QTextStream &bledy)
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// --help and --version: what was asked, on stdout.
+int Uzycie(QTextStream &wyjscie, QTextStream &bledy)
 {
-    const WierszPolecen wiersz = WierszPolecen::Rozpoznaj(Argumenty(argc, argv).mid(1));
-    QTextStream wyjscie(stdout), bledy(stderr);
-    // A closed pipe is an error of the write, not the end of the program.
-    std::signal(SIGPIPE, SIG_IGN);
-    switch (wiersz.tryb) {
-    case WierszPolecen::Tryb::Pomoc:
-        wyjscie << WierszPolecen::Uzycie();
-        return Dokoncz(0, wyjscie, bledy);
-    case WierszPolecen::Tryb::Wersja:
-        wyjscie << WierszPolecen::Wersja() << '\n';
-        return Dokoncz(0, wyjscie, bledy);
-    case WierszPolecen::Tryb::Blad:
-        bledy << "kerwano: " << wiersz.blad << '\n' << WierszPolecen::Podpowiedz() << '\n';
-        return 2;
-    case WierszPolecen::Tryb::Wyniki: {
-        // No window and no display: the project alone.
-        QCoreApplication aplikacja(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
-        return Dokoncz(DrukujWyniki(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
-    }
-    case WierszPolecen::Tryb::Ryzyko: {
-        QCoreApplication aplikacja(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
-        return Dokoncz(DrukujRyzyko(wiersz.plik, wyjscie, bledy), wyjscie, bledy);
-    }
-    case WierszPolecen::Tryb::PdfRyzyko:
-    case WierszPolecen::Tryb::PdfObliczenia:
-    case WierszPolecen::Tryb::PdfZestawienie:
-    case WierszPolecen::Tryb::PdfFormularz: {
-        // The fonts need a GUI application, not a display: the offscreen
-        // platform, whatever QT_QPA_PLATFORM says.
-        QByteArray platforma("-platform"), offscreen("offscreen");
-        char *argv_pdf[] = {argv[0], platforma.data(), offscreen.data(), nullptr};
-        int argc_pdf = 3;
-        // Only the error of the command belongs on stderr, not the platform's notes.
-        qInstallMessageHandler(TylkoBledyKrytyczne);
-        QGuiApplication aplikacja(argc_pdf, argv_pdf);
-        QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
-        if (wiersz.tryb == WierszPolecen::Tryb::PdfRyzyko)
-            return PdfRyzyka(wiersz.plik, wiersz.wyjscie, bledy);
-        // The project is loaded first, once, so that its error names its file.
-        kerwano::Projekt zapisany;
-        kerwano::ModelProjektu projekt;
-        if (wiersz.tryb != WierszPolecen::Tryb::PdfFormularz) {
-            const QString blad = kerwano::WczytajJakPoStarcie(wiersz.plik, zapisany, projekt);
-            if (!blad.isEmpty())
-                return Blad(bledy, wiersz.plik, blad);
-        }
-        // A printout never takes a project's place, this one's or another's.
-        if (const QString odmowa = kerwano::ChronionyProjekt(wiersz.wyjscie, wiersz.plik);
-            !odmowa.isEmpty())
-            return Blad(bledy, wiersz.wyjscie, odmowa);
-        // Fonts missing: said once, the PDF still written.
-        if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
-            bledy << "kerwano: uwaga: " << braki << '\n';
-        const QDate dzis = QDate::currentDate();
-        const QString blad = wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
-                                 ? WydrukObliczen(kerwano::ZlozTrescObliczen(projekt, dzis))
-                                       .ZapiszPdf(wiersz.wyjscie)
-                             : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
-                                 ? WydrukZestawienia(kerwano::ZlozTrescZestawienia(projekt, dzis))
-                                       .ZapiszPdf(wiersz.wyjscie)
-                                 : WydrukFormularza().ZapiszPdf(wiersz.wyjscie);
-        return blad.isEmpty() ? 0 : Blad(bledy, wiersz.wyjscie, blad);
-    }
-    case WierszPolecen::Tryb::Okno:
-        break;
-    }
+    wyjscie << WierszPolecen::Uzycie();
+    return Dokoncz(0, wyjscie, bledy);
+}
 
+int Wersja(QTextStream &wyjscie, QTextStream &bledy)
+{
+    wyjscie << WierszPolecen::Wersja() << '\n';
+    return Dokoncz(0, wyjscie, bledy);
+}
+
+int BladWywolania(const WierszPolecen &wiersz, QTextStream &bledy)
+{
+    bledy << "kerwano: " << wiersz.blad << '\n' << WierszPolecen::Podpowiedz() << '\n';
+    return 2;
+}
+
+// --wyniki and --ryzyko: no window and no display, the file alone.
+int Json(const WierszPolecen &wiersz, int &argc, char *argv[], QTextStream &wyjscie,
+         QTextStream &bledy)
+{
+    QCoreApplication aplikacja(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
+    const int kod = wiersz.tryb == WierszPolecen::Tryb::Ryzyko
+                        ? DrukujRyzyko(wiersz.plik, wyjscie, bledy)
+                        : DrukujWyniki(wiersz.plik, wyjscie, bledy);
+    return Dokoncz(kod, wyjscie, bledy);
+}
+
+// --pdf-obliczenia, --pdf-zestawienie and --pdf-formularz (with a GUI
+// application running): the printout of the project as PDF.
+int PdfProjektu(const WierszPolecen &wiersz, QTextStream &bledy)
+{
+    // The project is loaded first, once, so that its error names its file.
+    kerwano::Projekt zapisany;
+    kerwano::ModelProjektu projekt;
+    if (wiersz.tryb != WierszPolecen::Tryb::PdfFormularz) {
+        const QString blad = kerwano::WczytajJakPoStarcie(wiersz.plik, zapisany, projekt);
+        if (!blad.isEmpty())
+            return Blad(bledy, wiersz.plik, blad);
+    }
+    // A printout never takes a project's place, this one's or another's.
+    if (const QString odmowa = kerwano::ChronionyProjekt(wiersz.wyjscie, wiersz.plik);
+        !odmowa.isEmpty())
+        return Blad(bledy, wiersz.wyjscie, odmowa);
+    // Fonts missing: said once, the PDF still written.
+    if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
+        bledy << "kerwano: uwaga: " << braki << '\n';
+    const QDate dzis = QDate::currentDate();
+    const QString blad =
+        wiersz.tryb == WierszPolecen::Tryb::PdfObliczenia
+            ? WydrukObliczen(kerwano::ZlozTrescObliczen(projekt, dzis)).ZapiszPdf(wiersz.wyjscie)
+        : wiersz.tryb == WierszPolecen::Tryb::PdfZestawienie
+            ? WydrukZestawienia(kerwano::ZlozTrescZestawienia(projekt, dzis))
+                  .ZapiszPdf(wiersz.wyjscie)
+            : WydrukFormularza().ZapiszPdf(wiersz.wyjscie);
+    return blad.isEmpty() ? 0 : Blad(bledy, wiersz.wyjscie, blad);
+}
+
+// Every --pdf-… command: the fonts need a GUI application, not a display:
+// the offscreen platform, whatever QT_QPA_PLATFORM says.
+int Pdf(const WierszPolecen &wiersz, char *argv[], QTextStream &bledy)
+{
+    QByteArray platforma("-platform"), offscreen("offscreen");
+    char *argv_pdf[] = {argv[0], platforma.data(), offscreen.data(), nullptr};
+    int argc_pdf = 3;
+    // Only the error of the command belongs on stderr, not the platform's notes.
+    qInstallMessageHandler(TylkoBledyKrytyczne);
+    QGuiApplication aplikacja(argc_pdf, argv_pdf);
+    QGuiApplication::setApplicationName(QStringLiteral("Kerwano"));
+    if (wiersz.tryb == WierszPolecen::Tryb::PdfRyzyko)
+        return PdfRyzyka(wiersz.plik, wiersz.wyjscie, bledy);
+    return PdfProjektu(wiersz, bledy);
+}
+
+// The window, with the projects and assessments named on the command line.
+int Okno(int &argc, char *argv[])
+{
     g_poprzedni = qInstallMessageHandler(BezEkranu);
     QApplication aplikacja(argc, argv);
     qInstallMessageHandler(g_poprzedni);
@@ -200,4 +207,33 @@ int main(int argc, char *argv[])
     Program_form.show();
     QTimer::singleShot(0, &Program_form, &TProgram_form::ZaproponujOdzyskanie);
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const WierszPolecen wiersz = WierszPolecen::Rozpoznaj(Argumenty(argc, argv).mid(1));
+    QTextStream wyjscie(stdout), bledy(stderr);
+    // A closed pipe is an error of the write, not the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+    switch (wiersz.tryb) {
+    case WierszPolecen::Tryb::Pomoc:
+        return Uzycie(wyjscie, bledy);
+    case WierszPolecen::Tryb::Wersja:
+        return Wersja(wyjscie, bledy);
+    case WierszPolecen::Tryb::Blad:
+        return BladWywolania(wiersz, bledy);
+    case WierszPolecen::Tryb::Wyniki:
+    case WierszPolecen::Tryb::Ryzyko:
+        return Json(wiersz, argc, argv, wyjscie, bledy);
+    case WierszPolecen::Tryb::PdfRyzyko:
+    case WierszPolecen::Tryb::PdfObliczenia:
+    case WierszPolecen::Tryb::PdfZestawienie:
+    case WierszPolecen::Tryb::PdfFormularz:
+        return Pdf(wiersz, argv, bledy);
+    case WierszPolecen::Tryb::Okno:
+        break;
+    }
+    return Okno(argc, argv);
 }
