@@ -113,11 +113,23 @@ PotrzebyWerdyktu Potrzeby(const QLabel *l)
 TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
     : TStrona(projekt, parent)
 {
-    GroupBox1 = NowaGrupa(1, this);
-    GroupBox2 = NowaGrupa(2, this);
-    GroupBox3 = NowaGrupa(3, this);
-    GroupBox4 = NowaGrupa(4, this);
-    GroupBox5 = NowaGrupa(5, this);
+    ZbudujPola();
+    UlozWejscia();
+    QGridLayout *wyniki = ZbudujWyniki();
+    ZbudujWerdykt();
+    ZbudujPrzycisk(wyniki);
+    UlozStrone();
+    UstawKolejnosc();
+}
+
+// The five groups, the thirteen lists and the three dimension fields.
+void TKlasa_strona::ZbudujPola()
+{
+    m_konstrukcja = NowaGrupa(1, this);
+    m_charakterystyka = NowaGrupa(2, this);
+    m_skutki = NowaGrupa(3, this);
+    m_inne = NowaGrupa(4, this);
+    m_wyniki = NowaGrupa(5, this);
 
     auto *filtr = new TFiltr_klawiszy(true, this);
     for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr) {
@@ -142,7 +154,11 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
                 [this, nr](const QString &tekst) { emit WymiarZmieniony(nr, tekst); });
         m_wymiary[nr - 1] = e;
     }
+}
 
+// The four groups of inputs: a label beside each list and field.
+void TKlasa_strona::UlozWejscia()
+{
     // The first three groups: a label and its list on each row.
     auto wiersze = [this](QGroupBox *g, int od, int do_) {
         QGridLayout *s = SiatkaGrupy(g);
@@ -155,30 +171,30 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
         s->setColumnStretch(1, 1);
         return s;
     };
-    QGridLayout *s1 = wiersze(GroupBox1, 1, 4);
-    QGridLayout *s2 = wiersze(GroupBox2, 5, 8);
-    QGridLayout *s3 = wiersze(GroupBox3, 9, 11);
+    QGridLayout *s1 = wiersze(m_konstrukcja, 1, 4);
+    QGridLayout *s2 = wiersze(m_charakterystyka, 5, 8);
+    QGridLayout *s3 = wiersze(m_skutki, 9, 11);
 
     // Thunderstorm days and building location with the three dimensions.
-    QGridLayout *s4 = SiatkaGrupy(GroupBox4);
-    auto *l12 = new QLabel(kerwano::Lista(12).etykieta, GroupBox4);
+    QGridLayout *s4 = SiatkaGrupy(m_inne);
+    auto *l12 = new QLabel(kerwano::Lista(12).etykieta, m_inne);
     l12->setBuddy(m_listy[11]);
     s4->addWidget(l12, 0, 0);
     s4->addWidget(m_listy[11], 0, 1, Qt::AlignLeft);
     auto *wymiary = new QHBoxLayout;
     wymiary->setSpacing(4);
     for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
-        auto *l = new QLabel(NAZWY_WYMIAROW.at(nr - 1), GroupBox4);
+        auto *l = new QLabel(NAZWY_WYMIAROW.at(nr - 1), m_inne);
         l->setBuddy(m_wymiary[nr - 1]);
         wymiary->addWidget(l);
         wymiary->addWidget(m_wymiary[nr - 1]);
-        wymiary->addWidget(new QLabel(QStringLiteral("m"), GroupBox4));
+        wymiary->addWidget(new QLabel(QStringLiteral("m"), m_inne));
         if (nr < kerwano::LICZBA_WYMIAROW)
             wymiary->addSpacing(6);
     }
     wymiary->addStretch(1);
     s4->addLayout(wymiary, 1, 0, 1, 2);
-    auto *l13 = new QLabel(kerwano::Lista(13).etykieta, GroupBox4);
+    auto *l13 = new QLabel(kerwano::Lista(13).etykieta, m_inne);
     l13->setBuddy(m_listy[12]);
     s4->addWidget(l13, 2, 0);
     s4->addWidget(m_listy[12], 2, 1, Qt::AlignLeft);
@@ -210,15 +226,19 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     };
     wspolna({1, 2, 3, 4, 5, 6, 7, 8, 12, 13});
     wspolna({9, 10, 11});
+}
 
+// The results group, its layout returned.
+QGridLayout *TKlasa_strona::ZbudujWyniki()
+{
     // Results.
-    Label_A = EtykietaWyniku(QStringLiteral("Label_A"), GroupBox5);
-    Label_B = EtykietaWyniku(QStringLiteral("Label_B"), GroupBox5);
-    Label_C = EtykietaWyniku(QStringLiteral("Label_C"), GroupBox5);
-    Label_Nc = EtykietaWyniku(QStringLiteral("Label_Nc"), GroupBox5);
-    Label_Ae = EtykietaWyniku(QStringLiteral("Label_Ae"), GroupBox5);
-    Label_Nd = EtykietaWyniku(QStringLiteral("Label_Nd"), GroupBox5);
-    Label_E = EtykietaWyniku(QStringLiteral("Label_E"), GroupBox5);
+    Label_A = EtykietaWyniku(QStringLiteral("Label_A"), m_wyniki);
+    Label_B = EtykietaWyniku(QStringLiteral("Label_B"), m_wyniki);
+    Label_C = EtykietaWyniku(QStringLiteral("Label_C"), m_wyniki);
+    Label_Nc = EtykietaWyniku(QStringLiteral("Label_Nc"), m_wyniki);
+    Label_Ae = EtykietaWyniku(QStringLiteral("Label_Ae"), m_wyniki);
+    Label_Nd = EtykietaWyniku(QStringLiteral("Label_Nd"), m_wyniki);
+    Label_E = EtykietaWyniku(QStringLiteral("Label_E"), m_wyniki);
     // What each result is, for a screen reader that reads only "A = 80,00000".
     const std::pair<QLabel *, const char *> opisy[] = {
         {Label_A, "Współczynnik A"},
@@ -235,7 +255,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     Label_E->setFont(pogrubiona);
     // A, B and C take the room of their own texts, which sets the column of Nc,
     // Ae and Nd as before; those and E reserve the room of their widest text.
-    m_miarka = EtykietaWyniku(QString(), GroupBox5);
+    m_miarka = EtykietaWyniku(QString(), m_wyniki);
     m_miarka->hide();
     const std::pair<QLabel *, QString> najszersze[4] = {
         {Label_Nc, NajszerszyTekst(Label_Nc, QStringLiteral("Nc = "), 6, 5)},
@@ -249,7 +269,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     }
     // Fixed in size, they stand where a label filling its cell shows its text.
     const Qt::Alignment miejsce = Qt::AlignLeft | Qt::AlignVCenter;
-    QGridLayout *s5 = SiatkaGrupy(GroupBox5);
+    QGridLayout *s5 = SiatkaGrupy(m_wyniki);
     s5->setHorizontalSpacing(16);
     s5->setVerticalSpacing(2);
     s5->addWidget(Label_A, 0, 0, miejsce);
@@ -260,32 +280,44 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     s5->addWidget(Label_Nd, 2, 1, miejsce);
     s5->addWidget(Label_E, 3, 0, 1, 2, miejsce);
 
+    return s5;
+}
+
+void TKlasa_strona::ZbudujWerdykt()
+{
     // Verdict.
-    Panel3 = new QFrame(this);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto *uchwyt = new QWidget(Panel3);
+    m_panel_werdyktu = new QFrame(this);
+    m_panel_werdyktu->setObjectName(QStringLiteral("Panel3"));
+    m_panel_werdyktu->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto *uchwyt = new QWidget(m_panel_werdyktu);
     m_werdykt = new TKomunikat(QString(), uchwyt);
     m_werdykt->setObjectName(QStringLiteral("Label21"));
     QFont duza = m_werdykt->font();
     duza.setPointSizeF(duza.pointSizeF() + 2);
     m_werdykt->setFont(duza);
-    auto *u3 = new QVBoxLayout(Panel3);
+    auto *u3 = new QVBoxLayout(m_panel_werdyktu);
     u3->setContentsMargins(6, 3, 6, 3);
     u3->addItem(new MiejsceWerdyktu(m_werdykt, uchwyt));
     // Grows with the window up to three lines of the verdict, no further.
-    Panel3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    Panel3->setMaximumHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
+    m_panel_werdyktu->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_panel_werdyktu->setMaximumHeight(3 * QFontMetrics(duza).lineSpacing() + 12);
+}
 
-    Button1 = new QPushButton(QStringLiteral("&Zwody i przewody odprowadzające"), GroupBox5);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    connect(Button1, &QPushButton::clicked, this, &TKlasa_strona::Button1Click);
-    s5->addWidget(Button1, 4, 0, 1, 2, Qt::AlignLeft);
+// The button of the class parameters sheet, under the results.
+void TKlasa_strona::ZbudujPrzycisk(QGridLayout *s5)
+{
+    m_arkusz = new QPushButton(QStringLiteral("&Zwody i przewody odprowadzające"), m_wyniki);
+    m_arkusz->setObjectName(QStringLiteral("Button1"));
+    connect(m_arkusz, &QPushButton::clicked, this, &TKlasa_strona::Button1Click);
+    s5->addWidget(m_arkusz, 4, 0, 1, 2, Qt::AlignLeft);
     s5->setColumnStretch(1, 1);
+}
 
+void TKlasa_strona::UlozStrone()
+{
     // The groups keep the height their contents need; the verdict and the
     // space below take what the window gives beyond it.
-    for (QGroupBox *g : {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5})
+    for (QGroupBox *g : {m_konstrukcja, m_charakterystyka, m_skutki, m_inne, m_wyniki})
         g->setSizePolicy(g->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
 
     m_uklad = new QGridLayout(this);
@@ -295,7 +327,10 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     // The narrow arrangement is the page's least width: the wide one, needing
     // more, takes over only above it, and the window can always be narrowed.
     setMinimumWidth(m_uklad->minimumSize().width());
+}
 
+void TKlasa_strona::UstawKolejnosc()
+{
     // Tab goes the way the page reads: the dimensions between the two lists
     // of the last group, the sheet button last.
     for (int nr = 1; nr < 12; ++nr)
@@ -304,7 +339,7 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
     setTabOrder(m_wymiary[0], m_wymiary[1]);
     setTabOrder(m_wymiary[1], m_wymiary[2]);
     setTabOrder(m_wymiary[2], m_listy[12]);
-    setTabOrder(m_listy[12], Button1);
+    setTabOrder(m_listy[12], m_arkusz);
 
     // Each list and field is named by its label for screen readers; the
     // verdict reads with what it is.
@@ -315,7 +350,8 @@ TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *par
 void TKlasa_strona::Rozloz(bool szeroko)
 {
     m_szeroko = szeroko;
-    const QList<QWidget *> czesci = {GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5, Panel3};
+    const QList<QWidget *> czesci = {m_konstrukcja, m_charakterystyka, m_skutki,
+                                     m_inne,        m_wyniki,          m_panel_werdyktu};
     for (QWidget *w : czesci)
         m_uklad->removeWidget(w);
     for (int r = 0; r < 6; ++r)
@@ -323,24 +359,24 @@ void TKlasa_strona::Rozloz(bool szeroko)
     for (int k = 0; k < 3; ++k)
         m_uklad->setColumnStretch(k, 0);
     if (!szeroko) {
-        m_uklad->addWidget(GroupBox1, 0, 0, 1, 2);
-        m_uklad->addWidget(GroupBox2, 1, 0, 1, 2);
-        m_uklad->addWidget(GroupBox3, 2, 0);
-        m_uklad->addWidget(GroupBox5, 2, 1);
-        m_uklad->addWidget(GroupBox4, 3, 0, 1, 2);
-        m_uklad->addWidget(Panel3, 4, 0, 1, 2);
+        m_uklad->addWidget(m_konstrukcja, 0, 0, 1, 2);
+        m_uklad->addWidget(m_charakterystyka, 1, 0, 1, 2);
+        m_uklad->addWidget(m_skutki, 2, 0);
+        m_uklad->addWidget(m_wyniki, 2, 1);
+        m_uklad->addWidget(m_inne, 3, 0, 1, 2);
+        m_uklad->addWidget(m_panel_werdyktu, 4, 0, 1, 2);
         m_uklad->setRowStretch(4, 1);
         m_uklad->setRowStretch(5, 1);
         m_uklad->setColumnStretch(1, 1);
     } else {
         // A wide window: the inputs keep their width on the left, the results
         // and the verdict stand beside them at the top, in view.
-        m_uklad->addWidget(GroupBox1, 0, 0);
-        m_uklad->addWidget(GroupBox2, 1, 0);
-        m_uklad->addWidget(GroupBox3, 2, 0);
-        m_uklad->addWidget(GroupBox4, 3, 0);
-        m_uklad->addWidget(GroupBox5, 0, 1);
-        m_uklad->addWidget(Panel3, 1, 1, Qt::AlignTop);
+        m_uklad->addWidget(m_konstrukcja, 0, 0);
+        m_uklad->addWidget(m_charakterystyka, 1, 0);
+        m_uklad->addWidget(m_skutki, 2, 0);
+        m_uklad->addWidget(m_inne, 3, 0);
+        m_uklad->addWidget(m_wyniki, 0, 1);
+        m_uklad->addWidget(m_panel_werdyktu, 1, 1, Qt::AlignTop);
         m_uklad->setRowStretch(4, 1);
         m_uklad->setColumnStretch(1, 1);
         m_uklad->setColumnStretch(2, 1);
@@ -378,8 +414,8 @@ void TKlasa_strona::PokazWyniki(const kerwano::ModelProjektu &projekt)
         return;
     const PotrzebyWerdyktu przed = Potrzeby(m_werdykt);
     m_werdykt->setText(werdykt);
-    if (!Panel3->isVisible() || Potrzeby(m_werdykt) != przed)
-        Panel3->layout()->invalidate();
+    if (!m_panel_werdyktu->isVisible() || Potrzeby(m_werdykt) != przed)
+        m_panel_werdyktu->layout()->invalidate();
     else
         m_werdykt_bez_ukladu = true;
 }
@@ -439,12 +475,12 @@ void TKlasa_strona::resizeEvent(QResizeEvent *zdarzenie)
 {
     QWidget::resizeEvent(zdarzenie);
     // Wide enough for the inputs and the results side by side, with room to spare.
-    const int szeroki = qMax(GroupBox1->sizeHint().width(), GroupBox4->sizeHint().width()) +
-                        GroupBox5->sizeHint().width() + 2 * 6 + 4 + 40;
+    const int szeroki = qMax(m_konstrukcja->sizeHint().width(), m_inne->sizeHint().width()) +
+                        m_wyniki->sizeHint().width() + 2 * 6 + 4 + 40;
     if ((width() >= szeroki) != m_szeroko)
         Rozloz(!m_szeroko);
     if (m_werdykt_bez_ukladu && zdarzenie->size().width() != zdarzenie->oldSize().width()) {
         m_werdykt_bez_ukladu = false;
-        Panel3->layout()->invalidate();
+        m_panel_werdyktu->layout()->invalidate();
     }
 }

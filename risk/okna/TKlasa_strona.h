@@ -53,6 +53,16 @@ protected:
     bool event(QEvent *zdarzenie) override;
 
 private:
+    // The page is built in these steps, in this order (the order of the
+    // widgets' making is their order for the keyboard and the screen reader).
+    void ZbudujPola();
+    void UlozWejscia();
+    QGridLayout *ZbudujWyniki();
+    void ZbudujWerdykt();
+    void ZbudujPrzycisk(QGridLayout *wyniki);
+    void UlozStrone();
+    void UstawKolejnosc();
+
     // The page's arrangement: the groups one under another with the results
     // beside the fire consequences, or, `szeroko`, the inputs on the left and
     // the results and the verdict on the right.
@@ -60,11 +70,15 @@ private:
 
     QGridLayout *m_uklad = nullptr;
     bool m_szeroko = false;
-    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5;
+    QGroupBox *m_konstrukcja = nullptr;     // "Parametry konstrukcji budynku"
+    QGroupBox *m_charakterystyka = nullptr; // "Charakterystyka budynku"
+    QGroupBox *m_skutki = nullptr;          // the fire consequences
+    QGroupBox *m_inne = nullptr;            // "Inne współczynniki" and the dimensions
+    QGroupBox *m_wyniki = nullptr;          // "Wyniki obliczeń"
     QLabel *Label_A, *Label_B, *Label_C, *Label_Nc, *Label_Ae, *Label_Nd, *Label_E;
-    QFrame *Panel3;
-    QLabel *m_werdykt; // the verdict
-    QPushButton *Button1;
+    QFrame *m_panel_werdyktu = nullptr;
+    QLabel *m_werdykt = nullptr;
+    QPushButton *m_arkusz = nullptr; // opens the class parameters sheet
 
     // The room reserved for the widest text of Nc, Ae, Nd or E: its size,
     // and the advance of that text in the label's font.
