@@ -64,43 +64,43 @@ TPanel_boczny::TPanel_boczny(QWidget *parent) : QFrame(parent)
     setMaximumWidth(400);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    Label33 = new QLabel(QStringLiteral("|X| - Ukryj"), this);
-    Label33->setObjectName(QStringLiteral("Label33"));
-    QFont f = Label33->font();
+    m_ukryj = new QLabel(QStringLiteral("|X| - Ukryj"), this);
+    m_ukryj->setObjectName(QStringLiteral("Label33"));
+    QFont f = m_ukryj->font();
     f.setBold(true);
-    Label33->setFont(f);
-    Label33->setCursor(Qt::PointingHandCursor);
-    Label33->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label33->installEventFilter(this);
+    m_ukryj->setFont(f);
+    m_ukryj->setCursor(Qt::PointingHandCursor);
+    m_ukryj->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_ukryj->installEventFilter(this);
     // Reached with Tab and pressed with Space or Enter, as a button is; the
     // frame shows where the focus stands.
-    Label33->setFocusPolicy(Qt::StrongFocus);
-    Label33->setAccessibleDescription(QStringLiteral("Ukrywa panel boczny"));
+    m_ukryj->setFocusPolicy(Qt::StrongFocus);
+    m_ukryj->setAccessibleDescription(QStringLiteral("Ukrywa panel boczny"));
 
-    Image2 = new TLogo(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setCursor(Qt::PointingHandCursor);
-    Image2->setToolTip(AdresStrony().toString());
-    Image2->installEventFilter(this);
-    Image2->setFocusPolicy(Qt::StrongFocus);
-    Image2->setAccessibleName(QStringLiteral("Logo Kerwano"));
-    Image2->setAccessibleDescription(
+    m_logo = new TLogo(this);
+    m_logo->setObjectName(QStringLiteral("Image2"));
+    m_logo->setCursor(Qt::PointingHandCursor);
+    m_logo->setToolTip(AdresStrony().toString());
+    m_logo->installEventFilter(this);
+    m_logo->setFocusPolicy(Qt::StrongFocus);
+    m_logo->setAccessibleName(QStringLiteral("Logo Kerwano"));
+    m_logo->setAccessibleDescription(
         QStringLiteral("Otwiera stronę %1 w przeglądarce").arg(AdresStrony().toString()));
 
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(4, 4, 4, 4);
     u->setSpacing(6);
-    u->addWidget(Label33);
-    u->addWidget(Image2, 1);
+    u->addWidget(m_ukryj);
+    u->addWidget(m_logo, 1);
     // Never narrower than "|X| - Ukryj" in the font in use.
-    setMinimumWidth(qMax(90, Label33->sizeHint().width() + 12));
+    setMinimumWidth(qMax(90, m_ukryj->sizeHint().width() + 12));
 }
 
 void TPanel_boczny::changeEvent(QEvent *zdarzenie)
 {
     QFrame::changeEvent(zdarzenie);
     if (zdarzenie->type() == QEvent::FontChange || zdarzenie->type() == QEvent::StyleChange)
-        setMinimumWidth(qMax(90, Label33->sizeHint().width() + 12));
+        setMinimumWidth(qMax(90, m_ukryj->sizeHint().width() + 12));
 }
 
 QUrl TPanel_boczny::AdresStrony()
@@ -112,11 +112,11 @@ bool TPanel_boczny::eventFilter(QObject *obiekt, QEvent *zdarzenie)
 {
     const QEvent::Type typ = zdarzenie->type();
     if (typ == QEvent::FocusIn || typ == QEvent::FocusOut) {
-        if (obiekt == Label33)
-            Label33->setFrameStyle(Label33->hasFocus() ? QFrame::Box | QFrame::Plain
+        if (obiekt == m_ukryj)
+            m_ukryj->setFrameStyle(m_ukryj->hasFocus() ? QFrame::Box | QFrame::Plain
                                                        : QFrame::NoFrame);
-        else if (obiekt == Image2)
-            Image2->update();
+        else if (obiekt == m_logo)
+            m_logo->update();
     }
     // Space or Enter on the focused one clicks it, as the left button does;
     // a key held down clicks once.
@@ -129,11 +129,11 @@ bool TPanel_boczny::eventFilter(QObject *obiekt, QEvent *zdarzenie)
     } else if (typ == QEvent::MouseButtonRelease) {
         klik = static_cast<QMouseEvent *>(zdarzenie)->button() == Qt::LeftButton;
     }
-    if (klik && obiekt == Label33) {
+    if (klik && obiekt == m_ukryj) {
         emit Label33Click();
         return true;
     }
-    if (klik && obiekt == Image2) {
+    if (klik && obiekt == m_logo) {
         emit Image2Click();
         return true;
     }

@@ -25,6 +25,6 @@ protected:
     void changeEvent(QEvent *zdarzenie) override;
 
 private:
-    QLabel *Label33; // "|X| - Ukryj"
-    QWidget *Image2; // the logo
+    QLabel *m_ukryj; // "|X| - Ukryj"
+    QWidget *m_logo; // the logo
 };

@@ -45,25 +45,25 @@ TKaty_strona::TKaty_strona(const kerwano::ModelProjektu &projekt, QWidget *paren
 
 void TKaty_strona::ZbudujZawartosc()
 {
-    Chart1 = new TWykres_katow(this);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->PrzygotujWykres(m_projekt.krzywe_katow());
-    dostepnosc::Obraz(Chart1, Chart1->chart()->title(),
+    m_wykres = new TWykres_katow(this);
+    m_wykres->setObjectName(QStringLiteral("Chart1"));
+    m_wykres->PrzygotujWykres(m_projekt.krzywe_katow());
+    dostepnosc::Obraz(m_wykres, m_wykres->chart()->title(),
                       QStringLiteral("Kąt osłonowy (0 do 80°) w zależności od wysokości (0 do 62 "
                                      "m) dla klas ochronności I do IV; krzywe kończą się na 20, "
                                      "30, 45 i 60 m przy kącie 23°."));
 
     // The chart is a picture, described as one: its inner panel takes no
     // focus either, and is named.
-    Chart1->viewport()->setFocusPolicy(Qt::NoFocus);
-    Chart1->viewport()->setAccessibleName(QStringLiteral("Obszar wykresu"));
+    m_wykres->viewport()->setFocusPolicy(Qt::NoFocus);
+    m_wykres->viewport()->setAccessibleName(QStringLiteral("Obszar wykresu"));
     // On the chart's viewport, where a screen reader finds it among the chart's children.
-    Panel12 = new QFrame(Chart1->viewport());
-    Panel12->setObjectName(QStringLiteral("Panel12"));
-    Panel12->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel12->setLineWidth(1);
-    Panel12->setAutoFillBackground(true);
-    auto *ramka = new QFrame(Panel12);
+    m_informacje = new QFrame(m_wykres->viewport());
+    m_informacje->setObjectName(QStringLiteral("Panel12"));
+    m_informacje->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_informacje->setLineWidth(1);
+    m_informacje->setAutoFillBackground(true);
+    auto *ramka = new QFrame(m_informacje);
     ramka->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel_wykres_H = PanelWartosci(QStringLiteral("Panel_wykres_H"), ramka, false);
     Panel_wykres_klasa = PanelWartosci(QStringLiteral("Panel_wykres_klasa"), ramka, false);
@@ -85,45 +85,46 @@ void TKaty_strona::ZbudujZawartosc()
         s->addWidget(panele[i], i, 1);
         panele[i]->setAccessibleName(nazwy[i]);
     }
-    auto *u12 = new QVBoxLayout(Panel12);
+    auto *u12 = new QVBoxLayout(m_informacje);
     u12->setContentsMargins(2, 2, 2, 2);
     u12->addWidget(ramka);
-    Panel12->adjustSize();
-    Panel12->setAccessibleDescription(QStringLiteral("Wartości wykresu dla wybranego elementu"));
-    OpiszPanel12();
+    m_informacje->adjustSize();
+    m_informacje->setAccessibleDescription(
+        QStringLiteral("Wartości wykresu dla wybranego elementu"));
+    OpiszInformacje();
     // The plot area settles after the chart's own layout; place the panel then.
-    connect(Chart1->chart(), &QChart::plotAreaChanged, this, &TKaty_strona::UmiescPanel12,
+    connect(m_wykres->chart(), &QChart::plotAreaChanged, this, &TKaty_strona::UmiescInformacje,
             Qt::QueuedConnection);
 
-    Label29 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
-    Label29->setObjectName(QStringLiteral("Label29"));
-    StringGrid2 = new TStringGrid({QStringLiteral("Nazwa elementu"),
-                                   QStringLiteral("Wysokość H [m]"), QStringLiteral("Kąt [°]")},
-                                  this);
-    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
-    StringGrid2->setAccessibleName(Label29->text().chopped(1));
-    StringGrid2->setAccessibleDescription(
+    m_opis_tabeli = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
+    m_opis_tabeli->setObjectName(QStringLiteral("Label29"));
+    m_tabela = new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Wysokość H [m]"),
+                                QStringLiteral("Kąt [°]")},
+                               this);
+    m_tabela->setObjectName(QStringLiteral("StringGrid2"));
+    m_tabela->setAccessibleName(m_opis_tabeli->text().chopped(1));
+    m_tabela->setAccessibleDescription(
         QStringLiteral("Wysokości i kąty osłonowe; Enter lub F2: edycja, Delete: usunięcie"));
     // The number columns are at least as wide as their headers with some
     // air on both sides.
     const int szerokosci[] = {319, 100, 94};
     for (int k = 0; k < 3; ++k)
-        StringGrid2->setColumnWidth(
-            k, qMax(szerokosci[k], StringGrid2->horizontalHeader()->sectionSizeHint(k) + 16));
-    StringGrid2->verticalHeader()->setDefaultSectionSize(19);
-    StringGrid2->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    connect(StringGrid2, &TStringGrid::WybranoWiersz, this, &TKaty_strona::PokazKatElementu);
-    StringGrid2->UstawPolecenia(true);
-    connect(StringGrid2, &TStringGrid::Dodaj, this, &TKaty_strona::Dodaj);
-    connect(StringGrid2, &TStringGrid::Edycja, this, &TKaty_strona::Edycja);
-    connect(StringGrid2, &TStringGrid::Usun, this, &TKaty_strona::Usun);
+        m_tabela->setColumnWidth(
+            k, qMax(szerokosci[k], m_tabela->horizontalHeader()->sectionSizeHint(k) + 16));
+    m_tabela->verticalHeader()->setDefaultSectionSize(19);
+    m_tabela->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(m_tabela, &TStringGrid::WybranoWiersz, this, &TKaty_strona::PokazKatElementu);
+    m_tabela->UstawPolecenia(true);
+    connect(m_tabela, &TStringGrid::Dodaj, this, &TKaty_strona::Dodaj);
+    connect(m_tabela, &TStringGrid::Edycja, this, &TKaty_strona::Edycja);
+    connect(m_tabela, &TStringGrid::Usun, this, &TKaty_strona::Usun);
 
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(MARGINES, MARGINES, MARGINES, MARGINES);
     u->setSpacing(4);
-    u->addWidget(Chart1, 3);
-    u->addWidget(Label29);
-    u->addWidget(StringGrid2, 1);
+    u->addWidget(m_wykres, 3);
+    u->addWidget(m_opis_tabeli);
+    u->addWidget(m_tabela, 1);
 
     // The rows as the fills so far left them; no row is shown by that.
     if (m_elementy_pokazane)
@@ -139,23 +140,23 @@ QSize TKaty_strona::minimumSizeHint() const
     return QSize(SZEROKOSC_WYKRESU + 2 * MARGINES, 0);
 }
 
-void TKaty_strona::UmiescPanel12()
+void TKaty_strona::UmiescInformacje()
 {
-    const QRectF obszar = Chart1->ObszarWykresu();
+    const QRectF obszar = m_wykres->ObszarWykresu();
     if (obszar.isEmpty())
         return;
     const QPoint prawy_gorny = obszar.topRight().toPoint();
-    Panel12->move(prawy_gorny.x() - Panel12->width() - 8, prawy_gorny.y() + 8);
-    Panel12->raise();
+    m_informacje->move(prawy_gorny.x() - m_informacje->width() - 8, prawy_gorny.y() + 8);
+    m_informacje->raise();
 }
 
-void TKaty_strona::OpiszPanel12()
+void TKaty_strona::OpiszInformacje()
 {
     // Read as one line, each value after its caption.
     QStringList czesci;
     for (const QLabel *panel : {Panel_wykres_H, Panel_wykres_klasa, Panel_wykres_kat})
         czesci << panel->accessibleName() + QLatin1Char(' ') + panel->text();
-    dostepnosc::JedenTekst(Panel12, czesci.join(QStringLiteral(", ")));
+    dostepnosc::JedenTekst(m_informacje, czesci.join(QStringLiteral(", ")));
 }
 
 void TKaty_strona::PokazElementy(bool cicho)
@@ -163,9 +164,8 @@ void TKaty_strona::PokazElementy(bool cicho)
     m_elementy_pokazane = true;
     if (!zbudowana())
         return;
-    const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
-    StringGrid2->Wypelnij(m_projekt.liczba_elementow(),
-                          [this](int w) { return KomorkiElementu(w); });
+    const QSignalBlocker cisza(cicho ? m_tabela : nullptr);
+    m_tabela->Wypelnij(m_projekt.liczba_elementow(), [this](int w) { return KomorkiElementu(w); });
 }
 
 void TKaty_strona::PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, bool cicho)
@@ -174,12 +174,12 @@ void TKaty_strona::PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, boo
         PokazElementy(cicho);
         return;
     }
-    const QSignalBlocker cisza(cicho ? StringGrid2 : nullptr);
+    const QSignalBlocker cisza(cicho ? m_tabela : nullptr);
     const int liczba = m_projekt.liczba_elementow();
     if (zmiana.usuniety)
-        StringGrid2->UsunWiersz(zmiana.usuniety, liczba);
+        m_tabela->UsunWiersz(zmiana.usuniety, liczba);
     else
-        StringGrid2->WstawWiersz(zmiana.wstawiony, liczba, KomorkiElementu(zmiana.wstawiony));
+        m_tabela->WstawWiersz(zmiana.wstawiony, liczba, KomorkiElementu(zmiana.wstawiony));
 }
 
 QStringList TKaty_strona::KomorkiElementu(int wiersz) const
@@ -203,46 +203,46 @@ void TKaty_strona::PokazKaty()
     if (!zbudowana())
         return;
     for (int w = 1; w <= m_projekt.liczba_elementow(); ++w)
-        StringGrid2->UstawCells(2, w, m_projekt.elementy().Wiersz(w).TekstKata());
+        m_tabela->UstawCells(2, w, m_projekt.elementy().Wiersz(w).TekstKata());
 }
 
 void TKaty_strona::OdswiezWykres()
 {
     if (zbudowana()) // a chart not made yet has no lines to take away
-        Chart1->Odswiez();
+        m_wykres->Odswiez();
 }
 
 void TKaty_strona::PokazKatElementu(int wiersz)
 {
     Zbuduj();
-    Chart1->Odswiez();
+    m_wykres->Odswiez();
     const kerwano::WierszElementu &e = m_projekt.elementy().Wiersz(wiersz);
     const kerwano::Klasa klasa = m_projekt.klasa();
     Panel_wykres_klasa->setText(kerwano::TekstKlasy(klasa));
     if (!e.kat || !e.wysokosc) {
         // No angle for this row: the panel shows the class in force and no angle.
         Panel_wykres_kat->setText(QStringLiteral("?"));
-        OpiszPanel12();
+        OpiszInformacje();
         return;
     }
-    Chart1->RysujLinieKata(klasa.klasa, e.WysokoscKomorki());
+    m_wykres->RysujLinieKata(klasa.klasa, e.WysokoscKomorki());
     const std::optional<double> kat =
         m_projekt.krzywe_katow().KatOslonowy(klasa, kerwano::CzytajH(e.parametry));
     Panel_wykres_kat->setText(kat ? QString::number(static_cast<long long>(std::trunc(*kat))) +
                                         QStringLiteral(" °")
                                   : QStringLiteral("?"));
-    OpiszPanel12();
+    OpiszInformacje();
 }
 
 void TKaty_strona::PokazWybranyElement()
 {
     Zbuduj();
-    PokazKatElementu(StringGrid2->Row());
+    PokazKatElementu(m_tabela->Row());
 }
 
 void TKaty_strona::TabSheet2Show()
 {
     PokazWybranyElement(); // makes the page
     Panel_wykres_H->setText(kerwano::F2(m_projekt.dane().wysokosc_budynku) + QStringLiteral(" m"));
-    OpiszPanel12();
+    OpiszInformacje();
 }

@@ -59,17 +59,17 @@ protected:
 private:
     // A row's cells in the table.
     QStringList KomorkiElementu(int wiersz) const;
-    void UmiescPanel12();
+    void UmiescInformacje();
     // The information panel's accessible text: its three values with their captions.
-    void OpiszPanel12();
+    void OpiszInformacje();
 
     // The table was filled from the element list at least once.
     bool m_elementy_pokazane = false;
-    TWykres_katow *Chart1 = nullptr;
-    QFrame *Panel12 = nullptr;
+    TWykres_katow *m_wykres = nullptr;
+    QFrame *m_informacje = nullptr;       // over the chart: H, the class and the angle
     QLabel *Panel_wykres_H = nullptr;     // building height
     QLabel *Panel_wykres_klasa = nullptr; // class of the last row shown
     QLabel *Panel_wykres_kat = nullptr;   // angle of the last row shown
-    QLabel *Label29 = nullptr;
-    TStringGrid *StringGrid2 = nullptr; // "Nazwa elementu", "Wysokość H [m]", "Kąt [°]"
+    QLabel *m_opis_tabeli = nullptr;
+    TStringGrid *m_tabela = nullptr; // "Nazwa elementu", "Wysokość H [m]", "Kąt [°]"
 };

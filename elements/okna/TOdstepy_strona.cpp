@@ -41,7 +41,7 @@ TOdstepy_strona::TOdstepy_strona(const kerwano::ModelProjektu &projekt, QWidget 
 
 void TOdstepy_strona::ZbudujZawartosc()
 {
-    Label26 = new QLabel(QStringLiteral("Obliczona klasa ochronności budynku:"), this);
+    m_opis_klasy = new QLabel(QStringLiteral("Obliczona klasa ochronności budynku:"), this);
     Panel_odi_klasa = new TPanel_wartosci(QStringLiteral("?"), this);
     Panel_odi_klasa->setObjectName(QStringLiteral("Panel_odi_klasa"));
     Panel_odi_klasa->setAccessibleDescription(QStringLiteral("Klasa ochronności"));
@@ -49,19 +49,19 @@ void TOdstepy_strona::ZbudujZawartosc()
     Panel_odi_klasa->setFixedWidth(
         Panel_odi_klasa->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 8);
 
-    Label26->setObjectName(QStringLiteral("Label26"));
-    Label27 = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
-    Label27->setObjectName(QStringLiteral("Label27"));
-    StringGrid1 =
+    m_opis_klasy->setObjectName(QStringLiteral("Label26"));
+    m_opis_tabeli = new QLabel(QStringLiteral("Elementy konstrukcyjne dachu:"), this);
+    m_opis_tabeli->setObjectName(QStringLiteral("Label27"));
+    m_tabela =
         new TStringGrid({QStringLiteral("Nazwa elementu"), QStringLiteral("Parametry")}, this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(Label27->text().chopped(1));
-    StringGrid1->setAccessibleDescription(
+    m_tabela->setObjectName(QStringLiteral("StringGrid1"));
+    m_tabela->setAccessibleName(m_opis_tabeli->text().chopped(1));
+    m_tabela->setAccessibleDescription(
         QStringLiteral("Enter lub F2: edycja, Delete: usunięcie, menu kontekstowe: dodanie"));
     // The name gets what it needs up to half the table, the parameter text
     // the rest; a text cut to fit shows whole as the tool tip.
-    StringGrid1->UstawDzielenieSzerokosci(true);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(19);
+    m_tabela->UstawDzielenieSzerokosci(true);
+    m_tabela->verticalHeader()->setDefaultSectionSize(19);
 
     m_dodaj = new QPushButton(QStringLiteral("<< &Dodaj"), this);
     m_dodaj->setObjectName(QStringLiteral("Button2"));
@@ -73,20 +73,20 @@ void TOdstepy_strona::ZbudujZawartosc()
     connect(m_dodaj, &QPushButton::clicked, this, &TOdstepy_strona::Dodaj);
     connect(m_usun, &QPushButton::clicked, this, &TOdstepy_strona::UsunBiezacy);
     connect(m_edycja, &QPushButton::clicked, this, &TOdstepy_strona::EdytujBiezacy);
-    connect(StringGrid1, &TStringGrid::WybranoWiersz, this, &TOdstepy_strona::PokazElement);
+    connect(m_tabela, &TStringGrid::WybranoWiersz, this, &TOdstepy_strona::PokazElement);
     // A double-click on an element opens it for editing, as "Edycja" does.
-    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TOdstepy_strona::EdytujBiezacy);
+    connect(m_tabela, &QTableWidget::cellDoubleClicked, this, &TOdstepy_strona::EdytujBiezacy);
     // Its keys and context menu do what the buttons do.
-    StringGrid1->UstawPolecenia(true);
-    connect(StringGrid1, &TStringGrid::Dodaj, this, &TOdstepy_strona::Dodaj);
-    connect(StringGrid1, &TStringGrid::Edycja, this, &TOdstepy_strona::Edytuj);
-    connect(StringGrid1, &TStringGrid::Usun, this, &TOdstepy_strona::Usun);
+    m_tabela->UstawPolecenia(true);
+    connect(m_tabela, &TStringGrid::Dodaj, this, &TOdstepy_strona::Dodaj);
+    connect(m_tabela, &TStringGrid::Edycja, this, &TOdstepy_strona::Edytuj);
+    connect(m_tabela, &TStringGrid::Usun, this, &TOdstepy_strona::Usun);
 
-    Label28 = new QLabel(QStringLiteral("Układy instalacji odgromowej"), this);
-    Label28->setObjectName(QStringLiteral("Label28"));
-    QFont n = Label28->font();
+    m_opis_ukladow = new QLabel(QStringLiteral("Układy instalacji odgromowej"), this);
+    m_opis_ukladow->setObjectName(QStringLiteral("Label28"));
+    QFont n = m_opis_ukladow->font();
     n.setBold(true);
-    Label28->setFont(n);
+    m_opis_ukladow->setFont(n);
     Label_uklad_AB = Komunikat(QStringLiteral("Nie wybrano żadnego typu układu."),
                                QStringLiteral("Label_uklad_AB"), this);
     Label_typ_instalacji =
@@ -94,7 +94,7 @@ void TOdstepy_strona::ZbudujZawartosc()
                   QStringLiteral("Label_typ_instalacji"), this);
 
     auto *gora = new QHBoxLayout;
-    gora->addWidget(Label26);
+    gora->addWidget(m_opis_klasy);
     gora->addWidget(Panel_odi_klasa);
     gora->addStretch(1);
 
@@ -105,7 +105,7 @@ void TOdstepy_strona::ZbudujZawartosc()
     przyciski->addStretch(1);
 
     auto *lista = new QHBoxLayout;
-    lista->addWidget(StringGrid1, 1);
+    lista->addWidget(m_tabela, 1);
     lista->addLayout(przyciski);
 
     // Each arrangement and layout has its picture, named by its mark.
@@ -156,9 +156,9 @@ void TOdstepy_strona::ZbudujZawartosc()
     auto *u = new QVBoxLayout(this);
     u->setContentsMargins(6, 6, 6, 6);
     u->addLayout(gora);
-    u->addWidget(Label27);
+    u->addWidget(m_opis_tabeli);
     u->addLayout(lista, 1);
-    u->addWidget(Label28);
+    u->addWidget(m_opis_ukladow);
     u->addLayout(obrazy);
 
     if (m_klasa_pokazana)
@@ -238,9 +238,8 @@ void TOdstepy_strona::PokazElementy(bool cicho)
     m_elementy_pokazane = true;
     if (!zbudowana())
         return;
-    const QSignalBlocker cisza(cicho ? StringGrid1 : nullptr);
-    StringGrid1->Wypelnij(m_projekt.liczba_elementow(),
-                          [this](int w) { return KomorkiElementu(w); });
+    const QSignalBlocker cisza(cicho ? m_tabela : nullptr);
+    m_tabela->Wypelnij(m_projekt.liczba_elementow(), [this](int w) { return KomorkiElementu(w); });
 }
 
 void TOdstepy_strona::PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, bool cicho)
@@ -249,12 +248,12 @@ void TOdstepy_strona::PokazZmianeElementow(const kerwano::Przeliczenie &zmiana, 
         PokazElementy(cicho);
         return;
     }
-    const QSignalBlocker cisza(cicho ? StringGrid1 : nullptr);
+    const QSignalBlocker cisza(cicho ? m_tabela : nullptr);
     const int liczba = m_projekt.liczba_elementow();
     if (zmiana.usuniety)
-        StringGrid1->UsunWiersz(zmiana.usuniety, liczba);
+        m_tabela->UsunWiersz(zmiana.usuniety, liczba);
     else
-        StringGrid1->WstawWiersz(zmiana.wstawiony, liczba, KomorkiElementu(zmiana.wstawiony));
+        m_tabela->WstawWiersz(zmiana.wstawiony, liczba, KomorkiElementu(zmiana.wstawiony));
 }
 
 QStringList TOdstepy_strona::KomorkiElementu(int wiersz) const
@@ -271,13 +270,13 @@ void TOdstepy_strona::PokazKlase()
     Panel_odi_klasa->setText(kerwano::TekstKlasy(m_projekt.klasa()));
     // Read with its caption: "Obliczona klasa ochronności budynku: II".
     dostepnosc::JedenTekst(Panel_odi_klasa,
-                           Label26->text() + QLatin1Char(' ') + Panel_odi_klasa->text());
+                           m_opis_klasy->text() + QLatin1Char(' ') + Panel_odi_klasa->text());
 }
 
 void TOdstepy_strona::TabSheet3Show()
 {
     Zbuduj();
-    PokazElement(StringGrid1->Row());
+    PokazElement(m_tabela->Row());
 }
 
 void TOdstepy_strona::PokazElement(int wiersz)
@@ -325,7 +324,7 @@ void TOdstepy_strona::Dodaj()
 
 void TOdstepy_strona::UsunBiezacy()
 {
-    Usun(StringGrid1->Row());
+    Usun(m_tabela->Row());
 }
 
 void TOdstepy_strona::Usun(int wiersz)
@@ -338,12 +337,12 @@ void TOdstepy_strona::Usun(int wiersz)
     // removed element's distance and pictures under the number of the
     // element that took its row; now it shows the row selected after the
     // delete, or the empty state when the list is empty.
-    PokazElement(StringGrid1->Row());
+    PokazElement(m_tabela->Row());
 }
 
 void TOdstepy_strona::EdytujBiezacy()
 {
-    Edytuj(StringGrid1->Row());
+    Edytuj(m_tabela->Row());
 }
 
 void TOdstepy_strona::Edytuj(int wiersz)

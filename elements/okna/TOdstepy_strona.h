@@ -35,7 +35,7 @@ public:
     void Pokazana() override { TabSheet3Show(); }
     // The class in force.
     void PokazKlase();
-    // Fills the lower half for a row of StringGrid1: the pictures of its
+    // Fills the lower half for a row of m_tabela: the pictures of its
     // arrangement and layout (or the red notices), its separation distance
     // and its protective angle for the class in force.
     void PokazElement(int wiersz);
@@ -73,14 +73,14 @@ private:
     // The table was filled from the element list, the class shown, at least once.
     bool m_elementy_pokazane = false;
     bool m_klasa_pokazana = false;
-    QLabel *Label26 = nullptr;
+    QLabel *m_opis_klasy = nullptr;
     QLabel *Panel_odi_klasa = nullptr; // the class as text: "?", "IV" .. "I+"
-    QLabel *Label27 = nullptr;
-    TStringGrid *StringGrid1 = nullptr; // "Nazwa elementu", "Parametry"
-    QPushButton *m_dodaj = nullptr;     // "<< Dodaj"
-    QPushButton *m_usun = nullptr;      // "Usuń"
-    QPushButton *m_edycja = nullptr;    // "Edycja"
-    QLabel *Label28 = nullptr;
+    QLabel *m_opis_tabeli = nullptr;
+    TStringGrid *m_tabela = nullptr; // "Nazwa elementu", "Parametry"
+    QPushButton *m_dodaj = nullptr;  // "<< Dodaj"
+    QPushButton *m_usun = nullptr;   // "Usuń"
+    QPushButton *m_edycja = nullptr; // "Edycja"
+    QLabel *m_opis_ukladow = nullptr;
     // "Image_uklad_A", "Image_uklad_B": in one place, with Label_uklad_AB.
     std::vector<TObraz *> m_obrazy_ukladow;
     QLabel *Label_uklad_AB = nullptr; // no arrangement to show

@@ -23,34 +23,33 @@ TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, 
         QStringLiteral("&Numer projektu:"), QStringLiteral("&Data wykonania:"),
         QStringLiteral("&Projektant:"),     QStringLiteral("&Budowa:"),
         QStringLiteral("&Inwestor:"),       QStringLiteral("&Zleceniodawca:")};
-    QLabel **l[6] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
-    QLineEdit **e[6] = {&Edit1, &Edit2, &Edit3, &Edit4, &Edit5, &Edit6};
     auto *siatka = new QGridLayout;
     siatka->setHorizontalSpacing(8);
     siatka->setVerticalSpacing(6);
     for (int i = 0; i < kerwano::LICZBA_DANYCH; ++i) {
-        *l[i] = new QLabel(etykiety[i], this);
-        (*l[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        *e[i] = new QLineEdit(m_dane[static_cast<size_t>(i)], this);
-        (*e[i])->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+        const auto n = static_cast<size_t>(i);
+        QLabel *l = m_etykiety[n] = new QLabel(etykiety[i], this);
+        l->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        QLineEdit *e = m_pola[n] = new QLineEdit(m_dane[n], this);
+        e->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         if (teksty == Teksty::PlikuProjektu)
-            new TWalidator_tekstu(*e[i], kerwano::POJEMNOSC_DANYCH[i]);
-        (*e[i])->setCursorPosition(0);
-        (*l[i])->setBuddy(*e[i]);
-        siatka->addWidget(*l[i], i, 0);
+            new TWalidator_tekstu(e, kerwano::POJEMNOSC_DANYCH[i]);
+        e->setCursorPosition(0);
+        l->setBuddy(e);
+        siatka->addWidget(l, i, 0);
         // Number and date are short; the names and addresses long.
         if (i < 2) {
-            (*e[i])->setFixedWidth(150);
-            siatka->addWidget(*e[i], i, 1, Qt::AlignLeft);
+            e->setFixedWidth(150);
+            siatka->addWidget(e, i, 1, Qt::AlignLeft);
         } else {
-            (*e[i])->setMinimumWidth(480);
-            siatka->addWidget(*e[i], i, 1);
+            e->setMinimumWidth(480);
+            siatka->addWidget(e, i, 1);
         }
     }
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TDane_form::Button1Click);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Button1"));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &TDane_form::Button1Click);
     // What Esc and the close box do, as a button.
     m_anuluj = new QPushButton(QStringLiteral("&Anuluj"), this);
     m_anuluj->setObjectName(QStringLiteral("Button2"));
@@ -58,7 +57,7 @@ TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, 
 
     auto *przyciski = new QHBoxLayout;
     przyciski->addStretch(1);
-    przyciski->addWidget(Button1);
+    przyciski->addWidget(m_ok);
     przyciski->addWidget(m_anuluj);
     przyciski->addStretch(1);
     auto *u = new QVBoxLayout(this);
@@ -68,13 +67,12 @@ TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, 
     u->addLayout(przyciski);
     // A dialog frame: the size its contents ask for, not resizable.
     u->setSizeConstraint(QLayout::SetFixedSize);
-    Edit1->setFocus();
+    m_pola[0]->setFocus();
 }
 
 void TDane_form::Button1Click()
 {
-    const QLineEdit *e[6] = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
-    for (size_t i = 0; i < size_t(kerwano::LICZBA_DANYCH); ++i)
-        m_dane[i] = e[i]->text();
+    for (size_t i = 0; i < m_pola.size(); ++i)
+        m_dane[i] = m_pola[i]->text();
     accept();
 }

@@ -34,9 +34,10 @@ public:
 private:
     void Button1Click();
 
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6;
-    QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
-    QPushButton *Button1;
+    // In the order of the data: number, date, designer, site, investor, client.
+    std::array<QLabel *, kerwano::LICZBA_DANYCH> m_etykiety{};
+    std::array<QLineEdit *, kerwano::LICZBA_DANYCH> m_pola{};
+    QPushButton *m_ok = nullptr;
     QPushButton *m_anuluj; // "Anuluj" (Button2): as Esc, nothing changes
     std::array<QString, kerwano::LICZBA_DANYCH> m_dane;
 };

@@ -311,12 +311,12 @@ TInfo_form::TInfo_form(kerwano::Klasa klasa, QWidget *parent)
         4 * QFontMetrics(Panel_klasa->font()).height(), this, pola));
     uklad->addStretch(1);
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button1->setMinimumWidth(90);
-    uklad->addWidget(Button1, 0, Qt::AlignHCenter);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("Button1"));
+    m_ok->setDefault(true);
+    m_ok->setMinimumWidth(90);
+    uklad->addWidget(m_ok, 0, Qt::AlignHCenter);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
     const ParametryKlasy p = kerwano::ParametryDlaKlasy(klasa);
     Panel_klasa->setText(p.klasa);

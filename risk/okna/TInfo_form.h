@@ -32,5 +32,5 @@ private:
     QLabel *Panel_R;
     QLabel *Panel_ods;
     QLabel *Panel_H;
-    QPushButton *Button1; // "OK", the default button
+    QPushButton *m_ok; // "OK", the default button
 };
