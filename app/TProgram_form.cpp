@@ -547,18 +547,11 @@ bool TProgram_form::ZapiszProjekt(bool jako)
     // The project's own file, changed by someone else since it was read or
     // written here, is replaced only when the user says so.
     if (!m_nienazwany && plik == m_nazwa_pliku) {
-        const kerwano::StempelPliku teraz = kerwano::Stempel(plik);
-        if (teraz.istnieje && teraz != m_stempel) {
-            switch (pytania::PlikZmienionyNaDysku(
-                this, kerwano::CzytelnaNazwaPliku(QFileInfo(plik).fileName()))) {
-            case pytania::ZmienionyNaDysku::Zastap:
-                break;
-            case pytania::ZmienionyNaDysku::ZapiszJako:
-                return ZapiszProjekt(true);
-            case pytania::ZmienionyNaDysku::Anuluj:
-                return false;
-            }
-        }
+        const auto odpowiedz = pytania::PrzedZapisem(this, plik, m_stempel);
+        if (odpowiedz == pytania::ZmienionyNaDysku::ZapiszJako)
+            return ZapiszProjekt(true);
+        if (odpowiedz == pytania::ZmienionyNaDysku::Anuluj)
+            return false;
     }
     // A file chosen is written even when nothing changed, and names the
     // window only once written: the title never names a file that does not

@@ -383,18 +383,11 @@ bool TOcena_ryzyka_form::Zapisz(bool jako)
     // Its own file, changed by someone else since it was read or written
     // here, is replaced only when the user says so.
     if (!m_plik.isEmpty() && plik == m_plik) {
-        const kerwano::StempelPliku teraz = kerwano::Stempel(plik);
-        if (teraz.istnieje && teraz != m_stempel) {
-            switch (pytania::PlikZmienionyNaDysku(
-                this, kerwano::CzytelnaNazwaPliku(QFileInfo(plik).fileName()))) {
-            case pytania::ZmienionyNaDysku::Zastap:
-                break;
-            case pytania::ZmienionyNaDysku::ZapiszJako:
-                return Zapisz(true);
-            case pytania::ZmienionyNaDysku::Anuluj:
-                return false;
-            }
-        }
+        const auto odpowiedz = pytania::PrzedZapisem(this, plik, m_stempel);
+        if (odpowiedz == pytania::ZmienionyNaDysku::ZapiszJako)
+            return Zapisz(true);
+        if (odpowiedz == pytania::ZmienionyNaDysku::Anuluj)
+            return false;
     }
     const QString blad = ZapiszOcene(plik, m_dokument);
     if (!blad.isEmpty()) {

@@ -1,5 +1,9 @@
 #include "project/okna/Pytania.h"
 
+#include "project/NazwaPliku.h"
+#include "project/StempelPliku.h"
+
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -60,6 +64,15 @@ ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa)
     if (pytanie.clickedButton() == jako)
         return ZmienionyNaDysku::ZapiszJako;
     return ZmienionyNaDysku::Anuluj;
+}
+
+ZmienionyNaDysku PrzedZapisem(QWidget *okno, const QString &plik,
+                              const kerwano::StempelPliku &stempel)
+{
+    const kerwano::StempelPliku teraz = kerwano::Stempel(plik);
+    if (!teraz.istnieje || teraz == stempel)
+        return ZmienionyNaDysku::Zastap;
+    return PlikZmienionyNaDysku(okno, kerwano::CzytelnaNazwaPliku(QFileInfo(plik).fileName()));
 }
 
 OtwartyGdzieIndziej ProjektOtwartyGdzieIndziej(QWidget *okno, const QString &nazwa,

@@ -2,6 +2,9 @@
 
 class QString;
 class QWidget;
+namespace kerwano {
+struct StempelPliku;
+}
 
 // The questions that guard unsaved changes, over `okno`.
 namespace pytania {
@@ -28,6 +31,11 @@ enum class ZmienionyNaDysku
     Anuluj
 };
 ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa);
+// Before a save over `plik`, the window's own file, last read or written
+// there as `stempel`: Zastap when nobody changed it (or it is gone), else the
+// answer to PlikZmienionyNaDysku.
+ZmienionyNaDysku PrzedZapisem(QWidget *okno, const QString &plik,
+                              const kerwano::StempelPliku &stempel);
 
 // Opening a file (a project or a risk assessment) another program holds
 // (`kto`: who, where, since when):
