@@ -10,6 +10,7 @@
 #include "elements/okna/TOdstepy_strona.h"
 #include "project/NazwaPliku.h"
 #include "project/Wersja.h"
+#include "project/okna/CzujnikZmianPliku.h"
 #include "project/okna/HistoriaProjektu.h"
 #include "project/okna/Pytania.h"
 #include "project/okna/TDane_form.h"
@@ -72,7 +73,7 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
                     TPrzerwany_zapis::Rozstrzygnij(this, nazwa_pliku);
                 ZastosujProjekt(projekt);
                 // Whatever the file holds now, it is not what this project came from.
-                m_stempel = {};
+                m_czujnik->Obserwuj(nazwa_pliku, {});
                 m_tylko_odczyt = false;
                 if (nazwa_pliku.isEmpty())
                     m_blokada.reset();
@@ -81,6 +82,8 @@ TProgram_form::TProgram_form(const QStringList &argumenty, QWidget *parent)
                 UstawNazwePliku(nazwa_pliku);
                 UstawZmodyfikowany(true);
             });
+    m_czujnik = new CzujnikZmianPliku(this, [this] { return m_zmodyfikowany; });
+    connect(m_czujnik, &CzujnikZmianPliku::Wczytaj, this, &TProgram_form::WczytajProjekt);
     m_historia = new HistoriaProjektu(m_projekt, this);
     connect(m_historia, &HistoriaProjektu::Zmieniono, this,
             [this](const kerwano::Przeliczenie &zmiana, bool caly) {
@@ -525,7 +528,7 @@ void TProgram_form::WczytajProjekt(const QString &sciezka)
         m_blokada = std::move(blokada);
     }
     m_tylko_odczyt = tylko_odczyt;
-    m_stempel = stempel;
+    m_czujnik->Obserwuj(sciezka, stempel);
     UstawNazwePliku(sciezka);
     ZastosujProjekt(projekt);
     m_historia->setClean();
@@ -547,7 +550,7 @@ bool TProgram_form::ZapiszProjekt(bool jako)
     // The project's own file, changed by someone else since it was read or
     // written here, is replaced only when the user says so.
     if (!m_nienazwany && plik == m_nazwa_pliku) {
-        const auto odpowiedz = pytania::PrzedZapisem(this, plik, m_stempel);
+        const auto odpowiedz = m_czujnik->PrzedZapisem(plik);
         if (odpowiedz == pytania::ZmienionyNaDysku::ZapiszJako)
             return ZapiszProjekt(true);
         if (odpowiedz == pytania::ZmienionyNaDysku::Anuluj)
@@ -561,7 +564,7 @@ bool TProgram_form::ZapiszProjekt(bool jako)
         OknoBledu(this, blad);
         return false;
     }
-    m_stempel = kerwano::Stempel(plik);
+    m_czujnik->Obserwuj(plik, kerwano::Stempel(plik));
     if (plik != m_nazwa_pliku || m_nienazwany || !m_blokada)
         Zablokuj(plik);
     m_tylko_odczyt = false;
@@ -580,6 +583,7 @@ void TProgram_form::Nowyprojekt1Click()
     m_historia->clear();
     PokazCaly(m_projekt.StanStartowy());
     m_blokada.reset();
+    m_czujnik->Obserwuj(QString(), {});
     m_tylko_odczyt = false;
     UstawNazwePliku(QString());
     UstawZmodyfikowany(false);

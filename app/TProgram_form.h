@@ -143,8 +143,9 @@ private:
     QStringList m_argumenty;
     class OknoOceny *m_ocena = nullptr; // the risk assessment
     QString m_nazwa_pliku;
-    // The project's file as it was last read or written here.
-    kerwano::StempelPliku m_stempel;
+    // The project's file as it was last read or written here, watched for
+    // changes from outside.
+    class CzujnikZmianPliku *m_czujnik = nullptr;
     // The lock this window holds on its project's file, if any.
     std::unique_ptr<kerwano::BlokadaProjektu> m_blokada;
     bool m_tylko_odczyt = false;

@@ -254,20 +254,27 @@ void TstOcenaRyzykaForm::blokada()
 
 void TstOcenaRyzykaForm::zmienionyNaDysku_data()
 {
-    QTest::addColumn<bool>("zmieniony"); // the file changed by someone else
-    QTest::addColumn<QString>("odpowiedz");
-    QTest::addColumn<bool>("zapisany"); // the window's document in the file
-    QTest::newRow("unchanged") << false << QString() << true;
-    QTest::newRow("Zastąp") << true << "&Zastąp" << true;
-    QTest::newRow("Anuluj") << true << "&Anuluj" << false;
+    QTest::addColumn<bool>("zmieniony");         // the file changed by someone else
+    QTest::addColumn<bool>("czekaj");            // the change noticed before the save
+    QTest::addColumn<QStringList>("odpowiedzi"); // to the questions, in turn
+    QTest::addColumn<bool>("zapisany");          // the window's document in the file
+    QTest::newRow("unchanged") << false << false << QStringList() << true;
+    QTest::newRow("Zastąp") << true << false << QStringList{"&Zastąp"} << true;
+    QTest::newRow("Anuluj") << true << false << QStringList{"&Anuluj"} << false;
+    QTest::newRow("noticed, Wczytaj ponownie")
+        << true << true << QStringList{"&Wczytaj ponownie"} << true;
+    QTest::newRow("noticed, Zostaw, the save asks")
+        << true << true << QStringList{"&Zostaw", "&Anuluj"} << false;
 }
 
 // A file changed on disk since it was read is replaced only when the user
-// says so; one nobody changed is saved without a word.
+// says so; one nobody changed is saved without a word. A change noticed
+// while the window is open is offered for reading again.
 void TstOcenaRyzykaForm::zmienionyNaDysku()
 {
     QFETCH(bool, zmieniony);
-    QFETCH(QString, odpowiedz);
+    QFETCH(bool, czekaj);
+    QFETCH(QStringList, odpowiedzi);
     QFETCH(bool, zapisany);
     QTemporaryDir folder;
     const QString plik = folder.filePath(QStringLiteral("dom.kwr"));
@@ -283,9 +290,11 @@ void TstOcenaRyzykaForm::zmienionyNaDysku()
         QVERIFY(kerwano::ocena::ZapiszOcene(plik, inny).isEmpty());
     Wpisz(&okno, "obiekt.nt", QStringLiteral("7"));
     QStringList teksty;
-    Odpowiedz(&okno, {odpowiedz}, &teksty);
+    Odpowiedz(&okno, odpowiedzi, &teksty);
+    if (czekaj)
+        QTRY_COMPARE(teksty.size(), 1);
     Polecenie(&okno, QStringLiteral("&Zapisz"))->trigger();
-    QCOMPARE(teksty.size(), zmieniony ? 1 : 0);
+    QCOMPARE(teksty.size(), odpowiedzi.size());
     QCOMPARE(okno.zmodyfikowany(), !zapisany);
     kerwano::ocena::Json w_pliku;
     QVERIFY(kerwano::ocena::WczytajOcene(plik, w_pliku).isEmpty());

@@ -8,6 +8,7 @@
 #include "project/KopiaZapisu.h"
 #include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
+#include "project/okna/CzujnikZmianPliku.h"
 #include "project/okna/HistoriaProjektu.h"
 #include "project/okna/TDane_form.h"
 #include "project/okna/TPrzerwany_zapis.h"
@@ -53,6 +54,8 @@ private slots:
     void zapiszJakoPyta();
     void zmianaNaDysku_data();
     void zmianaNaDysku();
+    void ponowneWczytanie_data();
+    void ponowneWczytanie();
     void pierwszyIDrugiZapis();
     void nowyProjektBajty();
     void zapisIOdczyt();
@@ -239,9 +242,10 @@ void TstProjekt::zmianaNaDysku()
         QVERIFY(kerwano::ZapiszPlikProjektu(plik, wzorcowy::Budynek()).isEmpty());
     const QByteArray przed = Bajty(plik);
 
-    bool zapytano = false;
+    bool zapytano = false, nietkniety = false;
     auto szukanie = Odpowiedz<QMessageBox>([&](QMessageBox *m) {
         zapytano = true;
+        nietkniety = Bajty(plik) == przed; // nothing written while it asks
         for (QAbstractButton *b : m->buttons())
             if (b->text() == odpowiedz)
                 b->click();
@@ -249,9 +253,111 @@ void TstProjekt::zmianaNaDysku()
     W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
     delete szukanie;
     QCOMPARE(zapytano, !odpowiedz.isEmpty());
+    QCOMPARE(nietkniety, zapytano);
     const bool zapisano = odpowiedz != QStringLiteral("&Anuluj");
     QCOMPARE(Bajty(plik) == przed, !zapisano);
     QCOMPARE(m_okno->zmodyfikowany(), !zapisano);
+}
+
+void TstProjekt::ponowneWczytanie_data()
+{
+    QTest::addColumn<QString>("zmiana");    // what becomes of the file while it is open
+    QTest::addColumn<bool>("zmieniony");    // the window has unsaved changes
+    QTest::addColumn<QString>("odpowiedz"); // to the offer; "" when none is expected
+    QTest::newRow("written from outside, Wczytaj ponownie")
+        << "zapis" << true << "&Wczytaj ponownie";
+    QTest::newRow("written from outside, Zostaw") << "zapis" << true << "&Zostaw";
+    QTest::newRow("written by another user") << "bob" << false << "&Wczytaj ponownie";
+    QTest::newRow("the window's own save: no offer") << "wlasny" << true << "";
+    QTest::newRow("deleted: no offer") << "usuniety" << false << "";
+}
+
+// A file changed on disk by someone else while it is open is offered for
+// reading again once, by name, saying that unsaved changes would be lost; a
+// file read again is opened as any file is, without history. After "Zostaw"
+// the save asks first. The window's own save and a deletion are no change.
+void TstProjekt::ponowneWczytanie()
+{
+    QFETCH(QString, zmiana);
+    QFETCH(bool, zmieniony);
+    QFETCH(QString, odpowiedz);
+    if (zmiana == "bob" && ::geteuid() != 0)
+        QSKIP("acting as a second user needs root");
+    const QString plik = Sciezka(QStringLiteral("ponownie.kwp"));
+    QVERIFY(kerwano::ZapiszPlikProjektu(plik, wzorcowy::Nowy()).isEmpty());
+    m_okno->WczytajProjekt(plik);
+    if (zmieniony)
+        Zmien();
+    const QByteArray budynek = kerwano::ZakodujProjekt(wzorcowy::Budynek());
+    if (zmiana == "zapis") {
+        QVERIFY(kerwano::ZapiszPlikProjektu(plik, wzorcowy::Budynek()).isEmpty());
+    } else if (zmiana == "bob") {
+        // A colleague, another user, writes over the shared file in place.
+        const QString od_boba = Sciezka(QStringLiteral("od_boba.kwp"));
+        QVERIFY(kerwano::ZapiszPlikProjektu(od_boba, wzorcowy::Budynek()).isEmpty());
+        QCOMPARE(::chmod(QFile::encodeName(m_folder.path()).constData(), 0755) |
+                     ::chmod(QFile::encodeName(plik).constData(), 0666) |
+                     ::chmod(QFile::encodeName(od_boba).constData(), 0644),
+                 0);
+        const int cp =
+            QProcess::execute(QStringLiteral("setpriv"),
+                              {QStringLiteral("--reuid=64002"), QStringLiteral("--regid=64002"),
+                               QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                               QStringLiteral("cp"), od_boba, plik});
+        if (cp < 0)
+            QSKIP("setpriv (package util-linux) is missing");
+        QCOMPARE(cp, 0);
+    } else if (zmiana == "wlasny") {
+        W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
+    } else {
+        QVERIFY(QFile::remove(plik));
+    }
+
+    QStringList teksty;
+    auto szukanie = Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+        teksty << m->text();
+        for (QAbstractButton *b : m->buttons())
+            if (b->text() == odpowiedz)
+                b->click();
+    });
+    if (odpowiedz.isEmpty())
+        QTest::qWait(4 * CzujnikZmianPliku::ZWLOKA_MS);
+    else
+        QTRY_COMPARE(teksty.size(), 1);
+    delete szukanie;
+    // Offered once: not again for the same change.
+    QTest::qWait(4 * CzujnikZmianPliku::ZWLOKA_MS);
+    QCOMPARE(teksty.size(), odpowiedz.isEmpty() ? 0 : 1);
+    if (!teksty.isEmpty()) {
+        QVERIFY2(teksty[0].contains(QStringLiteral("ponownie.kwp")), qPrintable(teksty[0]));
+        QCOMPARE(teksty[0].contains(QStringLiteral("utracone")), zmieniony);
+    }
+    const bool wczytany = odpowiedz == QStringLiteral("&Wczytaj ponownie");
+    QCOMPARE(kerwano::ZakodujProjekt(m_okno->projekt().ZbierzProjekt()) == budynek, wczytany);
+    QCOMPARE(m_okno->zmodyfikowany(), zmieniony && !wczytany && zmiana != "wlasny");
+    if (wczytany)
+        QVERIFY(!W<QAction>(m_okno, "Cofnij1")->isEnabled());
+    if (odpowiedz == QStringLiteral("&Zostaw")) {
+        // The change kept aside is still asked about before it is written over.
+        bool zapytano = false;
+        auto pytanie = Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+            zapytano = m->objectName() == QStringLiteral("ZmienionyNaDysku");
+            for (QAbstractButton *b : m->buttons())
+                if (b->text() == QStringLiteral("&Anuluj"))
+                    b->click();
+        });
+        W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
+        delete pytanie;
+        QVERIFY(zapytano);
+        QCOMPARE(Bajty(plik), budynek);
+    }
+    if (zmiana == "usuniety") {
+        // The next save makes it again, without a question.
+        Zmien();
+        W<QAction>(m_okno, "Zapiszprojekt1")->trigger();
+        QVERIFY(!m_okno->zmodyfikowany());
+        QVERIFY(QFileInfo::exists(plik));
+    }
 }
 
 void TstProjekt::pierwszyIDrugiZapis()
@@ -1143,10 +1249,16 @@ void TstProjekt::blokada_data()
 {
     QTest::addColumn<QString>("odpowiedz"); // "" when no question is expected
     QTest::addColumn<bool>("zabity");       // the other program killed first: its lock is stale
-    QTest::newRow("Tylko do odczytu") << "&Tylko do odczytu" << false;
-    QTest::newRow("Otwórz mimo to") << "&Otwórz mimo to" << false;
-    QTest::newRow("Anuluj") << "&Anuluj" << false;
-    QTest::newRow("stale lock taken over") << "" << true;
+    // The other program's user: "" this one; "bob" another, in a folder both
+    // write; "bob_bez_zapisu" another, in a folder he cannot write.
+    QTest::addColumn<QString>("kto");
+    QTest::newRow("Tylko do odczytu") << "&Tylko do odczytu" << false << "";
+    QTest::newRow("Otwórz mimo to") << "&Otwórz mimo to" << false << "";
+    QTest::newRow("Anuluj") << "&Anuluj" << false << "";
+    QTest::newRow("stale lock taken over") << "" << true << "";
+    QTest::newRow("another user, Tylko do odczytu") << "&Tylko do odczytu" << false << "bob";
+    QTest::newRow("another user's folder without write permission: no lock")
+        << "" << false << "bob_bez_zapisu";
 }
 
 // A project another running program holds is said so, with who holds it;
@@ -1155,6 +1267,9 @@ void TstProjekt::blokada()
 {
     QFETCH(QString, odpowiedz);
     QFETCH(bool, zabity);
+    QFETCH(QString, kto);
+    if (!kto.isEmpty() && ::geteuid() != 0)
+        QSKIP("acting as a second user needs root");
     QTemporaryDir dane;
     qputenv("XDG_DATA_HOME", QFile::encodeName(dane.path()));
     const QString projekt = Sciezka(QStringLiteral("wspolny.kwp"));
@@ -1163,12 +1278,26 @@ void TstProjekt::blokada()
     QProcessEnvironment srodowisko = QProcessEnvironment::systemEnvironment();
     srodowisko.insert(QStringLiteral("KERWANO_DZIECKO"), projekt);
     dziecko.setProcessEnvironment(srodowisko);
-    dziecko.start(QCoreApplication::applicationFilePath(), {QStringLiteral("dziecko")});
+    QStringList polecenie{QCoreApplication::applicationFilePath(), QStringLiteral("dziecko")};
+    if (!kto.isEmpty()) {
+        // bob's program: his own data folder; the project's folder his to write or not.
+        QCOMPARE(::chown(QFile::encodeName(dane.path()).constData(), 64002, 64002), 0);
+        QCOMPARE(::chmod(QFile::encodeName(m_folder.path()).constData(),
+                         kto == QStringLiteral("bob") ? 0777 : 0755),
+                 0);
+        polecenie = QStringList{QStringLiteral("--reuid=64002"), QStringLiteral("--regid=64002"),
+                                QStringLiteral("--clear-groups"), QStringLiteral("--")} +
+                    polecenie;
+    }
+    const QString program = kto.isEmpty() ? polecenie.takeFirst() : QStringLiteral("setpriv");
+    dziecko.start(program, polecenie);
     QVERIFY(dziecko.waitForStarted());
     QByteArray wyjscie;
     QTRY_VERIFY_WITH_TIMEOUT((wyjscie += dziecko.readAllStandardOutput()).contains("gotowe"),
                              20000);
-    QVERIFY(QFileInfo::exists(kerwano::BlokadaProjektu::PlikBlokady(projekt)));
+    // Where the other program can make no lock, it opens the project as ever.
+    QCOMPARE(QFileInfo::exists(kerwano::BlokadaProjektu::PlikBlokady(projekt)),
+             kto != QStringLiteral("bob_bez_zapisu"));
     if (zabity) {
         ::kill(pid_t(dziecko.processId()), SIGKILL);
         QVERIFY(dziecko.waitForFinished(20000));
@@ -1197,6 +1326,7 @@ void TstProjekt::blokada()
         dziecko.terminate();
         QVERIFY(dziecko.waitForFinished(20000));
     }
+    ::chmod(QFile::encodeName(m_folder.path()).constData(), 0700);
     qunsetenv("XDG_DATA_HOME");
 }
 

@@ -12,6 +12,7 @@
 #include "project/KopiaOdzyskiwania.h"
 #include "project/NazwaPliku.h"
 #include "project/ZapisPliku.h"
+#include "project/okna/CzujnikZmianPliku.h"
 #include "project/okna/Pytania.h"
 #include "project/okna/TDane_form.h"
 #include "project/okna/TOdzyskiwanie.h"
@@ -271,7 +272,7 @@ void TOcena_ryzyka_form::NowaOcena()
     m_plik.clear();
     m_blokada.reset();
     m_tylko_odczyt = false;
-    m_stempel = {};
+    m_czujnik->Obserwuj(QString(), {});
     m_linia = -1;
     m_strefa = 0;
     PokazPola();
@@ -317,7 +318,7 @@ bool TOcena_ryzyka_form::Otworz(const QString &plik)
         m_blokada = std::move(blokada);
     }
     m_tylko_odczyt = tylko_odczyt;
-    m_stempel = stempel;
+    m_czujnik->Obserwuj(sciezka, stempel);
     m_dokument = std::move(d);
     m_plik = sciezka;
     m_linia = -1;
@@ -341,7 +342,7 @@ bool TOcena_ryzyka_form::Przywroc(const kerwano::KopiaOdzyskana &kopia, QString 
     // Whatever the file holds now, it is not what this document came from.
     m_plik =
         kopia.nazwa_pliku.isEmpty() ? QString() : QFileInfo(kopia.nazwa_pliku).absoluteFilePath();
-    m_stempel = {};
+    m_czujnik->Obserwuj(m_plik, {});
     m_tylko_odczyt = false;
     if (m_plik.isEmpty())
         m_blokada.reset();
@@ -383,7 +384,7 @@ bool TOcena_ryzyka_form::Zapisz(bool jako)
     // Its own file, changed by someone else since it was read or written
     // here, is replaced only when the user says so.
     if (!m_plik.isEmpty() && plik == m_plik) {
-        const auto odpowiedz = pytania::PrzedZapisem(this, plik, m_stempel);
+        const auto odpowiedz = m_czujnik->PrzedZapisem(plik);
         if (odpowiedz == pytania::ZmienionyNaDysku::ZapiszJako)
             return Zapisz(true);
         if (odpowiedz == pytania::ZmienionyNaDysku::Anuluj)
@@ -394,7 +395,7 @@ bool TOcena_ryzyka_form::Zapisz(bool jako)
         QMessageBox::critical(this, QStringLiteral("Kerwano"), blad);
         return false;
     }
-    m_stempel = kerwano::Stempel(plik);
+    m_czujnik->Obserwuj(plik, kerwano::Stempel(plik));
     if (plik != m_plik || !m_blokada)
         Zablokuj(plik);
     m_tylko_odczyt = false;

@@ -5,6 +5,7 @@
 #include "assessment/PlikOceny.h"
 #include "assessment/Tabele.h"
 #include "assessment/okna/PoleOceny.h"
+#include "project/okna/CzujnikZmianPliku.h"
 #include "project/okna/TOdzyskiwanie.h"
 
 #include <QCheckBox>
@@ -57,6 +58,8 @@ TOcena_ryzyka_form::TOcena_ryzyka_form(std::function<QStringList()> wymiary, QWi
     setAttribute(Qt::WA_DeleteOnClose);
     m_odzyskiwanie =
         new TOdzyskiwanie([this] { return TekstOceny(m_dokument); }, QStringLiteral("kwr"), this);
+    m_czujnik = new CzujnikZmianPliku(this, [this] { return m_zmodyfikowany; });
+    connect(m_czujnik, &CzujnikZmianPliku::Wczytaj, this, &TOcena_ryzyka_form::Otworz);
     UtworzMenu();
     auto *centrum = new QWidget;
     auto *uklad = new QVBoxLayout(centrum);

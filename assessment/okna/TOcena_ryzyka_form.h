@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class CzujnikZmianPliku;
 class PoleOceny;
 class TOdzyskiwanie;
 namespace kerwano {
@@ -121,7 +122,8 @@ private:
     QString m_plik; // empty for a document never saved
     bool m_zmodyfikowany = false;
     bool m_tylko_odczyt = false;
-    kerwano::StempelPliku m_stempel; // the file as read or written here
+    // The file as read or written here, watched for changes from outside.
+    CzujnikZmianPliku *m_czujnik = nullptr;
     std::unique_ptr<kerwano::BlokadaProjektu> m_blokada;
     TOdzyskiwanie *m_odzyskiwanie = nullptr; // the recovery copy of unsaved changes
     bool m_dobor_aktualny = false;

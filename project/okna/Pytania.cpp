@@ -75,6 +75,26 @@ ZmienionyNaDysku PrzedZapisem(QWidget *okno, const QString &plik,
     return PlikZmienionyNaDysku(okno, kerwano::CzytelnaNazwaPliku(QFileInfo(plik).fileName()));
 }
 
+bool WczytacPonownie(QWidget *okno, const QString &nazwa, bool zmiany)
+{
+    QString tekst = QStringLiteral("Plik %1 został zmieniony na dysku przez kogoś innego.\n"
+                                   "Wczytać go ponownie?")
+                        .arg(nazwa);
+    if (zmiany)
+        tekst += QStringLiteral("\nNiezapisane zmiany w tym oknie zostaną wtedy utracone.");
+    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("Plik zmieniony"), tekst,
+                        QMessageBox::NoButton, okno);
+    pytanie.setObjectName(QStringLiteral("WczytacPonownie"));
+    QPushButton *wczytaj =
+        pytanie.addButton(QStringLiteral("&Wczytaj ponownie"), QMessageBox::AcceptRole);
+    QPushButton *zostaw = pytanie.addButton(QStringLiteral("&Zostaw"), QMessageBox::RejectRole);
+    // Unsaved changes are not lost by a key pressed on the way.
+    pytanie.setDefaultButton(zmiany ? zostaw : wczytaj);
+    pytanie.setEscapeButton(zostaw);
+    pytanie.exec();
+    return pytanie.clickedButton() == wczytaj;
+}
+
 OtwartyGdzieIndziej ProjektOtwartyGdzieIndziej(QWidget *okno, const QString &nazwa,
                                                const QString &kto)
 {

@@ -37,6 +37,11 @@ ZmienionyNaDysku PlikZmienionyNaDysku(QWidget *okno, const QString &nazwa);
 ZmienionyNaDysku PrzedZapisem(QWidget *okno, const QString &plik,
                               const kerwano::StempelPliku &stempel);
 
+// A file the window shows was changed on disk by someone else: "Wczytaj
+// ponownie" (true) or "Zostaw" (false, also Esc). `zmiany`: the window has
+// unsaved changes, which reading the file again loses.
+bool WczytacPonownie(QWidget *okno, const QString &nazwa, bool zmiany);
+
 // Opening a file (a project or a risk assessment) another program holds
 // (`kto`: who, where, since when):
 // "Tylko do odczytu", "Otwórz mimo to" or "Anuluj" (also Esc).
