@@ -38,7 +38,9 @@ struct GrupaWspolczynnikow
 
 // A column of the element table: its heading, its width in millimetres,
 // where its heading and texts stand in that width, and its text for every
-// element in the order of lp.
+// element in the order of lp. The texts of a left-aligned column break onto
+// as many lines as they need, up to where the next column's heading begins;
+// the others take one line.
 struct KolumnaTabeli
 {
     QString naglowek;
