@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QShortcut>
+#include <QTabWidget>
 
-TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
+TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno), m_okno(okno)
 {
     setObjectName(QStringLiteral("MainMenu1"));
     // Each item is named as the component it stands for. The mnemonics
@@ -34,8 +36,8 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
     pozycja(program, "Wczytajprojekt1", QStringLiteral("&Otwórz projekt"), Qt::Key_F3,
             &TMenu_glowne::Wczytajprojekt1Click);
     program->addSeparator();
-    Zapiszprojekt1 = pozycja(program, "Zapiszprojekt1", QStringLiteral("&Zapisz projekt"),
-                             Qt::Key_F2, &TMenu_glowne::Zapiszprojekt1Click);
+    m_zapisz = pozycja(program, "Zapiszprojekt1", QStringLiteral("&Zapisz projekt"), Qt::Key_F2,
+                       &TMenu_glowne::Zapiszprojekt1Click);
     pozycja(program, "Zapiszjako1", QStringLiteral("Zapisz &jako..."), {},
             &TMenu_glowne::Zapiszjako1Click);
     program->addSeparator();
@@ -50,10 +52,10 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
 
     QMenu *edycja = okno->menuBar()->addMenu(QStringLiteral("Ed&ycja"));
     edycja->setObjectName(QStringLiteral("Edycja1"));
-    Cofnij1 = pozycja(edycja, "Cofnij1", {}, Qt::CTRL | Qt::Key_Z, &TMenu_glowne::Cofnij1Click);
-    Ponow1 =
+    m_cofnij = pozycja(edycja, "Cofnij1", {}, Qt::CTRL | Qt::Key_Z, &TMenu_glowne::Cofnij1Click);
+    m_ponow =
         pozycja(edycja, "Ponow1", {}, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TMenu_glowne::Ponow1Click);
-    Ponow1->setShortcuts(
+    m_ponow->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu *obliczenia = okno->menuBar()->addMenu(QStringLiteral("&Obliczenia"));
@@ -82,7 +84,7 @@ TMenu_glowne::TMenu_glowne(QMainWindow *okno) : QObject(okno)
 
 void TMenu_glowne::UstawZapisz(bool wlaczony)
 {
-    Zapiszprojekt1->setEnabled(wlaczony);
+    m_zapisz->setEnabled(wlaczony);
 }
 
 namespace {
@@ -100,10 +102,35 @@ void UstawKrok(QAction *a, const QString &tekst, const QString &krok)
 
 void TMenu_glowne::UstawCofnij(const QString &krok)
 {
-    UstawKrok(Cofnij1, QStringLiteral("&Cofnij"), krok);
+    UstawKrok(m_cofnij, QStringLiteral("&Cofnij"), krok);
 }
 
 void TMenu_glowne::UstawPonow(const QString &krok)
 {
-    UstawKrok(Ponow1, QStringLiteral("&Ponów"), krok);
+    UstawKrok(m_ponow, QStringLiteral("&Ponów"), krok);
+}
+
+void TMenu_glowne::SkrotyStron(QTabWidget *strony)
+{
+    // The pages change from the keyboard whatever control has the focus (a
+    // drop-down list would take Ctrl+Tab for a search otherwise).
+    const QList<QPair<QKeySequence, int>> klawisze_stron = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto &[klawisze, krok] : klawisze_stron) {
+        auto *skrot = new QShortcut(klawisze, m_okno);
+        connect(skrot, &QShortcut::activated, strony, [strony, krok = krok] {
+            const int n = strony->count();
+            strony->setCurrentIndex((strony->currentIndex() + krok + n) % n);
+        });
+    }
+    // F10 opens the menu bar, as on other desktops.
+    auto *menu = new QShortcut(QKeySequence(Qt::Key_F10), m_okno);
+    connect(menu, &QShortcut::activated, m_okno, [okno = m_okno] {
+        if (!okno->menuBar()->actions().isEmpty())
+            okno->menuBar()->setActiveAction(okno->menuBar()->actions().constFirst());
+    });
 }

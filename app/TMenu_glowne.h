@@ -4,6 +4,7 @@
 
 class QAction;
 class QMainWindow;
+class QTabWidget;
 
 // MainMenu1: the menus "Program", "Edycja", "Obliczenia" and "Info" of the main window
 // with their commands and shortcuts. It reports which command was chosen;
@@ -20,6 +21,10 @@ public:
     // or makes again ("" when there is none: the item is disabled).
     void UstawCofnij(const QString &krok);
     void UstawPonow(const QString &krok);
+    // The keys that act wherever the focus stands: Ctrl+Tab and
+    // Ctrl+PgDn the next page of `strony`, Ctrl+Shift+Tab and Ctrl+PgUp the
+    // previous one, round; F10 opens the menu bar.
+    void SkrotyStron(QTabWidget *strony);
 
 signals:
     void Nowyprojekt1Click();
@@ -40,7 +45,8 @@ signals:
     void Ponow1Click();
 
 private:
-    QAction *Zapiszprojekt1;
-    QAction *Cofnij1;
-    QAction *Ponow1;
+    QMainWindow *m_okno;
+    QAction *m_zapisz;
+    QAction *m_cofnij;
+    QAction *m_ponow;
 };

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "project/BlokadaProjektu.h"
+#include "app/MiejsceOkna.h"
+#include "app/ObslugaPliku.h"
+#include "app/PoleceniaWydruku.h"
 #include "project/ModelProjektu.h"
-#include "project/StempelPliku.h"
-#include "widgets/TDialog_projektu.h"
 
 #include <QMainWindow>
-
-#include <memory>
 
 class HistoriaProjektu;
 class PamiecProgramu;
@@ -35,35 +33,38 @@ public:
     ~TProgram_form() override;
 
     static QString TytulOkna(const QString &nazwa_pliku);
-    // The window's place `okno` moved and made smaller as far as needed for
-    // its frame (margins `ramka`) to lie inside the screen's available area
-    // `dostepne`; centred there when it had to be made smaller.
-    static QRect MiejsceWEkranie(QRect okno, const QMargins &ramka, const QRect &dostepne);
+    static QRect MiejsceWEkranie(QRect okno, const QMargins &ramka, const QRect &dostepne)
+    {
+        return MiejsceOkna::MiejsceWEkranie(okno, ramka, dostepne);
+    }
     // The command-line parameters (the program's own path excluded) that name
     // an existing file with the extension .kwp in any letter case, in order.
-    static QStringList PlikiProjektow(const QStringList &parametry);
+    static QStringList PlikiProjektow(const QStringList &parametry)
+    {
+        return ObslugaPliku::PlikiProjektow(parametry);
+    }
 
     const kerwano::ModelProjektu &projekt() const { return m_projekt; }
-    const QString &nazwa_pliku() const { return m_nazwa_pliku; }
+    const QString &nazwa_pliku() const { return m_plik->nazwa_pliku(); }
     bool zmodyfikowany() const { return m_zmodyfikowany; }
-    bool nienazwany() const { return m_nienazwany; }
+    bool nienazwany() const { return m_plik->nienazwany(); }
     // Opened read-only beside another program holding it: F2 stays off.
-    bool tylko_do_odczytu() const { return m_tylko_odczyt; }
+    bool tylko_do_odczytu() const { return m_plik->tylko_do_odczytu(); }
 
     void UstawZmodyfikowany(bool value);
 
     // Project files. ZapiszProjekt gives false when the save was cancelled
     // or failed, so that a command waiting on it goes no further. A load
     // that fails shows the error box and changes nothing.
-    bool ZapiszProjekt(bool jako);
-    void WczytajProjekt(const QString &sciezka);
+    bool ZapiszProjekt(bool jako) { return m_plik->ZapiszProjekt(jako); }
+    void WczytajProjekt(const QString &sciezka) { m_plik->WczytajProjekt(sciezka); }
     // A project applied as a load applies it, shown on every page.
     void ZastosujProjekt(const kerwano::Projekt &projekt);
 
     // "Otwórz projekt" of a file already chosen (one dropped on the window)
     // or, with none, of one asked for in the open dialog; the question about
     // unsaved changes comes first.
-    void OtworzProjekt(QString plik = QString());
+    void OtworzProjekt(const QString &plik = QString()) { m_plik->OtworzProjekt(plik); }
 
     // The recovery copies that programs no longer running left behind,
     // offered; one restored opens as modified under its own file's name.
@@ -79,9 +80,9 @@ public:
     void Wyjcie1Click();
     void Daneprojektu1Click();
     // The printouts: their work is the reports' own.
-    void Drukujformularz1Click();
-    void Drukujobliczenia1Click();
-    void Drukujzestawienie1Click();
+    void Drukujformularz1Click() { m_wydruki->Formularz(); }
+    void Drukujobliczenia1Click() { m_wydruki->Obliczenia(); }
+    void Drukujzestawienie1Click() { m_wydruki->Zestawienie(); }
 
 signals:
     // "Opis Programu" (F1): the help is not the window's own.
@@ -97,34 +98,19 @@ protected:
     void dropEvent(QDropEvent *zdarzenie) override;
 
 private:
-    // The least size: what the layout needs for the fonts in use, at least
-    // 800 x 590, as far as the screen allows (the contents scroll beyond).
-    void UstawMinimum();
-    // The room the screen gives the window, its frame taken off.
-    QSize Ekran() const;
-    // The window's frame fitted into the available area of its screen, once
-    // the frame is known (MiejsceWEkranie).
-    void MiescWEkranie();
     // "Panel boczny" in the "Obliczenia" menu: shows and hides the side panel,
     // checked while it is shown.
     void UtworzPozycjePanelu();
     // What is remembered between runs: the recent projects in the menu, the
     // window's place and state and the side panel given back.
     void UtworzPamiec();
-    // The next (1) or previous (-1) page, round.
-    void ZmienStrone(int krok);
     void UtworzMenu();
     void UtworzWidzety();
     // The start-up of the first showing: page-1 defaults, the first class,
     // then the projects named on the command line.
     void FormShow();
-    TDialog_projektu *DialogPliku(TDialog_projektu::Tryb tryb);
     void Button1Click();
-    // The project's file; "" for a project without one.
-    void UstawNazwePliku(const QString &sciezka);
     void UstawTytul();
-    // The lock of `plik` taken for this window (none where it cannot be).
-    void Zablokuj(const QString &plik);
 
     // What an operation of the project changed, shown on every page; the
     // project is then modified when anything changed. `cicho` as the pages'
@@ -142,30 +128,21 @@ private:
     TOdzyskiwanie *m_odzyskiwanie = nullptr;
     QStringList m_argumenty;
     class OknoOceny *m_ocena = nullptr; // the risk assessment
-    QString m_nazwa_pliku;
-    // The project's file as it was last read or written here, watched for
-    // changes from outside.
-    class CzujnikZmianPliku *m_czujnik = nullptr;
-    // The lock this window holds on its project's file, if any.
-    std::unique_ptr<kerwano::BlokadaProjektu> m_blokada;
-    bool m_tylko_odczyt = false;
+    MiejsceOkna *m_miejsce = nullptr;   // least size and place on the screen
+    ObslugaPliku *m_plik = nullptr;
+    PoleceniaWydruku *m_wydruki = nullptr; // the project's file: name, lock, open and save
     bool m_zmodyfikowany = false;
-    bool m_nienazwany = true;
     bool m_pierwsze_pokazanie = true;
-    bool m_ramka_dopasowana = false; // the frame, once known, fitted into the screen
     QAction *m_panel_boczny = nullptr;
     PamiecProgramu *m_pamiec = nullptr;
 
-    // Pages, panels and menu items, named as the components they stand for.
-    QTabWidget *PageControl1;
-    TKlasa_strona *TabSheet1;
-    TKaty_strona *TabSheet2;
-    TOdstepy_strona *TabSheet3;
+    QTabWidget *m_zakladki = nullptr; // the three pages as tabs
+    TKlasa_strona *m_strona_klasy = nullptr;
+    TKaty_strona *m_strona_katow = nullptr;
+    TOdstepy_strona *m_strona_odstepow = nullptr;
     QList<TStrona *> m_strony; // the three pages in the order of their tabs
-    TPanel_boczny *Panel2;
-    QSplitter *Splitter1;
-    TPrzewijana *m_przewijana;
-    TDialog_projektu *SaveDialog1 = nullptr;
-    TDialog_projektu *OpenDialog1 = nullptr;
-    TMenu_glowne *MainMenu1 = nullptr;
+    TPanel_boczny *m_panel = nullptr;
+    QSplitter *m_podzial = nullptr;      // the pages beside the side panel
+    TPrzewijana *m_przewijana = nullptr; // scrolls them when the screen is too small
+    TMenu_glowne *m_menu = nullptr;
 };
