@@ -1,7 +1,7 @@
 #include "app/ObslugaPliku.h"
 
+#include "pliki/NazwaPliku.h"
 #include "project/ModelProjektu.h"
-#include "project/NazwaPliku.h"
 #include "project/okna/CzujnikZmianPliku.h"
 #include "project/okna/HistoriaProjektu.h"
 #include "project/okna/Pytania.h"

@@ -1,6 +1,6 @@
 #include "app/PamiecProgramu.h"
 
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 #include "project/UstawieniaProgramu.h"
 #include "widgets/OknoBledu.h"
 

@@ -5,10 +5,11 @@
 #include "assessment/PlikOceny.h"
 #include "assessment/Walidacja.h"
 #include "assessment/WynikiOceny.h"
-#include "project/KopiaZapisu.h"
+#include "pliki/KopiaZapisu.h"
+#include "pliki/ZapisPliku.h"
+#include "pliki/ZdanieBledu.h"
+#include "project/PlikProjektu.h"
 #include "project/Wersja.h"
-#include "project/ZapisPliku.h"
-#include "project/ZdanieBledu.h"
 #include "reports/okna/Pasmo.h"
 
 #include <QDate>

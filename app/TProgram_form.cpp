@@ -11,7 +11,7 @@
 #include "app/TPrzewijana.h"
 #include "app/WierszPolecen.h"
 #include "elements/okna/TOdstepy_strona.h"
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 #include "project/Wersja.h"
 #include "project/okna/HistoriaProjektu.h"
 #include "project/okna/TDane_form.h"

@@ -1,6 +1,6 @@
 #include "app/WierszPolecen.h"
 
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 #include "project/Wersja.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "assessment/PlikOceny.h"
 
 #include "assessment/Dokument.h"
-#include "project/ZapisPliku.h"
+#include "pliki/ZapisPliku.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -10,10 +10,10 @@
 #include "elements/OdstepIzolacyjny.h"
 #include "elements/ParametryElementu.h"
 #include "elements/UkladyElementu.h"
+#include "pliki/NazwaPliku.h"
+#include "pliki/TekstPliku.h"
 #include "project/ModelProjektu.h"
-#include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
-#include "project/TekstPliku.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 

@@ -9,9 +9,9 @@
 // always holds the same bytes and no file of the save is left behind.
 
 #include "elements/UkladyElementu.h"
-#include "project/KopiaZapisu.h"
+#include "pliki/KopiaZapisu.h"
+#include "pliki/ZapisPliku.h"
 #include "project/ModelProjektu.h"
-#include "project/ZapisPliku.h"
 
 #include <QDir>
 #include <QFile>

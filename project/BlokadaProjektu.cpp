@@ -1,6 +1,6 @@
 #include "project/BlokadaProjektu.h"
 
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

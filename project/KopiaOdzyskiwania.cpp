@@ -1,7 +1,7 @@
 #include "project/KopiaOdzyskiwania.h"
 
-#include "project/NazwaPliku.h"
-#include "project/ZapisPliku.h"
+#include "pliki/NazwaPliku.h"
+#include "pliki/ZapisPliku.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,13 +1,13 @@
 #include "project/PlikProjektu.h"
 
 #include "elements/ParametryElementu.h"
-#include "project/NazwaPliku.h"
-#include "project/ZapisPliku.h"
+#include "pliki/BladSystemu.h"
+#include "pliki/NazwaPliku.h"
+#include "pliki/StronaKodowa.h"
+#include "pliki/ZapisPliku.h"
 
 #include <QFile>
-#include <QHash>
 #include <QIODevice>
-#include <QStringDecoder>
 #include <QtEndian>
 
 #include <cerrno>
@@ -55,55 +55,6 @@ constexpr PoleTekstu POLE_NAZWY = {0, POJEMNOSC_NAZWY_ELEMENTU};   // in a recor
 constexpr PoleTekstu POLE_PARAMETROW = {41, POJEMNOSC_PARAMETROW}; // in a record
 constexpr int OFFSET_WYBORU_13 = 112; // ComboBox13 comes after the dimensions
 constexpr int OFFSET_LICZBY_ELEMENTOW = 680;
-
-// Windows-1250 bytes 0x80 .. 0xFF, for a Qt built without the code page.
-constexpr char16_t CP1250_GORA[128] = {
-    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, 0x0088, 0x2030, 0x0160, 0x2039,
-    0x015A, 0x0164, 0x017D, 0x0179, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141,
-    0x00A4, 0x0104, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
-    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB,
-    0x013D, 0x02DD, 0x013E, 0x017C, 0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
-    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3,
-    0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
-    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB,
-    0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
-    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
-
-// The code page both ways. The characters of the 256 bytes come from Qt's
-// "windows-1250" decoder; writing uses the inverse of that table, so every
-// byte written reads back as the character it stands for, and a character
-// without a byte of its own has none (no best-fit letters, no 0x1A).
-struct StronaKodowa
-{
-    std::array<char16_t, 256> znaki{};
-    QHash<char32_t, uchar> bajty;
-
-    StronaKodowa()
-    {
-        QByteArray wszystkie(256, Qt::Uninitialized);
-        for (int b = 0; b < 256; ++b)
-            wszystkie[b] = static_cast<char>(b);
-        QStringDecoder dekoder("windows-1250", QStringConverter::Flag::Stateless);
-        const QString z_qt = dekoder.isValid() ? QString(dekoder.decode(wszystkie)) : QString();
-        for (int b = 0; b < 256; ++b) {
-            if (z_qt.size() == 256)
-                znaki[b] = z_qt.at(b).unicode();
-            else
-                znaki[b] = b < 128 ? char16_t(b) : CP1250_GORA[b - 128];
-        }
-        for (int b = 255; b >= 0; --b) {
-            if (znaki[b] != QChar::ReplacementCharacter)
-                bajty.insert(znaki[b], static_cast<uchar>(b));
-        }
-    }
-};
-
-const StronaKodowa &Cp1250()
-{
-    static const StronaKodowa strona;
-    return strona;
-}
 
 void ZapiszLiczbe(QByteArray &dane, int offset, qint32 liczba)
 {
@@ -253,22 +204,6 @@ QString KomunikatLimituElementow()
         .arg(MAKS_LICZBA_ELEMENTOW);
 }
 
-QString ZapiszBajty(QIODevice &cel, const QByteArray &dane)
-{
-    errno = 0;
-    const qint64 zapisano = cel.write(dane);
-    const int kod = errno;
-    if (zapisano == dane.size())
-        return QString();
-    if (zapisano < 0 && kod == 0) {
-        const auto *plik = qobject_cast<const QFileDevice *>(&cel);
-        const bool pelny = plik && plik->error() == QFileDevice::ResourceError;
-        return KomunikatBleduSystemu(pelny ? ENOSPC : EIO);
-    }
-    // A short count: the device took what it had room for.
-    return KomunikatBleduSystemu(kod != 0 ? kod : ENOSPC);
-}
-
 QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt)
 {
     const QByteArray nazwa = NazwaSystemowa(sciezka);
@@ -310,42 +245,29 @@ QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt)
         sciezka, [&projekt](QIODevice &plik) { return ZapiszProjektDoUrzadzenia(plik, projekt); });
 }
 
-bool ZnakWindows1250(char32_t znak)
+QString ChronionyProjekt(const QString &wyjscie, const QString &wejscie)
 {
-    return Cp1250().bajty.contains(znak);
-}
-
-QString RodzajPliku(const struct stat &st)
-{
-    if (S_ISREG(st.st_mode))
+    QByteArray cel = NazwaSystemowa(wyjscie);
+    struct stat st;
+    if (cel.isEmpty() || ::stat(cel.constData(), &st) != 0)
+        return QString(); // nothing there to lose
+    const QString odmowa =
+        QStringLiteral("Plik %1 jest projektem Kerwano; nie zostanie zastąpiony plikiem PDF")
+            .arg(CzytelnaNazwaPliku(wyjscie));
+    struct stat we;
+    const QByteArray zrodlo = NazwaSystemowa(wejscie);
+    if (!zrodlo.isEmpty() && ::stat(zrodlo.constData(), &we) == 0 && we.st_dev == st.st_dev &&
+        we.st_ino == st.st_ino)
+        return odmowa;
+    if (!S_ISREG(st.st_mode))
         return QString();
-    if (S_ISDIR(st.st_mode))
-        return KomunikatBleduSystemu(EISDIR);
-    return QStringLiteral("To nie jest zwykły plik");
-}
-
-QString KomunikatBleduSystemu(int kod)
-{
-    switch (kod) {
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("File not found");
-    case ENAMETOOLONG:
-    case EINVAL:
-        return QStringLiteral("Invalid filename");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("Too many open files");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return QStringLiteral("File access denied");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("Disk full");
-    default:
-        return QStringLiteral("I/O error %1").arg(kod);
-    }
+    auto projektowa = [](const QByteArray &nazwa) {
+        return nazwa.size() >= 4 && nazwa.right(4).toLower() == ".kwp";
+    };
+    if (projektowa(cel) || (IdzZaDowiazaniami(cel) == 0 && projektowa(cel)))
+        return odmowa;
+    Projekt projekt;
+    return CzytajPlikProjektu(wyjscie, projekt).isEmpty() ? odmowa : QString();
 }
 
 } // namespace kerwano

@@ -11,8 +11,6 @@
 
 class QIODevice;
 
-struct stat;
-
 namespace kerwano {
 
 // The six project data texts; the thirteen page-1 lists are LICZBA_LIST, the
@@ -50,10 +48,6 @@ constexpr int POJEMNOSC_DANYCH[6] = {25, 20, 128, 128, 128, 128};
 // The same for the texts of the building's three dimensions, as typed.
 constexpr int POJEMNOSC_WYMIARU = 20;
 
-// Whether the character has a byte of its own in Windows-1250, so that it
-// reads back from the file as itself.
-bool ZnakWindows1250(char32_t znak);
-
 // The bytes of a project file: 684 + 138 * n bytes. Each text is cut to its
 // field's first n characters (a character outside Windows-1250 is stored as
 // "?"); the pad bytes and the bytes after each text are zero.
@@ -77,9 +71,6 @@ QString OdczytajProjekt(QIODevice &zrodlo, Projekt &projekt);
 // project of more than MAKS_LICZBA_ELEMENTOW elements is not written. ""
 // on success. ZapiszPlikProjektu writes through this.
 QString ZapiszProjektDoUrzadzenia(QIODevice &cel, const Projekt &projekt);
-// Writes `dane` to `cel` with the same checks.
-QString ZapiszBajty(QIODevice &cel, const QByteArray &dane);
-
 // Opens the file at `sciezka` (a name as DekodujNazwePliku gives it) and
 // reads it with OdczytajProjekt. Only a regular file is opened, once links
 // are followed: a folder is "I/O error 21", a pipe, device or socket "To nie
@@ -88,18 +79,16 @@ QString ZapiszBajty(QIODevice &cel, const QByteArray &dane);
 // ("File not found", "File access denied", ...) and "Out of memory".
 QString CzytajPlikProjektu(const QString &sciezka, Projekt &projekt);
 
-// Writes the project to `sciezka` with ZapiszPlik (project/ZapisPliku.h):
+// Writes the project to `sciezka` with ZapiszPlik (pliki/ZapisPliku.h):
 // a failed save leaves any previous file as it was, a write-protected one is
 // not touched, and the file keeps its links, owner, mode and attributes. ""
 // on success, otherwise the error text without a final full stop.
 QString ZapiszPlikProjektu(const QString &sciezka, const Projekt &projekt);
 
-// The message of a file operation that failed with the system error `kod`
-// (an errno value): "File not found", "Invalid filename", "Too many open
-// files", "File access denied", "Disk full", otherwise "I/O error <kod>".
-QString KomunikatBleduSystemu(int kod);
-// "" when `st` describes a regular file, otherwise why it is neither opened
-// nor written: "I/O error 21" for a folder, "To nie jest zwykły plik".
-QString RodzajPliku(const struct stat &st);
+// "" when a printout may be written to `wyjscie`; otherwise why not, naming
+// it: the name leads to the project `wejscie` itself (when given), or to an
+// existing file that is a project (a ".kwp" name in any letter case, through
+// links too, or contents that read as a project).
+QString ChronionyProjekt(const QString &wyjscie, const QString &wejscie = QString());
 
 } // namespace kerwano

@@ -1,6 +1,6 @@
 #include "project/StempelPliku.h"
 
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 
 #include <sys/stat.h>
 

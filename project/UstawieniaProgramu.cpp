@@ -1,6 +1,6 @@
 #include "project/UstawieniaProgramu.h"
 
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "project/WynikiProjektu.h"
 
 #include "elements/OdstepIzolacyjny.h"
-#include "project/KopiaZapisu.h"
+#include "pliki/KopiaZapisu.h"
 #include "project/ModelProjektu.h"
 #include "project/Wersja.h"
 #include "risk/Klasa.h"

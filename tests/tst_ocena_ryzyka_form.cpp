@@ -1,9 +1,9 @@
 #include "assessment/PlikOceny.h"
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
+#include "pliki/NazwaPliku.h"
 #include "project/BlokadaProjektu.h"
 #include "project/KopiaOdzyskiwania.h"
-#include "project/NazwaPliku.h"
 #include "project/okna/TDane_form.h"
 #include "project/okna/TOdzyskiwanie.h"
 

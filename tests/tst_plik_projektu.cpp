@@ -1,10 +1,11 @@
-#include "project/KopiaZapisu.h"
+#include "pliki/BladSystemu.h"
+#include "pliki/KopiaZapisu.h"
+#include "pliki/NazwaPliku.h"
+#include "pliki/ZapisPliku.h"
+#include "pliki/ZdanieBledu.h"
 #include "project/ModelProjektu.h"
-#include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
 #include "project/WynikiProjektu.h"
-#include "project/ZapisPliku.h"
-#include "project/ZdanieBledu.h"
 #include "tests/Strumien.h"
 
 #include <QtTest>

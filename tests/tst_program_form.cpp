@@ -3,7 +3,7 @@
 #include "app/TProgram_form.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
 #include "elements/okna/TOdstepy_strona.h"
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 #include "project/UstawieniaProgramu.h"
 #include "project/okna/TDane_form.h"
 #include "risk/Wspolczynniki.h"

@@ -1,6 +1,6 @@
 #include "widgets/OknoBledu.h"
 
-#include "project/ZdanieBledu.h"
+#include "pliki/ZdanieBledu.h"
 
 #include <QMessageBox>
 

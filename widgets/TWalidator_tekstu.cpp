@@ -1,6 +1,6 @@
 #include "widgets/TWalidator_tekstu.h"
 
-#include "project/TekstPliku.h"
+#include "pliki/TekstPliku.h"
 
 #include <QLineEdit>
 #include <QToolTip>

@@ -1,6 +1,6 @@
 #include "project/okna/CzujnikZmianPliku.h"
 
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "project/okna/Pytania.h"
 
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 #include "project/StempelPliku.h"
 
 #include <QFileInfo>

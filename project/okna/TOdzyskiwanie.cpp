@@ -1,7 +1,7 @@
 #include "project/okna/TOdzyskiwanie.h"
 
+#include "pliki/NazwaPliku.h"
 #include "project/ModelProjektu.h"
-#include "project/NazwaPliku.h"
 #include "project/PlikProjektu.h"
 #include "widgets/OknoBledu.h"
 

@@ -1,7 +1,7 @@
 #include "project/okna/TPrzerwany_zapis.h"
 
-#include "project/KopiaZapisu.h"
-#include "project/ZdanieBledu.h"
+#include "pliki/KopiaZapisu.h"
+#include "pliki/ZdanieBledu.h"
 #include "widgets/OknoBledu.h"
 
 #include <QPushButton>

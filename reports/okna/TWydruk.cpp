@@ -1,8 +1,9 @@
 #include "reports/okna/TWydruk.h"
 
+#include "pliki/BladSystemu.h"
+#include "pliki/ZapisPliku.h"
 #include "project/PlikProjektu.h"
 #include "project/Wersja.h"
-#include "project/ZapisPliku.h"
 #include "widgets/OknoBledu.h"
 #include "widgets/TDialog_projektu.h"
 

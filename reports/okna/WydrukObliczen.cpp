@@ -1,7 +1,7 @@
 #include "reports/okna/WydrukObliczen.h"
 
+#include "pliki/ZapisPliku.h"
 #include "project/ModelProjektu.h"
-#include "project/ZapisPliku.h"
 #include "reports/okna/UkladStron.h"
 
 #include <QDate>

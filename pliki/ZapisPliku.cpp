@@ -1,8 +1,8 @@
-#include "project/ZapisPliku.h"
+#include "pliki/ZapisPliku.h"
 
-#include "project/KopiaZapisu.h"
-#include "project/NazwaPliku.h"
-#include "project/PlikProjektu.h"
+#include "pliki/BladSystemu.h"
+#include "pliki/KopiaZapisu.h"
+#include "pliki/NazwaPliku.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,37 +76,6 @@ bool LinkDozwolony(const QByteArray &folder, const struct stat &st)
         return true; // the walk on fails with its own error
     const bool wspolny = (f.st_mode & S_ISVTX) && (f.st_mode & S_IWOTH);
     return !wspolny || st.st_uid == ::geteuid() || st.st_uid == f.st_uid;
-}
-
-// Follows `cel` through symbolic links to the name of the file itself,
-// which need not exist yet (a dangling link names the file to create).
-// 0, or the errno value of the failure; a link the system would not follow
-// gives EACCES with `odmowa` naming it.
-int IdzZaDowiazaniami(QByteArray &cel, QString *odmowa = nullptr)
-{
-    for (int krok = 0; krok < 40; ++krok) {
-        struct stat st;
-        if (::lstat(cel.constData(), &st) != 0)
-            return errno == ENOENT ? 0 : errno;
-        if (!S_ISLNK(st.st_mode))
-            return 0;
-        if (!LinkDozwolony(FolderPliku(cel), st)) {
-            if (odmowa)
-                *odmowa = QStringLiteral("Plik %1 jest dowiązaniem innego użytkownika we wspólnym "
-                                         "folderze; nie zostanie zapisany")
-                              .arg(CzytelnaNazwaPliku(DekodujNazwePliku(cel)));
-            return EACCES;
-        }
-        char bufor[PATH_MAX];
-        const ssize_t n = ::readlink(cel.constData(), bufor, sizeof bufor);
-        if (n < 0)
-            return errno;
-        if (n == ssize_t(sizeof bufor))
-            return ENAMETOOLONG;
-        QByteArray dokad(bufor, n);
-        cel = dokad.startsWith('/') ? dokad : FolderPliku(cel) + '/' + dokad;
-    }
-    return ELOOP;
 }
 
 bool NazwaTymczasowa(const char *nazwa)
@@ -442,6 +411,33 @@ QString ZapiszWMiejscu(const QByteArray &cel, const QByteArray &folder, int nowy
 
 } // namespace
 
+int IdzZaDowiazaniami(QByteArray &cel, QString *odmowa)
+{
+    for (int krok = 0; krok < 40; ++krok) {
+        struct stat st;
+        if (::lstat(cel.constData(), &st) != 0)
+            return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(st.st_mode))
+            return 0;
+        if (!LinkDozwolony(FolderPliku(cel), st)) {
+            if (odmowa)
+                *odmowa = QStringLiteral("Plik %1 jest dowiązaniem innego użytkownika we wspólnym "
+                                         "folderze; nie zostanie zapisany")
+                              .arg(CzytelnaNazwaPliku(DekodujNazwePliku(cel)));
+            return EACCES;
+        }
+        char bufor[PATH_MAX];
+        const ssize_t n = ::readlink(cel.constData(), bufor, sizeof bufor);
+        if (n < 0)
+            return errno;
+        if (n == ssize_t(sizeof bufor))
+            return ENAMETOOLONG;
+        QByteArray dokad(bufor, n);
+        cel = dokad.startsWith('/') ? dokad : FolderPliku(cel) + '/' + dokad;
+    }
+    return ELOOP;
+}
+
 void UstawAwarieZapisu(AwariaZapisu awaria)
 {
     g_awaria = awaria;
@@ -534,29 +530,20 @@ QString ZapiszPlik(const QString &sciezka, const std::function<QString(QIODevice
     return ZapiszWMiejscu(cel, folder, nowy.d(), st);
 }
 
-QString ChronionyProjekt(const QString &wyjscie, const QString &wejscie)
+QString ZapiszBajty(QIODevice &cel, const QByteArray &dane)
 {
-    QByteArray cel = NazwaSystemowa(wyjscie);
-    struct stat st;
-    if (cel.isEmpty() || ::stat(cel.constData(), &st) != 0)
-        return QString(); // nothing there to lose
-    const QString odmowa =
-        QStringLiteral("Plik %1 jest projektem Kerwano; nie zostanie zastąpiony plikiem PDF")
-            .arg(CzytelnaNazwaPliku(wyjscie));
-    struct stat we;
-    const QByteArray zrodlo = NazwaSystemowa(wejscie);
-    if (!zrodlo.isEmpty() && ::stat(zrodlo.constData(), &we) == 0 && we.st_dev == st.st_dev &&
-        we.st_ino == st.st_ino)
-        return odmowa;
-    if (!S_ISREG(st.st_mode))
+    errno = 0;
+    const qint64 zapisano = cel.write(dane);
+    const int kod = errno;
+    if (zapisano == dane.size())
         return QString();
-    auto projektowa = [](const QByteArray &nazwa) {
-        return nazwa.size() >= 4 && nazwa.right(4).toLower() == ".kwp";
-    };
-    if (projektowa(cel) || (IdzZaDowiazaniami(cel) == 0 && projektowa(cel)))
-        return odmowa;
-    Projekt projekt;
-    return CzytajPlikProjektu(wyjscie, projekt).isEmpty() ? odmowa : QString();
+    if (zapisano < 0 && kod == 0) {
+        const auto *plik = qobject_cast<const QFileDevice *>(&cel);
+        const bool pelny = plik && plik->error() == QFileDevice::ResourceError;
+        return KomunikatBleduSystemu(pelny ? ENOSPC : EIO);
+    }
+    // A short count: the device took what it had room for.
+    return KomunikatBleduSystemu(kod != 0 ? kod : ENOSPC);
 }
 
 QString DokonczStrumien(QTextStream &strumien, std::FILE *plik)

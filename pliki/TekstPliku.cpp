@@ -1,6 +1,6 @@
-#include "project/TekstPliku.h"
+#include "pliki/TekstPliku.h"
 
-#include "project/PlikProjektu.h"
+#include "pliki/StronaKodowa.h"
 
 namespace kerwano {
 

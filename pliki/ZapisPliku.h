@@ -61,11 +61,16 @@ enum class EtapZapisu
 using AwariaZapisu = int (*)(EtapZapisu etap);
 void UstawAwarieZapisu(AwariaZapisu awaria);
 
-// "" when a printout may be written to `wyjscie`; otherwise why not, naming
-// it: the name leads to the project `wejscie` itself (when given), or to an
-// existing file that is a project (a ".kwp" name in any letter case, through
-// links too, or contents that read as a project).
-QString ChronionyProjekt(const QString &wyjscie, const QString &wejscie = QString());
+// Writes `dane` to `cel` (open for writing), checking the count of the
+// write: a short count is "Disk full" (or the message of the system error
+// behind it), a failed write the system error's message. "" on success.
+QString ZapiszBajty(QIODevice &cel, const QByteArray &dane);
+
+// Follows `cel` through symbolic links to the name of the file itself,
+// which need not exist yet (a dangling link names the file to create).
+// 0, or the errno value of the failure; a link the system would not follow
+// gives EACCES with `odmowa` naming it.
+int IdzZaDowiazaniami(QByteArray &cel, QString *odmowa = nullptr);
 
 // Flushes `strumien`, made on the C stream `plik`, to the end: "" or the
 // error's text (a full device, a closed pipe). Called right after the last

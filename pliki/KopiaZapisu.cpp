@@ -1,7 +1,7 @@
-#include "project/KopiaZapisu.h"
+#include "pliki/KopiaZapisu.h"
 
-#include "project/NazwaPliku.h"
-#include "project/PlikProjektu.h"
+#include "pliki/BladSystemu.h"
+#include "pliki/NazwaPliku.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "project/ZdanieBledu.h"
+#include "pliki/ZdanieBledu.h"
 
 namespace kerwano {
 

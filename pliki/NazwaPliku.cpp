@@ -1,4 +1,4 @@
-#include "project/NazwaPliku.h"
+#include "pliki/NazwaPliku.h"
 
 #include <sys/stat.h>
 
