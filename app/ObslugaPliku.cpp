@@ -1,6 +1,7 @@
 #include "app/ObslugaPliku.h"
 
 #include "pliki/NazwaPliku.h"
+#include "pliki/ZdanieBledu.h"
 #include "project/ModelProjektu.h"
 #include "project/okna/CzujnikZmianPliku.h"
 #include "project/okna/HistoriaProjektu.h"
@@ -85,7 +86,7 @@ void ObslugaPliku::WczytajProjekt(const QString &sciezka)
     kerwano::Projekt projekt;
     const QString blad = kerwano::CzytajPlikProjektu(sciezka, projekt);
     if (!blad.isEmpty()) {
-        OknoBledu(m_okno, blad);
+        OknoBledu(m_okno, kerwano::ZdanieBledu(blad));
         return;
     }
     // A project another program holds is opened only as the user chooses.
@@ -145,7 +146,7 @@ bool ObslugaPliku::ZapiszProjekt(bool jako)
     // hold the project.
     const QString blad = kerwano::ZapiszPlikProjektu(plik, m_projekt.ZbierzProjekt());
     if (!blad.isEmpty()) {
-        OknoBledu(m_okno, blad);
+        OknoBledu(m_okno, kerwano::ZdanieBledu(blad));
         return false;
     }
     m_czujnik->Obserwuj(plik, kerwano::Stempel(plik));

@@ -2,7 +2,7 @@
 
 #include "project/BlokadaProjektu.h"
 #include "project/PlikProjektu.h"
-#include "widgets/TDialog_projektu.h"
+#include "project/okna/TDialog_projektu.h"
 
 #include <QObject>
 

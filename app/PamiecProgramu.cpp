@@ -1,6 +1,7 @@
 #include "app/PamiecProgramu.h"
 
 #include "pliki/NazwaPliku.h"
+#include "pliki/ZdanieBledu.h"
 #include "project/UstawieniaProgramu.h"
 #include "widgets/OknoBledu.h"
 
@@ -64,9 +65,10 @@ void PamiecProgramu::Wybrany(const QString &plik)
     if (ust::BrakPliku(plik)) {
         ust::UsunOstatniProjekt(plik);
         Pokaz();
-        OknoBledu(m_okno, QStringLiteral("Projekt %1 już nie istnieje; usunięto go z listy "
-                                         "ostatnich projektów")
-                              .arg(kerwano::CzytelnaNazwaPliku(plik)));
+        OknoBledu(m_okno, kerwano::ZdanieBledu(
+                              QStringLiteral("Projekt %1 już nie istnieje; usunięto go z listy "
+                                             "ostatnich projektów")
+                                  .arg(kerwano::CzytelnaNazwaPliku(plik))));
         return;
     }
     emit Otworz(plik);

@@ -1,7 +1,9 @@
 # The folder rules of the sources: nothing outside app/ includes a file of
 # app/; the engine folders (a subsystem folder without its okna/) include no
-# window, widget or app file; and no folder reaches itself again through the
-# includes of its files (no circle, however long).
+# window, widget or app file; widgets/ includes nothing but Qt and itself
+# (what a widget needs of an engine, the page hands it); and no folder
+# reaches itself again through the includes of its files (no circle, however
+# long).
 # Run: cmake -DZRODLA=<source dir> "-DFOLDERY=<the top-level KERWANO_FOLDERY>" -P foldery.cmake
 cmake_policy(VERSION 3.19)
 if(NOT FOLDERY)
@@ -33,6 +35,9 @@ foreach(f IN LISTS wszystkie)
       endif()
       if(NOT f MATCHES "okna$|^widgets$|^app$" AND cel MATCHES "okna$|^widgets$|^app$")
         string(APPEND bledy "${plik}: ${wiersz} (the engine includes a window)\n")
+      endif()
+      if(f STREQUAL "widgets")
+        string(APPEND bledy "${plik}: ${wiersz} (widgets/ takes nothing from another folder)\n")
       endif()
     endforeach()
   endforeach()
@@ -70,4 +75,4 @@ if(bledy)
   message(FATAL_ERROR "the folder rules are broken:\n${bledy}")
 endif()
 list(LENGTH wszystkie liczba)
-message(STATUS "${liczba} folders, no circle, app/ included by nobody")
+message(STATUS "${liczba} folders, no circle, app/ included by nobody, widgets/ by itself")

@@ -1,5 +1,6 @@
 #include "angles/KrzyweKatow.h"
 #include "help/okna/HelpUnit.h"
+#include "pliki/ZdanieBledu.h"
 #include "widgets/OknoBledu.h"
 
 #include <QApplication>
@@ -485,7 +486,7 @@ void TstHelp::oknoBledu()
     QFETCH(QString, pokazany);
     Okienko okienko;
     okienko.ZamknijNastepne();
-    OknoBledu(nullptr, tekst);
+    OknoBledu(nullptr, kerwano::ZdanieBledu(tekst));
     QCOMPARE(okienko.tytul, QStringLiteral("Kerwano"));
     QCOMPARE(okienko.ikona, QMessageBox::Critical);
     QCOMPARE(okienko.tekst, pokazany);

@@ -2,13 +2,13 @@
 #include "elements/ParametryElementu.h"
 #include "project/ModelProjektu.h"
 #include "project/PlikProjektu.h"
+#include "project/okna/TDialog_projektu.h"
 #include "reports/TrescFormularza.h"
 #include "reports/okna/UkladStron.h"
 #include "reports/okna/WydrukFormularza.h"
 #include "reports/okna/WydrukObliczen.h"
 #include "risk/Formaty.h"
 #include "tests/BudynekWzorcowy.h"
-#include "widgets/TDialog_projektu.h"
 
 #include <QDir>
 #include <QFileDialog>

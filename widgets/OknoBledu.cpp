@@ -1,12 +1,10 @@
 #include "widgets/OknoBledu.h"
 
-#include "pliki/ZdanieBledu.h"
-
 #include <QMessageBox>
 
-void OknoBledu(QWidget *okno, const QString &tekst)
+void OknoBledu(QWidget *okno, const QString &zdanie)
 {
-    QMessageBox blad(QMessageBox::Critical, QStringLiteral("Kerwano"), kerwano::ZdanieBledu(tekst),
-                     QMessageBox::Ok, okno);
+    QMessageBox blad(QMessageBox::Critical, QStringLiteral("Kerwano"), zdanie, QMessageBox::Ok,
+                     okno);
     blad.exec();
 }

@@ -5,5 +5,6 @@
 class QWidget;
 
 // The application's error box, shown modally over `okno`: title "Kerwano",
-// the error icon, the text with a full stop added when it lacks one.
-void OknoBledu(QWidget *okno, const QString &tekst);
+// the error icon, the sentence the caller makes of the error's text
+// (kerwano::ZdanieBledu, as on the command line).
+void OknoBledu(QWidget *okno, const QString &zdanie);

@@ -1,7 +1,5 @@
 #include "widgets/TFiltr_klawiszy.h"
 
-#include "risk/Konwersja.h"
-
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -34,14 +32,6 @@ bool KlawiszEdycyjny(int klawisz)
     return false;
 }
 
-// Whether a field that keeps its number can take `tekst` as that number:
-// it converts, and not to a negative number, which no dimension is.
-bool Liczba(const QString &tekst)
-{
-    const std::optional<double> x = kerwano::TekstNaLiczbe(tekst);
-    return x && *x >= 0;
-}
-
 // Whether `a` is `b` with characters left out (none added, none moved).
 bool Podciag(const QString &a, const QString &b)
 {
@@ -61,7 +51,7 @@ bool Podciag(const QString &a, const QString &b)
 // whole. A text set by the program is shown as it is.
 //
 // A field that keeps its number (TFiltr_klawiszy::Zaloz with `liczba`) also
-// undoes an edit that would leave a text that gives no number (see Liczba)
+// undoes an edit that would leave a text that gives no number (by the page's rule)
 // where one that gives a number stood, so that it always shows the number
 // in force. A text
 // the program set (UstawTekst) may hold what the filter refuses and need
@@ -71,9 +61,10 @@ bool Podciag(const QString &a, const QString &b)
 class TWalidator : public QValidator
 {
 public:
-    TWalidator(const TFiltr_klawiszy *filtr, int pojemnosc, QLineEdit *pole, bool liczba)
-        : QValidator(pole), m_filtr(filtr), m_pojemnosc(pojemnosc), m_pole(pole), m_liczba(liczba),
-          m_ostatni(pole->text())
+    TWalidator(const TFiltr_klawiszy *filtr, int pojemnosc, QLineEdit *pole,
+               TFiltr_klawiszy::RegulaLiczby liczba)
+        : QValidator(pole), m_filtr(filtr), m_pojemnosc(pojemnosc), m_pole(pole),
+          m_liczba(std::move(liczba)), m_ostatni(pole->text())
     {
         if (m_liczba)
             connect(pole, &QLineEdit::textChanged, this, &TWalidator::Zmieniono);
@@ -86,9 +77,9 @@ public:
             return m_filtr->Dozwolony(tekst) ? Acceptable : Invalid;
         if (!Podciag(Odrzucone(tekst), Odrzucone(m_ostatni)))
             return Invalid;
-        if (Liczba(tekst))
+        if (m_liczba(tekst))
             return Acceptable;
-        return Liczba(m_ostatni) ? Invalid : Intermediate;
+        return m_liczba(m_ostatni) ? Invalid : Intermediate;
     }
     // The text the program sets, taken as the field's own.
     void Ustaw(const QString &tekst)
@@ -111,17 +102,17 @@ private:
     {
         const QString poprzedni = m_ostatni;
         m_ostatni = tekst;
-        if (Liczba(poprzedni) && !Liczba(tekst)) {
+        if (m_liczba(poprzedni) && !m_liczba(tekst)) {
             // Undo and redo are not validated: one that lost the number is
             // taken back once its change is over.
             QMetaObject::invokeMethod(
                 this,
                 [this, poprzedni] {
-                    if (!Liczba(m_pole->text()))
+                    if (!m_liczba(m_pole->text()))
                         m_pole->setText(poprzedni);
                 },
                 Qt::QueuedConnection);
-        } else if (!Liczba(poprzedni) && Liczba(tekst)) {
+        } else if (!m_liczba(poprzedni) && m_liczba(tekst)) {
             // The undo history still holds texts that gave no number:
             // setting the text anew, once this change is over, forgets them.
             QMetaObject::invokeMethod(
@@ -138,21 +129,21 @@ private:
     const TFiltr_klawiszy *m_filtr;
     int m_pojemnosc;
     QLineEdit *m_pole;
-    bool m_liczba;
-    QString m_ostatni; // the field's text as the last change left it
+    TFiltr_klawiszy::RegulaLiczby m_liczba; // empty: the field keeps no number
+    QString m_ostatni;                      // the field's text as the last change left it
 };
 
 } // namespace
 
-TFiltr_klawiszy::TFiltr_klawiszy(bool z_przecinkiem, QObject *parent)
-    : QObject(parent), m_z_przecinkiem(z_przecinkiem)
+TFiltr_klawiszy::TFiltr_klawiszy(RegulaZnaku znak, QObject *parent)
+    : QObject(parent), m_znak(std::move(znak))
 {
 }
 
-void TFiltr_klawiszy::Zaloz(QLineEdit *pole, int pojemnosc, bool liczba)
+void TFiltr_klawiszy::Zaloz(QLineEdit *pole, int pojemnosc, RegulaLiczby liczba)
 {
     pole->installEventFilter(this);
-    pole->setValidator(new TWalidator(this, pojemnosc, pole, liczba));
+    pole->setValidator(new TWalidator(this, pojemnosc, pole, std::move(liczba)));
 }
 
 void TFiltr_klawiszy::UstawTekst(QLineEdit *pole, const QString &tekst)
@@ -166,7 +157,7 @@ void TFiltr_klawiszy::UstawTekst(QLineEdit *pole, const QString &tekst)
 bool TFiltr_klawiszy::Dozwolony(const QString &tekst) const
 {
     for (const QChar z : tekst) {
-        if (!kerwano::ZnakDozwolony(z, m_z_przecinkiem) || z.unicode() == 8)
+        if (!m_znak(z) || z.unicode() == 8)
             return false;
     }
     return true;
@@ -192,7 +183,7 @@ bool TFiltr_klawiszy::eventFilter(QObject *obiekt, QEvent *zdarzenie)
             return false;
         const QString t = k->text();
         for (const QChar z : t) {
-            if (!kerwano::ZnakDozwolony(z, m_z_przecinkiem))
+            if (!m_znak(z))
                 return true;
         }
         return false;

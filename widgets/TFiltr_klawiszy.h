@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QLineEdit;
 
 // The filter of numeric edit fields. Typed characters other than the
@@ -16,16 +18,21 @@ class TFiltr_klawiszy : public QObject
 {
     Q_OBJECT
 public:
-    TFiltr_klawiszy(bool z_przecinkiem, QObject *parent = nullptr);
+    // Whether a typed character may enter the fields, and (for a field that
+    // keeps its number) whether a text is that number: the page's rules.
+    using RegulaZnaku = std::function<bool(QChar znak)>;
+    using RegulaLiczby = std::function<bool(const QString &tekst)>;
+
+    TFiltr_klawiszy(RegulaZnaku znak, QObject *parent = nullptr);
 
     // Puts `pole` under the filter: its keys and everything pasted or dropped.
     // With `pojemnosc` above 0 the field holds no more characters than that:
     // a key past it does nothing and a longer paste is refused whole, so that
     // the field never shows more than the project file keeps. With `liczba`
-    // the field keeps a text that converts to a number not below zero once
-    // it holds one: an edit that would leave no such number (a second comma,
-    // an empty field) is refused, so the text is always the number in force.
-    void Zaloz(QLineEdit *pole, int pojemnosc = 0, bool liczba = false);
+    // the field keeps a text that `liczba` takes for a number once it holds
+    // one: an edit that would leave no such number (a second comma, an empty
+    // field) is refused, so the text is always the number in force.
+    void Zaloz(QLineEdit *pole, int pojemnosc = 0, RegulaLiczby liczba = {});
 
     // Sets the text of a field as the program's own (a loaded project's): a
     // field that keeps its number takes it as it is, a number or not.
@@ -38,5 +45,5 @@ protected:
     bool eventFilter(QObject *obiekt, QEvent *zdarzenie) override;
 
 private:
-    bool m_z_przecinkiem;
+    RegulaZnaku m_znak;
 };

@@ -1,12 +1,10 @@
 #include "widgets/TWalidator_tekstu.h"
 
-#include "pliki/TekstPliku.h"
-
 #include <QLineEdit>
 #include <QToolTip>
 
-TWalidator_tekstu::TWalidator_tekstu(QLineEdit *pole, int pojemnosc)
-    : QValidator(pole), m_pole(pole), m_pojemnosc(pojemnosc)
+TWalidator_tekstu::TWalidator_tekstu(QLineEdit *pole, int pojemnosc, Regula przyjmij)
+    : QValidator(pole), m_pole(pole), m_pojemnosc(pojemnosc), m_przyjmij(std::move(przyjmij))
 {
     // The field itself no longer cuts: a letter and its accent typed apart
     // must meet before the length is counted.
@@ -18,7 +16,7 @@ TWalidator_tekstu::TWalidator_tekstu(QLineEdit *pole, int pojemnosc)
 
 QValidator::State TWalidator_tekstu::validate(QString &tekst, int &kursor) const
 {
-    const kerwano::TekstPola pole = kerwano::PrzyjmijTekst(tekst, kursor, m_pojemnosc);
+    const Przyjety pole = m_przyjmij(tekst, kursor, m_pojemnosc);
     QStringList uwagi;
     if (!pole.odrzucone.isEmpty())
         uwagi << QStringLiteral("Pominięto znaki spoza strony kodowej Windows-1250: %1")

@@ -2,6 +2,8 @@
 
 #include "elements/ElementDachu.h"
 #include "elements/okna/TObraz.h"
+#include "pliki/TekstPliku.h"
+#include "pliki/ZdanieBledu.h"
 #include "risk/Formaty.h"
 #include "risk/Konwersja.h"
 #include "widgets/Kontrast.h"
@@ -135,10 +137,11 @@ void TOdstepy_parametry_form::accept()
     const QString parametry =
         kerwano::ZlozParametry(e.uklad, e.typ_instalacji, e.material, e.H, e.L, e.fc, e.n);
     if (parametry.size() > kerwano::POJEMNOSC_PARAMETROW) {
-        OknoBledu(this, QStringLiteral("Parametry elementu nie zmieszczą się w pliku projektu "
-                                       "(znaków: %1, najwyżej %2); skróć liczby")
-                            .arg(parametry.size())
-                            .arg(kerwano::POJEMNOSC_PARAMETROW));
+        OknoBledu(this, kerwano::ZdanieBledu(
+                            QStringLiteral("Parametry elementu nie zmieszczą się w pliku projektu "
+                                           "(znaków: %1, najwyżej %2); skróć liczby")
+                                .arg(parametry.size())
+                                .arg(kerwano::POJEMNOSC_PARAMETROW)));
         return;
     }
     if (OdmowaWymiarow(parametry))
@@ -196,7 +199,7 @@ void TOdstepy_parametry_form::UtworzWidzety()
     m_etykieta_nazwy = Etykieta(QStringLiteral("&Nazwa elementu:"), this);
     m_nazwa = new QLineEdit(this);
     m_nazwa->setObjectName(QStringLiteral("Edit1"));
-    new TWalidator_tekstu(m_nazwa, kerwano::POJEMNOSC_NAZWY_ELEMENTU);
+    new TWalidator_tekstu(m_nazwa, kerwano::POJEMNOSC_NAZWY_ELEMENTU, kerwano::PrzyjmijTekst);
 
     m_ramka_osrodka = new QGroupBox(QStringLiteral(" Materiał izolacyjny "), this);
     for (const kerwano::OpisOsrodka &o : kerwano::Osrodki())
@@ -215,10 +218,12 @@ void TOdstepy_parametry_form::UtworzWidzety()
     Edit_L = Pole(QStringLiteral("0"), this);
     Edit_fc = Pole(QStringLiteral("0"), this);
     Edit_n = Pole(QStringLiteral("0"), this);
-    auto *rzeczywiste = new TFiltr_klawiszy(true, this);
+    auto *rzeczywiste =
+        new TFiltr_klawiszy([](QChar z) { return kerwano::ZnakDozwolony(z, true); }, this);
     for (QLineEdit *e : {Edit_H, Edit_L, Edit_fc})
         rzeczywiste->Zaloz(e, kerwano::MAKS_ZNAKOW_LICZBY);
-    (new TFiltr_klawiszy(false, this))->Zaloz(Edit_n, kerwano::MAKS_CYFR_N);
+    (new TFiltr_klawiszy([](QChar z) { return kerwano::ZnakDozwolony(z, false); }, this))
+        ->Zaloz(Edit_n, kerwano::MAKS_CYFR_N);
 
     m_naglowek_ukladu = Naglowek(QStringLiteral("Typ układu:"), this);
     m_uklady = new QButtonGroup(this);

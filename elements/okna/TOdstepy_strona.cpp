@@ -5,6 +5,7 @@
 #include "elements/UkladyElementu.h"
 #include "elements/okna/TObraz.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
+#include "pliki/ZdanieBledu.h"
 #include "project/ModelProjektu.h"
 #include "widgets/Dostepnosc.h"
 #include "widgets/OknoBledu.h"
@@ -310,7 +311,7 @@ void TOdstepy_strona::Dodaj()
 {
     // The limit holds where elements are added, before the dialog opens.
     if (m_projekt.liczba_elementow() >= kerwano::MAKS_LICZBA_ELEMENTOW) {
-        OknoBledu(window(), kerwano::KomunikatPelnejListy());
+        OknoBledu(window(), kerwano::ZdanieBledu(kerwano::KomunikatPelnejListy()));
         return;
     }
     TOdstepy_parametry_form dialog(m_projekt.elementy().NowyElement(), window());

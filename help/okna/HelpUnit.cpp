@@ -1,5 +1,6 @@
 #include "help/okna/HelpUnit.h"
 
+#include "pliki/ZdanieBledu.h"
 #include "widgets/OknoBledu.h"
 
 #include <QCoreApplication>
@@ -220,7 +221,7 @@ void HelpUnit::OpisProgramu1Click(QWidget *okno)
     const QString blad =
         WypakujZasob(QStringLiteral("EXEFILE"), QStringLiteral("TESTFILE"), m_plik_pomocy);
     if (!blad.isEmpty()) {
-        OknoBledu(okno, blad);
+        OknoBledu(okno, kerwano::ZdanieBledu(blad));
         return;
     }
     // Nothing will read the file when it could not be opened, unless the

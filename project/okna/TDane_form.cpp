@@ -1,5 +1,6 @@
 #include "project/okna/TDane_form.h"
 
+#include "pliki/TekstPliku.h"
 #include "project/PlikProjektu.h"
 #include "widgets/TWalidator_tekstu.h"
 
@@ -33,7 +34,7 @@ TDane_form::TDane_form(const std::array<QString, kerwano::LICZBA_DANYCH> &dane, 
         QLineEdit *e = m_pola[n] = new QLineEdit(m_dane[n], this);
         e->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         if (teksty == Teksty::PlikuProjektu)
-            new TWalidator_tekstu(e, kerwano::POJEMNOSC_DANYCH[i]);
+            new TWalidator_tekstu(e, kerwano::POJEMNOSC_DANYCH[i], kerwano::PrzyjmijTekst);
         e->setCursorPosition(0);
         l->setBuddy(e);
         siatka->addWidget(l, i, 0);

@@ -1,6 +1,7 @@
 #include "project/okna/TOdzyskiwanie.h"
 
 #include "pliki/NazwaPliku.h"
+#include "pliki/ZdanieBledu.h"
 #include "project/ModelProjektu.h"
 #include "project/PlikProjektu.h"
 #include "widgets/OknoBledu.h"
@@ -168,16 +169,18 @@ void TOdzyskiwanie::Zaproponuj()
                 kerwano::KopiaOdzyskiwania::Odrzuc(kopia);
             } else if (!blad.isEmpty()) {
                 kerwano::KopiaOdzyskiwania::Odloz(kopia);
-                OknoBledu(m_okno, QStringLiteral("%1\nKopia została odłożona: %2.uszkodzona")
-                                      .arg(blad, QDir::toNativeSeparators(kopia.plik)));
+                OknoBledu(m_okno, kerwano::ZdanieBledu(
+                                      QStringLiteral("%1\nKopia została odłożona: %2.uszkodzona")
+                                          .arg(blad, QDir::toNativeSeparators(kopia.plik))));
             }
             continue;
         }
         kerwano::Projekt odzyskany;
         const QString blad = kerwano::KopiaOdzyskiwania::Wczytaj(kopia, odzyskany);
         if (!blad.isEmpty()) {
-            OknoBledu(m_okno, QStringLiteral("%1\nKopia została odłożona: %2.uszkodzona")
-                                  .arg(blad, QDir::toNativeSeparators(kopia.plik)));
+            OknoBledu(m_okno, kerwano::ZdanieBledu(
+                                  QStringLiteral("%1\nKopia została odłożona: %2.uszkodzona")
+                                      .arg(blad, QDir::toNativeSeparators(kopia.plik))));
             continue;
         }
         emit Przywroc(odzyskany, kopia.nazwa_pliku);

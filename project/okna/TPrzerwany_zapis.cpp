@@ -34,5 +34,5 @@ void TPrzerwany_zapis::Rozstrzygnij(QWidget *okno, const QString &sciezka)
     else if (pytanie.clickedButton() == pytanie.Zachowaj())
         blad = kerwano::UsunKopie(kopia);
     if (!blad.isEmpty())
-        OknoBledu(okno, blad);
+        OknoBledu(okno, kerwano::ZdanieBledu(blad));
 }

@@ -2,10 +2,11 @@
 
 #include "pliki/BladSystemu.h"
 #include "pliki/ZapisPliku.h"
+#include "pliki/ZdanieBledu.h"
 #include "project/PlikProjektu.h"
 #include "project/Wersja.h"
+#include "project/okna/TDialog_projektu.h"
 #include "widgets/OknoBledu.h"
-#include "widgets/TDialog_projektu.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -271,7 +272,7 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
         if (blad.isEmpty())
             blad = ZapiszPdf(wybrany);
         if (!blad.isEmpty())
-            OknoBledu(&podglad, blad);
+            OknoBledu(&podglad, kerwano::ZdanieBledu(blad));
     });
     if (QToolBar *pasek = podglad.findChild<QToolBar *>()) {
         pasek->addSeparator();

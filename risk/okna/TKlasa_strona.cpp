@@ -3,6 +3,7 @@
 #include "project/ModelProjektu.h"
 #include "project/PlikProjektu.h"
 #include "risk/Klasa.h"
+#include "risk/Konwersja.h"
 #include "risk/Wspolczynniki.h"
 #include "widgets/Dostepnosc.h"
 #include "widgets/TFiltr_klawiszy.h"
@@ -108,6 +109,19 @@ PotrzebyWerdyktu Potrzeby(const QLabel *l)
     return {l->sizeHint(), l->minimumSizeHint(), l->heightForWidth(l->width())};
 }
 
+// The dimensions' fields take digits and a comma, and keep a text that
+// converts to a number not below zero, which no dimension is.
+bool ZnakWymiaru(QChar znak)
+{
+    return kerwano::ZnakDozwolony(znak, true);
+}
+
+bool LiczbaWymiaru(const QString &tekst)
+{
+    const std::optional<double> x = kerwano::TekstNaLiczbe(tekst);
+    return x && *x >= 0;
+}
+
 } // namespace
 
 TKlasa_strona::TKlasa_strona(const kerwano::ModelProjektu &projekt, QWidget *parent)
@@ -131,7 +145,7 @@ void TKlasa_strona::ZbudujPola()
     m_inne = NowaGrupa(4, this);
     m_wyniki = NowaGrupa(5, this);
 
-    auto *filtr = new TFiltr_klawiszy(true, this);
+    auto *filtr = new TFiltr_klawiszy(ZnakWymiaru, this);
     for (int nr = 1; nr <= kerwano::LICZBA_LIST; ++nr) {
         const kerwano::ListaWspolczynnika &lista = kerwano::Lista(nr);
         auto *c = new QComboBox(this);
@@ -147,7 +161,7 @@ void TKlasa_strona::ZbudujPola()
     for (int nr = 1; nr <= kerwano::LICZBA_WYMIAROW; ++nr) {
         auto *e = new QLineEdit(QStringLiteral("1,00"), this);
         e->setObjectName(QStringLiteral("Edit%1").arg(nr));
-        filtr->Zaloz(e, kerwano::POJEMNOSC_WYMIARU, true);
+        filtr->Zaloz(e, kerwano::POJEMNOSC_WYMIARU, LiczbaWymiaru);
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000,00")) + 10);
         e->setAlignment(Qt::AlignRight);
         connect(e, &QLineEdit::textChanged, this,

@@ -1,4 +1,4 @@
-#include "widgets/TDialog_projektu.h"
+#include "project/okna/TDialog_projektu.h"
 
 #include "project/UstawieniaProgramu.h"
 
