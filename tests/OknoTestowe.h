@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -112,22 +113,42 @@ inline void WczytajElementy(TProgram_form *okno, const QList<kerwano::ElementDac
 }
 
 // Runs `odpowiedz` on the next modal window of type T as soon as it shows
-// (a dialog started by exec() blocks the test until it is answered). The
-// window is expected to close itself in `odpowiedz`. The search looks every
-// 10 ms for about 5 s and then gives up; a test that expects no such window
-// deletes the returned timer when it is done, so that no search outlives it.
+// and has the keyboard (a dialog started by exec() blocks the test until it
+// is answered; keys sent before the window is active miss its shortcuts on
+// a loaded machine). The window is expected to close itself in `odpowiedz`.
+// The search looks every 10 ms for about 5 s and then gives up; a window that
+// shows but never becomes active is answered after 2 s all the same. A test
+// that expects no such window deletes the returned timer when it is done;
+// the test's cleanup() ends every search left (ZakonczSzukania), so that no
+// search outlives its test and answers the next one's window.
+inline QList<QPointer<QTimer>> g_szukania;
+
+inline void ZakonczSzukania()
+{
+    for (const QPointer<QTimer> &zegar : std::as_const(g_szukania))
+        delete zegar.data();
+    g_szukania.clear();
+}
+
 template <typename T> QPointer<QTimer> Odpowiedz(std::function<void(T *)> odpowiedz)
 {
     auto *zegar = new QTimer(QCoreApplication::instance());
     zegar->setInterval(10);
+    g_szukania.append(zegar);
     auto proby = std::make_shared<int>(0);
-    QObject::connect(zegar, &QTimer::timeout, zegar, [zegar, odpowiedz, proby] {
+    auto widoczne = std::make_shared<QElapsedTimer>();
+    QObject::connect(zegar, &QTimer::timeout, zegar, [zegar, odpowiedz, proby, widoczne] {
         auto *okno = qobject_cast<T *>(QApplication::activeModalWidget());
         if (!okno || !okno->isVisible()) {
+            widoczne->invalidate();
             if (++*proby >= 500)
                 zegar->deleteLater();
             return;
         }
+        if (!widoczne->isValid())
+            widoczne->start();
+        if (!okno->isActiveWindow() && !widoczne->hasExpired(2000))
+            return;
         zegar->stop();
         zegar->deleteLater();
         odpowiedz(okno);

@@ -63,6 +63,7 @@ void TstKatyStrona::init()
 
 void TstKatyStrona::cleanup()
 {
+    okno_testowe::ZakonczSzukania();
     delete m_okno;
     m_okno = nullptr;
 }

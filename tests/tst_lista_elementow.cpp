@@ -87,6 +87,7 @@ void TstListaElementow::init()
 
 void TstListaElementow::cleanup()
 {
+    okno_testowe::ZakonczSzukania();
     delete m_okno;
     m_okno = nullptr;
 }

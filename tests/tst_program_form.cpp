@@ -98,6 +98,7 @@ void TstProgramForm::init()
 
 void TstProgramForm::cleanup()
 {
+    okno_testowe::ZakonczSzukania();
     delete m_okno;
     m_okno = nullptr;
 }

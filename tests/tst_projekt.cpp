@@ -129,6 +129,7 @@ void TstProjekt::init()
 
 void TstProjekt::cleanup()
 {
+    okno_testowe::ZakonczSzukania();
     m_okno->UstawZmodyfikowany(false); // no question on the way out
     delete m_okno;
     m_okno = nullptr;

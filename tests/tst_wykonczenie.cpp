@@ -61,6 +61,7 @@ void TstWykonczenie::init()
 
 void TstWykonczenie::cleanup()
 {
+    okno_testowe::ZakonczSzukania();
     m_okno->UstawZmodyfikowany(false);
     delete m_okno;
     m_okno = nullptr;
