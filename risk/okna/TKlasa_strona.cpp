@@ -214,17 +214,22 @@ void TKlasa_strona::UlozWejscia()
     s4->addWidget(m_listy[12], 2, 1, Qt::AlignLeft);
     s4->setColumnStretch(1, 1);
 
-    // The label columns of the four groups line up, and the lists of a column
-    // share one width: those of the full-width groups, and the fire
-    // consequences beside the results.
+    WyrownajKolumny({s1, s2, s3, s4});
+}
+
+// The label columns of the four groups line up, and the lists of a column
+// share one width: those of the full-width groups, and the fire
+// consequences beside the results.
+void TKlasa_strona::WyrownajKolumny(const std::array<QGridLayout *, 4> &siatki)
+{
     int szer = 0;
-    for (QGridLayout *s : {s1, s2, s3, s4}) {
+    for (QGridLayout *s : siatki) {
         for (int w = 0; w < s->rowCount(); ++w) {
             if (QLayoutItem *it = s->itemAtPosition(w, 0); it && it->widget())
                 szer = qMax(szer, it->widget()->sizeHint().width());
         }
     }
-    for (QGridLayout *s : {s1, s2, s3, s4})
+    for (QGridLayout *s : siatki)
         s->setColumnMinimumWidth(0, szer);
     const auto wspolna = [this](std::initializer_list<int> numery) {
         int w = 0;
@@ -267,20 +272,7 @@ QGridLayout *TKlasa_strona::ZbudujWyniki()
     QFont pogrubiona = Label_E->font();
     pogrubiona.setBold(true);
     Label_E->setFont(pogrubiona);
-    // A, B and C take the room of their own texts, which sets the column of Nc,
-    // Ae and Nd as before; those and E reserve the room of their widest text.
-    m_miarka = EtykietaWyniku(QString(), m_wyniki);
-    m_miarka->hide();
-    const std::pair<QLabel *, QString> najszersze[4] = {
-        {Label_Nc, NajszerszyTekst(Label_Nc, QStringLiteral("Nc = "), 6, 5)},
-        {Label_Ae, NajszerszyTekst(Label_Ae, QStringLiteral("Ae = "), 6, 5)},
-        {Label_Nd, NajszerszyTekst(Label_Nd, QStringLiteral("Nd = "), 6, 5)},
-        {Label_E, NajszerszyTekst(Label_E, QStringLiteral("E = "), 3, 2, QStringLiteral(" %"))}};
-    for (int i = 0; i < 4; ++i) {
-        const auto &[l, tekst] = najszersze[i];
-        m_zapas[i] = {Rozmiar(l, tekst), QFontMetrics(l->font()).horizontalAdvance(tekst)};
-        l->setFixedSize(m_zapas[i].rozmiar);
-    }
+    ZarezerwujMiejsce();
     // Fixed in size, they stand where a label filling its cell shows its text.
     const Qt::Alignment miejsce = Qt::AlignLeft | Qt::AlignVCenter;
     QGridLayout *s5 = SiatkaGrupy(m_wyniki);
@@ -295,6 +287,24 @@ QGridLayout *TKlasa_strona::ZbudujWyniki()
     s5->addWidget(Label_E, 3, 0, 1, 2, miejsce);
 
     return s5;
+}
+
+// A, B and C take the room of their own texts, which sets the column of Nc,
+// Ae and Nd as before; those and E reserve the room of their widest text.
+void TKlasa_strona::ZarezerwujMiejsce()
+{
+    m_miarka = EtykietaWyniku(QString(), m_wyniki);
+    m_miarka->hide();
+    const std::pair<QLabel *, QString> najszersze[4] = {
+        {Label_Nc, NajszerszyTekst(Label_Nc, QStringLiteral("Nc = "), 6, 5)},
+        {Label_Ae, NajszerszyTekst(Label_Ae, QStringLiteral("Ae = "), 6, 5)},
+        {Label_Nd, NajszerszyTekst(Label_Nd, QStringLiteral("Nd = "), 6, 5)},
+        {Label_E, NajszerszyTekst(Label_E, QStringLiteral("E = "), 3, 2, QStringLiteral(" %"))}};
+    for (int i = 0; i < 4; ++i) {
+        const auto &[l, tekst] = najszersze[i];
+        m_zapas[i] = {Rozmiar(l, tekst), QFontMetrics(l->font()).horizontalAdvance(tekst)};
+        l->setFixedSize(m_zapas[i].rozmiar);
+    }
 }
 
 void TKlasa_strona::ZbudujWerdykt()

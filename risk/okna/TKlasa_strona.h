@@ -57,7 +57,9 @@ private:
     // widgets' making is their order for the keyboard and the screen reader).
     void ZbudujPola();
     void UlozWejscia();
+    void WyrownajKolumny(const std::array<QGridLayout *, 4> &siatki);
     QGridLayout *ZbudujWyniki();
+    void ZarezerwujMiejsce();
     void ZbudujWerdykt();
     void ZbudujPrzycisk(QGridLayout *wyniki);
     void UlozStrone();
