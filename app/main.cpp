@@ -124,16 +124,20 @@ int BladWywolania(const WierszPolecen &wiersz, QTextStream &bledy)
     return 2;
 }
 
-// --wyniki and --ryzyko: no window and no display, the file alone.
-int Json(const WierszPolecen &wiersz, int &argc, char *argv[], QTextStream &wyjscie,
-         QTextStream &bledy)
+// --wyniki: no window and no display, the project alone.
+int Wyniki(const QString &plik, int &argc, char *argv[], QTextStream &wyjscie, QTextStream &bledy)
 {
     QCoreApplication aplikacja(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
-    const int kod = wiersz.tryb == WierszPolecen::Tryb::Ryzyko
-                        ? DrukujRyzyko(wiersz.plik, wyjscie, bledy)
-                        : DrukujWyniki(wiersz.plik, wyjscie, bledy);
-    return Dokoncz(kod, wyjscie, bledy);
+    return Dokoncz(DrukujWyniki(plik, wyjscie, bledy), wyjscie, bledy);
+}
+
+// --ryzyko: the same for a risk assessment.
+int Ryzyko(const QString &plik, int &argc, char *argv[], QTextStream &wyjscie, QTextStream &bledy)
+{
+    QCoreApplication aplikacja(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kerwano"));
+    return Dokoncz(DrukujRyzyko(plik, wyjscie, bledy), wyjscie, bledy);
 }
 
 // --pdf-obliczenia, --pdf-zestawienie and --pdf-formularz (with a GUI
@@ -226,8 +230,9 @@ int main(int argc, char *argv[])
     case WierszPolecen::Tryb::Blad:
         return BladWywolania(wiersz, bledy);
     case WierszPolecen::Tryb::Wyniki:
+        return Wyniki(wiersz.plik, argc, argv, wyjscie, bledy);
     case WierszPolecen::Tryb::Ryzyko:
-        return Json(wiersz, argc, argv, wyjscie, bledy);
+        return Ryzyko(wiersz.plik, argc, argv, wyjscie, bledy);
     case WierszPolecen::Tryb::PdfRyzyko:
     case WierszPolecen::Tryb::PdfObliczenia:
     case WierszPolecen::Tryb::PdfZestawienie:
