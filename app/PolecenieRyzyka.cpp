@@ -1,6 +1,6 @@
 #include "app/PolecenieRyzyka.h"
 
-#include "assessment/okna/TOcena_wydruk_form.h"
+#include "assessment/okna/WydrukOceny.h"
 
 #include "assessment/PlikOceny.h"
 #include "assessment/Walidacja.h"
@@ -67,7 +67,7 @@ int PdfRyzyka(const QString &plik, const QString &pdf, QTextStream &bledy)
             return Blad(bledy, pdf, odmowa);
     if (const QString braki = BrakujaceCzcionki(); !braki.isEmpty())
         bledy << "kerwano: uwaga: " << braki << '\n';
-    const TOcena_wydruk_form wydruk(
+    const WydrukOceny wydruk(
         ZlozTrescOceny(dokument, QFileInfo(plik).fileName(), QDate::currentDate()));
     const QString blad = wydruk.ZapiszPdf(pdf);
     return blad.isEmpty() ? 0 : Blad(bledy, pdf, blad);

@@ -8,7 +8,7 @@
 #include "assessment/TrescOceny.h"
 #include "assessment/okna/PoleOceny.h"
 #include "assessment/okna/TOcena_ryzyka_form.h"
-#include "assessment/okna/TOcena_wydruk_form.h"
+#include "assessment/okna/WydrukOceny.h"
 #include "pliki/NazwaPliku.h"
 #include "pliki/ZapisPliku.h"
 #include "project/KopiaOdzyskiwania.h"
@@ -437,7 +437,7 @@ void TOcena_ryzyka_form::Drukuj(int jak)
         return;
     const QString nazwa =
         m_plik.isEmpty() ? QStringLiteral("Nowa ocena ryzyka.kwr") : QFileInfo(m_plik).fileName();
-    const TOcena_wydruk_form wydruk(ZlozTrescOceny(m_dokument, nazwa, QDate::currentDate()));
+    const WydrukOceny wydruk(ZlozTrescOceny(m_dokument, nazwa, QDate::currentDate()));
     TWydruk::SprawdzCzcionki(this);
     QString pdf = m_plik.isEmpty() ? nazwa : m_plik;
     pdf = pdf.left(pdf.size() - QFileInfo(pdf).suffix().size()) + QStringLiteral("pdf");

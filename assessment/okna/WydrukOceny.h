@@ -7,10 +7,10 @@
 // page header, project data and signature block of the calculation report.
 // A line's, zone's or table's block stays on one page when it fits there;
 // a longer table repeats its column headings on every page it goes on to.
-class TOcena_wydruk_form : public TWydruk
+class WydrukOceny : public TWydruk
 {
 public:
-    explicit TOcena_wydruk_form(kerwano::ocena::TrescOceny tresc);
+    explicit WydrukOceny(kerwano::ocena::TrescOceny tresc);
 
     QString tytul() const override;
     using TWydruk::Strony;

@@ -1,4 +1,4 @@
-#include "assessment/okna/TOcena_wydruk_form.h"
+#include "assessment/okna/WydrukOceny.h"
 
 #include "reports/okna/UkladStron.h"
 
@@ -102,16 +102,14 @@ Pasma Blok(const QPaintDevice &u, const BlokTresci &b, const QString &tytul_sekc
 
 } // namespace
 
-TOcena_wydruk_form::TOcena_wydruk_form(kerwano::ocena::TrescOceny tresc) : m_tresc(std::move(tresc))
-{
-}
+WydrukOceny::WydrukOceny(kerwano::ocena::TrescOceny tresc) : m_tresc(std::move(tresc)) {}
 
-QString TOcena_wydruk_form::tytul() const
+QString WydrukOceny::tytul() const
 {
     return m_tresc.tytul;
 }
 
-QList<QList<ElementWydruku>> TOcena_wydruk_form::Strony(const QPaintDevice &u, qreal wysokosc) const
+QList<QList<ElementWydruku>> WydrukOceny::Strony(const QPaintDevice &u, qreal wysokosc) const
 {
     const kerwano::ocena::TrescOceny &t = m_tresc;
     UkladStron uklad(
