@@ -66,6 +66,22 @@ const char *const PELNE_NAZWY[] = {
 
 } // namespace
 
+void TabelaTresci::DodajKolumne(const QString &naglowek, qreal szerokosc, Qt::Alignment wyrownanie)
+{
+    kolumny.append({naglowek, szerokosc, wyrownanie, {}});
+}
+
+void TabelaTresci::DodajWiersz(const QStringList &komorki, const QList<bool> &czerwone)
+{
+    Q_ASSERT(komorki.size() == kolumny.size());
+    const qsizetype wiersz = wierszy();
+    for (qsizetype k = 0; k < kolumny.size(); ++k) {
+        kolumny[k].wartosci << komorki.value(k);
+        if (czerwone.value(k))
+            this->czerwone.insert({wiersz, k});
+    }
+}
+
 QString TytulOceny()
 {
     return QStringLiteral("Ocena ryzyka szkód piorunowych");
@@ -254,22 +270,22 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
                     b.linie << L(QStringLiteral("Systemy wewnętrzne: brak"), 1);
                 } else {
                     b.ma_tabele = true;
-                    b.tabela.naglowki = QStringList{
-                        QStringLiteral("Linia"), QStringLiteral("Prowadzenie przewodów (KS3)"),
-                        QStringLiteral("UW [kV]"),
-                        QStringLiteral("Skoordynowany układ SPD (PSPD)")};
-                    b.tabela.szerokosci = {3, 6, 1.4, 4};
-                    b.tabela.kolumn_tekstu = 4;
+                    b.tabela.DodajKolumne(QStringLiteral("Linia"), 3, Qt::AlignLeft);
+                    b.tabela.DodajKolumne(QStringLiteral("Prowadzenie przewodów (KS3)"), 6,
+                                          Qt::AlignLeft);
+                    b.tabela.DodajKolumne(QStringLiteral("UW [kV]"), 1.4, Qt::AlignLeft);
+                    b.tabela.DodajKolumne(QStringLiteral("Skoordynowany układ SPD (PSPD)"), 4,
+                                          Qt::AlignLeft);
                     for (size_t k = 0; k < z.systemy.size(); ++k) {
                         const DaneSystemu &sy = z.systemy[k];
-                        b.tabela.wiersze << QStringList{
-                            sy.linia >= 0 ? d.linie[size_t(sy.linia)].nazwa
-                                          : QStringLiteral("(brak linii – system autonomiczny)"),
-                            QStringLiteral("%1 (KS3 = %2)")
-                                .arg(KS3.Etykieta(sy.KS3), FormatT(KS3.Wartosc(sy.KS3))),
-                            FormatT(UW_KOLUMNY[sy.UW]),
-                            QStringLiteral("%1 (PSPD = %2)")
-                                .arg(SPD.Etykieta(sy.SPD), FormatT(SPD.Wartosc(sy.SPD)))};
+                        b.tabela.DodajWiersz(
+                            {sy.linia >= 0 ? d.linie[size_t(sy.linia)].nazwa
+                                           : QStringLiteral("(brak linii – system autonomiczny)"),
+                             QStringLiteral("%1 (KS3 = %2)")
+                                 .arg(KS3.Etykieta(sy.KS3), FormatT(KS3.Wartosc(sy.KS3))),
+                             FormatT(UW_KOLUMNY[sy.UW]),
+                             QStringLiteral("%1 (PSPD = %2)")
+                                 .arg(SPD.Etykieta(sy.SPD), FormatT(SPD.Wartosc(sy.SPD)))});
                     }
                 }
             }
@@ -291,20 +307,20 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
                 << L(QStringLiteral("NM = %1 1/rok").arg(FormatW(w.obiekt.NM)));
         if (!w.linie.empty()) {
             b.ma_tabele = true;
-            b.tabela.naglowki =
-                QStringList{QStringLiteral("Linia"),       QStringLiteral("AL [m²]"),
-                            QStringLiteral("AI [m²]"),     QStringLiteral("ADJ [m²]"),
-                            QStringLiteral("NL [1/rok]"),  QStringLiteral("NI [1/rok]"),
-                            QStringLiteral("NDJ [1/rok]"), QStringLiteral("CLD"),
-                            QStringLiteral("CLI"),         QStringLiteral("PLD"),
-                            QStringLiteral("PLI"),         QStringLiteral("PEB")};
+            b.tabela.DodajKolumne(QStringLiteral("Linia"), 2.4, Qt::AlignLeft);
+            for (const char *naglowek :
+                 {"AL [m²]", "AI [m²]", "ADJ [m²]", "NL [1/rok]", "NI [1/rok]", "NDJ [1/rok]"})
+                b.tabela.DodajKolumne(U(naglowek), 1.5);
             // CLD and CLI are 0 or 1; the probabilities and PEB may need a power of ten.
-            b.tabela.szerokosci = {2.4, 1.5, 1.5, 1.5, 1.5, 1.5, 1.5, 1.0, 1.0, 1.55, 1.55, 1.55};
+            b.tabela.DodajKolumne(QStringLiteral("CLD"), 1.0);
+            b.tabela.DodajKolumne(QStringLiteral("CLI"), 1.0);
+            for (const char *naglowek : {"PLD", "PLI", "PEB"})
+                b.tabela.DodajKolumne(U(naglowek), 1.55);
             for (size_t i = 0; i < w.linie.size(); ++i) {
                 const WynikLinii &l = w.linie[i];
-                b.tabela.wiersze << QStringList{d.linie[i].nazwa, W(l.AL),  W(l.AI),  W(l.ADJ),
-                                                W(l.NL),          W(l.NI),  W(l.NDJ), W(l.CLD),
-                                                W(l.CLI),         W(l.PLD), W(l.PLI), W(l.PEB)};
+                b.tabela.DodajWiersz({d.linie[i].nazwa, W(l.AL), W(l.AI), W(l.ADJ), W(l.NL),
+                                      W(l.NI), W(l.NDJ), W(l.CLD), W(l.CLI), W(l.PLD), W(l.PLI),
+                                      W(l.PEB)});
             }
         }
         s.bloki << b;
@@ -320,11 +336,11 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
             b.linie << LiniaTresci{QStringLiteral("Strefa „%1”").arg(d.strefy[j].nazwa), true,
                                    false, 0};
             b.ma_tabele = true;
-            b.tabela.naglowki = QStringList{QStringLiteral("Wielkość"), QStringLiteral("Wartość")};
-            b.tabela.szerokosci = {3, 1};
+            b.tabela.DodajKolumne(QStringLiteral("Wielkość"), 3, Qt::AlignLeft);
+            b.tabela.DodajKolumne(QStringLiteral("Wartość"), 1);
             b.tabela.szerokosc = 110;
             auto wiersz = [&b](const QString &nazwa, double v) {
-                b.tabela.wiersze << QStringList{nazwa, W(v)};
+                b.tabela.DodajWiersz({nazwa, W(v)});
             };
             wiersz(QStringLiteral("PTA"), z.PTA);
             wiersz(QStringLiteral("PA"), z.PA);
@@ -384,24 +400,23 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
             BlokTresci b;
             b.linie << LiniaTresci{U(PELNE_NAZWY[r]), true, false, 0};
             b.ma_tabele = true;
-            b.tabela.naglowki = QStringList{QStringLiteral("Strefa")};
+            b.tabela.DodajKolumne(QStringLiteral("Strefa"), 2.6, Qt::AlignLeft);
             for (int k = 0; k < LICZBA_SKLADOWYCH; ++k)
-                b.tabela.naglowki << U(NazwaSkladowej(k));
-            b.tabela.naglowki << QStringLiteral("R");
-            b.tabela.szerokosci = {2.6, 1, 1, 1, 1, 1, 1, 1, 1, 1.1};
+                b.tabela.DodajKolumne(U(NazwaSkladowej(k)), 1);
+            b.tabela.DodajKolumne(QStringLiteral("R"), 1.1);
             for (size_t j = 0; j < w.strefy.size(); ++j) {
                 const RyzykoStrefy &rz = w.strefy[j].r[size_t(r)];
                 QStringList wiersz{d.strefy[j].nazwa};
                 for (double c : rz.c)
                     wiersz << W(c);
                 wiersz << W(rz.R);
-                b.tabela.wiersze << wiersz;
+                b.tabela.DodajWiersz(wiersz);
             }
             QStringList razem{QStringLiteral("Razem")};
             for (double c : w.r[size_t(r)].c)
                 razem << W(c);
             razem << W(w.r[size_t(r)].R);
-            b.tabela.wiersze << razem;
+            b.tabela.DodajWiersz(razem);
             s.bloki << b;
         }
         t.sekcje << s;
@@ -433,15 +448,13 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
         BlokTresci b;
         b.linie << L(TekstWynikuDoboru(dobor.stan));
         b.ma_tabele = true;
-        b.tabela.naglowki = QStringList{QStringLiteral("Krok"), QStringLiteral("Środek ochrony")};
-        b.tabela.szerokosci = {0.8, 8};
-        b.tabela.kolumn_tekstu = 2;
+        b.tabela.DodajKolumne(QStringLiteral("Krok"), 0.8, Qt::AlignLeft);
+        b.tabela.DodajKolumne(QStringLiteral("Środek ochrony"), 8, Qt::AlignLeft);
         QVector<int> ryzyka;
         for (int r = 0; r < 4; ++r)
             if (o.oceniane[r]) {
                 ryzyka << r;
-                b.tabela.naglowki << QStringLiteral("R%1").arg(r + 1);
-                b.tabela.szerokosci << 1.4;
+                b.tabela.DodajKolumne(QStringLiteral("R%1").arg(r + 1), 1.4);
             }
         for (size_t k = 0; k < dobor.kroki.size(); ++k) {
             const Krok &krok = dobor.kroki[k];
@@ -449,13 +462,12 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
                                krok.rodzina < 0
                                    ? QStringLiteral("Stan obecny")
                                    : OpisStopnia(krok.rodzina, krok.stopien, !d.linie.empty())};
-            QVector<bool> czerwone{false, false};
+            QList<bool> czerwone{false, false};
             for (int r : ryzyka) {
                 wiersz << FormatW(krok.R[size_t(r)]);
                 czerwone << (r < 3 && krok.R[size_t(r)] > RyzykoTolerowane(r));
             }
-            b.tabela.wiersze << wiersz;
-            b.tabela.czerwone << czerwone;
+            b.tabela.DodajWiersz(wiersz, czerwone);
         }
         s.bloki << b;
         if (dobor.stan == WynikDoboru::NieZnaleziono) {
@@ -473,21 +485,20 @@ TrescOceny ZlozTrescOceny(const Json &dokument, const QString &nazwa_pliku, cons
         SekcjaTresci s{QStringLiteral("9. Opłacalność ochrony"), {}};
         BlokTresci b;
         b.ma_tabele = true;
-        b.tabela.naglowki = QStringList{QStringLiteral("Wielkość"), QStringLiteral("Wartość")};
-        b.tabela.szerokosci = {3, 1.4};
+        b.tabela.DodajKolumne(QStringLiteral("Wielkość"), 3, Qt::AlignLeft);
+        b.tabela.DodajKolumne(QStringLiteral("Wartość"), 1.4);
         b.tabela.szerokosc = 130;
-        b.tabela.wiersze << QStringList{QStringLiteral("R4 bez środków ochrony"),
-                                        FormatW(koszty.R4_bez_ochrony)}
-                         << QStringList{QStringLiteral("R4 z projektowanymi środkami"),
-                                        FormatW(koszty.R4)}
-                         << QStringList{QStringLiteral("Roczny koszt strat bez ochrony CL"),
-                                        FormatZl(koszty.CL) + QStringLiteral(" zł/rok")}
-                         << QStringList{QStringLiteral("Roczny koszt strat resztkowych CRL"),
-                                        FormatZl(koszty.CRL) + QStringLiteral(" zł/rok")}
-                         << QStringList{QStringLiteral("Roczny koszt środków ochrony CPM"),
-                                        FormatZl(koszty.CPM) + QStringLiteral(" zł/rok")}
-                         << QStringList{QStringLiteral("Roczna oszczędność SM"),
-                                        FormatZl(koszty.SM) + QStringLiteral(" zł/rok")};
+        const QString rok = QStringLiteral(" zł/rok");
+        b.tabela.DodajWiersz(
+            {QStringLiteral("R4 bez środków ochrony"), FormatW(koszty.R4_bez_ochrony)});
+        b.tabela.DodajWiersz({QStringLiteral("R4 z projektowanymi środkami"), FormatW(koszty.R4)});
+        b.tabela.DodajWiersz(
+            {QStringLiteral("Roczny koszt strat bez ochrony CL"), FormatZl(koszty.CL) + rok});
+        b.tabela.DodajWiersz(
+            {QStringLiteral("Roczny koszt strat resztkowych CRL"), FormatZl(koszty.CRL) + rok});
+        b.tabela.DodajWiersz(
+            {QStringLiteral("Roczny koszt środków ochrony CPM"), FormatZl(koszty.CPM) + rok});
+        b.tabela.DodajWiersz({QStringLiteral("Roczna oszczędność SM"), FormatZl(koszty.SM) + rok});
         b.po << L(WerdyktKosztow(koszty));
         s.bloki << b;
         t.sekcje << s;

@@ -5,11 +5,12 @@
 
 #include <QDate>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 #include <array>
+#include <utility>
 
 namespace kerwano::ocena {
 
@@ -23,14 +24,31 @@ struct LiniaTresci
     int wciecie = 0; // levels of indent
 };
 
+// A column of a table: its heading, its width relative to the other
+// columns' (the table's width is shared out in proportion), where its
+// heading and texts stand in the column, and its text for every row. Every
+// text breaks onto as many lines as the column needs.
+struct KolumnaTresci
+{
+    QString naglowek;
+    qreal szerokosc = 1;
+    Qt::Alignment wyrownanie = Qt::AlignRight;
+    QStringList wartosci;
+};
+
 struct TabelaTresci
 {
-    QStringList naglowki;
-    QList<QStringList> wiersze;
-    QList<QVector<bool>> czerwone; // per cell, or empty
-    QVector<qreal> szerokosci;     // relative column widths
-    int kolumn_tekstu = 1;         // the first columns hold text, the rest numbers
-    qreal szerokosc = 0;           // mm; 0: the whole width of the page
+    QList<KolumnaTresci> kolumny;
+    // The cells printed in red, as (row, column).
+    QSet<std::pair<qsizetype, qsizetype>> czerwone;
+    qreal szerokosc = 0; // mm; 0: the whole width of the page
+
+    void DodajKolumne(const QString &naglowek, qreal szerokosc,
+                      Qt::Alignment wyrownanie = Qt::AlignRight);
+    // A row of one text per column, in the columns' order; `czerwone` marks
+    // the cells printed in red, in the same order.
+    void DodajWiersz(const QStringList &komorki, const QList<bool> &czerwone = {});
+    qsizetype wierszy() const { return kolumny.isEmpty() ? 0 : kolumny.first().wartosci.size(); }
 };
 
 // A line's, zone's or system's block (kept on one page when it fits), or a

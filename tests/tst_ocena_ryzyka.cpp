@@ -3,6 +3,7 @@
 #include "assessment/FormatyOceny.h"
 #include "assessment/Obliczenia.h"
 #include "assessment/PlikOceny.h"
+#include "assessment/TrescOceny.h"
 #include "assessment/Walidacja.h"
 #include "assessment/WynikiOceny.h"
 
@@ -35,6 +36,8 @@ private slots:
     void polecenie();
     void wydruk_data();
     void wydruk();
+    void tabeleWydruku_data();
+    void tabeleWydruku();
 };
 
 namespace {
@@ -784,6 +787,73 @@ void TstOcenaRyzyka::wydruk()
     }
     for (const QString &t : teksty)
         QVERIFY2(tekst.contains(t), qPrintable(t + QStringLiteral(" in:\n") + tekst));
+}
+
+void TstOcenaRyzyka::tabeleWydruku_data()
+{
+    QTest::addColumn<QString>("zmiany");
+    QTest::addColumn<QString>("sekcja");       // the first table of that section
+    QTest::addColumn<QString>("naglowki");     // joined with "|"
+    QTest::addColumn<QString>("wyrownanie");   // L or P per column
+    QTest::addColumn<int>("wierszy");          // in every column
+    QTest::addColumn<QStringList>("czerwone"); // "row/column"
+
+    QTest::newRow("zone's systems")
+        << QString() << QStringLiteral("3. Strefy")
+        << QStringLiteral(
+               "Linia|Prowadzenie przewodów (KS3)|UW [kV]|Skoordynowany układ SPD (PSPD)")
+        << QStringLiteral("LLLL") << 2 << QStringList();
+    QTest::newRow("lines")
+        << QString() << QStringLiteral("4. Liczba groźnych zdarzeń")
+        << QStringLiteral("Linia|AL [m²]|AI [m²]|ADJ [m²]|NL [1/rok]|NI [1/rok]|NDJ [1/rok]|CLD|"
+                          "CLI|PLD|PLI|PEB")
+        << QStringLiteral("LPPPPPPPPPPP") << 2 << QStringList();
+    // Only a risk above its RT is red, and R4 has none.
+    QTest::newRow("search, R1 and R4")
+        << QStringLiteral("obiekt.oceniane.R4=true; obiekt.L4.ct=1000000; "
+                          "strefy[0].L4.cb=500000; strefy[0].L4.cc=200000; strefy[0].L4.cs=100000")
+        << QStringLiteral("8. Dobór środków ochrony") << QStringLiteral("Krok|Środek ochrony|R1|R4")
+        << QStringLiteral("LLPP") << 2 << QStringList{QStringLiteral("0/2")};
+    QTest::newRow("costs")
+        << QStringLiteral("obiekt.oceniane.R4=true; obiekt.L4.ct=1000000; obiekt.L4.CPM=100; "
+                          "obiekt.LPS=\"IV\"; "
+                          "strefy[0].L4.cb=500000; strefy[0].L4.cc=200000; strefy[0].L4.cs=100000")
+        << QStringLiteral("9. Opłacalność ochrony") << QStringLiteral("Wielkość|Wartość")
+        << QStringLiteral("LP") << 6 << QStringList();
+}
+
+void TstOcenaRyzyka::tabeleWydruku()
+{
+    QFETCH(QString, zmiany);
+    QFETCH(QString, sekcja);
+    QFETCH(QString, naglowki);
+    QFETCH(QString, wyrownanie);
+    QFETCH(int, wierszy);
+    QFETCH(QStringList, czerwone);
+    const Json d = Zmieniony(zmiany);
+    QCOMPARE(Sprawdz(d).bledy.size(), 0);
+    const TrescOceny t = ZlozTrescOceny(d, QStringLiteral("dom.kwr"), QDate(2026, 1, 2));
+    const TabelaTresci *tabela = nullptr;
+    for (const SekcjaTresci &s : t.sekcje)
+        for (const BlokTresci &b : s.bloki)
+            if (s.tytul == sekcja && b.ma_tabele && !tabela)
+                tabela = &b.tabela;
+    QVERIFY(tabela);
+    QStringList n;
+    QString w;
+    for (const KolumnaTresci &k : tabela->kolumny) {
+        n << k.naglowek;
+        w += k.wyrownanie == Qt::AlignLeft ? u'L' : u'P';
+        QCOMPARE(k.wartosci.size(), wierszy);
+    }
+    QCOMPARE(n.join(u'|'), naglowki);
+    QCOMPARE(w, wyrownanie);
+    QCOMPARE(tabela->wierszy(), wierszy);
+    QStringList c;
+    for (const auto &[wiersz, kolumna] : tabela->czerwone)
+        c << QStringLiteral("%1/%2").arg(wiersz).arg(kolumna);
+    c.sort();
+    QCOMPARE(c, czerwone);
 }
 
 QTEST_GUILESS_MAIN(TstOcenaRyzyka)

@@ -5,6 +5,7 @@
 namespace {
 
 using kerwano::ocena::BlokTresci;
+using kerwano::ocena::KolumnaTresci;
 using kerwano::ocena::LiniaTresci;
 using kerwano::ocena::TabelaTresci;
 
@@ -30,34 +31,34 @@ qreal Linie(Pasmo &p, qreal y, const QList<LiniaTresci> &linie)
 QVector<qreal> Kolumny(const TabelaTresci &t)
 {
     qreal suma = 0;
-    for (qreal s : t.szerokosci)
-        suma += s;
+    for (const KolumnaTresci &k : t.kolumny)
+        suma += k.szerokosc;
     const qreal calosc = t.szerokosc > 0 ? t.szerokosc : TWydruk::SZEROKOSC;
     QVector<qreal> x{0};
-    for (qreal s : t.szerokosci)
-        x << x.last() + s / suma * calosc;
+    for (const KolumnaTresci &k : t.kolumny)
+        x << x.last() + k.szerokosc / suma * calosc;
     return x;
 }
 
-// One row of a table: each cell broken to its column; numbers right-aligned
-// (every column after the first that holds no long text).
-Pasmo Wiersz(const QPaintDevice &u, const TabelaTresci &t, const QStringList &komorki,
-             const QVector<bool> &czerwone, bool naglowek)
+// Row `wiersz` of a table, or its headings for a row below 0: each cell
+// broken to its column and aligned there as the column says.
+Pasmo Wiersz(const QPaintDevice &u, const TabelaTresci &t, qsizetype wiersz)
 {
     Pasmo p(u);
+    const bool naglowek = wiersz < 0;
     const QVector<qreal> x = Kolumny(t);
     const QFont czcionka = Times(9, naglowek);
     const qreal skok = p.WysokoscLinii(czcionka);
     int linii = 1;
-    for (qsizetype k = 0; k < komorki.size() && k + 1 < x.size(); ++k) {
+    for (qsizetype k = 0; k < t.kolumny.size(); ++k) {
+        const KolumnaTresci &kolumna = t.kolumny[k];
         const qreal szer = x[k + 1] - x[k] - 1.5;
-        const QStringList l = p.Linie(komorki[k], czcionka, szer);
-        const bool liczba = k >= t.kolumn_tekstu;
+        const QStringList l =
+            p.Linie(naglowek ? kolumna.naglowek : kolumna.wartosci.value(wiersz), czcionka, szer);
         const qsizetype od = p.elementy().size();
         for (qsizetype i = 0; i < l.size(); ++i)
-            p.Tekst(x[k] + 0.75, 0.8 + i * skok, l[i], czcionka,
-                    liczba ? Qt::AlignRight : Qt::AlignLeft, szer);
-        if (k < czerwone.size() && czerwone[k])
+            p.Tekst(x[k] + 0.75, 0.8 + i * skok, l[i], czcionka, kolumna.wyrownanie, szer);
+        if (t.czerwone.contains({wiersz, k}))
             p.Koloruj(od, kCzerwony);
         linii = std::max(linii, int(l.size()));
     }
@@ -91,10 +92,9 @@ Pasma Blok(const QPaintDevice &u, const BlokTresci &b, const QString &tytul_sekc
         w.poczatek.Prostokat(QRectF(QPointF(-1, y_ramki), QPointF(TWydruk::SZEROKOSC + 1, y)), 0.4);
     w.poczatek.UstawWysokosc(y + 1);
     if (b.ma_tabele) {
-        w.naglowek = Wiersz(u, b.tabela, b.tabela.naglowki, {}, true);
-        for (qsizetype i = 0; i < b.tabela.wiersze.size(); ++i)
-            w.wiersze << Wiersz(u, b.tabela, b.tabela.wiersze[i], b.tabela.czerwone.value(i),
-                                false);
+        w.naglowek = Wiersz(u, b.tabela, -1);
+        for (qsizetype i = 0; i < b.tabela.wierszy(); ++i)
+            w.wiersze << Wiersz(u, b.tabela, i);
     }
     w.koniec.UstawWysokosc(b.po.isEmpty() ? 1 : Linie(w.koniec, 1, b.po) + 2);
     return w;
