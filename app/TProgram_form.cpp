@@ -184,7 +184,11 @@ void TProgram_form::UtworzWidzety()
     m_podzial->setChildrenCollapsible(false);
     m_przewijana = new TPrzewijana(m_podzial);
     setCentralWidget(m_przewijana);
+    PolaczStrony();
+}
 
+void TProgram_form::PolaczStrony()
+{
     connect(m_strona_klasy, &TKlasa_strona::ListaZmieniona, this,
             [this](int nr, int indeks) { m_historia->Wybor(nr, indeks); });
     connect(m_strona_klasy, &TKlasa_strona::WymiarZmieniony, m_historia, &HistoriaProjektu::Wymiar);

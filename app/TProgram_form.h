@@ -106,6 +106,9 @@ private:
     void UtworzPamiec();
     void UtworzMenu();
     void UtworzWidzety();
+    // What the pages and the side panel report, passed to the history, to
+    // each other and to the window.
+    void PolaczStrony();
     // The start-up of the first showing: page-1 defaults, the first class,
     // then the projects named on the command line.
     void FormShow();
