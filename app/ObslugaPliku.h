@@ -18,10 +18,11 @@ namespace kerwano {
 class ModelProjektu;
 }
 
-// The main window's project as a file: its name, the stamp of what was last
-// read or written there, the lock held on it and whether it is open only for
-// reading; opening, saving and closing it, with their questions and file
-// dialogs. What a project shows is the window's: a project read is handed
+// The main window's project as a file: its name, the file watched for
+// changes from outside since it was last read or written there, the lock
+// held on it and whether it is open only for reading; opening, saving and
+// closing it, with their questions and file dialogs, and a recovery copy
+// restored. What a project shows is the window's: a project read is handed
 // over by Zastosuj, a new name by NazwaZmieniona.
 class ObslugaPliku : public QObject
 {
