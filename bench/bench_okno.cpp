@@ -5,6 +5,7 @@
 #include "angles/KrzyweKatow.h"
 #include "angles/okna/TWykres_katow.h"
 #include "app/TProgram_form.h"
+#include "bench/FolderyBenchmarku.h"
 #include "bench/PomiarOkna.h"
 #include "bench/ProjektWzorcowy.h"
 #include "elements/okna/TOdstepy_parametry_form.h"
@@ -582,6 +583,7 @@ BENCHMARK(BM_RaportPdf)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
+    pomiar::FolderyBenchmarku();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // --dym: the smoke run of CTest, one start of each kind.

@@ -7,6 +7,7 @@
 #include "assessment/Dokument.h"
 #include "assessment/PlikOceny.h"
 #include "assessment/Walidacja.h"
+#include "bench/FolderyBenchmarku.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -157,6 +158,7 @@ BENCHMARK(BM_ProcesWyniki)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 
 int main(int argc, char **argv)
 {
+    pomiar::FolderyBenchmarku();
     QCoreApplication aplikacja(argc, argv);
     QTemporaryDir katalog;
     g_katalog = &katalog;

@@ -10,6 +10,7 @@
 // that the process's teardown is not part of what the caller times.
 
 #include "app/TProgram_form.h"
+#include "bench/FolderyBenchmarku.h"
 #include "bench/PomiarOkna.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: kerwano_bench_start okno|golo|tekst|formularz\n");
         return 2;
     }
+    pomiar::FolderyBenchmarku();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikacja(argc, argv);
