@@ -4,17 +4,21 @@
 #include "pliki/NazwaPliku.h"
 #include "project/BlokadaProjektu.h"
 #include "project/KopiaOdzyskiwania.h"
+#include "project/UstawieniaProgramu.h"
 #include "project/okna/TDane_form.h"
 #include "project/okna/TOdzyskiwanie.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The window "Ocena ryzyka" driven as a user drives it: what typing does to
@@ -24,6 +28,7 @@ class TstOcenaRyzykaForm : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void edycja_data();
     void edycja();
     void daneProjektu();
@@ -33,6 +38,11 @@ private slots:
     void zmienionyNaDysku();
     void odzyskiwanie_data();
     void odzyskiwanie();
+    void dialogi_data();
+    void dialogi();
+
+private:
+    QTemporaryDir m_konfiguracja; // the settings of the test run, not the user's
 };
 
 namespace {
@@ -75,6 +85,12 @@ void Wpisz(QWidget *okno, const char *pole, const QString &tekst)
 }
 
 } // namespace
+
+void TstOcenaRyzykaForm::initTestCase()
+{
+    QVERIFY(m_konfiguracja.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_konfiguracja.path()));
+}
 
 void TstOcenaRyzykaForm::edycja_data()
 {
@@ -374,3 +390,66 @@ void TstOcenaRyzykaForm::odzyskiwanie()
 
 QTEST_MAIN(TstOcenaRyzykaForm)
 #include "tst_ocena_ryzyka_form.moc"
+
+void TstOcenaRyzykaForm::dialogi_data()
+{
+    QTest::addColumn<bool>("nazwana"); // an assessment read from its file
+    QTest::newRow("a new assessment: the folder last used") << false;
+    QTest::newRow("an assessment opened: its folder and its name") << true;
+}
+
+// The file dialogs and the PDF dialog start in the assessment's folder or,
+// for a new one, in the folder last used; they offer the assessment's name.
+void TstOcenaRyzykaForm::dialogi()
+{
+    QFETCH(bool, nazwana);
+    QTemporaryDir ostatni, folder, dane;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dane.path())); // the recovery copy
+    kerwano::ustawienia::UstawOstatniFolder(ostatni.path());
+    const QString plik = folder.filePath(QStringLiteral("dom.kwr"));
+    QVERIFY(QFile::copy(QStringLiteral(KERWANO_RYZYKO "/dom.kwr"), plik));
+    TOcena_ryzyka_form okno([] { return QStringList(); });
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    // A new assessment, valid for printing: the document of a file that has
+    // no file of its own, as a restored copy of an assessment never saved.
+    QString blad;
+    if (nazwana)
+        QVERIFY(okno.Otworz(plik));
+    else
+        QVERIFY(okno.Przywroc({plik, QString(), QDateTime()}, blad));
+    QVERIFY(okno.plik().isEmpty() != nazwana);
+    QStringList pytania; // "Zapisać zmiany...?" before another is opened: "Nie"
+    Odpowiedz(&okno, {QStringLiteral("Nie")}, &pytania);
+    const QString oczekiwany = QDir(nazwana ? folder.path() : ostatni.path()).absolutePath();
+    const QString nazwa = nazwana ? QStringLiteral("dom") : QStringLiteral("Nowa ocena ryzyka");
+    const QList<QPair<QString, QString>> polecenia = {
+        {QStringLiteral("&Otwórz..."), QString()},
+        {QStringLiteral("Zapisz &jako..."), nazwa + QStringLiteral(".kwr")},
+        {QStringLiteral("Zapisz wydruk jako &PDF..."), nazwa + QStringLiteral(".pdf")}};
+    for (const auto &[polecenie, proponowana] : polecenia) {
+        QString w_folderze, nazwa_pliku;
+        bool pokazany = false;
+        QTimer zegar;
+        zegar.setInterval(10);
+        QObject::connect(&zegar, &QTimer::timeout, &okno, [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible())
+                return;
+            pokazany = true;
+            w_folderze = d->directory().absolutePath();
+            auto *pole = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            nazwa_pliku = pole ? pole->text() : QString();
+            d->reject();
+        });
+        zegar.start();
+        QAction *a = Polecenie(&okno, polecenie);
+        QVERIFY2(a && a->isEnabled(), qPrintable(polecenie));
+        a->trigger();
+        QVERIFY2(pokazany, qPrintable(polecenie));
+        QCOMPARE(w_folderze, oczekiwany);
+        if (!proponowana.isEmpty())
+            QCOMPARE(nazwa_pliku, proponowana);
+    }
+    qunsetenv("XDG_DATA_HOME");
+}

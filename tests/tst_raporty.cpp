@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -239,6 +240,8 @@ private slots:
     void poleceniaMenu();
     void nazwaPdfZCudzyslowem_data();
     void nazwaPdfZCudzyslowem();
+    void pdfNadPlikiem_data();
+    void pdfNadPlikiem();
 
 private:
     QTemporaryDir m_folder;
@@ -1257,3 +1260,66 @@ void TstRaporty::poleceniaMenu()
 
 QTEST_MAIN(TstRaporty)
 #include "tst_raporty.moc"
+
+void TstRaporty::pdfNadPlikiem_data()
+{
+    QTest::addColumn<QString>("cel");    // the existing file chosen in the preview
+    QTest::addColumn<QString>("odmowa"); // what the refusal says; "" when replaced
+    QTest::newRow("a risk assessment") << "ocena.kwr"
+                                       << "jest oceną ryzyka Kerwano";
+    QTest::newRow("another project") << "inny.kwp"
+                                     << "jest projektem Kerwano";
+    QTest::newRow("an older PDF") << "stary.pdf"
+                                  << "";
+}
+
+// The preview's "Zapisz jako PDF..." replaces an existing file only after
+// the question, and never a project's or a risk assessment's file.
+void TstRaporty::pdfNadPlikiem()
+{
+    QFETCH(QString, cel);
+    QFETCH(QString, odmowa);
+    QTemporaryDir folder;
+    const QString sciezka = folder.filePath(cel);
+    if (cel.endsWith(QLatin1String(".kwp"))) {
+        QCOMPARE(kerwano::ZapiszPlikProjektu(sciezka, Nowy()), QString());
+    } else {
+        QFile inny(sciezka); // any contents: the name says what it is
+        QVERIFY(inny.open(QIODevice::WriteOnly));
+        inny.write("{}\n");
+    }
+    QFile plik(sciezka);
+    QVERIFY(plik.open(QIODevice::ReadOnly));
+    const QByteArray przed = plik.readAll();
+    plik.close();
+    TProgram_form okno({QStringLiteral("kerwano")});
+    okno.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+
+    QStringList pytania;
+    Odpowiedz<QPrintDialog>([](QPrintDialog *d) { d->accept(); });
+    Odpowiedz<QPrintPreviewDialog>([&](QPrintPreviewDialog *d) {
+        Odpowiedz<QFileDialog>([&](QFileDialog *f) {
+            // "Replace it?" answered Yes; then the refusal, if any.
+            Odpowiedz<QMessageBox>([&](QMessageBox *m) {
+                pytania << m->text();
+                if (!odmowa.isEmpty())
+                    Odpowiedz<QMessageBox>([&](QMessageBox *b) {
+                        pytania << b->text();
+                        b->accept();
+                    });
+                m->button(QMessageBox::Yes)->click();
+            });
+            okno_testowe::WybierzPlik(f, sciezka);
+            QMetaObject::invokeMethod(f, "accept");
+        });
+        W<QAction>(d, "ZapiszPdf1")->trigger();
+        d->accept();
+    });
+    W<QAction>(&okno, "Drukujobliczenia1")->trigger();
+    QCOMPARE(pytania.size(), odmowa.isEmpty() ? 1 : 2);
+    if (!odmowa.isEmpty())
+        QVERIFY2(pytania.last().contains(odmowa), qPrintable(pytania.last()));
+    QVERIFY(plik.open(QIODevice::ReadOnly));
+    QCOMPARE(plik.readAll() == przed, !odmowa.isEmpty());
+}

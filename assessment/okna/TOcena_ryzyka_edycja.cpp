@@ -12,10 +12,11 @@
 #include "pliki/NazwaPliku.h"
 #include "pliki/ZapisPliku.h"
 #include "project/KopiaOdzyskiwania.h"
-#include "project/PlikProjektu.h"
+#include "project/UstawieniaProgramu.h"
 #include "project/okna/CzujnikZmianPliku.h"
 #include "project/okna/Pytania.h"
 #include "project/okna/TDane_form.h"
+#include "project/okna/TDialog_projektu.h"
 #include "project/okna/TOdzyskiwanie.h"
 #include "project/okna/TPrzerwany_zapis.h"
 #include "widgets/Kontrast.h"
@@ -23,6 +24,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -357,15 +359,23 @@ bool TOcena_ryzyka_form::Przywroc(const kerwano::KopiaOdzyskana &kopia, QString 
     return true;
 }
 
+QString TOcena_ryzyka_form::Folder() const
+{
+    return m_plik.isEmpty() ? TDialog_projektu::FolderPoczatkowy()
+                            : QFileInfo(m_plik).absolutePath();
+}
+
 void TOcena_ryzyka_form::OtworzZPliku()
 {
     if (!MoznaZamknac())
         return;
-    const QString plik = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Otwórz ocenę ryzyka"), QFileInfo(m_plik).path(),
-        QStringLiteral("Ocena ryzyka (*.kwr);;Wszystkie pliki (*)"));
-    if (!plik.isEmpty())
-        Otworz(plik);
+    const QString plik =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Otwórz ocenę ryzyka"), Folder(),
+                                     QStringLiteral("Ocena ryzyka (*.kwr);;Wszystkie pliki (*)"));
+    if (plik.isEmpty())
+        return;
+    kerwano::ustawienia::UstawOstatniFolder(QFileInfo(plik).absolutePath());
+    Otworz(plik);
 }
 
 bool TOcena_ryzyka_form::Zapisz(bool jako)
@@ -374,13 +384,15 @@ bool TOcena_ryzyka_form::Zapisz(bool jako)
     if (jako || plik.isEmpty() || m_tylko_odczyt) {
         plik = QFileDialog::getSaveFileName(
             this, QStringLiteral("Zapisz ocenę ryzyka"),
-            m_plik.isEmpty() ? QStringLiteral("Nowa ocena ryzyka.kwr") : m_plik,
+            m_plik.isEmpty() ? QDir(Folder()).filePath(QStringLiteral("Nowa ocena ryzyka.kwr"))
+                             : m_plik,
             QStringLiteral("Ocena ryzyka (*.kwr);;Wszystkie pliki (*)"));
         if (plik.isEmpty())
             return false;
         if (QFileInfo(plik).suffix().isEmpty())
             plik += QStringLiteral(".kwr");
         plik = QFileInfo(plik).absoluteFilePath();
+        kerwano::ustawienia::UstawOstatniFolder(QFileInfo(plik).absolutePath());
     }
     // Its own file, changed by someone else since it was read or written
     // here, is replaced only when the user says so.
@@ -439,7 +451,7 @@ void TOcena_ryzyka_form::Drukuj(int jak)
         m_plik.isEmpty() ? QStringLiteral("Nowa ocena ryzyka.kwr") : QFileInfo(m_plik).fileName();
     const WydrukOceny wydruk(ZlozTrescOceny(m_dokument, nazwa, QDate::currentDate()));
     TWydruk::SprawdzCzcionki(this);
-    QString pdf = m_plik.isEmpty() ? nazwa : m_plik;
+    QString pdf = m_plik.isEmpty() ? QDir(Folder()).filePath(nazwa) : m_plik;
     pdf = pdf.left(pdf.size() - QFileInfo(pdf).suffix().size()) + QStringLiteral("pdf");
     if (jak == 2) {
         const QString plik =
@@ -447,9 +459,7 @@ void TOcena_ryzyka_form::Drukuj(int jak)
                                          QStringLiteral("Dokument PDF (*.pdf)"));
         if (plik.isEmpty())
             return;
-        QString blad = ChronionaOcena(plik, m_plik);
-        if (blad.isEmpty())
-            blad = kerwano::ChronionyProjekt(plik, m_plik);
+        QString blad = TWydruk::OdmowaPdf(plik, m_plik);
         if (blad.isEmpty())
             blad = wydruk.ZapiszPdf(plik);
         if (!blad.isEmpty())

@@ -100,6 +100,9 @@ private:
     void Widocznosc();
 
     void NowaOcena();
+    // Where the file dialogs start: the assessment's folder or, for a new
+    // one, the folder last used in a file dialog, else the documents folder.
+    QString Folder() const;
     void OtworzZPliku();
     bool Zapisz(bool jako);
     void Zablokuj(const QString &plik);

@@ -1,5 +1,6 @@
 #include "reports/okna/TWydruk.h"
 
+#include "assessment/PlikOceny.h"
 #include "pliki/BladSystemu.h"
 #include "pliki/ZapisPliku.h"
 #include "pliki/ZdanieBledu.h"
@@ -219,6 +220,12 @@ QString TWydruk::NazwaPdf(const QString &nazwa_pliku, bool nienazwany, const QSt
     return QDir(folder).filePath(nazwa + dopisek + QStringLiteral(".pdf"));
 }
 
+QString TWydruk::OdmowaPdf(const QString &wyjscie, const QString &wejscie)
+{
+    const QString odmowa = kerwano::ChronionyProjekt(wyjscie, wejscie);
+    return odmowa.isEmpty() ? kerwano::ocena::ChronionaOcena(wyjscie, wejscie) : odmowa;
+}
+
 void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna,
                       const QString &pdf, const QString &projekt) const
 {
@@ -267,8 +274,8 @@ void TWydruk::Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_ok
         if (dialog.exec() != QDialog::Accepted || dialog.Wybrany().isEmpty())
             return;
         const QString wybrany = dialog.Wybrany();
-        // The printout never takes a project's place.
-        QString blad = kerwano::ChronionyProjekt(wybrany, projekt);
+        // The printout never takes a project's or an assessment's place.
+        QString blad = OdmowaPdf(wybrany, projekt);
         if (blad.isEmpty())
             blad = ZapiszPdf(wybrany);
         if (!blad.isEmpty())

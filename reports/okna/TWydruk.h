@@ -65,7 +65,8 @@ public:
     // titled `tytul_okna`. Its print command prints at once with the
     // dialog's choices, without a second dialog; it offers no page set-up
     // or orientation (the paper is A4); "Zapisz jako PDF..." offers `pdf`
-    // and never writes over a project file (`projekt` or any other).
+    // and never writes over a project or an assessment file (`projekt` or
+    // any other: OdmowaPdf).
     // Returns when the preview is closed.
     void Podglad(QPrinter &drukarka, QWidget *okno, const QString &tytul_okna, const QString &pdf,
                  const QString &projekt = QString()) const;
@@ -81,6 +82,11 @@ public:
     // range, the page order and, when the printer makes no copies of its
     // own, every copy (collated or not).
     static QList<int> StronyDoDruku(const QPrinter &drukarka, int liczba_stron);
+
+    // Why a PDF may not be written as `wyjscie`: it is a project or a risk
+    // assessment file (`wejscie`, the printout's own, or any other); empty
+    // when it may.
+    static QString OdmowaPdf(const QString &wyjscie, const QString &wejscie);
 
     // Writes the report as a PDF file. The file appears only when complete:
     // a failure leaves no partial file and any earlier file as it was.
