@@ -23,7 +23,10 @@ CzujnikZmianPliku::CzujnikZmianPliku(QWidget *okno, std::function<bool()> zmiany
 void CzujnikZmianPliku::Obserwuj(const QString &plik, const kerwano::StempelPliku &stempel)
 {
     m_stempel = stempel;
-    m_zgloszony = stempel;
+    // A file whose state is not known (a project restored from a recovery
+    // copy) is offered again only when it changes from what it is now; the
+    // save still asks first.
+    m_zgloszony = stempel.istnieje || plik.isEmpty() ? stempel : kerwano::Stempel(plik);
     if (plik == m_plik)
         return;
     m_plik = plik;
