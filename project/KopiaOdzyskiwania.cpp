@@ -1,5 +1,6 @@
 #include "project/KopiaOdzyskiwania.h"
 
+#include "pliki/BladSystemu.h"
 #include "pliki/NazwaPliku.h"
 #include "pliki/ZapisPliku.h"
 
@@ -12,6 +13,8 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,14 +35,26 @@ QString PlikBlokady(const QString &kopia)
 
 QString ZapiszBajtyDoPliku(const QString &sciezka, const QByteArray &dane)
 {
-    // A new file is 0600 from the start; the save keeps the mode it finds.
-    if (!QFileInfo::exists(sciezka)) {
-        QFile nowy(sciezka);
-        if (!nowy.open(QIODevice::WriteOnly) ||
-            !nowy.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-            return nowy.errorString();
+    if (QFileInfo::exists(sciezka))
+        return ZapiszPlik(sciezka, [&dane](QIODevice &cel) { return ZapiszBajty(cel, dane); });
+    // The first copy is written whole under a name of its own, 0600 from
+    // the start, and only then takes its name: a copy that can be seen is
+    // never an empty or half-written one, whenever the program is killed.
+    const QString nowy = sciezka + QStringLiteral(".nowy");
+    QFile::remove(nowy);
+    {
+        QFile plik(nowy);
+        if (!plik.open(QIODevice::WriteOnly) ||
+            !plik.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+            return plik.errorString();
     }
-    return ZapiszPlik(sciezka, [&dane](QIODevice &cel) { return ZapiszBajty(cel, dane); });
+    QString blad = ZapiszPlik(nowy, [&dane](QIODevice &cel) { return ZapiszBajty(cel, dane); });
+    if (blad.isEmpty() &&
+        ::rename(QFile::encodeName(nowy).constData(), QFile::encodeName(sciezka).constData()) != 0)
+        blad = KomunikatBleduSystemu(errno);
+    if (!blad.isEmpty())
+        QFile::remove(nowy);
+    return blad;
 }
 
 } // namespace
