@@ -39,9 +39,7 @@ TDialog_projektu *ObslugaPliku::DialogPliku(TDialog_projektu::Tryb tryb)
 void ObslugaPliku::Zablokuj(const QString &plik)
 {
     m_blokada.reset();
-    auto blokada = std::make_unique<kerwano::BlokadaProjektu>(plik);
-    if (blokada->Wez() == kerwano::BlokadaProjektu::Wynik::Wzieta)
-        m_blokada = std::move(blokada);
+    m_blokada = kerwano::BlokadaProjektu::Wzieta(plik);
 }
 
 void ObslugaPliku::UstawNazwePliku(const QString &sciezka)

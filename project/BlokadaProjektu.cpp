@@ -16,6 +16,14 @@ BlokadaProjektu::BlokadaProjektu(const QString &projekt) : m_plik(PlikBlokady(pr
 
 BlokadaProjektu::~BlokadaProjektu() = default;
 
+std::unique_ptr<BlokadaProjektu> BlokadaProjektu::Wzieta(const QString &projekt)
+{
+    auto blokada = std::make_unique<BlokadaProjektu>(projekt);
+    if (blokada->Wez() != Wynik::Wzieta)
+        blokada.reset();
+    return blokada;
+}
+
 QString BlokadaProjektu::PlikBlokady(const QString &projekt)
 {
     const QFileInfo f(projekt);

@@ -28,6 +28,10 @@ public:
     BlokadaProjektu &operator=(const BlokadaProjektu &) = delete;
 
     static QString PlikBlokady(const QString &projekt);
+    // The lock of `projekt` when this program takes it now, else none (held
+    // by another program, or none can be made). A lock this program already
+    // holds on it is to be released first.
+    static std::unique_ptr<BlokadaProjektu> Wzieta(const QString &projekt);
 
     Wynik Wez();
     // Who holds the lock: "user jan na komputerze biuro-2 od 9.12.2026 08:15".

@@ -421,9 +421,7 @@ bool TOcena_ryzyka_form::Zapisz(bool jako)
 void TOcena_ryzyka_form::Zablokuj(const QString &plik)
 {
     m_blokada.reset();
-    auto blokada = std::make_unique<kerwano::BlokadaProjektu>(plik);
-    if (blokada->Wez() == kerwano::BlokadaProjektu::Wynik::Wzieta)
-        m_blokada = std::move(blokada);
+    m_blokada = kerwano::BlokadaProjektu::Wzieta(plik);
 }
 
 void TOcena_ryzyka_form::DaneProjektu()
